@@ -1,0 +1,4 @@
+#pragma once
+#include <cstdint>
+
+inline uint8_t NumPagine = 0;

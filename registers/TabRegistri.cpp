@@ -1,0 +1,6 @@
+#include "registers/TabRegistri.h"
+
+void CaricaRegistriSistema(bool utente)
+{
+    (void)utente;
+}

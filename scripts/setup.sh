@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the workbench needs when they are missing.
+set -euo pipefail
+PKGS=(cmake g++ qt6-base-dev qt6-serialport-dev libqt6serialport6-dev libgl-dev xvfb xauth)
+missing=()
+for p in "${PKGS[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  SUDO=""; [ "$(id -u)" -ne 0 ] && SUDO="sudo"
+  $SUDO apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq "${missing[@]}"
+fi

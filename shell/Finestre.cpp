@@ -1,0 +1,87 @@
+#include "shell/Finestre.h"
+
+#include "shell/Principale.h"
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMetaMethod>
+
+namespace {
+struct Voce {
+    QByteArray nome;
+    QPointer<QWidget> finestra;
+};
+QList<Voce>& Elenco()
+{
+    static QList<Voce> e;
+    return e;
+}
+} // namespace
+
+QWidget* Finestre::Cerca(const QByteArray& nome)
+{
+    for (const Voce& v : Elenco())
+        if (v.nome == nome && v.finestra) return v.finestra;
+    return nullptr;
+}
+
+void Finestre::Registra(const QByteArray& nome, QWidget* w)
+{
+    auto& e = Elenco();
+    e.erase(std::remove_if(e.begin(), e.end(), [&](const Voce& v) { return v.nome == nome || !v.finestra; }),
+            e.end());
+    if (w->objectName().isEmpty()) w->setObjectName(QString::fromLatin1(nome));
+    e.append(Voce{nome, w});
+    // Dialogs float above the main window; every other window is a child in
+    // its workspace, and closing it unloads it.
+    if (!qobject_cast<QDialog*>(w)) {
+        QMdiSubWindow* sub = Principale::Istanza()->Area()->addSubWindow(w);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        sub->setObjectName(QString::fromLatin1(nome) + QStringLiteral("_sub"));
+    } else if (!w->parent()) {
+        w->setParent(Principale::Istanza(), w->windowFlags() | Qt::Dialog);
+    }
+}
+
+void Finestre::Mostra(QWidget* w)
+{
+    if (!w) return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) {
+        sub->show();
+        sub->raise();
+        Principale::Istanza()->Area()->setActiveSubWindow(sub);
+    } else {
+        w->show();
+        w->raise();
+        w->activateWindow();
+    }
+    w->show();
+}
+
+void Finestre::Scarica(QWidget* w)
+{
+    if (!w) return;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) {
+        sub->close();
+        delete sub;
+    } else {
+        w->close();
+        delete w;
+    }
+}
+
+QList<QWidget*> Finestre::Caricate()
+{
+    QList<QWidget*> out;
+    for (const Voce& v : Elenco())
+        if (v.finestra) out.append(v.finestra);
+    return out;
+}
+
+void Finestre::ChiamaSetRes()
+{
+    for (QWidget* w : Caricate()) {
+        if (w->metaObject()->indexOfMethod("SetRes()") >= 0)
+            QMetaObject::invokeMethod(w, "SetRes", Qt::DirectConnection);
+    }
+}

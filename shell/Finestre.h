@@ -1,0 +1,39 @@
+#pragma once
+// Each window exists once and is created on first use. The registry keeps
+// them, embeds child windows in the main window's workspace, and drives the
+// language switch by calling SetRes on every loaded window that has one.
+#include <QByteArray>
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+#include <QWidget>
+
+class Finestre {
+public:
+    template <class T> static T* Get()
+    {
+        const QByteArray nome = T::staticMetaObject.className();
+        if (QWidget* w = Cerca(nome)) return static_cast<T*>(w);
+        T* nuova = new T();
+        Registra(nome, nuova);
+        return nuova;
+    }
+
+    template <class T> static T* SeCaricata()
+    {
+        return static_cast<T*>(Cerca(T::staticMetaObject.className()));
+    }
+
+    template <class T> static void Scarica() { Scarica(SeCaricata<T>()); }
+
+    // Shows the window and brings it to the front.
+    static void Mostra(QWidget* w);
+    static void Scarica(QWidget* w);
+    static QList<QWidget*> Caricate();
+    // Calls SetRes by name on every loaded window, in load order; windows
+    // without it keep their fixed captions.
+    static void ChiamaSetRes();
+
+    static QWidget* Cerca(const QByteArray& nome);
+    static void Registra(const QByteArray& nome, QWidget* w);
+};

@@ -1,0 +1,15 @@
+#include "shell/Lingua.h"
+
+#include "shell/Finestre.h"
+#include "shell/model/Globali.h"
+
+void CaricaLingua(int lingua)
+{
+    Lingua = uint8_t(lingua);
+}
+
+void CambiaLingua(int lingua)
+{
+    CaricaLingua(lingua);
+    Finestre::ChiamaSetRes();
+}

@@ -1,0 +1,24 @@
+#pragma once
+// Language texts and the tables loaded beside them.
+#include <QMap>
+#include <QString>
+#include <array>
+
+// Interface texts of the current language by text number k.
+inline QMap<int, QString> TestiLingua;
+inline std::array<QString, 13> NomiMese;      // 1..12
+inline QString EtichettaLingua;
+inline std::array<QString, 2> NomiLingua;
+inline std::array<QString, 26> NomiModello;   // brand's model names, k = 0..25
+inline std::array<QString, 33> TipiDato;      // 0..18 used
+inline std::array<QString, 5> PrefissiRegistro;
+inline std::array<QString, 101> NomiFunzione; // 0..62 used
+
+// Text k of the current language; empty when it does not exist.
+inline QString Testo(int k) { return TestiLingua.value(k); }
+
+// Fills every table for language 0 (Italian) or 1 (English), recaptions the
+// main window's menus and rebuilds the model table.
+void CaricaLingua(int lingua);
+// CaricaLingua, then SetRes on every loaded window that has it.
+void CambiaLingua(int lingua);

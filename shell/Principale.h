@@ -1,0 +1,53 @@
+#pragma once
+// The main window: workspace for the child windows, the toolbar whose keys
+// drive the main road, the six-panel status bar and the menus.
+#include <QIcon>
+#include <QList>
+#include <QMainWindow>
+#include <QPair>
+
+class QMdiArea;
+class QToolBar;
+class QLabel;
+class QAction;
+
+class Principale : public QMainWindow {
+    Q_OBJECT
+public:
+    // Created on first use; lives until the program ends.
+    static Principale* Istanza();
+    static bool Esiste();
+
+    QMdiArea* Area() const { return m_area; }
+
+    // Toolbar1
+    void CreaToolBar();
+    void AbilitaPulsanti(const QString& gruppo, bool abilita);
+    QAction* Pulsante(const QString& chiave) const;
+    QToolBar* Toolbar1() const { return m_toolbar; }
+    void Toolbar1_ButtonClick(const QString& chiave);
+
+    // StatusBar1, panels 1..6
+    void AggiornaStato();
+    QString Pannello(int i) const;
+    void ImpostaPannello(int i, const QString& testo);
+
+    // Menu items by control name (mnu_...); nullptr when there is none.
+    QAction* Menu(const QString& nome) const;
+    void CreaMenu();
+    // Recaptions the menus from the current language texts.
+    void CaptionMenu();
+
+    // ImageList1: the keyed pictures, in the order they were added.
+    QList<QPair<QString, QIcon>> ImageList1;
+    QIcon Immagine(const QString& chiave) const;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    Principale();
+    QMdiArea* m_area = nullptr;
+    QToolBar* m_toolbar = nullptr;
+    QLabel* m_pannelli[7] = {};
+};

@@ -1,0 +1,108 @@
+#include "shell/Prompt.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace Prompt {
+namespace {
+Risponditore& Attuale()
+{
+    static Risponditore r;
+    return r;
+}
+
+QString TitoloApp(const QString& titolo)
+{
+    return titolo.isEmpty() ? QApplication::applicationName() : titolo;
+}
+
+Risposta_ Chiedi(const Richiesta& r)
+{
+    Storico().append(r);
+    if (Attuale()) return Attuale()(r);
+    Risposta_ out;
+    switch (r.tipo) {
+    case Tipo::Messaggio: {
+        QMessageBox box(QMessageBox::NoIcon, TitoloApp(r.titolo), r.testo);
+        switch (r.pulsanti & 7) {
+        case OkAnnulla: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case SiNoAnnulla: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
+        case SiNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+        default: box.setStandardButtons(QMessageBox::Ok); break;
+        }
+        switch (r.pulsanti & 0x70) {
+        case Critica: box.setIcon(QMessageBox::Critical); break;
+        case Domanda: box.setIcon(QMessageBox::Question); break;
+        case Avviso: box.setIcon(QMessageBox::Warning); break;
+        case Info: box.setIcon(QMessageBox::Information); break;
+        default: break;
+        }
+        switch (box.exec()) {
+        case QMessageBox::Cancel: out.scelta = Annulla; break;
+        case QMessageBox::Yes: out.scelta = Si; break;
+        case QMessageBox::No: out.scelta = No; break;
+        default: out.scelta = Ok; break;
+        }
+        return out;
+    }
+    case Tipo::Input: {
+        bool ok = false;
+        out.testo = QInputDialog::getText(nullptr, TitoloApp(r.titolo), r.testo, QLineEdit::Normal,
+                                          r.predefinito, &ok);
+        out.annullato = !ok;
+        if (!ok) out.testo.clear();
+        return out;
+    }
+    case Tipo::FileApri:
+        out.testo = QFileDialog::getOpenFileName(nullptr, r.titolo, r.predefinito, r.filtro);
+        out.annullato = out.testo.isEmpty();
+        return out;
+    case Tipo::FileSalva:
+        out.testo = QFileDialog::getSaveFileName(nullptr, r.titolo, r.predefinito, r.filtro);
+        out.annullato = out.testo.isEmpty();
+        return out;
+    }
+    return out;
+}
+} // namespace
+
+Risponditore ImpostaRisponditore(Risponditore r)
+{
+    Risponditore vecchio = Attuale();
+    Attuale() = std::move(r);
+    return vecchio;
+}
+
+QList<Richiesta>& Storico()
+{
+    static QList<Richiesta> s;
+    return s;
+}
+
+int MsgBox(const QString& testo, int pulsanti, const QString& titolo)
+{
+    return Chiedi(Richiesta{Tipo::Messaggio, testo, titolo, pulsanti, {}, {}}).scelta;
+}
+
+QString InputBox(const QString& testo, const QString& titolo, const QString& predefinito, bool* annullato)
+{
+    Risposta_ r = Chiedi(Richiesta{Tipo::Input, testo, titolo, SoloOk, predefinito, {}});
+    if (annullato) *annullato = r.annullato;
+    return r.testo;
+}
+
+QString FileApri(const QString& titolo, const QString& filtro, const QString& predefinito)
+{
+    Risposta_ r = Chiedi(Richiesta{Tipo::FileApri, {}, titolo, SoloOk, predefinito, filtro});
+    return r.annullato ? QString() : r.testo;
+}
+
+QString FileSalva(const QString& titolo, const QString& filtro, const QString& predefinito)
+{
+    Risposta_ r = Chiedi(Richiesta{Tipo::FileSalva, {}, titolo, SoloOk, predefinito, filtro});
+    return r.annullato ? QString() : r.testo;
+}
+
+} // namespace Prompt

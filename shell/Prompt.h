@@ -1,0 +1,50 @@
+#pragma once
+// Every message box, input box and file dialog of the program goes through
+// here, so that tests (and scripted use) can answer them.
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace Prompt {
+
+// Buttons and answers keep the classic message-box numbering that the
+// callers compare with.
+enum Pulsanti { SoloOk = 0, OkAnnulla = 1, SiNoAnnulla = 3, SiNo = 4 };
+enum Risposta { Ok = 1, Annulla = 2, Si = 6, No = 7 };
+enum Icona { Nessuna = 0, Critica = 16, Domanda = 32, Avviso = 48, Info = 64 };
+
+enum class Tipo { Messaggio, Input, FileApri, FileSalva };
+
+struct Richiesta {
+    Tipo tipo;
+    QString testo;       // message, or the input box prompt
+    QString titolo;
+    int pulsanti = SoloOk;
+    QString predefinito; // input default or proposed file name
+    QString filtro;      // file dialogs
+};
+
+// Answer: for messages the Risposta number in `scelta`; for input and file
+// dialogs `testo`, with `annullato` for Cancel.
+struct Risposta_ {
+    int scelta = Ok;
+    QString testo;
+    bool annullato = false;
+};
+
+using Risponditore = std::function<Risposta_(const Richiesta&)>;
+
+// Installs an answerer; with none, real dialogs are shown. Returns the old one.
+Risponditore ImpostaRisponditore(Risponditore r);
+// Every request made since start (tests read it).
+QList<Richiesta>& Storico();
+
+int MsgBox(const QString& testo, int pulsanti = SoloOk, const QString& titolo = QString());
+// Returns the typed text; *annullato tells Cancel apart from an empty text.
+QString InputBox(const QString& testo, const QString& titolo = QString(),
+                 const QString& predefinito = QString(), bool* annullato = nullptr);
+// Empty text when cancelled.
+QString FileApri(const QString& titolo, const QString& filtro, const QString& predefinito = QString());
+QString FileSalva(const QString& titolo, const QString& filtro, const QString& predefinito = QString());
+
+} // namespace Prompt

@@ -1,0 +1,31 @@
+#include "shell/convert/Attesa.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
+
+bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
+{
+    QElapsedTimer orologio;
+    orologio.start();
+    // The timer only wakes the blocking event wait at the deadline.
+    // It is re-armed for what is left each pass, since a timer may fire a
+    // little early and the blocking wait must never outlive the deadline.
+    QTimer sveglia;
+    sveglia.setSingleShot(true);
+    sveglia.setTimerType(Qt::PreciseTimer);
+    while (!condizione()) {
+        const qint64 resto = millisecondi - orologio.elapsed();
+        if (resto <= 0) return condizione();
+        sveglia.start(int(resto));
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    }
+    return true;
+}
+
+void Attesa(double secondi)
+{
+    if (!(secondi > 0)) return;
+    AttendiFinche([] { return false; }, int(secondi * 1000.0 + 0.5));
+}

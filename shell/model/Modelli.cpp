@@ -1,0 +1,5 @@
+#include "shell/model/Modelli.h"
+
+void CaricaModelli()
+{
+}

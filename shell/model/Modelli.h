@@ -1,0 +1,32 @@
+#pragma once
+// The controller and module model table: every other part takes register
+// counts, limits and memory addresses from the record Controllore.Modello
+// selects, never from constants of its own.
+#include <QString>
+#include <array>
+#include <cstdint>
+
+struct DefModello {
+    QString Codice;                 // 4-character device-type code
+    QString Nome;
+    int16_t NumRegistri = 0;
+    int16_t MaxVariabili = 0;
+    int16_t NumStringhe = 0;
+    int16_t NumBlocchi = 0;
+    int16_t NumRegistriLong = 0;
+    int16_t PrimoRegistroLong = 0;
+    int16_t PrimoRegistroUtente = 0;
+    int16_t IndirizzoVariabili = 0;
+    int16_t IndirizzoProgramma = 0;
+    int16_t DimensioneProgramma = 0;
+    int16_t IndirizzoSlave = 0;
+    int32_t IndirizzoStringhe = 0;
+    bool AmmettePuntatori = false;
+    bool ArgAggiuntivo = false;
+};
+
+constexpr int NumModelli = 41;
+inline std::array<DefModello, NumModelli> Modelli;
+
+// Fills every record; names come from NomiModello as loaded at that moment.
+void CaricaModelli();

@@ -1,0 +1,145 @@
+#include "shell/convert/Attesa.h"
+#include "shell/convert/Conversioni.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest>
+#include <cmath>
+#include <limits>
+
+class TestConversioni : public QObject {
+    Q_OBJECT
+private slots:
+    void intToByte_data()
+    {
+        QTest::addColumn<double>("v");
+        QTest::addColumn<int>("lo");
+        QTest::addColumn<int>("hi");
+        QTest::newRow("zero") << 0.0 << 0 << 0;
+        QTest::newRow("4660") << 4660.0 << 0x34 << 0x12;
+        QTest::newRow("-1") << -1.0 << 0xFF << 0xFF;
+        QTest::newRow("65535") << 65535.0 << 0xFF << 0xFF;
+        QTest::newRow("70000 high byte left 0") << 70000.0 << 0x70 << 0;
+        QTest::newRow("-65536") << -65536.0 << 0 << 0;
+        QTest::newRow("-70000 nothing fits") << -70000.0 << 0x90 << 0;
+    }
+    void intToByte()
+    {
+        QFETCH(double, v);
+        QFETCH(int, lo);
+        QFETCH(int, hi);
+        Byte3 b = IntToByte(v);
+        QCOMPARE(int(b[0]), lo);
+        QCOMPARE(int(b[1]), hi);
+        QCOMPARE(int(b[2]), 0);
+    }
+
+    void byteToIntAndLong()
+    {
+        QCOMPARE(ByteToInt(0xFF, 0xFF, false), 65535);
+        QCOMPARE(ByteToInt(0xFF, 0xFF, true), -1);
+        QCOMPARE(ByteToInt(0x80, 0x00, true), -32768);
+        QCOMPARE(ByteToLong(0x80, 0, 0, 0, true), -2147483648.0);
+        QCOMPARE(ByteToLong(0x80, 0, 0, 0, false), 2147483648.0);
+        Byte4 b = LongToByte(double(0x12345678), false);
+        QCOMPARE(b, (Byte4{0x34, 0x12, 0x78, 0x56}));
+        QCOMPARE(LongToByte(-1, true), (Byte4{0xFF, 0xFF, 0xFF, 0xFF}));
+        bool ok = true;
+        QCOMPARE(LongToByte(4294967296.0, false, &ok), (Byte4{0, 0, 0, 0}));
+        QVERIFY(!ok);
+        LongToByte(-1, false, &ok);
+        QVERIFY(!ok);
+    }
+
+    void floats()
+    {
+        QCOMPARE(FloatToByte(1.0), (Byte4{0x3F, 0x80, 0, 0}));
+        QCOMPARE(FloatToByte(-2.5), (Byte4{0xC0, 0x20, 0, 0}));
+        QCOMPARE(FloatToByte(0.0), (Byte4{0, 0, 0, 0}));
+        // A fraction that rounds up carries into the exponent: 2 - 2^-25
+        // is nearest to 2.0 in single precision.
+        QCOMPARE(FloatToByte(2.0 - std::ldexp(1.0, -25)), (Byte4{0x40, 0x00, 0, 0}));
+        // Ties go to even.
+        QCOMPARE(FloatToByte(1.0 + std::ldexp(1.0, -24)), (Byte4{0x3F, 0x80, 0, 0}));
+        QCOMPARE(ByteToFloat(0x41, 0x20, 0, 0), 10.0);
+        QCOMPARE(ByteToFloat(0xC2, 0xC8, 0, 0), -100.0);
+        QVERIFY(std::fabs(ByteToFloat(0x7F, 0x7F, 0xFF, 0xFF) - 3.4028234663852886e38) < 1e31);
+        QCOMPARE(ByteToFloat(0, 0, 0, 0), 0.0);
+        QVERIFY(std::isinf(ByteToFloat(0x7F, 0x80, 0, 0)));
+        QVERIFY(std::isnan(ByteToFloat(0x7F, 0xC0, 0, 0)));
+        QCOMPARE(ByteToFloat(0x00, 0x00, 0x00, 0x01), double(std::numeric_limits<float>::denorm_min()));
+        for (double v : {0.1, -123.456, 1e-30, 3.0e38}) {
+            Byte4 b = FloatToByte(v);
+            QCOMPARE(ByteToFloat(b[0], b[1], b[2], b[3]), double(float(v)));
+        }
+    }
+
+    void texts()
+    {
+        QCOMPARE(ByteToHex(10), QStringLiteral("0A"));
+        QCOMPARE(IntToHex(-1), QStringLiteral("FFFF"));
+        QCOMPARE(IntToAscii(0x4142), QStringLiteral("BA"));
+        QCOMPARE(IntToAscii(0x4100), QStringLiteral("A"));
+        QCOMPARE(IntToBin(1, true), QStringLiteral("00000000 00000001"));
+        QCOMPARE(IntToBin(0x8000, false), QStringLiteral("1000000000000000"));
+        QString s = QStringLiteral("1,5,6");
+        QCOMPARE(VirgolaToPunto(s), QStringLiteral("1.5.6"));
+        QCOMPARE(s, QStringLiteral("1.5.6"));
+    }
+
+    void hexParsing()
+    {
+        bool ok;
+        QCOMPARE(int(HexToByte("FF", &ok)), 255);
+        QVERIFY(ok);
+        QCOMPARE(int(HexToByte("ff", &ok)), 255);
+        QVERIFY(ok);
+        QCOMPARE(int(HexToByte("1F")), 31);
+        QCOMPARE(int(HexToByte("A")), 10);
+        QCOMPARE(int(HexToByte("G", &ok)), 16);
+        QVERIFY(ok);
+        HexToByte("", &ok);
+        QVERIFY(!ok);
+        HexToByte("GG", &ok);
+        QVERIFY(!ok);
+        QCOMPARE(HexToInt("FFFF"), 65535.0);
+        QCOMPARE(HexToInt("12"), 4608.0);
+        QCOMPARE(HexToInt("ZZ0A"), 10.0);
+        QCOMPARE(int(HexDigit("a5", &ok)), 0xA5);
+        QVERIFY(ok);
+        HexDigit("G1", &ok);
+        QVERIFY(!ok);
+        HexDigit("1", &ok);
+        QVERIFY(!ok);
+        uint8_t buf[4] = {9, 9, 9, 9};
+        QVERIFY(StringaToByte("AB", buf, 4));
+        QCOMPARE(int(buf[1]), int('B'));
+        QCOMPARE(int(buf[2]), 9);
+        QVERIFY(!StringaToByte("ABCDE", buf, 4));
+    }
+
+    void attesaKeepsEventsFlowing()
+    {
+        bool scattato = false;
+        QTimer::singleShot(20, [&] { scattato = true; });
+        QElapsedTimer t;
+        t.start();
+        Attesa(0.15);
+        QVERIFY(scattato);
+        QVERIFY(t.elapsed() >= 150);
+        QVERIFY(t.elapsed() < 1000);
+        t.restart();
+        Attesa(0);
+        Attesa(-1);
+        QVERIFY(t.elapsed() < 50);
+        // A condition set by an event ends the wait early.
+        bool flag = false;
+        QTimer::singleShot(30, [&] { flag = true; });
+        t.restart();
+        QVERIFY(AttendiFinche([&] { return flag; }, 2000));
+        QVERIFY(t.elapsed() < 1000);
+    }
+};
+
+QTEST_MAIN(TestConversioni)
+#include "test_conversioni.moc"
