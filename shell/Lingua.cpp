@@ -13,3 +13,9 @@ void CambiaLingua(int lingua)
     CaricaLingua(lingua);
     Finestre::ChiamaSetRes();
 }
+
+QString TestoRisorsa(int id)
+{
+    (void)id;
+    return QString();
+}

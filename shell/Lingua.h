@@ -22,3 +22,7 @@ inline QString Testo(int k) { return TestiLingua.value(k); }
 void CaricaLingua(int lingua);
 // CaricaLingua, then SetRes on every loaded window that has it.
 void CambiaLingua(int lingua);
+
+// Entry `id` of the program's string table (brand tables 600+, language
+// names 900+, block names 1200+, interface texts 2000+/3000+, 501 version).
+QString TestoRisorsa(int id);
