@@ -1,0 +1,42 @@
+#pragma once
+// Where the program editor meets the block editor and the run monitor. The
+// program editor calls the block editor only through this interface (the
+// block editor installs its implementation at start), and the others tell
+// the rung list window what changed through the two notifications.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+class EditorBlocco {
+public:
+    virtual ~EditorBlocco() = default;
+    // Catalogue index of the block whose stored identity this is; 0 when none.
+    virtual int FunzToOpt(int16_t classe, int16_t gruppo, uint8_t op) = 0;
+    // Records the process and rung the editor will store into on confirm.
+    virtual void ImpostaBersaglio(int processo, int rung) = 0;
+    // Selects catalogue block i as if its palette button were chosen (runs
+    // the block's preamble when it was not selected).
+    virtual void SelezionaFunzione(int indice) = 0;
+    virtual void ImpostaEtichetta(const QString& testo) = 0;
+    virtual void ImpostaArgomento(int riga, const QString& testo) = 0;
+    // Reacts to row `riga` as if the user had chosen its value.
+    virtual void ArgomentoClick(int riga) = 0;
+    virtual void ImpostaDelay(const QString& testo) = 0;
+    // Shows the editor, not modal.
+    virtual void Mostra() = 0;
+    // The editor's OK: encodes into the target rung. True when stored; on
+    // failure the editor has said "Error: Check Values" and stays open.
+    virtual bool Conferma() = 0;
+    // Closes the editor if it is open.
+    virtual void Chiudi() = 0;
+};
+
+void ImpostaEditorBlocco(EditorBlocco* editor);
+EditorBlocco* EditorBloccoAttivo();   // nullptr until the block editor is installed
+
+// The rung list window sets these when it exists.
+// Rung `rung` of process `processo` changed its block cells: redraw its row.
+inline std::function<void(int processo, int rung)> NotificaRigaRung;
+// The run monitor colours the rung-number cell of rung `rung` of the
+// current process (colour 0xRRGGBB).
+inline std::function<void(int rung, uint32_t colore)> ColoraNumeroRung;
