@@ -66,7 +66,12 @@ VistaRegistro DescriviRegistro(int n)
     case 1: v.valore = QString::number(int16_t(w)); break;
     case 7: v.valore = IntToHex(w); break;
     case 8:
-    case 13: v.valore = IntToAscii(w); break;
+    case 13:
+        // Strings are stored first character in the high byte, so the row
+        // reads high byte first (a zero low byte ends the text).
+        v.valore = QString(CarattereByte(w >> 8));
+        if (w & 0xFF) v.valore += CarattereByte(w & 0xFF);
+        break;
     case 9: v.valore = IntToBin(w, true); break;
     case 2:
     case 3:
