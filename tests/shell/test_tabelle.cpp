@@ -115,29 +115,22 @@ private slots:
         QTest::addColumn<bool>("argAggiuntivo");
         // Names as the main brand's table gives them.
         QTest::newRow("0") << 0 << "4595" << "QVR4555" << 1024 << 32 << 0 << 0 << 26 << false << false;
-        QTest::newRow("3") << 3 << "4598" << "QVR4555-DL-IO" << 1024 << 32 << 0 << 0 << 26 << false << false;
         QTest::newRow("4 shares 3's name") << 4 << "4588" << "QVR4555-DL-IO" << 1024 << 32 << 0 << 0 << 26 << false
                                            << false;
         QTest::newRow("5") << 5 << "48B7" << "QVR4555-USB" << 1280 << 96 << 127 << 0 << 26 << false << false;
         QTest::newRow("6") << 6 << "4599" << "QVR4566" << 1024 << 32 << 0 << 0 << 34 << false << false;
         QTest::newRow("8") << 8 << "47A9" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << false << false;
-        QTest::newRow("9") << 9 << "4005" << "QVR4005" << 1024 << 32 << 0 << 0 << 26 << false << false;
         QTest::newRow("11") << 11 << "7875" << "QVR0573" << 1280 << 96 << 0 << 0 << 26 << false << false;
         QTest::newRow("12 gateway") << 12 << "8035" << "QVR8035-MBTCP" << 1280 << 96 << 0 << 0 << 26 << false
                                     << false;
-        QTest::newRow("13") << 13 << "6875" << "QVR8566" << 1280 << 96 << 0 << 0 << 26 << false << false;
-        QTest::newRow("14") << 14 << "4580" << "QVR4566-DL" << 1024 << 32 << 0 << 0 << 34 << false << false;
         QTest::newRow("15") << 15 << "49B7" << "QVR4555-USB" << 1280 << 96 << 127 << 0 << 26 << true << true;
         QTest::newRow("16") << 16 << "49A7" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << true << true;
-        QTest::newRow("17") << 17 << "48A7" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << false << false;
         QTest::newRow("18") << 18 << "4847" << "QVR4555-USB" << 1280 << 128 << 127 << 2 << 26 << false << true;
         QTest::newRow("19") << 19 << "40A7" << "QVR4566-USB" << 1280 << 128 << 127 << 2 << 34 << true << true;
         QTest::newRow("20") << 20 << "41A7" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << true << true;
-        QTest::newRow("22") << 22 << "4047" << "QVR4555-USB" << 1280 << 128 << 127 << 2 << 26 << false << true;
         QTest::newRow("4157") << int(RecordModello4157) << "4157" << "QVR4555-USB" << 1280 << 128 << 127 << 2 << 26
                               << false << true;
         QTest::newRow("24 empty") << 24 << "" << "" << 0 << 0 << 0 << 0 << 0 << false << false;
-        QTest::newRow("40 empty") << 40 << "" << "" << 0 << 0 << 0 << 0 << 0 << false << false;
     }
     void modelli()
     {
@@ -212,10 +205,8 @@ private slots:
         QTest::newRow("600 k0") << 0 << "Mirok" << 0 << "QVR4555" << 0;
         QTest::newRow("600 k4 at position 26") << 0 << "Mirok" << 4 << "QVR4555-USB" << 5;
         QTest::newRow("600 k7 at position 27") << 0 << "Mirok" << 7 << "QVR4566-USB" << 8;
-        QTest::newRow("600 k25") << 0 << "Mirok" << 25 << "QVR0573" << 11;
         QTest::newRow("650 k3") << 50 << "Brixa" << 3 << "---" << 3;
         QTest::newRow("650 k4") << 50 << "Brixa" << 4 << "ZM-RS485-ETH DL/IO" << 22;
-        QTest::newRow("650 k9") << 50 << "Brixa" << 9 << "ZM-E8566" << 13;
         QTest::newRow("650 k15") << 50 << "Brixa" << 15 << "QVR8563-P" << -1;
         QTest::newRow("650 k16") << 50 << "Brixa" << 16 << "QVR8564" << -1;
         QTest::newRow("650 k24") << 50 << "Brixa" << 24 << "ZM-E8035-MBTCP" << -1;
@@ -223,7 +214,6 @@ private slots:
         QTest::newRow("700 k4") << 100 << "PRWCON3" << 4 << "PRW3 (USB)" << 15;
         QTest::newRow("700 k7") << 100 << "PRWCON3" << 7 << "---" << 16;
         QTest::newRow("750 k16") << 150 << "Mirok" << 16 << "QVR8564" << -1;
-        QTest::newRow("750 k6") << 150 << "Mirok" << 6 << "QVR4566-DL" << 14;
     }
     void nomiPerMarchio()
     {
@@ -246,32 +236,24 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::newRow("version") << 501 << "1.8";
         QTest::newRow("language label it") << 900 << "Lingua";
-        QTest::newRow("language label en") << 901 << "Language";
         QTest::newRow("Italiano") << 902 << "Italiano";
-        QTest::newRow("English") << 903 << "English";
-        QTest::newRow("block 0") << 1200 << "Read Input";
         QTest::newRow("block 12 blank") << 1212 << " ";
         QTest::newRow("block 17") << 1217 << "Bit Set";
         QTest::newRow("block 36 same text") << 1236 << "Bit Set";
-        QTest::newRow("block 38") << 1238 << "e^(x)";
         QTest::newRow("block 62") << 1262 << "Write Coil";
         QTest::newRow("it 65 as spelled") << 2065 << "Regisro";
         QTest::newRow("it accented") << 2098 << QString::fromUtf8("Modalità Debug");
         QTest::newRow("en 100 quotes") << 3100 << "'Animate' time";
         QTest::newRow("both 169") << 2169 << QString::fromUtf8("Bit [0÷15]");
-        QTest::newRow("both 169 en") << 3169 << QString::fromUtf8("Bit [0÷15]");
         QTest::newRow("en 208 as spelled") << 3208 << "Lenght";
         QTest::newRow("en 211") << 3211 << "The application must contain at least 1 function block";
-        QTest::newRow("hidden menu 36 en") << 3036 << "Immages";
         QTest::newRow("brand 650 position 27") << 677 << "ZM-E4566-USB";
         QTest::newRow("brand 700 position 26") << 726 << "PRW3 (USB)";
         // Ids the table does not carry.
         QTest::newRow("brand position 0") << 650 << "";
         QTest::newRow("past the brand table") << 678 << "";
-        QTest::newRow("past the blocks") << 1263 << "";
         QTest::newRow("italian block names not carried") << 1000 << "";
         QTest::newRow("no text 47") << 3047 << "";
-        QTest::newRow("no text 0") << 2000 << "";
     }
     void testoRisorsa()
     {
