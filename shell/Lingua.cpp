@@ -48,6 +48,9 @@ constexpr int kPrimoTestoFinestre = 44;
 
 void CaricaLingua(int lingua)
 {
+    // Only two languages exist; anything else would point the language
+    // label at the language names and leave Lingua unusable as an index.
+    if (lingua != 0 && lingua != 1) return;
     Lingua = uint8_t(lingua);
     const int base = BaseItaliano + 1000 * Lingua;
 
@@ -86,7 +89,7 @@ void CaricaLingua(int lingua)
 
 void CambiaLingua(int lingua)
 {
-    CaricaLingua(uint8_t(lingua));
+    CaricaLingua(lingua);
     Finestre::ChiamaSetRes();
 }
 

@@ -323,6 +323,15 @@ private slots:
         QCOMPARE(NomiModello, modelli);
     }
 
+    void linguaSconosciutaIgnorata()
+    {
+        CaricaLingua(0);
+        CaricaLingua(2);
+        QCOMPARE(int(Lingua), 0);
+        QCOMPARE(EtichettaLingua, QStringLiteral("Lingua"));
+        QCOMPARE(NomiMese[1], QStringLiteral("Gennaio"));
+    }
+
     void tabelleFisse()
     {
         QCOMPARE(TipiDato[0], QStringLiteral("uInt"));
