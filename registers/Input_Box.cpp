@@ -24,7 +24,7 @@
 #include <cmath>
 
 namespace {
-constexpr int UltimoRegistro = 2048;
+constexpr int UltimoRegistro = NumVociRegistri - 1;
 const QString kErroreValori = QStringLiteral("Error: Check Values");
 
 uint16_t Parola(int n)

@@ -20,7 +20,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int UltimoRegistro = int(std::tuple_size_v<decltype(TabRegistri)>) - 1;   // 2048
+constexpr int UltimoRegistro = NumVociRegistri - 1;
 constexpr int RigheVisibili = 27;   // full rows at the height cap
 
 // Types whose value spans registers n (low word) and n + 1 (high word).

@@ -46,9 +46,9 @@ private slots:
     void initTestCase()
     {
         Test::AvviaWorkbench();
-        Controllore.Modello = 0;
-        Modelli[0].NumRegistri = 1024;
-        Modelli[0].PrimoRegistroUtente = 34;
+        Controllore.Modello = 6;   // 1024 registers, user area from 34
+        QCOMPARE(Modelli[6].NumRegistri, int16_t(1024));
+        QCOMPARE(Modelli[6].PrimoRegistroUtente, int16_t(34));
         Controllore.Nodo = 10;
     }
     void init()

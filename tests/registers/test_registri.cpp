@@ -35,9 +35,9 @@ private slots:
     void initTestCase()
     {
         Test::AvviaWorkbench();
-        Controllore.Modello = 0;
-        Modelli[0].NumRegistri = 1024;
-        Modelli[0].PrimoRegistroUtente = 34;
+        Controllore.Modello = 6;   // 1024 registers, user area from 34
+        QCOMPARE(Modelli[6].NumRegistri, int16_t(1024));
+        QCOMPARE(Modelli[6].PrimoRegistroUtente, int16_t(34));
         Controllore.Nodo = 10;
     }
     void init() { Svuota(); }
@@ -148,14 +148,14 @@ private slots:
 
     void righeOltreLaTabellaNascoste()
     {
-        Modelli[0].NumRegistri = 2049;
+        Modelli[6].NumRegistri = 2049;
         Registri* w = Finestre::Get<Registri>();
         w->Redraw();
         w->VScroll1()->setValue(w->VScroll1()->maximum());   // 2022: rows 27.. would pass 2048
         QVERIFY(!w->findChild<QWidget*>("pRegistro_26")->isHidden());
         QVERIFY(w->findChild<QWidget*>("pRegistro_27")->isHidden());
         QVERIFY(w->findChild<QWidget*>("pRegistro_100")->isHidden());
-        Modelli[0].NumRegistri = 1024;
+        Modelli[6].NumRegistri = 1024;
         w->Redraw();
         w->VScroll1()->setValue(0);
     }

@@ -81,7 +81,6 @@ private slots:
         qputenv("HOME", m_home.path().toUtf8());
         qputenv("XDG_DATA_HOME", Cartella().toUtf8());
         Test::AvviaWorkbench();
-        Modelli[0].Codice = QStringLiteral("4595");
         m_iniziale = Fotografa();
     }
     void init()
