@@ -106,6 +106,7 @@ void Connetti()
     else if (Controllore.TipoConnessione == 1) Canale = 1;
 
     ChiudiTutto();
+    Controllore.Connesso = false;   // whatever was open is closed now
     if (Canale == 2) ConnettiTCP();
     else if (Canale == 1) ConnettiSeriale();
     Principale::Istanza()->AggiornaStato();

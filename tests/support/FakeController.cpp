@@ -313,6 +313,7 @@ bool CollegaAlFake(FakeController& f, bool rtu, int com)
         Controllore.Porta = int16_t(f.porta());
     }
     Connetti();
+    f.SvuotaCopione();
     f.Trame.clear();
     f.Richieste.clear();
     return Controllore.Connesso;

@@ -73,6 +73,7 @@ public:
 
     void Accoda(const Risposta& r) { m_copione.append(r); }
     void Accoda(const QList<Risposta>& r) { m_copione.append(r); }
+    void SvuotaCopione() { m_copione.clear(); }
 
     // The reply the image gives to a request (unit address on, no framing).
     QByteArray RispostaPredefinita(const QByteArray& richiesta);
@@ -112,6 +113,6 @@ private:
 namespace Test {
 // Points Controllore at the fake (loopback TCP, or COM<com> over its
 // pseudo-terminal at 38400 baud), unit 10, short time-outs, and connects
-// afresh. True when connected.
+// afresh, with an empty script and no recorded frames. True when connected.
 bool CollegaAlFake(FakeController& f, bool rtu, int com = 1);
 } // namespace Test
