@@ -8,6 +8,9 @@
 #include "shell/Prompt.h"
 #include "shell/convert/Conversioni.h"
 
+#include <QCoreApplication>
+#include <QTimer>
+
 namespace {
 int g_lunghezza = 0;
 bool g_inCorso = false;
@@ -18,6 +21,21 @@ bool g_fissata = false;
 void Pannello4(const QString& testo)
 {
     Principale::Istanza()->ImpostaPannello(4, testo);
+}
+
+// Panel 4 is empty while a wait runs. It is emptied only once the wait has
+// lasted a moment: repainting the status bar twice for every quick reply
+// would cost more than the transaction itself.
+QTimer& SvuotaPannello()
+{
+    static QTimer* t = [] {
+        auto* timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setInterval(100);
+        QObject::connect(timer, &QTimer::timeout, [] { Pannello4(QString()); });
+        return timer;
+    }();
+    return *t;
 }
 
 uint8_t Trasporto(bool MostraErrori, QString* guasto)
@@ -85,7 +103,7 @@ uint8_t Comunica(bool MostraErrori)
     if (!Controllore.Connesso) {
         risultato = 3;
     } else {
-        Pannello4(QString());
+        if (!g_inCorso) SvuotaPannello().start();
         QString guasto;
         risultato = Trasporto(MostraErrori, &guasto);
         if (risultato == EsitoGuasto) {
@@ -99,6 +117,7 @@ uint8_t Comunica(bool MostraErrori)
         if (!g_inCorso) g_lunghezza = 0;
     }
 
+    if (!g_inCorso) SvuotaPannello().stop();
     switch (risultato) {
     case 0: Pannello4(QStringLiteral("Com OK")); break;
     case 1:

@@ -173,7 +173,10 @@ private slots:
         Richiesta(Hex("0a0300000001"));
         QElapsedTimer t;
         t.start();
+        QString durante = QStringLiteral("unset");
+        QTimer::singleShot(150, this, [&] { durante = Pannello4(); });
         QCOMPARE(int(Comunica(false)), 1);
+        QCOMPARE(durante, QString());   // empty while the wait runs
         const int atteso = rtu ? 1000 : 200;
         QVERIFY2(t.elapsed() >= atteso - 20 && t.elapsed() < atteso + 400, qPrintable(QString::number(t.elapsed())));
     }
