@@ -147,11 +147,12 @@ public:
 
     QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scala) override
     {
-        QPixmap pm(size * scala);
+        // `size` is in device pixels; the drawing works in logical ones.
+        QPixmap pm(size);
         pm.setDevicePixelRatio(scala);
         pm.fill(Qt::transparent);
         QPainter p(&pm);
-        paint(&p, QRect(QPoint(0, 0), size), mode, state);
+        paint(&p, QRect(QPoint(0, 0), (QSizeF(size) / scala).toSize()), mode, state);
         return pm;
     }
 
