@@ -425,8 +425,8 @@ void comandi::ImpostaFunzione(int indice)
     // 4.
     if (nelCatalogo) lbl_nomeFunz->setText(opt_Funzione[size_t(indice)]->text());
     lbl_Delay->setText(Testo(68));
-    // 5. No model of the model table supports the rung trigger.
-    frm_trig->hide();
+    // 5. An out-of-range model index leaves the frame as it is.
+    if (Controllore.Modello < NumModelli) frm_trig->setVisible(Modelli[Controllore.Modello].AmmetteTrigger);
     // 6.
     if (const Rung* r = RungBersaglio(); r && r->Valido) {
         if (r->Trig) {

@@ -13,6 +13,8 @@
 #include "shell/Lingua.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+#include "comm/Dispositivo.h"
 #include "support/Ambiente.h"
 
 #include <QCheckBox>
@@ -139,6 +141,12 @@ private slots:
         QCOMPARE(d->txt_Var[4]->currentText(), QStringLiteral("%R100"));
         QCOMPARE(d->txt_Opt[1]->currentText(), QStringLiteral("K_Flt"));
         QVERIFY(d->txt_Var[2]->isHidden());
+        QVERIFY(d->frm_trig->isHidden());
+        Modelli[Controllore.Modello].AmmetteTrigger = true;
+        d->SelezionaFunzione(kAdd);
+        QVERIFY(!d->frm_trig->isHidden());
+        Modelli[Controllore.Modello].AmmetteTrigger = false;
+        d->SelezionaFunzione(kAdd);
         QVERIFY(d->frm_trig->isHidden());
         QVERIFY(!d->txt_delay->isHidden());
         QCOMPARE(d->lbl_Delay->text(), QStringLiteral("Delay"));
