@@ -69,23 +69,18 @@ private slots:
         QTest::newRow("arith op 11") << 3 << 1 << 11 << 0;
         QTest::newRow("unused group 143") << 3 << 143 << 0 << 0;
         QTest::newRow("class 5") << 5 << 1 << 0 << 0;
-        QTest::newRow("class 9") << 9 << 0 << 0 << 0;
         QTest::newRow("negative class") << -1 << 0 << 0 << 0;
         QTest::newRow("class 1 group 2") << 1 << 2 << 0 << 0;
         QTest::newRow("class 2 group 1") << 2 << 1 << 0 << 2;
         QTest::newRow("class 4 any") << 4 << 99 << 200 << 40;
         QTest::newRow("class 6 any") << 6 << 5 << 5 << 60;
-        QTest::newRow("class 7") << 7 << 0 << 1 << 61;
-        QTest::newRow("class 8") << 8 << 3 << 0 << 62;
         QTest::newRow("display op 252") << 3 << 3 << 252 << 0;
         QTest::newRow("bit op 16") << 3 << 133 << 16 << 59;
         QTest::newRow("bit op 17") << 3 << 133 << 17 << 0;
-        QTest::newRow("bit op 11 POS") << 3 << 133 << 11 << 56;
         QTest::newRow("bit op 13 Bit Set") << 3 << 133 << 13 << 36;
         QTest::newRow("compare op 7") << 3 << 141 << 7 << 54;
         QTest::newRow("compare op 8") << 3 << 141 << 8 << 0;
         QTest::newRow("group 135") << 3 << 135 << 0 << 0;
-        QTest::newRow("group 0") << 3 << 0 << 0 << 0;
         QTest::newRow("group 6 Block Move") << 3 << 6 << 9 << 46;
     }
     void funzToOptRules()
