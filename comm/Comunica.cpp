@@ -77,6 +77,12 @@ void AccettaRisposta(int lunghezza)
     g_lunghezza = lunghezza;
 }
 
+void PrendiRisposta(const QByteArray& dati)
+{
+    n_rx = int16_t(dati.size());
+    std::copy(dati.begin(), dati.end(), buff_rx.begin());
+}
+
 void FissaRichiesta()
 {
     g_richiesta = buff_tx;

@@ -3,6 +3,7 @@
 // communication area), and the slot where each framing plugs in.
 #include "comm/AreaComunicazione.h"
 
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
@@ -21,6 +22,8 @@ inline std::function<void(const QString&)> EcoRispostaTerminale;
 // success it calls AccettaRisposta with the reply's length without checksum.
 constexpr uint8_t EsitoGuasto = 255;
 void AccettaRisposta(int lunghezza);
+// Received bytes into buff_rx/n_rx; the caller has checked they fit.
+void PrendiRisposta(const QByteArray& dati);
 void EcoRisposta(const QString& testo);   // through EcoRispostaTerminale when EcoTerminale
 QString EcoEsadecimale();                // buff_rx[0..n_rx-1] as "0A 03 02 "
 

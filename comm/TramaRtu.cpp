@@ -63,8 +63,7 @@ uint8_t AttendiRispostaRTU(int offset, QString* guasto)
             *guasto = QStringLiteral("Reply longer than the receive buffer");
             esito = EsitoGuasto;
         } else {
-            n_rx = int16_t(dati.size());
-            std::copy(dati.begin(), dati.end(), buff_rx.begin());
+            PrendiRisposta(dati);
             esito = 1;
         }
     }

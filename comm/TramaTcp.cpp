@@ -62,8 +62,7 @@ uint8_t AttendiRispostaTCP(int offset, QString* guasto)
             esito = EsitoGuasto;
         } else {
             const QByteArray dati = str_rx.mid(offset, attesi);
-            n_rx = int16_t(dati.size());
-            std::copy(dati.begin(), dati.end(), buff_rx.begin());
+            PrendiRisposta(dati);
             esito = 1;
         }
     }
