@@ -1,10 +1,11 @@
 #include "registers/Input_Box.h"
 
+#include "blockeditor/Codifica.h"
+#include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
-#include "shell/Log.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Conversioni.h"
 #include "shell/model/Globali.h"
@@ -32,81 +33,10 @@ uint16_t Parola(int n)
     return (n >= 0 && n <= UltimoRegistro) ? uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF) : 0;
 }
 
-// The controller's register writes, one transaction each. A failure goes to
-// the Log; the table keeps the old value of a register whose write failed.
-void ErroreScrittura()
-{
-    LogStart();
-    LogWrite(QStringLiteral("Error"));
-}
-
-bool ScriviParola(int registro, uint16_t valore)
-{
-    buff_tx[0] = Controllore.Nodo;
-    buff_tx[1] = 6;
-    buff_tx[2] = uint8_t(registro >> 8);
-    buff_tx[3] = uint8_t(registro & 0xFF);
-    buff_tx[4] = uint8_t(valore >> 8);
-    buff_tx[5] = uint8_t(valore & 0xFF);
-    n_tx = 6;
-    if (Comunica(true) != 0) {
-        ErroreScrittura();
-        return false;
-    }
-    return true;
-}
-
-// 16-bit value, stored as written (signed or not as the user typed it).
-void Scrivi16(int registro, int32_t valore)
-{
-    if (ScriviParola(registro, uint16_t(valore & 0xFFFF))) TabRegistri[size_t(registro)].Valore = valore;
-}
-
-// Low word to the register, high word to the next; each word is stored as
-// a signed 16-bit number; the second write goes out even if the first failed.
-void ScriviCoppia(int registro, uint16_t bassa, uint16_t alta)
-{
-    if (ScriviParola(registro, bassa)) TabRegistri[size_t(registro)].Valore = int16_t(bassa);
-    if (ScriviParola(registro + 1, alta)) TabRegistri[size_t(registro + 1)].Valore = int16_t(alta);
-}
-
-void ScriviLong(double valore, int registro)
-{
-    const Byte4 b = LongToByte(valore, true);
-    ScriviCoppia(registro, uint16_t(b[3] << 8 | b[2]), uint16_t(b[1] << 8 | b[0]));
-}
-
-void ScriviFloat(double valore, int registro)
-{
-    const Byte4 b = FloatToByte(valore);
-    ScriviCoppia(registro, uint16_t(b[2] << 8 | b[3]), uint16_t(b[0] << 8 | b[1]));
-}
-
-// Character codes closed by a zero byte, padded to an even count, two per
-// register, first character in the high byte; one function-16 request.
-void ScriviStringa(const QString& testo, int registro)
-{
-    const int conta = testo.size() + 1 + (testo.size() + 1) % 2;
-    buff_tx[0] = Controllore.Nodo;
-    buff_tx[1] = 16;
-    buff_tx[2] = uint8_t(registro >> 8);
-    buff_tx[3] = uint8_t(registro & 0xFF);
-    buff_tx[4] = 0;
-    buff_tx[5] = uint8_t(conta / 2);
-    buff_tx[6] = uint8_t(conta);
-    for (int i = 0; i < conta; ++i) buff_tx[size_t(7 + i)] = i < testo.size() ? ByteCarattere(testo[i]) : 0;
-    n_tx = int16_t(7 + conta);
-    if (Comunica(true) != 0) {
-        ErroreScrittura();
-        return;
-    }
-    for (int k = 0; k < conta / 2; ++k) TabRegistri[size_t(registro + k)].Tipo = 13;
-}
-
 constexpr int kMaxStringa = 99;
 } // namespace
 
-std::optional<double> LeggiNumero(const QString& testo)
+std::optional<double> NumeroCompleto(const QString& testo)
 {
     QString t = testo.trimmed();
     t.replace(QLatin1Char(','), QLatin1Char('.'));
@@ -122,13 +52,6 @@ std::optional<uint16_t> LeggiHex(const QString& testo)
     const QString t = testo.trimmed();
     if (!kHex.match(t).hasMatch()) return std::nullopt;
     return uint16_t(HexToInt(t.rightJustified(4, QLatin1Char('0'))));
-}
-
-double NumeroIniziale(const QString& testo)
-{
-    static const QRegularExpression kNumero(QStringLiteral("^\\s*[-+]?(\\d+\\.?\\d*|\\.\\d+)"));
-    const auto m = kNumero.match(testo);
-    return m.hasMatch() ? m.captured(0).trimmed().toDouble() : 0.0;
 }
 
 Input_Box::Input_Box()
@@ -293,7 +216,7 @@ void Input_Box::MostraValore()
                            static_cast<QWidget*>(m_testo[0])})
             w->hide();
         m_testo[1]->show();
-        const auto v = static_cast<long long>(NumeroIniziale(TestoInput));
+        const auto v = static_cast<long long>(LeggiNumero(TestoInput));
         basso = uint32_t(v & 0xFFFF);
         alto = uint32_t((v >> 16) & 0xFFFF);
     }
@@ -351,7 +274,7 @@ bool Input_Box::ConfermaValore()
                 return Prompt::MsgBox(kErroreValori), false;
             break;
         default: {
-            numero = LeggiNumero(testo);
+            numero = NumeroCompleto(testo);
             bool buono = numero.has_value();
             if (buono && (tipo == 0 || tipo == 1 || tipo == 6 || tipo == 9)) {
                 *numero = std::nearbyint(*numero);
@@ -370,12 +293,16 @@ bool Input_Box::ConfermaValore()
         case 0:
         case 1:
         case 6:
-        case 9: Scrivi16(n, int32_t(*numero)); break;
+        case 9: ScriviRegistro(Controllore.Nodo, n, *numero); break;
         case 2:
-        case 3: ScriviLong(*numero, n); break;
-        case 4: ScriviFloat(*numero, n); break;
-        case 7: Scrivi16(n, *hex); break;
-        case 8: ScriviStringa(testo, n); break;
+        case 3: ScriviRegistroLong(*numero, n); break;
+        case 4: ScriviRegistroFloat(*numero, n); break;
+        case 7: {
+            double v = *hex;
+            ScriviRegistro(Controllore.Nodo, n, v);
+            break;
+        }
+        case 8: ScriviRegistroStringa(testo, n); break;
         default: break;
         }
     }

@@ -17,11 +17,9 @@ class QWidget;
 
 // The whole field as a number, "," or "." as the decimal separator, blanks
 // around allowed; nothing when it is not one.
-std::optional<double> LeggiNumero(const QString& testo);
+std::optional<double> NumeroCompleto(const QString& testo);
 // One to four hex digits, read right-aligned ("1F" is 001F).
 std::optional<uint16_t> LeggiHex(const QString& testo);
-// The leading number of a text (0 when there is none), for the bit display.
-double NumeroIniziale(const QString& testo);
 
 class Input_Box : public QDialog {
     Q_OBJECT

@@ -1,5 +1,7 @@
 #include "registers/Registri.h"
 
+#include "blockeditor/Servizi.h"
+#include "blockeditor/comandi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "registers/Input_Box.h"
@@ -33,6 +35,20 @@ uint16_t Parola(int n)
 {
     return uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF);
 }
+
+// What the block editor asks of the register window and the value dialog:
+// they are there whenever this window is part of the program.
+const bool kServizi = [] {
+    ServiziEditor::ApriValoreTesto = [] {
+        Input_Box* ib = Finestre::Get<Input_Box>();
+        ib->Modo = 1;
+        ib->Apri();
+    };
+    ServiziEditor::RidisegnaRegistri = [] {
+        if (Registri* r = Finestre::SeCaricata<Registri>()) r->AggiornaRegistri_new(false);
+    };
+    return true;
+}();
 
 // Column layout of a row, in twips from the row's left edge.
 constexpr int kColonne[5] = {0, 700, 2500, 3400, 4935};
@@ -311,5 +327,5 @@ void Registri::ModificaRegistro(int n)
 void Registri::ScegliRegistro(int n)
 {
     if (n < 0 || n > UltimoRegistro) return;
-    if (RegistroScelto) RegistroScelto(n);
+    if (comandi* c = Finestre::SeCaricata<comandi>(); c && c->Aperto) c->ImpostaRegistroRiga(n);
 }

@@ -7,7 +7,6 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QFrame;
 class QLabel;
@@ -32,10 +31,6 @@ int RegistriDelModello();
 uint8_t LeggiPaginaRegistri(int primo);
 // Zero into the 16 holding registers from the model's first user register.
 uint8_t AzzeraRegistriUtente();
-
-// The block editor installs this while it is open: the register clicked in
-// the register window, for its current argument row.
-inline std::function<void(int registro)> RegistroScelto;
 
 class Registri : public QWidget {
     Q_OBJECT

@@ -59,17 +59,11 @@ std::optional<int> LeggiIntero(const QString& testo, int minimo, int massimo)
     return int(v);
 }
 
-int ArrotondaPari(double v)
-{
-    return int(std::nearbyint(v));
-}
-
 bool CampiValidi(const CampiImpostazioni& c)
 {
     if (!LeggiIntero(c.nodo, 0, 255)) return false;
     if (c.ethernet) {
-        // The port is kept in a 16-bit signed field.
-        return LeggiIntero(c.porta, 1, 32767) && LeggiIntero(c.timeoutTCP, 1, 32767);
+        return LeggiIntero(c.porta, 1, 65535) && LeggiIntero(c.timeoutTCP, 1, 32767);
     }
     return c.com >= 1 && c.com <= 32 && !c.baud.isEmpty();
 }
@@ -79,13 +73,14 @@ void ApplicaImpostazioni(const CampiImpostazioni& c)
     if (c.ethernet) {
         Controllore.TipoConnessione = 0;
         Controllore.IndirizzoIP = c.ip;
-        Controllore.Porta = int16_t(*LeggiIntero(c.porta, 1, 32767));
+        // The 16-bit field holds the TCP port as its unsigned bit pattern.
+        Controllore.Porta = int16_t(uint16_t(*LeggiIntero(c.porta, 1, 65535)));
         const int16_t timeout = int16_t(*LeggiIntero(c.timeoutTCP, 1, 32767));
         // The serial reply time-out follows the field only when it was
         // changed, and never drops to 0 s (that would time out every reply).
         if (timeout != Controllore.TimeoutTCP) {
             Controllore.TimeoutTCP = timeout;
-            ComTimeout = int16_t(std::max(1, ArrotondaPari(timeout / 1000.0)));
+            ComTimeout = int16_t(std::max(1, int(std::nearbyint(timeout / 1000.0))));
         }
     } else {
         Controllore.TipoConnessione = 1;
@@ -108,7 +103,7 @@ QByteArray TestoImpostazioni()
     out += Numero(Controllore.TipoConnessione) + fine;
     out += Numero(Controllore.Nodo) + fine;
     out += Testo8(Controllore.IndirizzoIP) + fine;
-    out += Numero(Controllore.Porta) + fine;
+    out += Numero(Controllore.TipoConnessione == 0 ? uint16_t(Controllore.Porta) : Controllore.Porta) + fine;
     out += Numero(Controllore.TimeoutTCP) + fine;
     out += Testo8(Controllore.BaudRate) + fine;
     out += Numero(Controllore.DueStop ? 1 : 0) + fine;

@@ -34,8 +34,6 @@ struct CampiImpostazioni {
 // A whole number in [minimo, massimo] from a field, blanks around allowed;
 // nothing when the text is not such a number.
 std::optional<int> LeggiIntero(const QString& testo, int minimo, int massimo);
-// Nearest whole number, a half to the even neighbour.
-int ArrotondaPari(double v);
 
 // Checks every field; false (and the state untouched) when one is unusable.
 bool CampiValidi(const CampiImpostazioni& c);

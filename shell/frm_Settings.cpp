@@ -1,5 +1,6 @@
 #include "shell/frm_Settings.h"
 
+#include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
@@ -7,7 +8,6 @@
 #include "shell/Finestre.h"
 #include "shell/Impostazioni.h"
 #include "shell/Lingua.h"
-#include "shell/NonDisponibile.h"
 #include "shell/Prompt.h"
 #include "shell/model/Globali.h"
 
@@ -25,6 +25,7 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const char* const kBaud[] = {"1200", "2400", "9600", "19200", "38400", "57600", "115200"};
@@ -38,11 +39,14 @@ template <class T> T* Crea(QWidget* padre, const char* nome)
 }
 
 // With a controller connected its own code decides the model; otherwise
-// the one chosen in the list is taken.
-void LeggiModello(int scelto)
+// the one chosen in the list is taken, without asking a link that is not
+// there (which would only answer "Controller not connected").
+void ScegliModello(int scelto)
 {
-    if (Controllore.Connesso) NonDisponibile(QStringLiteral("LeggiModello"));
-    Controllore.Modello = uint8_t(scelto);
+    if (Controllore.Connesso)
+        LeggiModello(uint8_t(scelto));
+    else
+        Controllore.Modello = uint8_t(scelto);
 }
 } // namespace
 
@@ -237,7 +241,7 @@ void frm_Settings::Form_Load()
     // Every field shows the state it edits, so OK without changes changes nothing.
     const bool seriale = Controllore.TipoConnessione != 0;
     txt_ip->setText(Controllore.IndirizzoIP);
-    if (!seriale) txt_port->setText(QString::number(Controllore.Porta));
+    if (!seriale) txt_port->setText(QString::number(uint16_t(Controllore.Porta)));
     txt_timeoutTCP->setText(QString::number(Controllore.TimeoutTCP));
     cmbCOM->setCurrentIndex(seriale && Controllore.Porta >= 1 && Controllore.Porta <= 32 ? Controllore.Porta - 1 : 0);
     cmbBaud->setCurrentIndex(cmbBaud->findText(Controllore.BaudRate));
@@ -247,7 +251,7 @@ void frm_Settings::Form_Load()
     optChannel_Click(seriale ? 1 : 0);
 
     txt_address->setText(QString::number(Controllore.Nodo));
-    m_secondiIniziali = std::clamp(ArrotondaPari(TempoAggiornamento / 1000.0), 0, kMaxSecondi);
+    m_secondiIniziali = std::clamp(int(std::nearbyint(TempoAggiornamento / 1000.0)), 0, kMaxSecondi);
     Slider1->setValue(m_secondiIniziali);
     Slider1_Change();
     chk_Update->setChecked(AggiornamentoAuto);
@@ -293,7 +297,7 @@ void frm_Settings::cmd_ok_Click(int Index)
             Prompt::MsgBox(QStringLiteral("Error: Check Values"));
             return;
         }
-        LeggiModello(c.modello);
+        ScegliModello(c.modello);
         ApplicaImpostazioni(c);
         SaveSettings();
         CaricaRegistriSistema(false);

@@ -1,5 +1,7 @@
 // The register window: what each row shows, the page read and clear
 // requests, and the hand-over of a register by click and double-click.
+#include "blockeditor/Argomenti.h"
+#include "blockeditor/comandi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "registers/Input_Box.h"
@@ -192,18 +194,31 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), 39), attesa);
     }
 
+    // A click hands the register to the block editor's current row, only
+    // while the editor is open and the row takes a register.
     void clicConsegnaIlRegistro()
     {
-        QList<int> scelti;
-        RegistroScelto = [&](int n) { scelti << n; };
         Registri* w = Finestre::Get<Registri>();
         Finestre::Mostra(w);
         w->VScroll1()->setValue(100);
+        comandi* c = Finestre::Get<comandi>();
+        c->ArgCorrente = 2;
+        Argomenti[2].DaRegistro = true;
+        Argomenti[2].Valore = 0;
+        c->Aperto = false;
         QTest::mouseClick(w->findChild<QLabel*>("lbl_reg_nome_3"), Qt::LeftButton);
+        QCOMPARE(Argomenti[2].Valore, 0.0);
+        c->Aperto = true;
+        QTest::mouseClick(w->findChild<QLabel*>("lbl_reg_nome_3"), Qt::LeftButton);
+        QCOMPARE(Argomenti[2].Valore, 103.0);
         QTest::mouseClick(w->findChild<QWidget*>("pRegistro_5"), Qt::LeftButton, {}, QPoint(1, 1));
-        QTest::mouseClick(w->findChild<QLabel*>("lbl_reg_val_0"), Qt::RightButton);
-        QCOMPARE(scelti, (QList<int>{103, 105}));
-        RegistroScelto = nullptr;
+        QCOMPARE(Argomenti[2].Valore, 105.0);
+        QTest::mouseClick(w->findChild<QLabel*>("lbl_reg_val_7"), Qt::RightButton);
+        QCOMPARE(Argomenti[2].Valore, 105.0);
+        Argomenti[2].DaRegistro = false;
+        QTest::mouseClick(w->findChild<QLabel*>("lbl_reg_val_9"), Qt::LeftButton);
+        QCOMPARE(Argomenti[2].Valore, 105.0);
+        c->Aperto = false;
         w->VScroll1()->setValue(0);
     }
 

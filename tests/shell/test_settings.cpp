@@ -7,7 +7,9 @@
 #include "shell/frm_Settings.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
+#include "comm/Connessione.h"
 #include "support/Ambiente.h"
+#include "support/FakeController.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -176,6 +178,17 @@ private slots:
         QVERIFY(!LeggiFile().isEmpty());
     }
 
+    void portaAlta()
+    {
+        Dialogo();
+        Campo<QLineEdit>("txt_port")->setText(QStringLiteral("50000"));
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(uint16_t(Controllore.Porta), uint16_t(50000));
+        QVERIFY(LeggiFile().contains("\r\n 50000 \r\n"));
+        Dialogo();
+        QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QStringLiteral("50000"));
+    }
+
     void modelloFuoriElencoResta()
     {
         Controllore.Modello = 8;   // not offered by this edition's list
@@ -242,7 +255,7 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::newRow("port text") << "txt_port" << "abc";
         QTest::newRow("port 0") << "txt_port" << "0";
-        QTest::newRow("port above 16 bits") << "txt_port" << "70000";
+        QTest::newRow("port above 16 bits") << "txt_port" << "65536";
         QTest::newRow("port empty") << "txt_port" << "";
         QTest::newRow("node 256") << "txt_address" << "256";
         QTest::newRow("node negative") << "txt_address" << "-1";
@@ -306,6 +319,27 @@ private slots:
         Campo<QPushButton>("cmd_ok_1")->click();
         QCOMPARE(TempoAggiornamento, int16_t(3000));
         QVERIFY(AggiornamentoAuto);
+    }
+
+    // With a controller connected, the model it reports wins over the list.
+    void modelloDalController()
+    {
+        Test::FakeController fake;
+        QVERIFY(fake.AvviaTcp());
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        const Stato collegato = Fotografa();
+        fake.Input[1] = 0x0405;   // one code digit per byte: "4599"
+        fake.Input[2] = 0x0909;
+        Dialogo();
+        QCOMPARE(Campo<QComboBox>("Combo1")->currentData().toInt(), 0);
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(fake.Richieste.value(0), QByteArray::fromHex("0a0400010002"));
+        QCOMPARE(Modelli[Controllore.Modello].Codice, QStringLiteral("4599"));
+        Stato dopo = Fotografa();
+        dopo.c.Modello = collegato.c.Modello;
+        QVERIFY(Uguali(collegato, dopo));
+        Disconnetti();
+        QVERIFY(!Controllore.Connesso);
     }
 
     void cartellaSpeciale()
