@@ -640,7 +640,7 @@ public:
     void paint(QPainter* p, const QRect& r, QIcon::Mode modo, QIcon::State stato) override
     {
         const qreal dpr = p->device() ? p->device()->devicePixelRatioF() : 1.0;
-        p->drawPixmap(r, scaledPixmap(r.size(), modo, stato, dpr));
+        p->drawPixmap(r, scaledPixmap((QSizeF(r.size()) * dpr).toSize(), modo, stato, dpr));
     }
 
     QPixmap pixmap(const QSize& s, QIcon::Mode modo, QIcon::State stato) override
@@ -648,9 +648,9 @@ public:
         return scaledPixmap(s, modo, stato, 1.0);
     }
 
-    QPixmap scaledPixmap(const QSize& s, QIcon::Mode modo, QIcon::State, qreal scala) override
+    // QIcon hands over the size already in device pixels.
+    QPixmap scaledPixmap(const QSize& px, QIcon::Mode modo, QIcon::State, qreal scala) override
     {
-        const QSize px = (QSizeF(s) * scala).toSize();
         if (px.isEmpty()) return QPixmap();
         const QString chiave = QStringLiteral("%1x%2/%3").arg(px.width()).arg(px.height()).arg(int(modo));
         auto it = m_cache.constFind(chiave);

@@ -86,7 +86,8 @@ void frmAbout::SetRes()
 void frmAbout::cmdOK_Click()
 {
     // Unloading: the next opening builds a fresh box.
-    Finestre::Scarica(this);
+    close();
+    deleteLater();
 }
 
 void frmAbout::StartSysInfo()
