@@ -181,7 +181,3 @@ QMenu* Principale::Popup(const QString& nome) const
 {
     return findChild<QMenu*>(nome);
 }
-
-void Principale::CaptionMenu()
-{
-}

@@ -43,8 +43,6 @@ public:
     void CreaMenu();
     // A menu item was chosen.
     void MenuClick(const QString& nome);
-    // Recaptions the menus from the current language texts.
-    void CaptionMenu();
 
     // ImageList1: the keyed pictures, in the order they were added.
     QList<QPair<QString, QIcon>> ImageList1;
