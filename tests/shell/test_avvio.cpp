@@ -3,6 +3,8 @@
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
 #include "program/Programmi.h"
+#include "registers/TabRegistri.h"
+#include "shell/model/Modelli.h"
 #include "resources/Immagini.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
@@ -66,6 +68,21 @@ private slots:
         QVERIFY(Controllore.BaudRate.isEmpty());
         QCOMPARE(Controllore.DueStop, false);
         QCOMPARE(Controllore.Modem, false);
+    }
+
+    // English texts, the brand's model names in the model table, and the
+    // register table of model 0.
+    void tabelleCaricate()
+    {
+        QCOMPARE(Lingua, uint8_t(1));
+        QCOMPARE(Testo(172), TestoRisorsa(3172));
+        QCOMPARE(Modelli[0].Nome, NomiModello[0]);
+        QCOMPARE(NomiModello[0], TestoRisorsa(652));
+        QCOMPARE(TabRegistri[26].Indirizzo, PrefissiRegistro[0] + QStringLiteral("26"));
+        if (TestoRisorsa(3172).isEmpty()) QSKIP("string table not in this build");
+        QCOMPARE(Testo(172), QStringLiteral("Do you want to save your changes?"));
+        QCOMPARE(NomiModello[0], QStringLiteral("ZM-RS485-ETH"));
+        QCOMPARE(TabRegistri[26].Indirizzo, QStringLiteral("%R26"));
     }
 
     void offsetMarchio_data()
