@@ -55,9 +55,21 @@ void Log::resizeEvent(QResizeEvent* e)
     m_testo->setGeometry(0, 0, width(), qMax(0, height()));
 }
 
+namespace {
+// The Log, loaded when it is not; loading a child window puts it on screen.
+QListWidget* Lista()
+{
+    const bool nuovo = !Finestre::SeCaricata<Log>();
+    Log* log = Finestre::Get<Log>();
+    if (nuovo)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(log->parentWidget())) sub->show();
+    return log->Testo();
+}
+} // namespace
+
 void LogWrite(const QString& testo)
 {
-    QListWidget* l = Finestre::Get<Log>()->Testo();
+    QListWidget* l = Lista();
     l->addItem(QStringLiteral("  ") + testo);
     l->setCurrentRow(l->count() - 1);
     l->scrollToItem(l->item(l->count() - 1));
@@ -65,7 +77,7 @@ void LogWrite(const QString& testo)
 
 void LogStart()
 {
-    QListWidget* l = Finestre::Get<Log>()->Testo();
+    QListWidget* l = Lista();
     const QDateTime ora = QDateTime::currentDateTime();
     const QLocale loc = QLocale::system();
     const QString quando =
@@ -75,5 +87,5 @@ void LogStart()
 
 void LogClear()
 {
-    Finestre::Get<Log>()->Testo()->clear();
+    Lista()->clear();
 }

@@ -97,6 +97,7 @@ private slots:
         QVERIFY(!Finestre::SeCaricata<Log>());
         LogWrite(QStringLiteral("three"));
         QVERIFY(Finestre::SeCaricata<Log>());
+        QVERIFY(Finestre::SeCaricata<Log>()->isVisible());
         QCOMPARE(Lista()->count(), 1);
         QCOMPARE(Lista()->item(0)->text(), QStringLiteral("  three"));
         Finestre::Scarica<Log>();
