@@ -40,3 +40,13 @@ inline std::function<void(int processo, int rung)> NotificaRigaRung;
 // The run monitor colours the rung-number cell of rung `rung` of the
 // current process (colour 0xRRGGBB).
 inline std::function<void(int rung, uint32_t colore)> ColoraNumeroRung;
+
+// The picture of a block for its key (the block editor's palette drawing);
+// when unset the shared picture set draws it.
+class QPixmap;
+class QSize;
+inline std::function<QPixmap(const QString& chiave, const QSize& dimensione)> ImmagineBlocco;
+
+// True while rung `rung` is one of the rungs in use of process `processo`:
+// the block editor checks its target with it before storing.
+bool BersaglioEsiste(int processo, int rung);
