@@ -425,9 +425,12 @@ void SelezionaRung(int n)
 QMenu* MenuFB()
 {
     Principale* p = Principale::Istanza();
-    if (auto* m = p->findChild<QMenu*>(QStringLiteral("mnu_FB"))) return m;
-    auto* m = new QMenu(QStringLiteral("Function Block"), p);
-    m->setObjectName(QStringLiteral("mnu_FB"));
+    auto* m = p->findChild<QMenu*>(QStringLiteral("mnu_FB"));
+    if (!m) {
+        m = new QMenu(QStringLiteral("Function Block"), p);
+        m->setObjectName(QStringLiteral("mnu_FB"));
+    }
+    if (m->findChild<QAction*>(QStringLiteral("mnu_FB_copy"))) return m;
     auto voce = [m](const char* nome, const char* testo, void (*azione)()) {
         QAction* a = m->addAction(QString::fromLatin1(testo));
         a->setObjectName(QString::fromLatin1(nome));
