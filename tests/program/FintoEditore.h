@@ -4,6 +4,7 @@
 #include "program/Agganci.h"
 #include "program/Programmi.h"
 #include "shell/model/Globali.h"
+#include "support/Ambiente.h"
 
 #include <QStringList>
 
@@ -49,3 +50,12 @@ struct FintoEditore : EditorBlocco {
         processo = rung = funzione = -1;
     }
 };
+
+// Each test starts with a fresh prompt script and this editor installed.
+inline void Ricomincia(Test::Copione& copione, FintoEditore& editore)
+{
+    copione = Test::Copione();
+    copione.Installa();
+    editore.Azzera();
+    ImpostaEditorBlocco(&editore);
+}

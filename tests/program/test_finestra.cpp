@@ -26,17 +26,8 @@ class TestFinestra : public QObject {
     Test::Copione copione;
 
 private slots:
-    void initTestCase()
-    {
-        Test::AvviaWorkbench();
-        ImpostaEditorBlocco(&editore);
-    }
-    void init()
-    {
-        copione = Test::Copione();
-        copione.Installa();
-        editore.Azzera();
-    }
+    void initTestCase() { Test::AvviaWorkbench(); }
+    void init() { Ricomincia(copione, editore); }
 
     void scorrimento()
     {

@@ -16,18 +16,8 @@ class TestOperazioni : public QObject {
     Test::Copione copione;
 
 private slots:
-    void initTestCase()
-    {
-        Test::AvviaWorkbench();
-        ImpostaEditorBlocco(&editore);
-    }
-    void init()
-    {
-        copione = Test::Copione();
-        copione.Installa();
-        editore.Azzera();
-        ImpostaEditorBlocco(&editore);
-    }
+    void initTestCase() { Test::AvviaWorkbench(); }
+    void init() { Ricomincia(copione, editore); }
 
     void sequenze_data()
     {
