@@ -1,7 +1,7 @@
 #include "shell/frm_Progetto.h"
 
+#include "program/Program.h"
 #include "shell/Finestre.h"
-#include "shell/NonDisponibile.h"
 #include "shell/frm_Settings.h"
 #include "shell/model/Globali.h"
 
@@ -44,6 +44,11 @@ void frm_Progetto::Lista_DblClick()
     if (testo == QLatin1String("Settings")) {
         frm_Settings::Apri(0);
     } else if (testo == QLatin1String("Programma")) {
-        if (!Finestre::Cerca("Program")) NonDisponibile(QStringLiteral("Program"));
+        // An open rung list is left as it is: neither reloaded nor re-positioned.
+        const Program* aperta = FinestraProgramma(false);
+        if (!aperta || !aperta->Aperto) {
+            FinestraProgramma(true);
+            PosizionaRung(1);
+        }
     }
 }

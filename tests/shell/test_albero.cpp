@@ -1,4 +1,6 @@
 // The project tree window: its fixed width and the editors its entries open.
+#include "program/Program.h"
+#include "program/Programmi.h"
 #include "shell/Finestre.h"
 #include "shell/frm_Progetto.h"
 #include "shell/frm_Settings.h"
@@ -64,6 +66,23 @@ private slots:
         QVERIFY(!s->frm_opt(0)->isHidden());
         QVERIFY(s->frm_opt(1)->isHidden());
         s->hide();
+    }
+
+    void programmaApertoUnaVolta()
+    {
+        frm_Progetto* f = Finestre::Get<frm_Progetto>();
+        f->Lista()->setCurrentItem(f->Lista()->findItems(QStringLiteral("Programma"), Qt::MatchExactly).first());
+        QVERIFY(!FinestraProgramma(false));
+        f->Lista_DblClick();
+        Program* p = FinestraProgramma(false);
+        QVERIFY(p);
+        QVERIFY(p->Aperto);
+        QCOMPARE(p->prog(ProgCorrente)->Primo, 1);
+        // Open already: the same window, its rows not re-positioned.
+        p->PosizionaRung(0);
+        f->Lista_DblClick();
+        QCOMPARE(FinestraProgramma(false), p);
+        QCOMPARE(p->prog(ProgCorrente)->Primo, 0);
     }
 
     void senzaSelezioneNonFaNulla()
