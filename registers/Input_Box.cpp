@@ -1,10 +1,12 @@
 #include "registers/Input_Box.h"
 
 #include "blockeditor/Codifica.h"
+#include "blockeditor/Servizi.h"
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
+#include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Conversioni.h"
@@ -34,6 +36,16 @@ uint16_t Parola(int n)
 }
 
 constexpr int kMaxStringa = 99;
+
+// The block editor's "Set" button opens this dialog in text mode.
+const bool kServizi = [] {
+    ServiziEditor::ApriValoreTesto = [] {
+        Input_Box* ib = Finestre::Get<Input_Box>();
+        ib->Modo = 1;
+        ib->Apri();
+    };
+    return true;
+}();
 } // namespace
 
 std::optional<double> NumeroCompleto(const QString& testo)

@@ -36,14 +36,9 @@ uint16_t Parola(int n)
     return uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF);
 }
 
-// What the block editor asks of the register window and the value dialog:
-// they are there whenever this window is part of the program.
+// The block editor repaints this window after storing a block; the window
+// offers it whenever it is part of the program.
 const bool kServizi = [] {
-    ServiziEditor::ApriValoreTesto = [] {
-        Input_Box* ib = Finestre::Get<Input_Box>();
-        ib->Modo = 1;
-        ib->Apri();
-    };
     ServiziEditor::RidisegnaRegistri = [] {
         if (Registri* r = Finestre::SeCaricata<Registri>()) r->AggiornaRegistri_new(false);
     };

@@ -1,5 +1,6 @@
 // The value dialog: what it shows per type, its bit buttons, and what OK
 // writes, stores or refuses.
+#include "blockeditor/Servizi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "registers/Input_Box.h"
@@ -126,11 +127,13 @@ private slots:
 
     void modoTesto()
     {
+        // Opened the way the block editor opens it.
         TestoInput = QStringLiteral("5");
-        Input_Box* ib = Finestre::Get<Input_Box>();
         DialogoAperto = true;
-        ib->Modo = 1;
-        ib->Apri();
+        QVERIFY(ServiziEditor::ApriValoreTesto);
+        ServiziEditor::ApriValoreTesto();
+        Input_Box* ib = Finestre::Get<Input_Box>();
+        QVERIFY(ib->isVisible());
         QCOMPARE(ib->Testo(1)->text(), QStringLiteral("5"));
         QVERIFY(ib->Combo1()->isHidden());
         QVERIFY(ib->Testo(0)->isHidden());

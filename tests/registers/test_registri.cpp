@@ -8,10 +8,12 @@
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
+#include "shell/Lingua.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 #include "support/Ambiente.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -43,6 +45,23 @@ private slots:
         Controllore.Nodo = 10;
     }
     void init() { Svuota(); }
+
+    void didascalie()
+    {
+        Registri* w = Finestre::Get<Registri>();
+        Input_Box* ib = Finestre::Get<Input_Box>();
+        CambiaLingua(1);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Registers Table"));
+        QStringList titoli;
+        for (int k = 0; k < 4; ++k) titoli << w->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(k))->text();
+        QCOMPARE(titoli, (QStringList{"Register", "Name", "Value", "Type"}));
+        QCOMPARE(ib->windowTitle(), QStringLiteral("Set Register"));
+        QCOMPARE(ib->Label1(0)->text() + ib->Label1(1)->text() + ib->Label1(3)->text(), QStringLiteral("NameValueType"));
+        QCOMPARE(ib->Combo1()->count(), 11);
+        QCOMPARE(ib->Combo1()->itemText(10), QStringLiteral("String (Ram)"));
+        QCOMPARE(ib->Combo1()->itemData(10).toInt(), 13);
+        QCOMPARE(ib->Combo1()->itemText(9), QStringLiteral("Bin"));
+    }
 
     void testoValore_data()
     {

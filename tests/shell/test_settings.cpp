@@ -295,6 +295,7 @@ private slots:
         Dialogo(1);
         Campo<QRadioButton>("opt_lang_0")->click();
         QCOMPARE(Lingua, uint8_t(0));
+        QCOMPARE(Finestre::Get<frm_Settings>()->windowTitle(), QStringLiteral("Impostazioni"));
         Campo<QSlider>("Slider1")->setValue(4);
         Campo<QCheckBox>("chk_Update")->setChecked(true);
         Campo<QPushButton>("cmd_ok_0")->click();
@@ -307,6 +308,7 @@ private slots:
         Dialogo(1);
         Campo<QRadioButton>("opt_lang_1")->click();
         QCOMPARE(Lingua, uint8_t(1));
+        QCOMPARE(Finestre::Get<frm_Settings>()->windowTitle(), QStringLiteral("Settings"));
     }
 
     void cursoreAggiornamento()
