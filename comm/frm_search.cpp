@@ -625,7 +625,7 @@ void frm_search::cmd_Manual_Click()
         LogWrite(QStringLiteral("Address refused ") + testoIP);
         return;
     }
-    const TipoManuale tipo = Option1[0]->isChecked() && Option1[0]->isVisible() ? TipoManuale::ServerSeriale
+    const TipoManuale tipo = Option1[0]->isChecked() && !Option1[0]->isHidden() ? TipoManuale::ServerSeriale
                              : Option1[1]->isChecked()                           ? TipoManuale::Controllore
                                                                                  : TipoManuale::Nessuno;
     for (const ComandoEsterno& c : ComandiManuale(testoIP, testoMAC, tipo)) {
