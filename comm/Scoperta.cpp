@@ -24,7 +24,7 @@ quint16 PortaScoperta()
     return ok && p > 0 && p < 65536 ? quint16(p) : quint16(30718);
 }
 
-bool IndirizzoConsentito(const QHostAddress& a)
+bool ScopertaConsentita(const QHostAddress& a)
 {
     if (qEnvironmentVariableIntValue("WORKBENCH_LOOPBACK_ONLY") != 1) return !a.isNull();
     bool v4 = false;
@@ -111,7 +111,7 @@ void ScriviGateway(Dispositivo& d, const QString& testoMAC, const QString& mitte
     d.Modello = ModelloGateway;
 }
 
-uint8_t CalcolaCRC8(const QByteArray& testo)
+uint8_t CalcolaCRC8Scoperta(const QByteArray& testo)
 {
     uint8_t crc = 0;
     for (char c : testo) {
@@ -144,14 +144,14 @@ QByteArray RichiestaSetIP(const uint8_t* mac, const std::array<uint8_t, 4>& ip)
     QByteArray d = QByteArrayLiteral("0002");
     d.append(reinterpret_cast<const char*>(mac), 6);
     for (uint8_t o : ip) d.append(char(o));
-    d.append(char(CalcolaCRC8(d)));
+    d.append(char(CalcolaCRC8Scoperta(d)));
     return d;
 }
 
 bool InviaScoperta(QUdpSocket& socket, const QByteArray& dati)
 {
     const QHostAddress dest = DestinazioneScoperta();
-    if (!IndirizzoConsentito(dest)) {
+    if (!ScopertaConsentita(dest)) {
         LogWrite(QStringLiteral("UDP: address refused ") + dest.toString());
         return false;
     }

@@ -60,7 +60,7 @@ void ScriviGateway(Dispositivo& d, const QString& testoMAC, const QString& mitte
 QString NomeControllore(const RispostaControllore& r);
 
 // CRC-8/MAXIM (reflected 0x8C, initial 0) of the bytes.
-uint8_t CalcolaCRC8(const QByteArray& testo);
+uint8_t CalcolaCRC8Scoperta(const QByteArray& testo);
 
 // Reads a dotted IPv4 address typed by the user: 1 to 4 decimal pieces of
 // 0..255, the missing trailing pieces 0. False for anything else.
@@ -100,4 +100,4 @@ constexpr int UltimoDispositivo = 255;
 
 // Loopback guard for the discovery sockets: under WORKBENCH_LOOPBACK_ONLY=1
 // only 127.x addresses may be used.
-bool IndirizzoConsentito(const QHostAddress& a);
+bool ScopertaConsentita(const QHostAddress& a);

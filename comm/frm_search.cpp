@@ -602,7 +602,7 @@ void frm_search::WriteDefaultProg()
         return;
     }
     bool ok = false;
-    if (IndirizzoConsentito(QHostAddress(ip))) {
+    if (ScopertaConsentita(QHostAddress(ip))) {
         ok = EseguiConfigurazioneDefault(*telnet, ip, PortaSetupServer(), &m_rispostaTelnet);
     } else {
         LogWrite(QStringLiteral("telnet: address refused ") + ip);
@@ -621,7 +621,7 @@ void frm_search::cmd_Manual_Click()
         Prompt::MsgBox(kErroreValori);
         return;
     }
-    if (!IndirizzoConsentito(QHostAddress(testoIP))) {
+    if (!ScopertaConsentita(QHostAddress(testoIP))) {
         LogWrite(QStringLiteral("Address refused ") + testoIP);
         return;
     }
@@ -663,7 +663,7 @@ namespace {
 void InviaSniffer(QUdpSocket* s, const QByteArray& dati)
 {
     const QHostAddress dest(QStringLiteral("192.168.1.110"));
-    if (!IndirizzoConsentito(dest)) {
+    if (!ScopertaConsentita(dest)) {
         LogWrite(QStringLiteral("UDP: address refused ") + dest.toString());
         return;
     }

@@ -279,7 +279,7 @@ private slots:
         }
         QVERIFY(AttendiFinche([&] { return !fake->ricevuti.isEmpty(); }, 2000));
         QByteArray atteso = QByteArray("0002") + kMac + ottetti;
-        atteso += char(CalcolaCRC8(atteso));
+        atteso += char(CalcolaCRC8Scoperta(atteso));
         QCOMPARE(fake->ricevuti.first(), atteso);
     }
 
