@@ -1,6 +1,8 @@
 #include "comm/Scoperta.h"
 
 #include "comm/AreaComunicazione.h"
+#include "comm/Checksum.h"
+#include "comm/Rete.h"
 #include "shell/Lingua.h"
 #include "shell/Log.h"
 #include "shell/convert/Attesa.h"
@@ -22,14 +24,6 @@ quint16 PortaScoperta()
     bool ok = false;
     const int p = qEnvironmentVariableIntValue("WORKBENCH_UDP_PORT", &ok);
     return ok && p > 0 && p < 65536 ? quint16(p) : quint16(30718);
-}
-
-bool ScopertaConsentita(const QHostAddress& a)
-{
-    if (qEnvironmentVariableIntValue("WORKBENCH_LOOPBACK_ONLY") != 1) return !a.isNull();
-    bool v4 = false;
-    const quint32 n = a.toIPv4Address(&v4);
-    return v4 ? (n >> 24) == 127 : a.isLoopback();
 }
 
 QByteArray RichiestaScoperta(const QString& famiglia)
@@ -111,16 +105,6 @@ void ScriviGateway(Dispositivo& d, const QString& testoMAC, const QString& mitte
     d.Modello = ModelloGateway;
 }
 
-uint8_t CalcolaCRC8Scoperta(const QByteArray& testo)
-{
-    uint8_t crc = 0;
-    for (char c : testo) {
-        crc ^= uint8_t(c);
-        for (int i = 0; i < 8; ++i) crc = (crc & 1) ? uint8_t((crc >> 1) ^ 0x8C) : uint8_t(crc >> 1);
-    }
-    return crc;
-}
-
 bool LeggiIndirizzoIP(const QString& testo, std::array<uint8_t, 4>& ottetti)
 {
     const QStringList pezzi = testo.trimmed().split(QLatin1Char('.'));
@@ -144,14 +128,14 @@ QByteArray RichiestaSetIP(const uint8_t* mac, const std::array<uint8_t, 4>& ip)
     QByteArray d = QByteArrayLiteral("0002");
     d.append(reinterpret_cast<const char*>(mac), 6);
     for (uint8_t o : ip) d.append(char(o));
-    d.append(char(CalcolaCRC8Scoperta(d)));
+    d.append(char(CalcolaCRC8(d)));
     return d;
 }
 
 bool InviaScoperta(QUdpSocket& socket, const QByteArray& dati)
 {
     const QHostAddress dest = DestinazioneScoperta();
-    if (!ScopertaConsentita(dest)) {
+    if (!IndirizzoConsentito(dest)) {
         LogWrite(QStringLiteral("UDP: address refused ") + dest.toString());
         return false;
     }

@@ -59,9 +59,6 @@ void ScriviGateway(Dispositivo& d, const QString& testoMAC, const QString& mitte
 // The name under which a controller is listed: the edition may impose one.
 QString NomeControllore(const RispostaControllore& r);
 
-// CRC-8/MAXIM (reflected 0x8C, initial 0) of the bytes.
-uint8_t CalcolaCRC8Scoperta(const QByteArray& testo);
-
 // Reads a dotted IPv4 address typed by the user: 1 to 4 decimal pieces of
 // 0..255, the missing trailing pieces 0. False for anything else.
 bool LeggiIndirizzoIP(const QString& testo, std::array<uint8_t, 4>& ottetti);
@@ -97,7 +94,3 @@ void UDP_DataArrival(const QByteArray& dati, const QHostAddress& mittente);
 
 // The highest entry of Dispositivi.
 constexpr int UltimoDispositivo = 255;
-
-// Loopback guard for the discovery sockets: under WORKBENCH_LOOPBACK_ONLY=1
-// only 127.x addresses may be used.
-bool ScopertaConsentita(const QHostAddress& a);

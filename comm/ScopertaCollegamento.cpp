@@ -1,27 +1,13 @@
 #include "comm/ScopertaCollegamento.h"
 
+#include "comm/AccessoController.h"
+#include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
 #include "shell/NonDisponibile.h"
 
 #include <QMetaObject>
-
-void DisconnettiScoperta()
-{
-    NonDisponibile(QStringLiteral("Disconnetti"));
-}
-
-void ConnettiScoperta()
-{
-    NonDisponibile(QStringLiteral("Connetti"));
-}
-
-bool ComandoScoperta(uint8_t comando)
-{
-    NonDisponibile(QStringLiteral("ComandoPLC"));
-    return false;
-}
 
 namespace {
 void RidisegnaRegistri()
@@ -36,12 +22,12 @@ void RidisegnaRegistri()
 
 void CollegaDispositivo(bool verifica)
 {
-    DisconnettiScoperta();
-    ConnettiScoperta();
+    Disconnetti();
+    Connetti();
     const uint8_t m0 = Controllore.Modello;
-    NonDisponibile(QStringLiteral("LeggiModello"));
-    if (verifica) NonDisponibile(QStringLiteral("VerificaController"));
-    NonDisponibile(QStringLiteral("LeggiStatoPLC"));
+    LeggiModello(Controllore.Modello);
+    if (verifica) VerificaController();
+    Controllore.ModoDebug = LeggiStatoPLC() ? -1 : 0;
     CaricaRegistriSistema(verifica && Controllore.Modello != m0);
     RidisegnaRegistri();
 }

@@ -1,5 +1,6 @@
 #include "comm/ServerSeriale.h"
 
+#include "comm/Rete.h"
 #include "shell/convert/Attesa.h"
 
 #include <QProcess>
@@ -95,7 +96,7 @@ bool TelnetSendWait(QTcpSocket& s, const QByteArray& testo, int minimo, int seco
 bool EseguiConfigurazioneDefault(QTcpSocket& s, const QString& host, quint16 porta, QByteArray* ultimaRisposta)
 {
     s.abort();
-    s.connectToHost(host, porta);
+    if (!ConnettiSocket(s, host, porta)) return false;
     bool ok = true;
     for (const PassoTelnet& p : PassiConfigurazioneDefault()) {
         if (!TelnetSendWait(s, p.testo, p.minimo, 2, ultimaRisposta)) {

@@ -49,5 +49,6 @@ const QList<PassoTelnet>& PassiConfigurazioneDefault();
 bool TelnetSendWait(QTcpSocket& s, const QByteArray& testo, int minimo, int secondi, QByteArray* ricevuto = nullptr);
 
 // Connects to host:porta and runs every step; stops at the first failure.
-// Returns true when all steps passed. The socket is closed at the end.
+// Returns true when all steps passed (false at once for an address the
+// loopback guard refuses). The socket is closed at the end.
 bool EseguiConfigurazioneDefault(QTcpSocket& s, const QString& host, quint16 porta, QByteArray* ultimaRisposta = nullptr);

@@ -1,6 +1,9 @@
 #include "comm/frm_search.h"
 
+#include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
+#include "comm/Connessione.h"
+#include "comm/Rete.h"
 #include "comm/Dispositivo.h"
 #include "comm/Scoperta.h"
 #include "comm/ScopertaCollegamento.h"
@@ -439,14 +442,14 @@ void frm_search::cmd_stop_Click()
 
 void frm_search::ScansioneSeriale(int da, int a)
 {
-    DisconnettiScoperta();
+    Disconnetti();
     Attesa(0.5);
     Controllore.Porta = int16_t(cmb_porta->currentIndex());
     for (int k = 0; k < 8; ++k)
         if (chk_baud[k]->isChecked()) Controllore.BaudRate = QString::number(kBaud[k]);
     Controllore.TipoConnessione = 1;
     Controllore.TimeoutTCP = int16_t(std::nearbyint(txt_Timeout->text().trimmed().toDouble()));
-    ConnettiScoperta();
+    Connetti();
     Attesa(0.5);
     if (!m_ricercaAttiva) return;
 
@@ -492,14 +495,14 @@ void frm_search::SearchSubNodes()
         const QString sg = QString::number(g);
         RimuoviNodo(QStringLiteral("subNet") + sg);
         AggiungiNodo(QStringLiteral("nodo") + sg, QStringLiteral("subNet") + sg, QStringLiteral("SubNet"));
-        DisconnettiScoperta();
+        Disconnetti();
         Attesa(0.1);
         Controllore.IndirizzoIP = Dispositivi[size_t(g)].IndirizzoIP;
         Controllore.Nodo = Dispositivi[size_t(g)].Nodo;
         Controllore.TimeoutTCP = int16_t(std::nearbyint(ms));
-        ConnettiScoperta();
+        Connetti();
         Attesa(0.5);
-        ComandoScoperta(100);   // pause the gateway while its line is scanned
+        ComandoPLC(100);   // pause the gateway while its line is scanned
         Attesa(0.2);
         m_ricercaAttiva = true;
         int m = 0;
@@ -601,12 +604,7 @@ void frm_search::WriteDefaultProg()
         Prompt::MsgBox(QStringLiteral("Selezionare dispositivo"));
         return;
     }
-    bool ok = false;
-    if (ScopertaConsentita(QHostAddress(ip))) {
-        ok = EseguiConfigurazioneDefault(*telnet, ip, PortaSetupServer(), &m_rispostaTelnet);
-    } else {
-        LogWrite(QStringLiteral("telnet: address refused ") + ip);
-    }
+    const bool ok = EseguiConfigurazioneDefault(*telnet, ip, PortaSetupServer(), &m_rispostaTelnet);
     Prompt::MsgBox(ok ? QStringLiteral("Parameters saved, Restarting ...") : QStringLiteral("errore"));
 }
 
@@ -621,7 +619,7 @@ void frm_search::cmd_Manual_Click()
         Prompt::MsgBox(kErroreValori);
         return;
     }
-    if (!ScopertaConsentita(QHostAddress(testoIP))) {
+    if (!IndirizzoConsentito(QHostAddress(testoIP))) {
         LogWrite(QStringLiteral("Address refused ") + testoIP);
         return;
     }
@@ -663,7 +661,7 @@ namespace {
 void InviaSniffer(QUdpSocket* s, const QByteArray& dati)
 {
     const QHostAddress dest(QStringLiteral("192.168.1.110"));
-    if (!ScopertaConsentita(dest)) {
+    if (!IndirizzoConsentito(dest)) {
         LogWrite(QStringLiteral("UDP: address refused ") + dest.toString());
         return;
     }

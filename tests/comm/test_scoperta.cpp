@@ -1,5 +1,7 @@
 // Discovery datagrams, their decoding and the module-level search.
 #include "comm/AreaComunicazione.h"
+#include "comm/Checksum.h"
+#include "comm/Rete.h"
 #include "comm/Scoperta.h"
 #include "shell/Lingua.h"
 #include "shell/model/Globali.h"
@@ -33,7 +35,7 @@ private slots:
     {
         QFETCH(QByteArray, testo);
         QFETCH(int, crc);
-        QCOMPARE(int(CalcolaCRC8Scoperta(testo)), crc);
+        QCOMPARE(int(CalcolaCRC8(testo)), crc);
     }
 
     void richieste()
@@ -52,7 +54,7 @@ private slots:
         QCOMPARE(d.left(4), QByteArray("0002"));
         QCOMPARE(d.mid(4, 6), kMac);
         QCOMPARE(d.mid(10, 4), QByteArray("\xC0\xA8\x01\x32", 4));
-        QCOMPARE(uint8_t(d[14]), CalcolaCRC8Scoperta(d.left(14)));
+        QCOMPARE(uint8_t(d[14]), CalcolaCRC8(d.left(14)));
     }
 
     void indirizzoIP_data()
@@ -232,9 +234,9 @@ private slots:
     void guardia()
     {
         qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
-        QVERIFY(ScopertaConsentita(QHostAddress(QStringLiteral("127.255.255.255"))));
-        QVERIFY(!ScopertaConsentita(QHostAddress(QStringLiteral("255.255.255.255"))));
-        QVERIFY(!ScopertaConsentita(QHostAddress(QStringLiteral("192.168.1.100"))));
+        QVERIFY(IndirizzoConsentito(QHostAddress(QStringLiteral("127.255.255.255"))));
+        QVERIFY(!IndirizzoConsentito(QHostAddress(QStringLiteral("255.255.255.255"))));
+        QVERIFY(!IndirizzoConsentito(QHostAddress(QStringLiteral("192.168.1.100"))));
         qunsetenv("WORKBENCH_BROADCAST");
         QCOMPARE(DestinazioneScoperta(), QHostAddress(QStringLiteral("255.255.255.255")));
     }

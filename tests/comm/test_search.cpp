@@ -1,6 +1,8 @@
 // The device search window: UDP search into the tree and the table, node
 // selection, and the device actions that need no controller link.
 #include "comm/AreaComunicazione.h"
+#include "comm/Checksum.h"
+#include "comm/Rete.h"
 #include "comm/Scoperta.h"
 #include "comm/frm_search.h"
 #include "shell/Finestre.h"
@@ -287,7 +289,7 @@ private slots:
         }
         QVERIFY(AttendiFinche([&] { return !fake->ricevuti.isEmpty(); }, 2000));
         QByteArray atteso = QByteArray("0002") + kMac + ottetti;
-        atteso += char(CalcolaCRC8Scoperta(atteso));
+        atteso += char(CalcolaCRC8(atteso));
         QCOMPARE(fake->ricevuti.first(), atteso);
     }
 
