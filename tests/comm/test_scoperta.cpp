@@ -1,10 +1,8 @@
 // Discovery datagrams, their decoding and the module-level search.
 #include "comm/AreaComunicazione.h"
 #include "comm/Checksum.h"
-#include "comm/Rete.h"
 #include "comm/Scoperta.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
 #include "support/Ambiente.h"
 #include "support/FakeUdp.h"
 
@@ -38,12 +36,6 @@ private slots:
         QCOMPARE(int(CalcolaCRC8(testo)), crc);
     }
 
-    void richieste()
-    {
-        QCOMPARE(RichiestaScoperta(QStringLiteral("4555")), QByteArray("0001"));
-        QCOMPARE(RichiestaScoperta(QStringLiteral("8035")), QByteArray("\x00\x00\x00\xF6", 4));
-        QVERIFY(RichiestaScoperta(QStringLiteral("1234")).isEmpty());
-    }
 
     void setIP()
     {
@@ -212,13 +204,6 @@ private slots:
         QCOMPARE(int(NumDispositivi), 2);
     }
 
-    void marchio700()
-    {
-        Marchio700 = true;
-        const QString nome = NomeControllore(DecodificaControllore(RispostaControlloreFinta("QVR4555", kMac, kIp, kMask, 1, 0, 0)));
-        Marchio700 = false;
-        QCOMPARE(nome, QStringLiteral("PRW3"));
-    }
 
     void tabellaPiena()
     {
@@ -231,15 +216,6 @@ private slots:
         QCOMPARE(Dispositivi[255].NomeDispositivo.trimmed(), QStringLiteral("254"));
     }
 
-    void guardia()
-    {
-        qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
-        QVERIFY(IndirizzoConsentito(QHostAddress(QStringLiteral("127.255.255.255"))));
-        QVERIFY(!IndirizzoConsentito(QHostAddress(QStringLiteral("255.255.255.255"))));
-        QVERIFY(!IndirizzoConsentito(QHostAddress(QStringLiteral("192.168.1.100"))));
-        qunsetenv("WORKBENCH_BROADCAST");
-        QCOMPARE(DestinazioneScoperta(), QHostAddress(QStringLiteral("255.255.255.255")));
-    }
 };
 
 QTEST_MAIN(TestScoperta)
