@@ -282,7 +282,7 @@ bool Input_Box::ConfermaValore()
             if (!hex) return Prompt::MsgBox(kErroreValori), false;
             break;
         case 8:
-            if (testo.size() > kMaxStringa || n + (testo.size() + 1) / 2 > UltimoRegistro)
+            if (testo.size() > kMaxStringa || n + (testo.size() + 2) / 2 - 1 > UltimoRegistro)
                 return Prompt::MsgBox(kErroreValori), false;
             break;
         default: {

@@ -245,24 +245,6 @@ private slots:
         QCOMPARE(int(TabRegistri[N].Tipo), 0);
         QVERIFY(!ProgettoModificato);
     }
-
-    void letturaEsadecimale_data()
-    {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<int>("valore");
-        QTest::newRow("short is right-aligned") << "1F" << 0x1F;
-        QTest::newRow("one digit") << "a" << 0xA;
-        QTest::newRow("four digits") << "BEEF" << 0xBEEF;
-        QTest::newRow("blanks around") << " 0102 " << 0x0102;
-    }
-    void letturaEsadecimale()
-    {
-        QFETCH(QString, testo);
-        QFETCH(int, valore);
-        const auto v = LeggiHex(testo);
-        QVERIFY(v.has_value());
-        QCOMPARE(int(*v), valore);
-    }
 };
 
 QTEST_MAIN(TestInputBox)

@@ -181,38 +181,6 @@ private slots:
         w->VScroll1()->setValue(0);
     }
 
-    void richiestaLettura_data()
-    {
-        QTest::addColumn<int>("primo");
-        QTest::addColumn<QByteArray>("richiesta");
-        QTest::newRow("first page") << 0 << QByteArray::fromHex("0a0400000020");
-        QTest::newRow("middle") << 300 << QByteArray::fromHex("0a04012c0020");
-        QTest::newRow("last page reads only what exists") << 997 << QByteArray::fromHex("0a0403e5001b");
-    }
-    void richiestaLettura()
-    {
-        QFETCH(int, primo);
-        QFETCH(QByteArray, richiesta);
-        Controllore.Connesso = false;
-        TabRegistri[size_t(primo)].Valore = 77;
-        n_tx = 0;
-        QVERIFY(LeggiPaginaRegistri(primo) != 0);   // no controller: nothing answers
-        QCOMPARE(int(n_tx), 6);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), 6), richiesta);
-        QCOMPARE(TabRegistri[size_t(primo)].Valore, 77);
-        QVERIFY(!TabRegistri[size_t(primo)].Cambiato);
-    }
-
-    void richiestaAzzeramento()
-    {
-        buff_tx.fill(0xEE);
-        Finestre::Get<Registri>()->ClearRegistri();
-        QCOMPARE(int(n_tx), 39);
-        QByteArray attesa = QByteArray::fromHex("0a100022001020");
-        attesa.append(QByteArray(32, '\0'));
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), 39), attesa);
-    }
-
     // A click hands the register to the block editor's current row, only
     // while the editor is open and the row takes a register.
     void clicConsegnaIlRegistro()
