@@ -184,6 +184,7 @@ void Principale::MenuClick(const QString& nome)
         {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_Tables"), QStringLiteral("Input_Tab")},
+        {QStringLiteral("mnu_dialoga"), QStringLiteral("frm_dialoga")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},

@@ -4,9 +4,15 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
+#include "program/OperazioniRung.h"
 #include "program/Progetto.h"
+#include "program/Programmi.h"
+#include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
+#include "shell/Finestre.h"
 #include "shell/Lingua.h"
+#include "shell/Log.h"
+#include "shell/frm_Settings.h"
 #include "shell/Principale.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
@@ -18,6 +24,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QGroupBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTcpServer>
 #include <QTimer>
 #include <QUrl>
@@ -425,6 +435,129 @@ private slots:
         Clic("view_http");
         QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
         QCOMPARE(gestore.aperti, (QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.5"))}));
+    }
+
+    void vociCheAprono_data()
+    {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<QByteArray>("finestra");
+        QTest::addColumn<int>("pagina");   // Settings page shown, -1 not the Settings dialog
+        QTest::newRow("log") << "mnu_log" << QByteArray("Log") << -1;
+        QTest::newRow("about") << "mnu_About" << QByteArray("frmAbout") << -1;
+        QTest::newRow("search") << "mnu_search" << QByteArray("frm_search") << -1;
+        QTest::newRow("registers") << "mnu_Registri" << QByteArray("Registri") << -1;
+        QTest::newRow("program") << "mnu_program" << QByteArray("Program") << -1;
+        QTest::newRow("project tree") << "mnu_viewProj" << QByteArray("frm_Progetto") << -1;
+        QTest::newRow("controller") << "mnu_controller" << QByteArray("frm_Settings") << 0;
+        QTest::newRow("workspace") << "mnu_workspace" << QByteArray("frm_Settings") << 1;
+        QTest::newRow("controller again") << "mnu_controller" << QByteArray("frm_Settings") << 0;
+    }
+    void vociCheAprono()
+    {
+        QFETCH(QString, voce);
+        QFETCH(QByteArray, finestra);
+        QFETCH(int, pagina);
+        if (pagina < 0) Finestre::Scarica(Finestre::Cerca(finestra));
+        ComErr = 0;
+        Principale::Istanza()->MenuClick(voce);
+        QWidget* w = Finestre::Cerca(finestra);
+        QVERIFY(w);
+        QVERIFY(w->isVisible());
+        if (pagina >= 0) {
+            auto* f = qobject_cast<frm_Settings*>(w);
+            QVERIFY(f);
+            QCOMPARE(f->frm_opt(0)->isVisibleTo(f), pagina == 0);
+            QCOMPARE(f->frm_opt(1)->isVisibleTo(f), pagina == 1);
+        }
+        // A menu item is no toolbar click: a running loop goes on.
+        QCOMPARE(int(ComErr), 0);
+        ComErr = 1;
+    }
+
+    // No item of the menu bar is silent: each opens or does something, or
+    // says in the Log that its function is not in this build.
+    void nessunaVoceMuta()
+    {
+        Principale* p = Principale::Istanza();
+        const QStringList aParte = {"mnu_exit", "mnu_new", "mnu_close"};
+        int provate = 0;
+        for (QAction* menu : p->menuBar()->actions()) {
+            QList<QAction*> voci = menu->menu()->actions();
+            while (!voci.isEmpty()) {
+                QAction* a = voci.takeFirst();
+                if (a->menu()) {
+                    voci << a->menu()->actions();
+                    continue;
+                }
+                if (a->isSeparator() || aParte.contains(a->objectName())) continue;
+                for (QWidget* w : Finestre::Caricate())
+                    if (w->objectName() != u"Log") Finestre::Scarica(w);
+                LogClear();
+                Log* log = Finestre::Get<Log>();
+                log->parentWidget()->hide();
+                a->trigger();
+                bool altra = false;
+                for (QWidget* w : Finestre::Caricate()) altra = altra || (w != log && w->isVisible());
+                const int righe = log->Testo()->count();
+                if (righe > 0)
+                    QVERIFY2(altra || log->Testo()->item(righe - 1)->text().contains(u"not available"),
+                             qPrintable(a->objectName()));
+                else
+                    QVERIFY2(altra || log->isVisible(), qPrintable(a->objectName()));
+                ++provate;
+            }
+        }
+        QVERIFY(provate >= 35);
+    }
+
+    void nuovoChiudi_data()
+    {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<int>("salvataggio");   // -1 no saver, 0 fails, 1 saves
+        QTest::addColumn<int>("rung");          // rungs afterwards; 3 = untouched
+        QTest::newRow("new, cancel") << "mnu_new" << int(Prompt::Annulla) << -1 << 1;
+        QTest::newRow("new, saved") << "mnu_new" << int(Prompt::Ok) << 1 << 1;
+        QTest::newRow("new, save fails") << "mnu_new" << int(Prompt::Ok) << 0 << 3;
+        QTest::newRow("new, no saver") << "mnu_new" << int(Prompt::Ok) << -1 << 3;
+        QTest::newRow("close, cancel") << "mnu_close" << int(Prompt::Annulla) << -1 << 0;
+        QTest::newRow("close, save fails") << "mnu_close" << int(Prompt::Ok) << 0 << 3;
+    }
+    void nuovoChiudi()
+    {
+        QFETCH(QString, voce);
+        QFETCH(int, risposta);
+        QFETCH(int, salvataggio);
+        QFETCH(int, rung);
+        if (salvataggio >= 0) SalvaProgettoAggancio = [salvataggio](bool) { return salvataggio == 1; };
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        AggiungiRungVuoto();
+        AggiungiRungVuoto();
+        QCOMPARE(int(Programmi[ProgCorrente].NumRung), 3);
+        NomeProgetto = QStringLiteral("before");
+        ProgettoModificato = true;
+        m_copione.Rispondi(risposta);
+        Principale::Istanza()->MenuClick(voce);
+        QCOMPARE(int(Programmi[ProgCorrente].NumRung), rung);
+        QCOMPARE(ProgettoModificato, rung == 3);
+        // Only New shows the blank project; Close leaves the view alone.
+        QCOMPARE(NomeProgetto, rung == 1 ? QStringLiteral("Project") : QStringLiteral("before"));
+    }
+
+    // The pop-up runs whatever state the toolbar's button is in.
+    void incollaDalPopup()
+    {
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        Programmi[ProgCorrente].Rung[0].Descrizione = QStringLiteral("from the clipboard");
+        Principale* p = Principale::Istanza();
+        QAction* tasto = p->Pulsante(QStringLiteral("rung_paste"));
+        tasto->setEnabled(false);
+        tasto->trigger();
+        QVERIFY(Programmi[ProgCorrente].Rung[1].Descrizione != u"from the clipboard");
+        p->Popup(QStringLiteral("mnu_FB"))->findChild<QAction*>(QStringLiteral("mnu_FB_paste"))->trigger();
+        QCOMPARE(Programmi[ProgCorrente].Rung[1].Descrizione, QStringLiteral("from the clipboard"));
     }
 
     void chiusura_data()
