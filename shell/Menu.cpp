@@ -197,6 +197,24 @@ void Principale::MenuClick(const QString& nome)
         {QStringLiteral("mnu_mac"), QStringLiteral("frm_LettMAC")},
         {QStringLiteral("mnu_boot"), QStringLiteral("frm_Bootloader")},
     };
+    // The rung menu: the toolbar's rung keys, without the status refresh.
+    static const QHash<QString, void (*)()> kRung = {
+        {QStringLiteral("mnu_FB_copy"), ComandoCopia},
+        {QStringLiteral("mnu_FB_paste"), ComandoIncolla},
+        {QStringLiteral("mnu_modify"), ComandoModifica},
+        {QStringLiteral("mnu_FB_Delete"), ComandoCancella},
+        {QStringLiteral("mnu_FB_Insert_Before"), ComandoInserisciPrima},
+        {QStringLiteral("mnu_FB_Insert_After"), ComandoInserisciDopo},
+        {QStringLiteral("mnu_FB_Break"), ComandoBreak},
+    };
+    static const QHash<QString, void (frm_search::*)()> kDispositivo = {
+        {QStringLiteral("mnu_SetAsController"), &frm_search::SetAsController},
+        {QStringLiteral("mnu_ViewHomePage"), &frm_search::Elenco_DblClick},
+        {QStringLiteral("mnu_SetIP"), &frm_search::SetIP},
+        {QStringLiteral("mnu_CopyIP"), &frm_search::CopyIP},
+        {QStringLiteral("mnu_CopyMAC"), &frm_search::CopyMAC},
+        {QStringLiteral("mnu_SubNodes"), &frm_search::SearchSubNodes},
+    };
     // Unlike a toolbar click, a menu item leaves ComErr alone: a live loop
     // goes on while a window opens.
     auto e = [&nome](const char* n) { return nome == QLatin1String(n); };
@@ -227,32 +245,11 @@ void Principale::MenuClick(const QString& nome)
         ApriRicercaDispositivi();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
-    } else if (e("mnu_FB_copy")) {
-        ComandoCopia();
-    } else if (e("mnu_FB_paste")) {
-        ComandoIncolla();
-    } else if (e("mnu_modify")) {
-        ComandoModifica();
-    } else if (e("mnu_FB_Delete")) {
-        ComandoCancella();
-    } else if (e("mnu_FB_Insert_Before")) {
-        ComandoInserisciPrima();
-    } else if (e("mnu_FB_Insert_After")) {
-        ComandoInserisciDopo();
-    } else if (e("mnu_FB_Break")) {
-        ComandoBreak();
-    } else if (e("mnu_SetAsController")) {
-        Finestre::Get<frm_search>()->SetAsController();
-    } else if (e("mnu_ViewHomePage")) {
-        Finestre::Get<frm_search>()->Elenco_DblClick();
-    } else if (e("mnu_SetIP")) {
-        Finestre::Get<frm_search>()->SetIP();
-    } else if (e("mnu_CopyIP")) {
-        Finestre::Get<frm_search>()->CopyIP();
-    } else if (e("mnu_CopyMAC")) {
-        Finestre::Get<frm_search>()->CopyMAC();
-    } else if (e("mnu_SubNodes")) {
-        Finestre::Get<frm_search>()->SearchSubNodes();
+    } else if (kRung.contains(nome)) {
+        kRung.value(nome)();
+    } else if (kDispositivo.contains(nome)) {
+        // The device menu acts on the device selected in the search window.
+        (Finestre::Get<frm_search>()->*kDispositivo.value(nome))();
     } else if (kNonDisponibili.contains(nome)) {
         NonDisponibile(kNonDisponibili.value(nome));
     }
