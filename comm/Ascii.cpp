@@ -1,0 +1,230 @@
+#include "comm/Ascii.h"
+
+#include "comm/AreaComunicazione.h"
+#include "comm/frm_dialoga.h"
+#include "shell/Prompt.h"
+#include "shell/convert/Attesa.h"
+
+#include <QCoreApplication>
+#include <QSerialPort>
+
+namespace {
+
+const char CifreHex[] = "0123456789ABCDEF";
+
+int ValoreCifra(char c)
+{
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// The hidden window of this mode: only its serial port matters, so it is a
+// plain object made on first use and never shown.
+class frm_comunica : public QObject {
+public:
+    static frm_comunica& Istanza()
+    {
+        static frm_comunica* f = new frm_comunica(QCoreApplication::instance());
+        return *f;
+    }
+    QSerialPort MSComm1;
+
+private:
+    explicit frm_comunica(QObject* padre) : QObject(padre)
+    {
+        // Data received: the same flag as the main window's port.
+        QObject::connect(&MSComm1, &QSerialPort::readyRead, this, [] { DatiArrivati = 1; });
+    }
+};
+
+// "9600,n,8,1": baud, parity, data bits, stop bits.
+bool ImpostaLinea(QSerialPort& porta, const QString& impostazioni)
+{
+    const QStringList p = impostazioni.split(QLatin1Char(','));
+    if (p.size() != 4) return false;
+    bool ok = false;
+    const int baud = p[0].trimmed().toInt(&ok);
+    if (!ok || baud <= 0) return false;
+    QSerialPort::Parity parita;
+    switch (p[1].trimmed().toLower().at(0).toLatin1()) {
+    case 'n': parita = QSerialPort::NoParity; break;
+    case 'e': parita = QSerialPort::EvenParity; break;
+    case 'o': parita = QSerialPort::OddParity; break;
+    default: return false;
+    }
+    const int bit = p[2].trimmed().toInt();
+    const int stop = p[3].trimmed().toInt();
+    if (bit < 5 || bit > 8 || (stop != 1 && stop != 2)) return false;
+    return porta.setBaudRate(baud) && porta.setParity(parita)
+        && porta.setDataBits(QSerialPort::DataBits(bit))
+        && porta.setStopBits(stop == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop)
+        && porta.setFlowControl(QSerialPort::NoFlowControl);
+}
+
+void Box(const QString& testo) { Prompt::MsgBox(testo, Prompt::SoloOk); }
+
+// A failure inside the transaction: reported like the transaction's own
+// failure exit, as a time-out.
+uint8_t Guasto(const QString& descrizione, bool MostraErrori)
+{
+    if (MostraErrori) Prompt::MsgBox(descrizione, int(Prompt::SoloOk) | int(Prompt::Critica), QStringLiteral("MOD-RTU"));
+    ComErr = 1;
+    return 1;
+}
+
+} // namespace
+
+uint8_t LrcModbus(const uint8_t* dati, int n)
+{
+    unsigned somma = 0;
+    for (int i = 0; i < n; ++i) somma = (somma + dati[i]) & 0xFF;
+    return uint8_t((256 - somma) & 0xFF);
+}
+
+QByteArray TramaASCII(const uint8_t* dati, int n)
+{
+    QByteArray t;
+    t.reserve(2 * n + 5);
+    t.append(':');
+    auto coppia = [&t](uint8_t b) {
+        t.append(CifreHex[b >> 4]);
+        t.append(CifreHex[b & 15]);
+    };
+    for (int i = 0; i < n; ++i) coppia(dati[i]);
+    coppia(LrcModbus(dati, n));
+    t.append("\r\n");
+    return t;
+}
+
+RispostaASCII DecodificaASCII(const QByteArray& testo, uint8_t* dest, int capienza)
+{
+    RispostaASCII r;
+    const int len = int(testo.size());
+    r.eco = len > 0 ? QString(QLatin1Char(testo[0])) + QLatin1Char(' ') : QStringLiteral(" ");
+    if (len == 0) {
+        r.vuota = true;
+        return r;
+    }
+    // (len - 3) / 2 pairs from the second character, halves rounded to even:
+    // a frame that lost a character still shows all its pairs. 2n + 1 never
+    // exceeds len, so every pair lies inside the text.
+    const int corpo = qMax(0, len - 3);
+    const int coppie = corpo / 2 + ((corpo % 2) && ((corpo / 2) % 2) ? 1 : 0);
+    bool pulito = coppie <= capienza;
+    for (int k = 0; k < coppie; ++k) {
+        const char a = testo[1 + 2 * k], b = testo[2 + 2 * k];
+        r.eco += QLatin1Char(a);
+        r.eco += QLatin1Char(b);
+        r.eco += QLatin1Char(' ');
+        const int h = ValoreCifra(a), l = ValoreCifra(b);
+        if (h < 0 || l < 0) pulito = false;
+        if (k < capienza) dest[k] = uint8_t((qMax(h, 0) << 4) | qMax(l, 0));
+    }
+    r.n = qMin(coppie, capienza);
+    r.erroreCR = len < 2 || testo[len - 2] != '\r';
+    r.erroreLF = testo[len - 1] != '\n';
+    // A stray character between the pairs and CR LF leaves an odd body.
+    if (!r.erroreCR && !r.erroreLF && corpo % 2) pulito = false;
+    // The last pair is the sender's LRC over the pairs before it.
+    r.erroreLRC = !pulito || r.n < 1 || LrcModbus(dest, r.n - 1) != dest[r.n - 1];
+    return r;
+}
+
+bool ApriASCII(const QString& porta, const QString& impostazioni)
+{
+    QSerialPort& p = frm_comunica::Istanza().MSComm1;
+    if (p.isOpen()) p.close();
+    p.setPortName(porta);
+    if (!p.open(QIODevice::ReadWrite)) return false;
+    if (!ImpostaLinea(p, impostazioni)) {
+        p.close();
+        return false;
+    }
+    Canale = 0;
+    return true;
+}
+
+void ChiudiASCII()
+{
+    QSerialPort& p = frm_comunica::Istanza().MSComm1;
+    if (p.isOpen()) p.close();
+}
+
+bool PortaASCIIAperta() { return frm_comunica::Istanza().MSComm1.isOpen(); }
+
+bool InviaASCII(uint8_t* buffer, int capienza, int16_t& n)
+{
+    QSerialPort& p = frm_comunica::Istanza().MSComm1;
+    if (!p.isOpen() || n < 0 || n + 3 > capienza) return false;
+    const QByteArray trama = TramaASCII(buffer, n);
+    buffer[n] = LrcModbus(buffer, n);
+    buffer[n + 1] = 13;
+    buffer[n + 2] = 10;
+    n += 3;
+    LRC = buffer[n - 3];
+    return p.write(trama) == trama.size();
+}
+
+bool RiceviASCII()
+{
+    QSerialPort& p = frm_comunica::Istanza().MSComm1;
+    QCoreApplication::processEvents();
+    str_rx.clear();
+    // A frame longer than the reply buffer can take is cut here: the rest is
+    // left in the port and the decoder reports the frame as bad.
+    const int massimo = 2 * int(buff_rx.size()) + 5;
+    AttendiFinche(
+        [&p, massimo] {
+            if (p.isOpen() && str_rx.size() < massimo) str_rx.append(p.read(massimo - str_rx.size()));
+            return str_rx.endsWith("\r\n") || str_rx.size() >= massimo;
+        },
+        ComTimeout * 1000);
+    DatiArrivati = 0;
+
+    const RispostaASCII r = DecodificaASCII(str_rx, buff_rx.data(), int(buff_rx.size()));
+    if (r.vuota) {
+        Box(QStringLiteral("TimeOut"));
+    } else {
+        n_rx = int16_t(r.n);
+        LRC = r.n > 0 ? LrcModbus(buff_rx.data(), r.n - 1) : 0;
+        if (r.erroreCR) Box(QStringLiteral("Risposta Errata (CR)"));
+        if (r.erroreLF) Box(QStringLiteral("Risposta Errata (LF)"));
+        if (r.erroreLRC) Box(QStringLiteral("Risposta Errata (lrc)"));
+    }
+    if (EcoTerminale) RispostaTerminale(r.eco);
+    str_rx.clear();
+    QCoreApplication::processEvents();
+    return r.Ok();
+}
+
+uint8_t ComunicaASCII(bool MostraErrori)
+{
+    if (EcoTerminale) RispostaTerminale(QString());
+    // The byte count of functions 16 and 20 goes out doubled: the count of
+    // characters rather than bytes.
+    if (buff_tx[1] != 15 && n_tx > 6) {
+        if (buff_tx[6] > 127) return Guasto(QStringLiteral("Overflow"), MostraErrori);
+        buff_tx[6] = uint8_t(buff_tx[6] * 2);
+    }
+    if (!PortaASCIIAperta()) return Guasto(QStringLiteral("Operation valid only when the port is open"), MostraErrori);
+    if (!InviaASCII(buff_tx.data(), int(buff_tx.size()), n_tx))
+        return Guasto(QStringLiteral("Subscript out of range"), MostraErrori);
+    if (!AttendiRisposta) return 0;
+    if (!RiceviASCII()) {
+        ComErr = 1;
+        return 1;
+    }
+    if (buff_rx[0] != buff_tx[0]) {
+        if (MostraErrori) Box(QStringLiteral("Risposta Errata (indirizzo)"));
+        ComErr = 1;
+        return 2;
+    }
+    if (buff_rx[1] != buff_tx[1]) {
+        if (MostraErrori) Box(QStringLiteral("Risposta Errata (funzione)"));
+        ComErr = 1;
+        return 2;
+    }
+    return 0;
+}
