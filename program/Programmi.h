@@ -45,7 +45,7 @@ constexpr int NumProcessi = 10;
 
 struct Programma {
     int16_t NumRung = 0;
-    std::array<Rung, MaxRung + 1> Rung;  // 0 = clipboard and swap slot
+    std::array<::Rung, MaxRung + 1> Rung;  // 0 = clipboard and swap slot
     uint8_t Formato = 0;                 // 0 full rows, 1 compact
 };
 

@@ -5,16 +5,28 @@
 #include <cstdint>
 
 struct DefRegistro {
-    QString Indirizzo;   // display address, prefix + number
+    QString Indirizzo;      // display address: PrefissiRegistro(Categoria) + number
     QString Nome;
-    uint8_t Categoria = 0;
-    uint8_t Tipo = 0;    // index into TipiDato
-    int32_t Valore = 0;
-    bool Cambiato = false;
+    uint8_t Categoria = 0;  // 0 user, 1 reserved/system, 2 system, 3 system or 32-bit area
+    uint8_t Tipo = 0;       // index into TipiDato
+    int32_t Valore = 0;     // last value read or written
+    bool Cambiato = false;  // the last read changed Valore
 };
 
-inline std::array<DefRegistro, 2049> TabRegistri;
+constexpr int NumVociRegistri = 2049;
+inline std::array<DefRegistro, NumVociRegistri> TabRegistri;
 
-// Rebuilds the table for the model in Controllore.Modello; with `utente`
-// the user area is reset too.
-void CaricaRegistriSistema(bool utente);
+// Data-type indexes the table itself assigns (TipiDato).
+namespace TipoReg {
+constexpr uint8_t UInt = 0, Int = 1, Long = 3, Hex = 7, Ascii = 8, Bin = 9, StringaRam = 13;
+}
+
+// Defines entry n. A user entry (categoria 0) keeps the name it had; value
+// and changed flag are never touched. Addresses outside 0..2048 and
+// categories above 4 are ignored.
+void DefinisciRegistro(int n, const QString& nome, uint8_t tipo, uint8_t categoria);
+
+// Rebuilds the table for the model in Controllore.Modello: reserved area,
+// user area (reset to Int only with `azzeraUtente`), the 32-bit area and the
+// model family's named system registers.
+void CaricaRegistriSistema(bool azzeraUtente);

@@ -1,0 +1,116 @@
+#include "blockeditor/Codifica.h"
+
+#include "program/Programmi.h"
+#include "shell/convert/Conversioni.h"
+
+#include <cmath>
+
+double ArrotondaPari(double v)
+{
+    return std::nearbyint(v);   // the default rounding mode is to-nearest-even
+}
+
+namespace {
+int ValoreCifra(QChar c)
+{
+    const ushort u = c.unicode();
+    if (u >= '0' && u <= '9') return u - '0';
+    if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+    return 99;
+}
+} // namespace
+
+double LeggiNumero(const QString& testo)
+{
+    const int n = int(testo.size());
+    auto decimale = [&](int k) { return k < n && ValoreCifra(testo[k]) < 10; };
+    int i = 0;
+    while (i < n && (testo[i] == QLatin1Char(' ') || testo[i] == QLatin1Char('\t'))) ++i;
+    if (i + 1 < n && testo[i] == QLatin1Char('&')) {
+        const QChar base = testo[i + 1].toUpper();
+        const int radice = base == QLatin1Char('H') ? 16 : base == QLatin1Char('O') ? 8 : 0;
+        if (radice) {
+            double v = 0;
+            for (i += 2; i < n && ValoreCifra(testo[i]) < radice; ++i) v = v * radice + ValoreCifra(testo[i]);
+            return v;
+        }
+    }
+    const int inizio = i;
+    if (i < n && (testo[i] == QLatin1Char('+') || testo[i] == QLatin1Char('-'))) ++i;
+    int cifre = 0;
+    for (; decimale(i); ++i) ++cifre;
+    if (i < n && testo[i] == QLatin1Char('.'))
+        for (++i; decimale(i); ++i) ++cifre;
+    if (cifre == 0) return 0;
+    int fine = i;
+    if (i < n && (testo[i] == QLatin1Char('e') || testo[i] == QLatin1Char('E'))) {
+        int j = i + 1;
+        if (j < n && (testo[j] == QLatin1Char('+') || testo[j] == QLatin1Char('-'))) ++j;
+        int k = j;
+        while (decimale(k)) ++k;
+        if (k > j) fine = k;
+    }
+    bool ok = false;
+    const double v = QStringView(testo).mid(inizio, fine - inizio).toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0;
+}
+
+bool CodificaSlot(SlotArgomento& slot, double valore, uint8_t codice, bool scambiato)
+{
+    if (std::isnan(valore)) return false;
+    switch (codice) {
+    case 0:
+    case 1: {
+        // The whole value is rounded before it is split: rounding each byte
+        // on its own turned 255.6 into a low byte of 256. Outside
+        // -65536..65535 nothing fits 16 bits, and the value is refused
+        // rather than stored with its high byte dropped.
+        double v = ArrotondaPari(valore);
+        if (v < -65536 || v > 65535) return false;
+        if (v < 0) v += 65536;
+        const Byte3 b = IntToByte(v);
+        slot = scambiato ? SlotArgomento{b[1], b[0], 0, 0} : SlotArgomento{b[0], b[1], 0, 0};
+        return true;
+    }
+    case 2:
+    case 3:
+    case 6: {
+        bool ok = false;
+        // LongToByte: high word low byte, high word high byte, low word low, low word high.
+        const Byte4 b = LongToByte(valore, codice == 3, &ok);
+        if (!ok) return false;
+        slot = scambiato ? SlotArgomento{b[3], b[2], b[1], b[0]} : SlotArgomento{b[2], b[3], b[0], b[1]};
+        return true;
+    }
+    case 5: {
+        // A finite value beyond the single range would become infinity.
+        if (std::isfinite(valore) && !std::isfinite(float(valore))) return false;
+        const Byte4 b = FloatToByte(valore);
+        slot = SlotArgomento{b[3], b[2], b[1], b[0]};
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
+namespace {
+bool SuRung(double valore, uint8_t codice, int rung, int slot, bool scambiato)
+{
+    if (ProgCorrente < 0 || ProgCorrente >= NumProcessi || rung < 0 || rung > MaxRung || slot < 0 || slot > 8)
+        return false;
+    return CodificaSlot(Programmi[size_t(ProgCorrente)].Rung[size_t(rung)].ArgByte[size_t(slot)], valore, codice,
+                        scambiato);
+}
+} // namespace
+
+bool Trasf(double valore, uint8_t codice, int rung, int slot)
+{
+    return SuRung(valore, codice, rung, slot, false);
+}
+
+bool TrasfSwap(double valore, uint8_t codice, int rung, int slot)
+{
+    return SuRung(valore, codice, rung, slot, true);
+}

@@ -1,0 +1,32 @@
+#pragma once
+// Operand encoding: how one typed value becomes one 4-byte argument slot of a
+// rung in the controller's byte order, and how a row's text becomes a number.
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <stdexcept>
+
+using SlotArgomento = std::array<uint8_t, 4>;
+
+// A value that does not fit its conversion. Thrown inside the block encoder
+// only; the encoder turns it into its failure result.
+struct ErroreCodifica : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+// The longest leading numeric prefix of a text (blanks first skipped, "." as
+// decimal point, optional exponent; &H hexadecimal, &O octal); 0 when none.
+double LeggiNumero(const QString& testo);
+
+// Nearest integer, a half going to the even neighbour.
+double ArrotondaPari(double v);
+
+// One value into one slot. Codes 0/1 a 16-bit value, 2/6 unsigned 32-bit,
+// 3 signed 32-bit, 5 single-precision float; other codes leave the slot as it
+// is. `scambiato` gives the word-swapped order of the bit operations. False,
+// with the slot untouched, when the value does not fit.
+bool CodificaSlot(SlotArgomento& slot, double valore, uint8_t codice, bool scambiato);
+
+// The same on slot `slot` of rung `rung` of the current process.
+bool Trasf(double valore, uint8_t codice, int rung, int slot);
+bool TrasfSwap(double valore, uint8_t codice, int rung, int slot);

@@ -1,0 +1,3 @@
+#pragma once
+// Makes the block editor window the program editor's EditorBlocco.
+void InstallaEditorBlocco();

@@ -1,0 +1,761 @@
+#include "blockeditor/comandi.h"
+
+#include "blockeditor/Argomenti.h"
+#include "blockeditor/Catalogo.h"
+#include "blockeditor/Codifica.h"
+#include "blockeditor/Famiglie.h"
+#include "blockeditor/IconeBlocchi.h"
+#include "blockeditor/Servizi.h"
+#include "comm/Dispositivo.h"
+#include "program/Agganci.h"
+#include "program/Programmi.h"
+#include "registers/TabRegistri.h"
+#include "shell/Lingua.h"
+#include "shell/NonDisponibile.h"
+#include "shell/Prompt.h"
+#include "shell/convert/Attesa.h"
+#include "shell/convert/Conversioni.h"
+#include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPainter>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTextOption>
+#include <cmath>
+#include <limits>
+
+namespace {
+QRect Rett(int x, int y, int w, int h)
+{
+    return QRect(Twips(x), Twips(y), Twips(w), Twips(h));
+}
+
+// A number as the rows show it: general form, up to 15 significant digits,
+// the system's decimal separator, no grouping.
+QString Decimale(double v)
+{
+    QLocale loc = QLocale::system();
+    loc.setNumberOptions(QLocale::OmitGroupSeparator);
+    return loc.toString(v, 'g', 15);
+}
+
+bool Visibile(const QWidget* w)
+{
+    return !w->isHidden();
+}
+
+// Nearest 16-bit signed integer of a text, as the trigger fields need it.
+int16_t Intero16(const QString& testo)
+{
+    const double v = ArrotondaPari(LeggiNumero(testo));
+    if (v < -32768 || v > 32767) throw ErroreCodifica("16-bit value out of range");
+    return int16_t(v);
+}
+
+const char* const kRiga = "riga";
+const char* const kInvio = "invio";
+} // namespace
+
+// ---------------------------------------------------------------------------
+
+PulsanteFunzione::PulsanteFunzione(QWidget* parent) : QAbstractButton(parent)
+{
+    setCheckable(true);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+QSize PulsanteFunzione::sizeHint() const
+{
+    return QSize(Twips(975), Twips(495));
+}
+
+void PulsanteFunzione::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor fondo = Colore.isValid() ? Colore : palette().button().color();
+    if (isChecked()) fondo = fondo.darker(125);
+    p.setPen(QPen(isChecked() ? QColor(20, 20, 20) : QColor(110, 110, 110), isChecked() ? 2 : 1));
+    p.setBrush(fondo);
+    p.drawRoundedRect(r, 3, 3);
+    QFont f = font();
+    f.setPointSizeF(std::max(6.0, f.pointSizeF() * 0.85));
+    f.setBold(isChecked());
+    p.setFont(f);
+    p.setPen(Qt::black);
+    QTextOption opt(Qt::AlignCenter);
+    opt.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    p.drawText(r.adjusted(2, 1, -2, -1), text(), opt);
+    if (hasFocus()) {
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 2, 2);
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+comandi::comandi()
+{
+    CostruisciControlli();
+    Form_Load();
+}
+
+void comandi::CostruisciControlli()
+{
+    setObjectName(QStringLiteral("comandi"));
+    setModal(false);
+    setFixedSize(Twips(9300), Twips(5420));
+
+    f_Funzioni = new QGroupBox(this);
+    f_Funzioni->setObjectName(QStringLiteral("f_Funzioni"));
+    f_Funzioni->setGeometry(Rett(60, 60, 3675, 5235));
+
+    Tab_Funzioni = new QTabBar(f_Funzioni);
+    Tab_Funzioni->setObjectName(QStringLiteral("Tab_Funzioni"));
+    Tab_Funzioni->setGeometry(Rett(60, 280, 3555, 420));
+    Tab_Funzioni->setUsesScrollButtons(true);
+    Tab_Funzioni->setExpanding(false);
+    Tab_Funzioni->setDrawBase(true);
+    connect(Tab_Funzioni, &QTabBar::currentChanged, this, [this] { Tab_Funzioni_Click(); });
+
+    m_gruppo = new QButtonGroup(this);
+    m_gruppo->setExclusive(true);
+    for (int i = 0; i < NumBlocchi; ++i) {
+        auto* b = new PulsanteFunzione(f_Funzioni);
+        b->setObjectName(QStringLiteral("opt_Funzione_%1").arg(i));
+        b->setGeometry(Rett(LeftPalette(0), TopPalette(0), 975, 495));
+        b->hide();
+        m_gruppo->addButton(b, i);
+        opt_Funzione[size_t(i)] = b;
+    }
+    connect(m_gruppo, &QButtonGroup::idToggled, this, [this](int id, bool acceso) {
+        if (acceso) opt_Funzione_Click(id);
+    });
+
+    f_argomenti = new QGroupBox(this);
+    f_argomenti->setObjectName(QStringLiteral("f_argomenti"));
+    f_argomenti->setGeometry(Rett(3780, 60, 5415, 5235));
+
+    lbl_nomeFunz = new QLabel(f_argomenti);
+    lbl_nomeFunz->setObjectName(QStringLiteral("lbl_nomeFunz"));
+    lbl_nomeFunz->setGeometry(Rett(120, 300, 1695, 195));
+    QFont grassetto = lbl_nomeFunz->font();
+    grassetto.setBold(true);
+    lbl_nomeFunz->setFont(grassetto);
+
+    Label1 = new QLabel(QStringLiteral("Label:"), f_argomenti);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(Rett(420, 660, 900, 195));
+
+    txt_Label = new QLineEdit(f_argomenti);
+    txt_Label->setObjectName(QStringLiteral("txt_Label"));
+    txt_Label->setGeometry(Rett(1380, 600, 855, 285));
+    txt_Label->setProperty(kInvio, true);
+    txt_Label->installEventFilter(this);
+
+    lbl_Delay = new QLabel(f_argomenti);
+    lbl_Delay->setObjectName(QStringLiteral("lbl_Delay"));
+    lbl_Delay->setGeometry(Rett(3300, 660, 1150, 195));
+    txt_delay = new QLineEdit(f_argomenti);
+    txt_delay->setObjectName(QStringLiteral("txt_delay"));
+    txt_delay->setGeometry(Rett(4500, 600, 615, 285));
+
+    auto nuovaCombo = [this](QWidget* padre, const QString& nome, int riga, bool modificabile) {
+        auto* c = new QComboBox(padre);
+        c->setObjectName(nome);
+        c->setEditable(modificabile);
+        c->setInsertPolicy(QComboBox::NoInsert);
+        c->setProperty(kRiga, riga);
+        c->setProperty(kInvio, true);
+        c->installEventFilter(this);
+        if (QLineEdit* le = c->lineEdit()) {
+            le->setProperty(kRiga, riga);
+            le->setProperty(kInvio, true);
+            le->installEventFilter(this);
+        }
+        return c;
+    };
+
+    for (int i = 0; i < 8; ++i) {
+        auto* l = new QLabel(f_argomenti);
+        l->setObjectName(QStringLiteral("lbl_Var_%1").arg(i));
+        l->setGeometry(Rett(180, 1140 + 360 * i, 1095, 195));
+        lbl_Var[size_t(i)] = l;
+
+        QComboBox* v = nuovaCombo(f_argomenti, QStringLiteral("txt_Var_%1").arg(i), i, true);
+        v->setGeometry(Rett(1380, 1080 + 360 * i, 1875, 315));
+        connect(v, &QComboBox::activated, this, [this, i] { txt_Var_Click(i); });
+        txt_Var[size_t(i)] = v;
+
+        auto* s = new QPushButton(QStringLiteral("Set"), f_argomenti);
+        s->setObjectName(QStringLiteral("cmd_set_%1").arg(i));
+        s->setGeometry(Rett(3360, 1080 + 360 * i, 375, 315));
+        s->setAutoDefault(false);
+        connect(s, &QPushButton::clicked, this, [this, i] { cmd_set_Click(i); });
+        cmd_set[size_t(i)] = s;
+
+        QComboBox* o = nuovaCombo(f_argomenti, QStringLiteral("txt_Opt_%1").arg(i), i, false);
+        o->setGeometry(Rett(3840, 1080 + 360 * i, 1335, 315));
+        connect(o, &QComboBox::activated, this, [this, i] { txt_Opt_Click(i); });
+        txt_Opt[size_t(i)] = o;
+    }
+
+    frm_trig = new QGroupBox(QStringLiteral("Trigger"), f_argomenti);
+    frm_trig->setObjectName(QStringLiteral("frm_trig"));
+    frm_trig->setGeometry(Rett(840, 3960, 3255, 1155));
+    chk_trig = new QCheckBox(QStringLiteral("En"), frm_trig);
+    chk_trig->setObjectName(QStringLiteral("chk_trig"));
+    chk_trig->setGeometry(Rett(120, 300, 600, 255));
+    lbl_Var[8] = new QLabel(QStringLiteral("Reg"), frm_trig);
+    lbl_Var[8]->setObjectName(QStringLiteral("lbl_Var_8"));
+    lbl_Var[8]->setGeometry(Rett(840, 330, 500, 195));
+    txt_Var[8] = nuovaCombo(frm_trig, QStringLiteral("txt_Var_8"), 8, true);
+    txt_Var[8]->setGeometry(Rett(1400, 270, 1695, 315));
+    lbl_Var[9] = new QLabel(QStringLiteral("Mask"), frm_trig);
+    lbl_Var[9]->setObjectName(QStringLiteral("lbl_Var_9"));
+    lbl_Var[9]->setGeometry(Rett(840, 750, 500, 195));
+    txt_Opt[8] = nuovaCombo(frm_trig, QStringLiteral("txt_Opt_8"), 8, true);
+    txt_Opt[8]->setGeometry(Rett(1400, 690, 1215, 315));
+    cmd_set[8] = new QPushButton(QStringLiteral("Set"), frm_trig);
+    cmd_set[8]->setObjectName(QStringLiteral("cmd_set_8"));
+    cmd_set[8]->setGeometry(Rett(2700, 690, 375, 315));
+    cmd_set[8]->setAutoDefault(false);   // the trigger's button has no action
+
+    cmd_AddFunc = new QPushButton(QStringLiteral("OK"), f_argomenti);
+    cmd_AddFunc->setObjectName(QStringLiteral("cmd_AddFunc"));
+    cmd_AddFunc->setGeometry(Rett(4380, 4380, 735, 375));
+    cmd_AddFunc->setAutoDefault(false);
+    connect(cmd_AddFunc, &QPushButton::clicked, this, [this] { cmd_AddFunc_Click(); });
+
+    // Every control states its own visibility, so "visible" below always
+    // means the control's own flag, whether the window is shown or not.
+    QList<QWidget*> controlli = {f_Funzioni, Tab_Funzioni, f_argomenti, lbl_nomeFunz, Label1, txt_Label,
+                                 lbl_Delay, txt_delay, frm_trig, chk_trig, cmd_AddFunc};
+    for (auto* w : lbl_Var) controlli << w;
+    for (auto* w : txt_Var) controlli << w;
+    for (auto* w : cmd_set) controlli << w;
+    for (auto* w : txt_Opt) controlli << w;
+    for (QWidget* w : controlli) w->show();
+}
+
+void comandi::SetRes()
+{
+    setWindowTitle(Testo(60));
+    f_Funzioni->setTitle(Testo(61));
+    f_argomenti->setTitle(Testo(62));
+}
+
+void comandi::Form_Load()
+{
+    SetRes();
+    Aperto = true;
+    m_caricato = true;
+    m_conBersaglio = false;
+    ArgCorrente = 0;
+    m_funzioneScelta = 0;
+
+    // The controls as the form was designed.
+    txt_Label->clear();
+    txt_delay->clear();
+    lbl_nomeFunz->clear();
+    lbl_Delay->clear();
+    for (int i = 0; i < 8; ++i) {
+        lbl_Var[size_t(i)]->clear();
+        for (QWidget* w : {static_cast<QWidget*>(lbl_Var[size_t(i)]), static_cast<QWidget*>(txt_Var[size_t(i)]),
+                           static_cast<QWidget*>(cmd_set[size_t(i)]), static_cast<QWidget*>(txt_Opt[size_t(i)])})
+            w->hide();
+    }
+    for (int i = 0; i < 9; ++i) {
+        txt_Var[size_t(i)]->clear();
+        txt_Var[size_t(i)]->setEditText(QString());
+        txt_Opt[size_t(i)]->clear();
+        if (txt_Opt[size_t(i)]->isEditable()) txt_Opt[size_t(i)]->setEditText(QString());
+    }
+    chk_trig->setChecked(false);
+    frm_trig->hide();
+    txt_delay->hide();
+    lbl_Delay->hide();
+
+    // The palette.
+    CaricaCatalogo();
+    m_gruppo->setExclusive(false);
+    for (int i = 0; i < NumBlocchi; ++i) {
+        PulsanteFunzione* b = opt_Funzione[size_t(i)];
+        b->setChecked(false);
+        b->setText(NomiFunzione[size_t(i)]);
+        b->Colore = QColor::fromRgb(RgbDaBgr(VoceFunzione(i).coloreBGR));
+        b->raise();
+        b->update();
+    }
+    m_gruppo->setExclusive(true);
+
+    {
+        const QSignalBlocker blocca(Tab_Funzioni);
+        while (Tab_Funzioni->count() > 0) Tab_Funzioni->removeTab(0);
+        for (const QString& s : SchedePalette()) {
+            const int k = Tab_Funzioni->addTab(s);
+            Tab_Funzioni->setTabData(k, s);
+        }
+        Tab_Funzioni->setCurrentIndex(0);
+    }
+    Tab_Funzioni_Click();
+}
+
+void comandi::Form_Unload()
+{
+    Aperto = false;
+    m_caricato = false;
+    m_conBersaglio = false;
+    hide();
+}
+
+void comandi::AssicuraCaricato()
+{
+    if (!m_caricato) Form_Load();
+}
+
+void comandi::reject()
+{
+    Form_Unload();
+}
+
+void comandi::closeEvent(QCloseEvent* e)
+{
+    Form_Unload();
+    e->accept();
+}
+
+bool comandi::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::FocusIn) {
+        const QVariant riga = o->property(kRiga);
+        if (riga.isValid()) ArgCorrente = riga.toInt();
+    } else if (e->type() == QEvent::KeyPress && o->property(kInvio).toBool()) {
+        auto* k = static_cast<QKeyEvent*>(e);
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
+            // The combo's own line edit and the combo both see the key;
+            // the block is encoded once.
+            if (qobject_cast<QComboBox*>(o) && static_cast<QComboBox*>(o)->isEditable()) return false;
+            cmd_AddFunc_Click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}
+
+// --- Palette ---------------------------------------------------------------
+
+void comandi::Tab_Funzioni_Click()
+{
+    for (auto* b : opt_Funzione) b->hide();
+    const int k = Tab_Funzioni->currentIndex();
+    if (k < 0) return;
+    const QString didascalia = Tab_Funzioni->tabText(k);
+    QString codice;
+    if (Controllore.Modello < NumModelli) codice = Modelli[Controllore.Modello].Codice;
+    for (const CellaPalette& c : BlocchiScheda(didascalia, codice, Marchio700))
+        PosizionaFunzione(c.indice, c.riga, c.colonna);
+}
+
+void comandi::PosizionaFunzione(int indice, int riga, int colonna)
+{
+    if (indice < 0 || indice >= NumBlocchi) return;
+    PulsanteFunzione* b = opt_Funzione[size_t(indice)];
+    b->move(Twips(LeftPalette(colonna)), Twips(TopPalette(riga)));
+    b->show();
+}
+
+void comandi::opt_Funzione_Click(int indice)
+{
+    m_funzioneScelta = indice;
+    ImpostaFunzione(indice);
+}
+
+void comandi::SelezionaFunzione(int indice)
+{
+    AssicuraCaricato();
+    if (indice < 0 || indice >= NumBlocchi) {
+        ImpostaFunzione(indice);
+        return;
+    }
+    PulsanteFunzione* b = opt_Funzione[size_t(indice)];
+    if (!b->isChecked())
+        b->setChecked(true);   // the group's toggle runs opt_Funzione_Click
+    else
+        ImpostaFunzione(indice);
+}
+
+// --- Layout ----------------------------------------------------------------
+
+void comandi::ImpostaFunzione(int indice)
+{
+    AssicuraCaricato();
+    const bool nelCatalogo = indice >= 0 && indice < NumBlocchi;
+
+    // 1. The palette shows the block's family (tab 10 does not exist).
+    if (nelCatalogo) {
+        const int scheda = CatalogoFunzioni[size_t(indice)].Scheda;
+        if (scheda >= 1 && scheda <= Tab_Funzioni->count()) Tab_Funzioni->setCurrentIndex(scheda - 1);
+    }
+    // 2. Every row empty and hidden.
+    for (int i = 0; i < 8; ++i) {
+        lbl_Var[size_t(i)]->hide();
+        txt_Var[size_t(i)]->hide();
+        txt_Opt[size_t(i)]->hide();
+        cmd_set[size_t(i)]->hide();
+        txt_Var[size_t(i)]->clear();
+        txt_Opt[size_t(i)]->clear();
+        Argomenti[size_t(i)] = DefArgomento{};
+    }
+    // 3. The delay text itself stays.
+    txt_delay->hide();
+    lbl_Delay->hide();
+    // 4.
+    if (nelCatalogo) lbl_nomeFunz->setText(opt_Funzione[size_t(indice)]->text());
+    lbl_Delay->setText(Testo(68));
+    // 5. An out-of-range model index leaves the frame as it is.
+    if (Controllore.Modello < NumModelli) frm_trig->setVisible(Modelli[Controllore.Modello].AmmetteTrigger);
+    // 6.
+    if (const Rung* r = RungBersaglio(); r && r->Valido) {
+        if (r->Trig) {
+            chk_trig->setChecked(true);
+            txt_Var[8]->setEditText(QString::number(r->TrigReg));
+            txt_Opt[8]->setEditText(QString::number(r->TrigMask));
+        } else {
+            chk_trig->setChecked(false);
+        }
+    }
+
+    if (!nelCatalogo) return;
+    const DefFunzione& f = CatalogoFunzioni[size_t(indice)];
+    if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
+        if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->Impagina) g->Impagina(*this, indice);
+}
+
+void comandi::ShowArg(int riga)
+{
+    if (riga < 0 || riga > 7) return;
+    ArgCorrente = riga;
+    DefArgomento& a = Argomenti[size_t(riga)];
+    QLabel* lbl = lbl_Var[size_t(riga)];
+    QComboBox* val = txt_Var[size_t(riga)];
+    QComboBox* tipo = txt_Opt[size_t(riga)];
+    if (a.Nome.isEmpty()) {
+        lbl->hide();
+        val->hide();
+        tipo->hide();
+        return;
+    }
+
+    {
+        const QSignalBlocker blocca(tipo);
+        tipo->clear();
+        for (int j = 0; j <= 12; ++j) {
+            if (!a.TipiAmmessi[size_t(j)]) continue;
+            tipo->addItem(TipiDato[size_t(j)], j);
+            if (j == TipoTable) {
+                // A row that offers Table always starts as a table row.
+                a.Tipo = TipoTable;
+                if (ServiziEditor::NomiTabelle) {
+                    const QSignalBlocker bv(val);
+                    val->addItems(ServiziEditor::NomiTabelle());
+                }
+            }
+        }
+        for (int j = 0; j <= 7; ++j)
+            if (a.PuntatoriAmmessi[size_t(j)])
+                tipo->addItem(QStringLiteral("Punt->") + TipiDato[size_t(j)], j + 8);
+    }
+
+    lbl->setText(a.Nome);
+    SelezionaTipo(riga, a.Tipo);
+
+    switch (a.Tipo) {
+    case 0: case 1: case 2: case 3: case 4: case 7: case 8: case 9: case 11: case 12:
+        val->setEditText(a.DaRegistro ? QStringLiteral("%R") + Decimale(a.Valore) : Decimale(a.Valore));
+        break;
+    case 5: case 6:
+        val->setEditText(Decimale(a.Valore));
+        break;
+    case 10:
+        if (val->count() > 0) {
+            const QSignalBlocker bv(val);
+            val->setCurrentIndex(0);
+        }
+        break;
+    default:
+        break;
+    }
+    lbl->show();
+    val->show();
+    tipo->show();
+}
+
+// Selects the last entry of the row's type list whose item data is `tipo`,
+// and reacts as to a click; no entry, no selection.
+void comandi::SelezionaTipo(int riga, int tipo)
+{
+    QComboBox* c = txt_Opt[size_t(riga)];
+    int trovato = -1;
+    for (int k = 0; k < c->count(); ++k)
+        if (c->itemData(k).toInt() == tipo) trovato = k;
+    {
+        const QSignalBlocker blocca(c);
+        c->setCurrentIndex(trovato);
+    }
+    if (trovato >= 0) txt_Opt_Click(riga);
+}
+
+void comandi::txt_Opt_Click(int riga)
+{
+    if (riga < 0 || riga > 7) return;
+    QComboBox* c = txt_Opt[size_t(riga)];
+    if (c->currentIndex() < 0) return;
+    // The row's own type: storing into the focused row instead mixed up two
+    // rows whenever the list was used without focusing it first.
+    Argomenti[size_t(riga)].Tipo = uint8_t(c->currentData().toInt());
+    const uint8_t t = Argomenti[size_t(riga)].Tipo;
+    cmd_set[size_t(riga)]->setVisible(t == TipoKLong || t == TipoTable);
+}
+
+void comandi::cmd_set_Click(int riga)
+{
+    if (riga < 0 || riga > 7) return;
+    QComboBox* val = txt_Var[size_t(riga)];
+    switch (Argomenti[size_t(riga)].Tipo) {
+    case TipoKLong:
+        if (!ServiziEditor::ApriValoreTesto) {
+            NonDisponibile(QStringLiteral("Input_Box"));
+            return;
+        }
+        DialogoAperto = true;
+        TestoInput = val->currentText();
+        ServiziEditor::ApriValoreTesto();
+        while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
+        val->setEditText(TestoInput);
+        break;
+    case TipoTable: {
+        if (!ServiziEditor::ApriEditorTabelle) {
+            NonDisponibile(QStringLiteral("Input_Tab"));
+            return;
+        }
+        DialogoAperto = true;
+        ServiziEditor::ApriEditorTabelle(val->currentIndex());
+        while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
+        const QSignalBlocker blocca(val);
+        val->clear();
+        if (ServiziEditor::NomiTabelle) val->addItems(ServiziEditor::NomiTabelle());
+        const int corrente = ServiziEditor::TabellaEditor ? ServiziEditor::TabellaEditor() : 0;
+        if (corrente >= 0 && corrente < val->count()) val->setCurrentIndex(corrente);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void comandi::RiempiEtichette(int riga)
+{
+    if (riga < 0 || riga > 8) return;
+    QComboBox* c = txt_Var[size_t(riga)];
+    const int p = ProcessoBersaglio();
+    if (p < 0 || p >= NumProcessi) return;
+    const Programma& prog = Programmi[size_t(p)];
+    const QSignalBlocker blocca(c);
+    for (int n = 1; n <= prog.NumRung && n <= MaxRung; ++n)
+        if (!prog.Rung[size_t(n)].Etichetta.isEmpty()) c->addItem(prog.Rung[size_t(n)].Etichetta, n);
+    if (c->count() > 0) c->setCurrentIndex(0);
+}
+
+void comandi::txt_Var_Click(int indice)
+{
+    AssicuraCaricato();
+    const DefFunzione& f = CatalogoFunzioni[size_t(m_funzioneScelta)];
+    if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
+        if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->ValoreScelto) g->ValoreScelto(*this, indice);
+}
+
+void comandi::ImpostaRegistroRiga(int registro)
+{
+    if (!Aperto || ArgCorrente < 0 || ArgCorrente > 7) return;
+    const int riga = ArgCorrente;
+    DefArgomento& a = Argomenti[size_t(riga)];
+    if (!a.DaRegistro) return;
+    a.Valore = registro;
+    // A register type the row does not offer would leave the row with a type
+    // it cannot encode: the row keeps its own.
+    uint8_t tipo = a.Tipo;
+    if (registro >= 0 && registro < int(TabRegistri.size())) {
+        const uint8_t t = TabRegistri[size_t(registro)].Tipo;
+        if (t < 13 && a.TipiAmmessi[t]) tipo = t;
+    }
+    a.Tipo = tipo;
+    ShowArg(riga);
+    if (a.Tipo != tipo) {   // the Table entry takes over in ShowArg
+        a.Tipo = tipo;
+        SelezionaTipo(riga, tipo);
+    }
+    txt_Var[size_t(riga)]->setEditText(QStringLiteral("%R") + QString::number(registro));
+}
+
+// --- Target rung -----------------------------------------------------------
+
+void comandi::ImpostaBersaglio(int processo, int rung)
+{
+    AssicuraCaricato();
+    m_conBersaglio = true;
+    m_processo = processo;
+    m_rung = rung;
+}
+
+int comandi::ProcessoBersaglio() const
+{
+    return m_conBersaglio ? m_processo : ProgCorrente;
+}
+
+int comandi::NumeroRungBersaglio() const
+{
+    return m_conBersaglio ? m_rung : RungCorrente;
+}
+
+Rung* comandi::RungBersaglio() const
+{
+    const int p = ProcessoBersaglio(), r = NumeroRungBersaglio();
+    if (p < 0 || p >= NumProcessi || r < 0 || r > MaxRung) return nullptr;
+    if (m_conBersaglio && r > Programmi[size_t(p)].NumRung) return nullptr;
+    return &Programmi[size_t(p)].Rung[size_t(r)];
+}
+
+void comandi::SlotBersaglio(double valore, uint8_t codice, int slot, bool scambiato)
+{
+    Rung* r = RungBersaglio();
+    if (!r || slot < 0 || slot > 8) throw ErroreCodifica("no slot");
+    if (!CodificaSlot(r->ArgByte[size_t(slot)], valore, codice, scambiato))
+        throw ErroreCodifica("value does not fit its slot");
+}
+
+void comandi::Trasf(double valore, uint8_t codice, int slot)
+{
+    SlotBersaglio(valore, codice, slot, false);
+}
+
+void comandi::TrasfSwap(double valore, uint8_t codice, int slot)
+{
+    SlotBersaglio(valore, codice, slot, true);
+}
+
+QString comandi::DidascaliaArgomento(int riga) const
+{
+    if (riga < 0 || riga > 7) return QString();
+    const QString nome = lbl_Var[size_t(riga)]->text();
+    const QString tipo = txt_Opt[size_t(riga)]->currentText();
+    if (tipo.isEmpty() || !Visibile(txt_Opt[size_t(riga)])) return nome;
+    return nome + QStringLiteral(" (") + tipo + QStringLiteral(")");
+}
+
+QString comandi::Sommario(const QStringList& testi)
+{
+    return QStringLiteral("[ ") + testi.join(QStringLiteral(" , ")) + QStringLiteral(" ]");
+}
+
+// --- Encoding --------------------------------------------------------------
+
+uint16_t comandi::CompilaComando()
+{
+    AssicuraCaricato();
+    Rung* r = RungBersaglio();
+    if (!r) return 0;
+    const int processo = ProcessoBersaglio(), numero = NumeroRungBersaglio();
+    uint16_t esito = 0;
+    try {
+        // The rows' numbers.
+        for (int i = 0; i < 8; ++i) {
+            QComboBox* c = txt_Var[size_t(i)];
+            QString t = c->currentText();
+            if (t.startsWith(QLatin1Char('%'))) {
+                if (t.size() < 2) throw ErroreCodifica("register without a number");
+                Argomenti[size_t(i)].Valore = LeggiNumero(t.mid(2));
+            } else {
+                VirgolaToPunto(t);
+                if (t != c->currentText()) c->setEditText(t);
+                Argomenti[size_t(i)].Valore = LeggiNumero(t);
+            }
+        }
+
+        // The rung's row in the rung list; a family gives its own captions.
+        RigaRung& riga = r->Riga;
+        QStringList valori;
+        for (int i = 0; i < 8; ++i) {
+            const bool visibile = Visibile(txt_Var[size_t(i)]);
+            riga.ArgVisibile[size_t(i)] = visibile;
+            riga.ValoriArg[size_t(i)] = txt_Var[size_t(i)]->currentText();
+            riga.NomiArg[size_t(i)] = visibile ? DidascaliaArgomento(i) : QString();
+            if (visibile) valori << riga.ValoriArg[size_t(i)];
+        }
+        riga.Sommario = valori.isEmpty() ? QString() : Sommario(valori);
+
+        for (int i = 0; i < 8; ++i) r->ArgTesto[size_t(i)] = txt_Var[size_t(i)]->currentText();
+        r->Etichetta = txt_Label->text();
+
+        if (chk_trig->isChecked()) {
+            r->Trig = true;
+            r->TrigReg = Intero16(txt_Var[8]->currentText());
+            r->TrigMask = Intero16(txt_Opt[8]->currentText());
+        } else {
+            r->Trig = false;
+            r->TrigReg = 0;
+            r->TrigMask = 0;
+        }
+
+        const DefFunzione& f = CatalogoFunzioni[size_t(m_funzioneScelta)];
+        r->Classe = f.Classe;
+        r->Gruppo = f.Gruppo;
+        r->Op = uint8_t(f.Op);
+
+        if (!EsisteIconaBlocco(f.Icona)) throw ErroreCodifica("no picture for this block");
+        riga.Immagine = ChiaveIconaBlocco(f.Icona);
+        riga.Funzione = opt_Funzione[size_t(m_funzioneScelta)]->text();
+        riga.Colore = RgbDaBgr(VoceFunzione(m_funzioneScelta).coloreBGR);
+        riga.HaColore = true;
+
+        if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
+            if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->Codifica)
+                if (!g->Codifica(*this, *r)) throw ErroreCodifica("the family refused the rows");
+
+        if (ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
+        r->Valido = true;
+        esito = 65535;
+    } catch (const std::exception&) {
+        esito = 0;   // what was written so far stays; Valido keeps its value
+    }
+    if (NotificaRigaRung) NotificaRigaRung(processo, numero);
+    return esito;
+}
+
+bool comandi::cmd_AddFunc_Click()
+{
+    AssicuraCaricato();
+    if (!RungBersaglio()) {
+        Prompt::MsgBox(QStringLiteral("The rung being edited no longer exists"));
+        return false;
+    }
+    if (CompilaComando() == 65535) {
+        Form_Unload();
+        ProgettoModificato = true;
+        return true;
+    }
+    Prompt::MsgBox(QStringLiteral("Error: Check Values"));
+    return false;
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The block editor: the palette of catalogue blocks on the left, the chosen
+// block's argument rows on the right. It edits the block of one rung and
+// encodes it into that rung when accepted.
+#include <QAbstractButton>
+#include <QDialog>
+#include <array>
+#include <cstdint>
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabBar;
+struct Rung;
+
+// A palette button: caption on the block's colour, wrapped to fit.
+class PulsanteFunzione : public QAbstractButton {
+    Q_OBJECT
+public:
+    explicit PulsanteFunzione(QWidget* parent);
+    QColor Colore;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+};
+
+class comandi : public QDialog {
+    Q_OBJECT
+public:
+    comandi();
+
+    bool Aperto = false;       // loaded and not yet unloaded
+    int ArgCorrente = 0;       // row that last had the focus; 8 = trigger frame
+
+    Q_INVOKABLE void SetRes();
+    void ImpostaFunzione(int indice);
+    // 65535 when the block was encoded into the rung, 0 when it was not.
+    uint16_t CompilaComando();
+    // OK: encode, then unload and mark the project modified; true when stored.
+    bool cmd_AddFunc_Click();
+    void txt_Var_Click(int indice);
+    void ShowArg(int riga);
+    void txt_Opt_Click(int riga);
+    void cmd_set_Click(int riga);
+    void RiempiEtichette(int riga);
+    void opt_Funzione_Click(int indice);
+    void Tab_Funzioni_Click();
+    void PosizionaFunzione(int indice, int riga, int colonna);
+
+    int FunzioneScelta() const { return m_funzioneScelta; }
+    // Selects palette block `indice` as a click would, and lays it out.
+    void SelezionaFunzione(int indice);
+    // The register window hands register `registro` to the current row.
+    void ImpostaRegistroRiga(int registro);
+
+    // The rung that OK stores into. Without a target, the current rung.
+    void ImpostaBersaglio(int processo, int rung);
+    Rung* RungBersaglio() const;   // nullptr when that rung no longer exists
+    int ProcessoBersaglio() const;
+    int NumeroRungBersaglio() const;
+
+    // For the family encoders: one value into a slot of the rung being
+    // encoded; a value that does not fit throws ErroreCodifica.
+    void Trasf(double valore, uint8_t codice, int slot);
+    void TrasfSwap(double valore, uint8_t codice, int slot);
+    // Rung list captions: "Name (type)" of a row, and "[ a , b ]".
+    QString DidascaliaArgomento(int riga) const;
+    static QString Sommario(const QStringList& testi);
+
+    // Load and unload: the window is reset to its loaded state rather than
+    // destroyed, so every rung edit starts from a fresh dialog.
+    void Form_Load();
+    void Form_Unload();
+    bool Caricato() const { return m_caricato; }
+
+    // Controls, named as the form names them.
+    QGroupBox* f_Funzioni;
+    QTabBar* Tab_Funzioni;
+    std::array<PulsanteFunzione*, 63> opt_Funzione{};
+    QGroupBox* f_argomenti;
+    QLabel* lbl_nomeFunz;
+    QLabel* Label1;
+    QLineEdit* txt_Label;
+    QLabel* lbl_Delay;
+    QLineEdit* txt_delay;
+    std::array<QLabel*, 10> lbl_Var{};
+    std::array<QComboBox*, 9> txt_Var{};
+    std::array<QPushButton*, 9> cmd_set{};
+    std::array<QComboBox*, 9> txt_Opt{};
+    QGroupBox* frm_trig;
+    QCheckBox* chk_trig;
+    QPushButton* cmd_AddFunc;
+
+public slots:
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void CostruisciControlli();
+    void AssicuraCaricato();
+    void SlotBersaglio(double valore, uint8_t codice, int slot, bool scambiato);
+    void SelezionaTipo(int riga, int tipo);
+
+    QButtonGroup* m_gruppo = nullptr;
+    int m_funzioneScelta = 0;
+    bool m_caricato = false;
+    bool m_conBersaglio = false;
+    int m_processo = 0;
+    int m_rung = 0;
+};

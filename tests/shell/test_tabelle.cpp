@@ -1,0 +1,394 @@
+// The shared tables: brand offset, model records, the string table and the
+// language switch.
+#include "resources/TabellaStringhe.h"
+#include "shell/Finestre.h"
+#include "shell/Lingua.h"
+#include "shell/Principale.h"
+#include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+#include "support/Ambiente.h"
+
+#include <QAction>
+#include <QSet>
+#include <QtTest>
+
+// A window that takes its caption from the language texts, as every
+// translated window does.
+class FinestraProva : public QWidget {
+    Q_OBJECT
+public:
+    int chiamate = 0;
+    QString titolo;
+    Q_INVOKABLE void SetRes()
+    {
+        ++chiamate;
+        titolo = Testo(53);
+    }
+};
+
+// Runs the loader under another brand and puts the edition's brand back.
+struct MarchioTemporaneo {
+    int16_t prima = OffsetMarchio;
+    explicit MarchioTemporaneo(int16_t offset)
+    {
+        OffsetMarchio = offset;
+        CaricaLingua(Lingua);
+    }
+    ~MarchioTemporaneo()
+    {
+        OffsetMarchio = prima;
+        CaricaLingua(Lingua);
+    }
+};
+
+// Removes string-table entries for the length of a test.
+struct VociMancanti {
+    QHash<int, QString> tolte;
+    explicit VociMancanti(std::initializer_list<int> ids)
+    {
+        for (int id : ids) tolte.insert(id, TabellaStringhe().take(id));
+    }
+    ~VociMancanti()
+    {
+        for (auto it = tolte.cbegin(); it != tolte.cend(); ++it) TabellaStringhe().insert(it.key(), it.value());
+    }
+};
+
+class TestTabelle : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Test::AvviaWorkbench(); }
+    void cleanup() { CambiaLingua(1); }
+
+    void offsetMarchio_data()
+    {
+        QTest::addColumn<bool>("m600");
+        QTest::addColumn<bool>("m650");
+        QTest::addColumn<bool>("m700");
+        QTest::addColumn<bool>("m750");
+        QTest::addColumn<int>("offset");
+        // The last set flag in the order 600, 650, 700, 750 wins.
+        QTest::newRow("none") << false << false << false << false << 0;
+        QTest::newRow("600") << true << false << false << false << 0;
+        QTest::newRow("650") << false << true << false << false << 50;
+        QTest::newRow("600+650") << true << true << false << false << 50;
+        QTest::newRow("700") << false << false << true << false << 100;
+        QTest::newRow("600+700") << true << false << true << false << 100;
+        QTest::newRow("650+700") << false << true << true << false << 100;
+        QTest::newRow("600+650+700") << true << true << true << false << 100;
+        QTest::newRow("750") << false << false << false << true << 150;
+        QTest::newRow("600+750") << true << false << false << true << 150;
+        QTest::newRow("650+750") << false << true << false << true << 150;
+        QTest::newRow("600+650+750") << true << true << false << true << 150;
+        QTest::newRow("700+750") << false << false << true << true << 150;
+        QTest::newRow("600+700+750") << true << false << true << true << 150;
+        QTest::newRow("650+700+750") << false << true << true << true << 150;
+        QTest::newRow("all") << true << true << true << true << 150;
+    }
+    void offsetMarchio()
+    {
+        QFETCH(bool, m600);
+        QFETCH(bool, m650);
+        QFETCH(bool, m700);
+        QFETCH(bool, m750);
+        QFETCH(int, offset);
+        QCOMPARE(int(CalcolaOffsetMarchio(m600, m650, m700, m750)), offset);
+    }
+
+    void edizione()
+    {
+        QCOMPARE(int(OffsetMarchio), 50);
+        QCOMPARE(TestoRisorsa(601 + OffsetMarchio), QStringLiteral("Brixa"));
+    }
+
+    void modelli_data()
+    {
+        QTest::addColumn<int>("record");
+        QTest::addColumn<QString>("codice");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<int>("registri");
+        QTest::addColumn<int>("variabili");
+        QTest::addColumn<int>("stringhe");
+        QTest::addColumn<int>("blocchi");
+        QTest::addColumn<int>("primoUtente");
+        QTest::addColumn<bool>("puntatori");
+        QTest::addColumn<bool>("argAggiuntivo");
+        // Names as the main brand's table gives them.
+        QTest::newRow("0") << 0 << "4595" << "QVR4555" << 1024 << 32 << 0 << 0 << 26 << false << false;
+        QTest::newRow("4 shares 3's name") << 4 << "4588" << "QVR4555-DL-IO" << 1024 << 32 << 0 << 0 << 26 << false
+                                           << false;
+        QTest::newRow("5") << 5 << "48B7" << "QVR4555-USB" << 1280 << 96 << 127 << 0 << 26 << false << false;
+        QTest::newRow("6") << 6 << "4599" << "QVR4566" << 1024 << 32 << 0 << 0 << 34 << false << false;
+        QTest::newRow("8") << 8 << "47A9" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << false << false;
+        QTest::newRow("11") << 11 << "7875" << "QVR0573" << 1280 << 96 << 0 << 0 << 26 << false << false;
+        QTest::newRow("12 gateway") << 12 << "8035" << "QVR8035-MBTCP" << 1280 << 96 << 0 << 0 << 26 << false
+                                    << false;
+        QTest::newRow("15") << 15 << "49B7" << "QVR4555-USB" << 1280 << 96 << 127 << 0 << 26 << true << true;
+        QTest::newRow("16") << 16 << "49A7" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << true << true;
+        QTest::newRow("18") << 18 << "4847" << "QVR4555-USB" << 1280 << 128 << 127 << 2 << 26 << false << true;
+        QTest::newRow("19") << 19 << "40A7" << "QVR4566-USB" << 1280 << 128 << 127 << 2 << 34 << true << true;
+        QTest::newRow("20") << 20 << "41A7" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << true << true;
+        QTest::newRow("4157") << int(RecordModello4157) << "4157" << "QVR4555-USB" << 1280 << 128 << 127 << 2 << 26
+                              << false << true;
+        QTest::newRow("24 empty") << 24 << "" << "" << 0 << 0 << 0 << 0 << 0 << false << false;
+    }
+    void modelli()
+    {
+        QFETCH(int, record);
+        QFETCH(QString, codice);
+        QFETCH(QString, nome);
+        QFETCH(int, registri);
+        QFETCH(int, variabili);
+        QFETCH(int, stringhe);
+        QFETCH(int, blocchi);
+        QFETCH(int, primoUtente);
+        QFETCH(bool, puntatori);
+        QFETCH(bool, argAggiuntivo);
+        MarchioTemporaneo principale(0);
+        const DefModello& m = Modelli[record];
+        QCOMPARE(m.Codice, codice);
+        QCOMPARE(m.Nome, nome);
+        QCOMPARE(int(m.NumRegistri), registri);
+        QCOMPARE(int(m.MaxVariabili), variabili);
+        QCOMPARE(int(m.NumStringhe), stringhe);
+        QCOMPARE(int(m.NumBlocchi), blocchi);
+        QCOMPARE(int(m.PrimoRegistroUtente), primoUtente);
+        QCOMPARE(m.AmmettePuntatori, puntatori);
+        QCOMPARE(m.ArgAggiuntivo, argAggiuntivo);
+        QVERIFY(!m.AmmetteTrigger);
+        if (registri == 0) {
+            QCOMPARE(int(m.IndirizzoProgramma), 0);
+            QCOMPARE(int(m.NumRegistriLong), 0);
+            return;
+        }
+        // The memory map is the same on every model.
+        QCOMPARE(int(m.NumRegistriLong), 64);
+        QCOMPARE(int(m.PrimoRegistroLong), registri - 64);
+        QCOMPARE(int(m.IndirizzoVariabili), 7680);
+        QCOMPARE(int(m.IndirizzoProgramma), 512);
+        QCOMPARE(int(m.DimensioneProgramma), 5634);
+        QCOMPARE(int(m.IndirizzoSlave), 6146);
+        QCOMPARE(int(m.IndirizzoStringhe), 35840);
+    }
+
+    void codiciDistinti()
+    {
+        QSet<QString> codici;
+        for (int r = 0; r <= RecordModello4157; ++r) {
+            QCOMPARE(Modelli[r].Codice.size(), 4);
+            codici.insert(Modelli[r].Codice);
+        }
+        QCOMPARE(codici.size(), RecordModello4157 + 1);
+        QVERIFY(!codici.contains(QStringLiteral("47A7")));
+    }
+
+    void nomiVuotiAlPrimoCaricamento()
+    {
+        const auto salvati = NomiModello;
+        NomiModello.fill(QString());
+        CaricaModelli();
+        QVERIFY(Modelli[0].Nome.isEmpty());
+        QVERIFY(Modelli[RecordModello4157].Nome.isEmpty());
+        QCOMPARE(Modelli[12].Nome, QStringLiteral("QVR8035-MBTCP"));
+        NomiModello = salvati;
+        CaricaModelli();
+        QCOMPARE(Modelli[0].Nome, QStringLiteral("ZM-RS485-ETH"));
+    }
+
+    void nomiPerMarchio_data()
+    {
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<QString>("prodotto");
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("nome");
+        QTest::addColumn<int>("record");   // a model record named after k, -1 none
+        QTest::newRow("600 k0") << 0 << "Mirok" << 0 << "QVR4555" << 0;
+        QTest::newRow("600 k4 at position 26") << 0 << "Mirok" << 4 << "QVR4555-USB" << 5;
+        QTest::newRow("600 k7 at position 27") << 0 << "Mirok" << 7 << "QVR4566-USB" << 8;
+        QTest::newRow("650 k3") << 50 << "Brixa" << 3 << "---" << 3;
+        QTest::newRow("650 k4") << 50 << "Brixa" << 4 << "ZM-RS485-ETH DL/IO" << 22;
+        QTest::newRow("650 k15") << 50 << "Brixa" << 15 << "QVR8563-P" << -1;
+        QTest::newRow("650 k16") << 50 << "Brixa" << 16 << "QVR8564" << -1;
+        QTest::newRow("650 k24") << 50 << "Brixa" << 24 << "ZM-E8035-MBTCP" << -1;
+        QTest::newRow("700 k1") << 100 << "PRWCON3" << 1 << "PRW3 (IO)" << 1;
+        QTest::newRow("700 k4") << 100 << "PRWCON3" << 4 << "PRW3 (USB)" << 15;
+        QTest::newRow("700 k7") << 100 << "PRWCON3" << 7 << "---" << 16;
+        QTest::newRow("750 k16") << 150 << "Mirok" << 16 << "QVR8564" << -1;
+    }
+    void nomiPerMarchio()
+    {
+        QFETCH(int, offset);
+        QFETCH(QString, prodotto);
+        QFETCH(int, k);
+        QFETCH(QString, nome);
+        QFETCH(int, record);
+        MarchioTemporaneo marchio{int16_t(offset)};
+        QCOMPARE(TestoRisorsa(601 + offset), prodotto);
+        QCOMPARE(NomiModello[k], nome);
+        if (record >= 0) QCOMPARE(Modelli[record].Nome, nome);
+        // The gateway record keeps its fixed name in every brand.
+        QCOMPARE(Modelli[12].Nome, QStringLiteral("QVR8035-MBTCP"));
+    }
+
+    void testoRisorsa_data()
+    {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("version") << 501 << "1.8";
+        QTest::newRow("language label it") << 900 << "Lingua";
+        QTest::newRow("Italiano") << 902 << "Italiano";
+        QTest::newRow("block 12 blank") << 1212 << " ";
+        QTest::newRow("block 17") << 1217 << "Bit Set";
+        QTest::newRow("block 36 same text") << 1236 << "Bit Set";
+        QTest::newRow("block 62") << 1262 << "Write Coil";
+        QTest::newRow("it 65 as spelled") << 2065 << "Regisro";
+        QTest::newRow("it accented") << 2098 << QString::fromUtf8("Modalità Debug");
+        QTest::newRow("en 100 quotes") << 3100 << "'Animate' time";
+        QTest::newRow("both 169") << 2169 << QString::fromUtf8("Bit [0÷15]");
+        QTest::newRow("en 208 as spelled") << 3208 << "Lenght";
+        QTest::newRow("en 211") << 3211 << "The application must contain at least 1 function block";
+        QTest::newRow("brand 650 position 27") << 677 << "ZM-E4566-USB";
+        QTest::newRow("brand 700 position 26") << 726 << "PRW3 (USB)";
+        // Ids the table does not carry.
+        QTest::newRow("brand position 0") << 650 << "";
+        QTest::newRow("past the brand table") << 678 << "";
+        QTest::newRow("italian block names not carried") << 1000 << "";
+        QTest::newRow("no text 47") << 3047 << "";
+    }
+    void testoRisorsa()
+    {
+        QFETCH(int, id);
+        QFETCH(QString, testo);
+        QCOMPARE(TestoRisorsa(id), testo);
+    }
+
+    void cambioLingua_data()
+    {
+        QTest::addColumn<int>("lingua");
+        QTest::addColumn<QString>("gennaio");
+        QTest::addColumn<QString>("dicembre");
+        QTest::addColumn<QString>("salvare");
+        QTest::addColumn<QString>("etichetta");
+        QTest::addColumn<QString>("lunghezza");
+        QTest::addColumn<QString>("esporta");
+        QTest::addColumn<QString>("programma");
+        QTest::newRow("italian") << 0 << "Gennaio" << "Dicembre" << "Salvare i cambiamenti?" << "Lingua"
+                                 << "Lunghezza" << "Esporta" << "Programma";
+        QTest::newRow("english") << 1 << "January" << "December" << "Do you want to save your changes?"
+                                 << "Language" << "Lenght" << "Export" << "Program";
+    }
+    void cambioLingua()
+    {
+        QFETCH(int, lingua);
+        QFETCH(QString, gennaio);
+        QFETCH(QString, dicembre);
+        QFETCH(QString, salvare);
+        QFETCH(QString, etichetta);
+        QFETCH(QString, lunghezza);
+        QFETCH(QString, esporta);
+        QFETCH(QString, programma);
+
+        // Start from the other language so every table really changes.
+        CaricaLingua(1 - lingua);
+        const auto tipi = TipiDato;
+        const auto funzioni = NomiFunzione;
+        const auto modelli = NomiModello;
+
+        CambiaLingua(lingua);
+        QCOMPARE(int(Lingua), lingua);
+        QVERIFY(NomiMese[0].isEmpty());
+        QCOMPARE(NomiMese[1], gennaio);
+        QCOMPARE(NomiMese[12], dicembre);
+        QCOMPARE(Testo(172), salvare);
+        QCOMPARE(Testo(208), lunghezza);
+        QCOMPARE(Testo(53), programma);
+        QCOMPARE(EtichettaLingua, etichetta);
+        QCOMPARE(NomiLingua[0], QStringLiteral("Italiano"));
+        QCOMPARE(NomiLingua[1], QStringLiteral("English"));
+        // Menu captions are not window texts.
+        QVERIFY(!TestiLingua.contains(171));
+        QVERIFY(!TestiLingua.contains(19));
+        QVERIFY(!TestiLingua.contains(7));
+
+        Principale* p = Principale::Istanza();
+        QAction* export_ = p->Menu(QStringLiteral("mnu_Export"));
+        QAction* program = p->Menu(QStringLiteral("mnu_program"));
+        QVERIFY(export_ && program);
+        QCOMPARE(export_->text(), esporta);
+        QCOMPARE(program->text(), programma);
+
+        // Language-independent tables stay as they were.
+        QCOMPARE(TipiDato, tipi);
+        QCOMPARE(NomiFunzione, funzioni);
+        QCOMPARE(NomiModello, modelli);
+    }
+
+    void linguaSconosciutaIgnorata()
+    {
+        CaricaLingua(0);
+        CaricaLingua(2);
+        QCOMPARE(int(Lingua), 0);
+        QCOMPARE(EtichettaLingua, QStringLiteral("Lingua"));
+        QCOMPARE(NomiMese[1], QStringLiteral("Gennaio"));
+    }
+
+    void tabelleFisse()
+    {
+        QCOMPARE(TipiDato[0], QStringLiteral("uInt"));
+        QCOMPARE(TipiDato[13], QStringLiteral("String (Ram)"));
+        QCOMPARE(TipiDato[18], QStringLiteral("Firmware"));
+        QVERIFY(TipiDato[19].isEmpty());
+        for (int i = 0; i <= 3; ++i) QCOMPARE(PrefissiRegistro[i], QStringLiteral("%R"));
+        QVERIFY(PrefissiRegistro[4].isEmpty());
+        QCOMPARE(NomiFunzione[55], QStringLiteral("PID"));
+        QVERIFY(NomiFunzione[63].isEmpty());
+    }
+
+    void setResSuFinestreCaricate()
+    {
+        auto* f = Finestre::Get<FinestraProva>();
+        auto* senza = new QWidget;   // a window without SetRes is passed over
+        Finestre::Registra("SenzaSetRes", senza);
+        const int prima = f->chiamate;
+        CambiaLingua(0);
+        QCOMPARE(f->chiamate, prima + 1);
+        QCOMPARE(f->titolo, QStringLiteral("Programma"));
+        // The language already in force still reloads every window.
+        CambiaLingua(0);
+        QCOMPARE(f->chiamate, prima + 2);
+        CambiaLingua(1);
+        QCOMPARE(f->titolo, QStringLiteral("Program"));
+        Finestre::Scarica(senza);
+        Finestre::Scarica<FinestraProva>();
+    }
+
+    void voceMancanteLasciaIlValore()
+    {
+        CaricaLingua(0);
+        NomiModello[0] = QStringLiteral("sentinel");
+        {
+            // English month 1, text 172, the Export caption, the language
+            // label and the brand's first model name are missing.
+            VociMancanti mancanti({3007, 3172, 3171, 901, 652});
+            CaricaLingua(1);
+            QCOMPARE(NomiMese[1], QStringLiteral("Gennaio"));
+            QCOMPARE(NomiMese[2], QStringLiteral("February"));
+            QCOMPARE(Testo(172), QStringLiteral("Salvare i cambiamenti?"));
+            QCOMPARE(Testo(45), QStringLiteral("Error"));
+            QCOMPARE(Principale::Istanza()->Menu(QStringLiteral("mnu_Export"))->text(), QStringLiteral("Esporta"));
+            QCOMPARE(Principale::Istanza()->Menu(QStringLiteral("mnu_program"))->text(), QStringLiteral("Program"));
+            QCOMPARE(EtichettaLingua, QStringLiteral("Lingua"));
+            QCOMPARE(NomiModello[0], QStringLiteral("sentinel"));
+            QCOMPARE(Modelli[0].Nome, QStringLiteral("sentinel"));
+            QCOMPARE(NomiModello[1], QStringLiteral("ZM-RS485-ETH IO"));
+            QCOMPARE(TestoRisorsa(3172), QString());
+        }
+        CaricaLingua(1);
+        QCOMPARE(NomiMese[1], QStringLiteral("January"));
+        QCOMPARE(Testo(172), QStringLiteral("Do you want to save your changes?"));
+        QCOMPARE(NomiModello[0], QStringLiteral("ZM-RS485-ETH"));
+    }
+};
+
+QTEST_MAIN(TestTabelle)
+#include "test_tabelle.moc"
