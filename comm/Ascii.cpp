@@ -172,13 +172,12 @@ bool RiceviASCII()
     QSerialPort& p = frm_comunica::Istanza().MSComm1;
     QCoreApplication::processEvents();
     str_rx.clear();
-    // A frame longer than the reply buffer can take is cut here: the rest is
-    // left in the port and the decoder reports the frame as bad.
-    const int massimo = 2 * int(buff_rx.size()) + 5;
+    // A frame longer than the reply buffer is still read to its end; the
+    // decoder writes only what fits and reports it as bad.
     AttendiFinche(
-        [&p, massimo] {
-            if (p.isOpen() && str_rx.size() < massimo) str_rx.append(p.read(massimo - str_rx.size()));
-            return str_rx.endsWith("\r\n") || str_rx.size() >= massimo;
+        [&p] {
+            if (p.isOpen()) str_rx.append(p.readAll());
+            return str_rx.endsWith("\r\n");
         },
         ComTimeout * 1000);
     DatiArrivati = 0;

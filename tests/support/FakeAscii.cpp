@@ -1,0 +1,85 @@
+#include "support/FakeAscii.h"
+
+#include "comm/Ascii.h"
+
+#include <QSocketNotifier>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace Test {
+
+FakeAscii::FakeAscii()
+{
+    char nome[256] = {};
+    if (openpty(&m_master, &m_slave, nome, nullptr, nullptr) != 0) {
+        m_master = m_slave = -1;
+        return;
+    }
+    // Raw bytes both ways: no echo, no CR/LF translation.
+    termios t{};
+    tcgetattr(m_slave, &t);
+    cfmakeraw(&t);
+    tcsetattr(m_slave, TCSANOW, &t);
+    fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
+    m_porta = QString::fromLocal8Bit(nome);
+    Risposta = &FakeAscii::RispostaStandard;
+    m_notifica = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    connect(m_notifica, &QSocketNotifier::activated, this, [this] { Leggi(); });
+}
+
+FakeAscii::~FakeAscii()
+{
+    delete m_notifica;
+    if (m_master >= 0) ::close(m_master);
+    // The slave stays open until here so the workbench's port never sees a
+    // hang-up while the fake lives.
+    if (m_slave >= 0) ::close(m_slave);
+}
+
+QByteArray FakeAscii::Messaggio(const QByteArray& trama)
+{
+    if (!trama.startsWith(':') || !trama.endsWith("\r\n") || trama.size() < 5) return {};
+    const QByteArray m = QByteArray::fromHex(trama.mid(1, trama.size() - 3));
+    return m.left(m.size() - 1);
+}
+
+QByteArray FakeAscii::RispostaStandard(const QByteArray& messaggio)
+{
+    if (messaggio.size() < 6) return {};
+    QByteArray r = messaggio.left(2);
+    const uint8_t funzione = uint8_t(messaggio[1]);
+    if (funzione == 3 || funzione == 4) {
+        const int primo = (uint8_t(messaggio[2]) << 8) | uint8_t(messaggio[3]);
+        const int quanti = uint8_t(messaggio[5]);
+        r.append(char(2 * quanti));
+        for (int i = 0; i < quanti; ++i) {
+            r.append(char((primo + i) >> 8));
+            r.append(char(primo + i));
+        }
+    } else {
+        r = messaggio.left(6);
+    }
+    return TramaASCII(reinterpret_cast<const uint8_t*>(r.constData()), int(r.size()));
+}
+
+void FakeAscii::Leggi()
+{
+    char buf[512];
+    ssize_t n;
+    while ((n = ::read(m_master, buf, sizeof buf)) > 0) m_ricevuti.append(buf, n);
+    qsizetype fine;
+    while ((fine = m_ricevuti.indexOf('\n')) >= 0) {
+        const QByteArray trama = m_ricevuti.left(fine + 1);
+        m_ricevuti.remove(0, fine + 1);
+        Trame.append(trama);
+        const QByteArray risposta = Risposta ? Risposta(Messaggio(trama)) : QByteArray();
+        if (!risposta.isEmpty()) {
+            const ssize_t scritti = ::write(m_master, risposta.constData(), size_t(risposta.size()));
+            Q_UNUSED(scritti);
+        }
+    }
+}
+
+} // namespace Test
