@@ -34,9 +34,21 @@ public:
 void ImpostaEditorBlocco(EditorBlocco* editor);
 EditorBlocco* EditorBloccoAttivo();   // nullptr until the block editor is installed
 
-// The rung list window sets these when it exists.
-// Rung `rung` of process `processo` changed its block cells: redraw its row.
-inline std::function<void(int processo, int rung)> NotificaRigaRung;
+// The rung list window sets these when it exists; until then they do nothing,
+// so a caller never has to test them.
+// Rung `rung` of process `processo` changed what its row shows (the writer has
+// updated the rung record, its Riga included): redraw its row.
+inline std::function<void(int processo, int rung)> NotificaRigaRung = [](int, int) {};
 // The run monitor colours the rung-number cell of rung `rung` of the
 // current process (colour 0xRRGGBB).
-inline std::function<void(int rung, uint32_t colore)> ColoraNumeroRung;
+inline std::function<void(int rung, uint32_t colore)> ColoraNumeroRung = [](int, uint32_t) {};
+
+// The picture of a block for its key (the block editor's palette drawing);
+// when unset the shared picture set draws it.
+class QPixmap;
+class QSize;
+inline std::function<QPixmap(const QString& chiave, const QSize& dimensione)> ImmagineBlocco;
+
+// True while rung `rung` is one of the rungs in use of process `processo`:
+// the block editor checks its target with it before storing.
+bool BersaglioEsiste(int processo, int rung);

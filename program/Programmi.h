@@ -16,6 +16,9 @@ struct RigaRung {
     uint32_t Colore = 0xFFFFFF;         // caption back colour, 0xRRGGBB
     bool HaColore = false;
     QString Immagine;                   // block picture key, empty = none
+    // The picture box shows even without a picture once a rung was copied
+    // into the row; a non-empty picture always shows.
+    bool ImmagineVisibile = false;
     std::array<QString, 8> NomiArg;     // lbl_Var0..7
     std::array<QString, 8> ValoriArg;   // txt_Var0..7
     std::array<bool, 8> ArgVisibile{};
@@ -41,6 +44,8 @@ struct Rung {
 };
 
 constexpr int MaxRung = 256;
+// The comment of a rung that has none yet.
+inline const QString DescrizioneVuota = QStringLiteral("<...>");
 constexpr int NumProcessi = 10;
 
 struct Programma {
@@ -54,6 +59,13 @@ inline std::array<Programma, NumProcessi> Programmi;
 struct RungRedo {
     int16_t NumRung = 0;
     ::Rung Rung;
+    // The process the rung was saved from: the restore goes back there only.
+    int16_t Processo = 0;
+    // Saved by a delete (the restore puts the rung back in between) or by a
+    // paste (the restore overwrites the pasted rung).
+    bool DaCancellazione = false;
+    // Something is there to restore; follows the "rung_redo" button.
+    bool Disponibile = false;
 };
 
 inline RungRedo Redo;

@@ -9,38 +9,83 @@
 #include <QMdiSubWindow>
 #include <QResizeEvent>
 
+int Log::Larghezza()
+{
+    return Twips(3090);
+}
+
 Log::Log()
 {
     setWindowTitle(QStringLiteral("Log"));
     m_testo = new QListWidget(this);
     m_testo->setObjectName(QStringLiteral("Testo"));
     m_testo->setUniformItemSizes(true);
-    resize(Twips(3090), Twips(3000));
+    m_testo->setSelectionMode(QAbstractItemView::SingleSelection);
+    resize(Larghezza(), Twips(3000));
+}
+
+bool Log::event(QEvent* e)
+{
+    // The frame around the window is the workspace's; watch its size.
+    if (e->type() == QEvent::ParentChange)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget())) sub->installEventFilter(this);
+    return QWidget::event(e);
+}
+
+bool Log::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::Resize && o == parentWidget()) Form_Resize();
+    return QWidget::eventFilter(o, e);
+}
+
+void Log::Form_Resize()
+{
+    auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget());
+    // A minimised or maximised frame takes no new size.
+    if (!sub || sub->isMinimized() || sub->isMaximized() || sub->isShaded()) return;
+    if (sub->width() != Larghezza()) sub->resize(Larghezza(), sub->height());
 }
 
 void Log::resizeEvent(QResizeEvent* e)
 {
     QWidget::resizeEvent(e);
-    // The list follows the window; a window too small still leaves a usable list.
-    m_testo->setGeometry(0, 0, qMax(20, width()), qMax(20, height()));
+    // The list fills the client area (the frame's border and caption are
+    // outside it); a window lower than the list's minimum still leaves the
+    // list its own size, scrollable.
+    m_testo->setGeometry(0, 0, width(), qMax(0, height()));
 }
+
+namespace {
+// The Log, loaded when it is not; loading a child window puts it on screen.
+QListWidget* Lista()
+{
+    const bool nuovo = !Finestre::SeCaricata<Log>();
+    Log* log = Finestre::Get<Log>();
+    if (nuovo)
+        if (auto* sub = qobject_cast<QMdiSubWindow*>(log->parentWidget())) sub->show();
+    return log->Testo();
+}
+} // namespace
 
 void LogWrite(const QString& testo)
 {
-    QListWidget* l = Finestre::Get<Log>()->Testo();
+    QListWidget* l = Lista();
     l->addItem(QStringLiteral("  ") + testo);
     l->setCurrentRow(l->count() - 1);
-    l->scrollToBottom();
+    l->scrollToItem(l->item(l->count() - 1));
 }
 
 void LogStart()
 {
-    QListWidget* l = Finestre::Get<Log>()->Testo();
-    const QString quando = QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat);
+    QListWidget* l = Lista();
+    const QDateTime ora = QDateTime::currentDateTime();
+    const QLocale loc = QLocale::system();
+    const QString quando =
+        loc.toString(ora.date(), QLocale::ShortFormat) + QLatin1Char(' ') + ora.time().toString(QStringLiteral("HH:mm:ss"));
     l->addItem(QStringLiteral("-- ") + quando + QStringLiteral(" --"));
 }
 
 void LogClear()
 {
-    Finestre::Get<Log>()->Testo()->clear();
+    Lista()->clear();
 }

@@ -10,11 +10,16 @@ class Log : public QWidget {
 public:
     Log();
     QListWidget* Testo() const { return m_testo; }
+    // The frame's fixed width; the user sizes only the height.
+    static int Larghezza();
 
 protected:
+    bool event(QEvent* e) override;
+    bool eventFilter(QObject* o, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
 
 private:
+    void Form_Resize();
     QListWidget* m_testo;
 };
 

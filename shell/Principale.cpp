@@ -126,6 +126,7 @@ Principale::Principale()
         m_pannelli[i]->setFrameShape(QFrame::StyledPanel);
         statusBar()->addWidget(m_pannelli[i], i == 6 ? 1 : 0);
     }
+    CreaMenu();
 }
 
 QIcon Principale::Immagine(const QString& chiave) const
@@ -137,16 +138,21 @@ QIcon Principale::Immagine(const QString& chiave) const
 
 void Principale::CreaToolBar()
 {
+    // A second build replaces the buttons instead of adding to them.
+    const QList<QAction*> vecchi = m_toolbar->actions();
     m_toolbar->clear();
+    qDeleteAll(vecchi);
     for (const VocePulsante& v : kPulsanti) {
         if (!v.chiave) {
             m_toolbar->addSeparator();
             continue;
         }
-        QAction* a = m_toolbar->addAction(Immagine(QString::fromLatin1(v.immagine)), QString::fromLatin1(v.chiave));
-        a->setObjectName(QString::fromLatin1(v.chiave));
+        const QString chiave = QString::fromLatin1(v.chiave);
+        QAction* a = m_toolbar->addAction(Immagine(QString::fromLatin1(v.immagine)), chiave);
+        a->setObjectName(chiave);
         a->setToolTip(QString::fromLatin1(v.suggerimento));
-        a->setStatusTip(a->toolTip());
+        // The description; not a status tip, which would cover the panels.
+        a->setWhatsThis(a->toolTip());
         a->setEnabled(v.attivo);
     }
 }
@@ -180,8 +186,10 @@ void Principale::ImpostaPannello(int i, const QString& testo)
 
 void Principale::AggiornaStato()
 {
-    const QString N = Modelli[qMin<int>(Controllore.Modello, NumModelli - 1)].Nome;
-    auto e = [&](int k) { return N == NomiModello[k]; };
+    // A model index past the table names no model: no family, no menus.
+    const bool valido = Controllore.Modello < NumModelli;
+    const QString N = valido ? Modelli[Controllore.Modello].Nome : QString();
+    auto e = [&](int k) { return valido && N == NomiModello[k]; };
 
     AbilitaPulsanti(QStringLiteral("Puls_Project"), true);
     AbilitaPulsanti(QStringLiteral("Puls_DebugRelease"), false);
@@ -222,10 +230,10 @@ void Principale::AggiornaStato()
         }
         if (Controllore.TipoConnessione == 0) {
             ImpostaPannello(1, QStringLiteral("Connected"));
-            ImpostaPannello(5, QStringLiteral("%1 [%2]").arg(Controllore.IndirizzoIP).arg(Controllore.Nodo));
+            ImpostaPannello(5, QStringLiteral("%1 [%2]").arg(Controllore.IndirizzoIP).arg(int(Controllore.Nodo)));
         } else {
             ImpostaPannello(1, QStringLiteral("Port Open"));
-            ImpostaPannello(5, QStringLiteral("COM%1 [%2]").arg(Controllore.Porta).arg(Controllore.Nodo));
+            ImpostaPannello(5, QStringLiteral("COM%1 [%2]").arg(int(Controllore.Porta)).arg(int(Controllore.Nodo)));
         }
         ImpostaPannello(6, N);
     } else {
@@ -235,11 +243,6 @@ void Principale::AggiornaStato()
         ImpostaPannello(2, QString());
         ImpostaPannello(3, QString());
     }
-}
-
-QAction* Principale::Menu(const QString& nome) const
-{
-    return findChild<QAction*>(nome);
 }
 
 void Principale::closeEvent(QCloseEvent* e)

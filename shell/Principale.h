@@ -10,6 +10,7 @@ class QMdiArea;
 class QToolBar;
 class QLabel;
 class QAction;
+class QMenu;
 
 class Principale : public QMainWindow {
     Q_OBJECT
@@ -32,11 +33,16 @@ public:
     QString Pannello(int i) const;
     void ImpostaPannello(int i, const QString& testo);
 
-    // Menu items by control name (mnu_...); nullptr when there is none.
+    // Menu items by control name (mnu_...); a submenu answers with its
+    // menu action. nullptr when there is none.
     QAction* Menu(const QString& nome) const;
+    // The pop-up menus other windows show (mnu_FB, mnu_Cont); nullptr when
+    // there is none.
+    QMenu* Popup(const QString& nome) const;
+    // Builds the menu bar and the two pop-up menus; once, with the window.
     void CreaMenu();
-    // Recaptions the menus from the current language texts.
-    void CaptionMenu();
+    // A menu item was chosen.
+    void MenuClick(const QString& nome);
 
     // ImageList1: the keyed pictures, in the order they were added.
     QList<QPair<QString, QIcon>> ImageList1;

@@ -1,0 +1,327 @@
+#include "comm/AccessoController.h"
+
+#include "comm/Comunica.h"
+#include "comm/Dispositivo.h"
+#include "program/Agganci.h"
+#include "program/Programmi.h"
+#include "program/StatoProgramma.h"
+#include "registers/TabRegistri.h"
+#include "shell/Lingua.h"
+#include "shell/Log.h"
+#include "shell/Principale.h"
+#include "shell/Prompt.h"
+#include "shell/convert/Conversioni.h"
+#include "shell/model/Modelli.h"
+
+#include <QCoreApplication>
+#include <cfenv>
+#include <cmath>
+#include <initializer_list>
+#include <limits>
+#include <optional>
+
+namespace {
+constexpr uint32_t kGiallo = 0xFFFF00;   // 0xRRGGBB
+constexpr uint32_t kBianco = 0xFFFFFF;
+constexpr int kModelliControllore = 23;  // records 0..22 are identified by code
+constexpr int kTipoStringaRam = 13;
+
+void Errore()
+{
+    LogStart();
+    LogWrite(QStringLiteral("Error"));
+}
+
+void PompaEventi()
+{
+    QCoreApplication::processEvents();
+}
+
+void Richiesta(std::initializer_list<int> byte)
+{
+    int i = 0;
+    for (int b : byte) buff_tx[i++] = uint8_t(b);
+    n_tx = int16_t(i);
+}
+
+// One transaction whose reply must hold at least `byte` bytes (unit address
+// on) for the caller to read; a shorter reply counts as a failure.
+bool Transazione(int byte = 2)
+{
+    return Comunica(true) == 0 && LunghezzaRisposta() >= byte;
+}
+
+void Aggiorna()
+{
+    Principale::Istanza()->AggiornaStato();
+}
+
+// Rounds halves to the even neighbour whatever the current rounding mode.
+double Arrotonda(double v)
+{
+    const int modo = std::fegetround();
+    std::fesetround(FE_TONEAREST);
+    const double r = std::nearbyint(v);
+    std::fesetround(modo);
+    return r;
+}
+
+bool RegistroValido(int r) { return r >= 0 && r <= 0xFFFF; }
+bool InTabella(int r) { return r >= 0 && r < int(TabRegistri.size()); }
+
+bool Scrivi16(uint8_t nodo, int registro, uint16_t valore)
+{
+    Richiesta({nodo, 6, registro >> 8, registro & 0xFF, valore >> 8, valore & 0xFF});
+    return Transazione();
+}
+
+std::optional<int> LeggiInput(uint8_t nodo, int registro)
+{
+    if (!RegistroValido(registro)) {
+        Errore();
+        return std::nullopt;
+    }
+    Richiesta({nodo, 4, registro >> 8, registro & 0xFF, 0, 1});
+    if (!Transazione(5)) {
+        Errore();
+        return std::nullopt;
+    }
+    return 256 * buff_rx[3] + buff_rx[4];
+}
+
+// Function 20: sub-code 1, 2, 5 read into BufferTrasferimento, 4 writes from it.
+bool Memoria(uint8_t nodo, uint8_t sottocodice, int64_t indirizzo, int64_t offset, int conteggio)
+{
+    const int64_t massimo = sottocodice == 5 ? 0xFFFFFF : 0xFFFF;
+    if (indirizzo < 0 || indirizzo > massimo || conteggio < 0 || conteggio > 255 || offset < 0 ||
+        offset + conteggio > int64_t(BufferTrasferimento.size())) {
+        Errore();
+        return false;
+    }
+    PompaEventi();
+    const int a = int(indirizzo);
+    Richiesta({nodo, 20, sottocodice, sottocodice == 5 ? (a >> 16) & 0xFF : 0, (a >> 8) & 0xFF, a & 0xFF, conteggio});
+    const bool scrittura = sottocodice == 4;
+    if (scrittura) {
+        std::copy_n(BufferTrasferimento.begin() + offset, conteggio, buff_tx.begin() + 7);
+        n_tx = int16_t(7 + conteggio);
+    }
+    EcoTerminale = false;
+    if (!Transazione(scrittura ? 2 : 3 + conteggio)) {
+        Errore();
+        return false;
+    }
+    if (!scrittura) std::copy_n(buff_rx.begin() + 3, conteggio, BufferTrasferimento.begin() + offset);
+    return true;
+}
+
+// A rung-number cell that does not exist ends the colouring.
+bool Colora(int rung, uint32_t colore)
+{
+    if (ProgCorrente < 0 || ProgCorrente >= int(Programmi.size())) return false;
+    if (rung < 1 || rung > Programmi[ProgCorrente].NumRung) return false;
+    if (ColoraNumeroRung) ColoraNumeroRung(rung, colore);
+    return true;
+}
+} // namespace
+
+bool ComandoPLC(uint8_t comando)
+{
+    PompaEventi();
+    Richiesta({Controllore.Nodo, 6, 0, 0, 0, comando});
+    const bool ok = Transazione();
+    if (ok) Controllore.UltimoComando = comando;
+    else Errore();
+    Aggiorna();
+    return ok;
+}
+
+bool ImpostaDebug(int16_t debug)
+{
+    PompaEventi();
+    const Byte3 a = IntToByte(IndirizzoModoDebug);
+    Richiesta({Controllore.Nodo, 20, 4, 0, a[1], a[0], 1, debug == -1 ? ByteDebug : ByteRelease});
+    const bool ok = Transazione();
+    if (!ok) Errore();
+    return ok;
+}
+
+bool LeggiStatoPLC()
+{
+    PompaEventi();
+    const Byte3 a = IntToByte(IndirizzoModoDebug);
+    Richiesta({Controllore.Nodo, 20, 2, 0, a[1], a[0], 1});
+    bool debug = false;
+    if (!Transazione(4)) {
+        Errore();
+    } else if (buff_rx[3] == ByteRelease) {
+        Controllore.ModoDebug = 0;
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Download"), false);
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Debug"), false);
+    } else if (buff_rx[3] == ByteDebug) {
+        Controllore.ModoDebug = -1;
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Download"), true);
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Debug"), true);
+        debug = true;
+    }
+    Aggiorna();
+    return debug;
+}
+
+bool ScriviMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio)
+{
+    return Memoria(nodo, 4, indirizzo, offset, conteggio);
+}
+
+bool LeggiMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio)
+{
+    return Memoria(nodo, 2, indirizzo, offset, conteggio);
+}
+
+bool LeggiMemoriaEstesa(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio)
+{
+    return Memoria(nodo, 5, indirizzo, offset, conteggio);
+}
+
+double LeggiRegistroInput(uint8_t nodo, int registro)
+{
+    return LeggiInput(nodo, registro).value_or(0);
+}
+
+bool ScriviRegistro(uint8_t nodo, int registro, double& valore)
+{
+    if (!std::isfinite(valore)) {
+        Errore();
+        return false;
+    }
+    valore = Arrotonda(valore);
+    if (valore < -32768 || valore > 65535 || !RegistroValido(registro)) {
+        Errore();
+        return false;
+    }
+    if (!Scrivi16(nodo, registro, uint16_t(int32_t(valore) & 0xFFFF))) {
+        Errore();
+        return false;
+    }
+    if (nodo == Controllore.Nodo && InTabella(registro)) TabRegistri[registro].Valore = int32_t(valore);
+    return true;
+}
+
+namespace {
+// Register n the low word, n + 1 the high word; the halves are independent.
+bool ScriviDueRegistri(uint32_t valore, int registro)
+{
+    bool ok = true;
+    for (int k = 0; k < 2; ++k) {
+        const uint16_t parola = uint16_t(k == 0 ? valore & 0xFFFF : valore >> 16);
+        if (Scrivi16(Controllore.Nodo, registro + k, parola)) {
+            if (InTabella(registro + k)) TabRegistri[registro + k].Valore = int16_t(parola);
+        } else {
+            Errore();
+            ok = false;
+        }
+    }
+    return ok;
+}
+} // namespace
+
+bool ScriviRegistroLong(double valore, int registro)
+{
+    const double v = std::isfinite(valore) ? Arrotonda(valore) : 0;
+    if (!std::isfinite(valore) || v < -2147483648.0 || v > 4294967295.0 || !RegistroValido(registro) ||
+        !RegistroValido(registro + 1)) {
+        Errore();
+        return false;
+    }
+    return ScriviDueRegistri(uint32_t(int64_t(v)), registro);
+}
+
+bool ScriviRegistroFloat(double valore, int registro)
+{
+    if (!std::isfinite(valore) || std::fabs(valore) > double(std::numeric_limits<float>::max()) ||
+        !RegistroValido(registro) || !RegistroValido(registro + 1)) {
+        Errore();
+        return false;
+    }
+    const Byte4 f = FloatToByte(valore);
+    return ScriviDueRegistri(uint32_t(f[0]) << 24 | uint32_t(f[1]) << 16 | uint32_t(f[2]) << 8 | f[3], registro);
+}
+
+bool ScriviRegistroStringa(const QString& testo, int registro)
+{
+    const int L = int(testo.size());
+    const int n = (L % 2) ? L + 1 : L + 2;
+    if (L > 99 || !RegistroValido(registro) || !RegistroValido(registro + n / 2 - 1)) {
+        Errore();
+        return false;
+    }
+    Richiesta({Controllore.Nodo, 16, registro >> 8, registro & 0xFF, 0, n / 2, n});
+    std::fill_n(buff_tx.begin() + 7, n, 0);
+    for (int i = 0; i < L; ++i) buff_tx[7 + i] = ByteCarattere(testo[i]);
+    n_tx = int16_t(7 + n);
+    if (!Transazione()) {
+        Errore();
+        return false;
+    }
+    for (int k = 0; k < n / 2; ++k)
+        if (InTabella(registro + k)) TabRegistri[registro + k].Tipo = kTipoStringaRam;
+    return true;
+}
+
+bool LeggiModello(uint8_t modello)
+{
+    QString s = modello < NumModelli ? Modelli[modello].Codice : QString();
+    Richiesta({Controllore.Nodo, 4, 0, 1, 0, 2});
+    if (Transazione(7)) {
+        s.clear();
+        for (int i = 3; i <= 6; ++i) s += QString::number(buff_rx[i], 16).toUpper();
+    }
+    for (int i = 0; i < kModelliControllore; ++i)
+        if (Modelli[i].Codice == s) Controllore.Modello = uint8_t(i);
+    if (Controllore.Modello >= kModelliControllore) Controllore.Modello = 0;
+    return true;
+}
+
+void VerificaController()
+{
+    const uint8_t precedente = Controllore.Modello;
+    LeggiModello(Controllore.Modello);
+    if (Controllore.Modello != precedente) {
+        const QString domanda = QStringLiteral("Controller: ") + Modelli[Controllore.Modello].Nome + QChar(13) +
+                                QStringLiteral("Expected:") + Modelli[precedente].Nome + QChar(13) +
+                                QStringLiteral("Change controller?");
+        if (Prompt::MsgBox(domanda, Prompt::SiNo, QStringLiteral("Mirok")) == Prompt::No)
+            Controllore.Modello = precedente;
+    }
+    CaricaRegistriSistema(false);
+}
+
+void MonitorPLC()
+{
+    // A failed read says nothing about where the program is: nothing moves.
+    if (const std::optional<int> v = LeggiInput(Controllore.Nodo, 13)) {
+        TabRegistri[13].Valore = *v;
+        if (*v <= 32767) {
+            TerzultimoPC = PenultimoPC;
+            PenultimoPC = UltimoPC;
+            UltimoPC = int16_t(*v);
+            const int rung = *v + 1;
+            (void)(Colora(rung, kBianco) && Colora(TerzultimoPC + 1, kBianco) && Colora(PenultimoPC + 1, kBianco) &&
+                   Colora(rung, kGiallo));
+        }
+    }
+    Aggiorna();
+}
+
+void VerificaDopoConnessione()
+{
+    if (!Controllore.Connesso) return;
+    VerificaController();
+    const QString nome = Modelli[qMin<int>(Controllore.Modello, NumModelli - 1)].Nome;
+    for (int k : {0, 1, 2, 3, 4, 8, 7}) {
+        if (nome == NomiModello[k]) {
+            Controllore.ModoDebug = LeggiStatoPLC() ? -1 : 0;
+            return;
+        }
+    }
+}

@@ -1,0 +1,66 @@
+#include "comm/Collegamento.h"
+
+#include "comm/AreaComunicazione.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QTcpSocket>
+#include <algorithm>
+
+Collegamento* Collegamento::Istanza()
+{
+    static Collegamento* c = new Collegamento();
+    return c;
+}
+
+Collegamento::Collegamento()
+    : QObject(QCoreApplication::instance())
+{
+    setObjectName(QStringLiteral("Collegamento"));
+    m_seriale = new QSerialPort(this);
+    m_seriale->setObjectName(QStringLiteral("MSComm1"));
+    m_socket = new QTcpSocket(this);
+    m_socket->setObjectName(QStringLiteral("Winsock1"));
+    connect(m_seriale, &QSerialPort::readyRead, this, &Collegamento::MSComm1_OnComm);
+    connect(m_socket, &QTcpSocket::readyRead, this, &Collegamento::Winsock1_DataArrival);
+}
+
+void Collegamento::MSComm1_OnComm()
+{
+    DatiArrivati = 1;
+}
+
+void Collegamento::Winsock1_DataArrival()
+{
+    str_rx += m_socket->readAll();
+    DatiArrivati = 1;
+}
+
+QString NomePortaSeriale(int k)
+{
+    if (k < 1) return QString();
+    const QString dir = qEnvironmentVariable("WORKBENCH_COM_DIR");
+    if (!dir.isEmpty()) return QDir(dir).filePath(QStringLiteral("COM%1").arg(k));
+    QList<QSerialPortInfo> porte = QSerialPortInfo::availablePorts();
+    std::sort(porte.begin(), porte.end(),
+              [](const QSerialPortInfo& a, const QSerialPortInfo& b) { return a.portName() < b.portName(); });
+    return k <= porte.size() ? porte[k - 1].systemLocation() : QString();
+}
+
+bool ImpostaSeriale(QSerialPort& porta, const QString& impostazioni)
+{
+    const QStringList p = impostazioni.split(QLatin1Char(','));
+    if (p.size() != 4) return false;
+    bool ok = false;
+    const int baud = p[0].trimmed().toInt(&ok);
+    if (!ok || baud <= 0) return false;
+    if (p[1].trimmed().compare(QLatin1String("n"), Qt::CaseInsensitive) != 0 || p[2].trimmed() != QLatin1String("8"))
+        return false;
+    const QString stop = p[3].trimmed();
+    if (stop != QLatin1String("1") && stop != QLatin1String("2")) return false;
+    return porta.setBaudRate(baud) && porta.setParity(QSerialPort::NoParity) &&
+           porta.setDataBits(QSerialPort::Data8) &&
+           porta.setStopBits(stop == QLatin1String("2") ? QSerialPort::TwoStop : QSerialPort::OneStop);
+}

@@ -1,0 +1,132 @@
+#include "comm/Connessione.h"
+
+#include "comm/AreaComunicazione.h"
+#include "comm/Collegamento.h"
+#include "comm/Dispositivo.h"
+#include "comm/Rete.h"
+#include "shell/Log.h"
+#include "shell/Principale.h"
+#include "shell/Prompt.h"
+#include "shell/convert/Attesa.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+#include <QTcpSocket>
+
+namespace {
+QString g_impostazioni;
+
+void ChiudiTutto()
+{
+    // A port or socket left open by an earlier link would make the new one
+    // fail (a busy port) or talk to the old device.
+    Collegamento* c = Collegamento::Istanza();
+    if (c->MSComm1()->isOpen()) c->MSComm1()->close();
+    if (c->Winsock1()->state() != QAbstractSocket::UnconnectedState) c->Winsock1()->abort();
+}
+
+void Gruppi(bool abilita, bool anchePlay)
+{
+    Principale* p = Principale::Istanza();
+    p->AbilitaPulsanti(QStringLiteral("Puls_DebugRelease"), abilita);
+    p->AbilitaPulsanti(QStringLiteral("Puls_Download"), abilita);
+    if (anchePlay) p->AbilitaPulsanti(QStringLiteral("Puls_Debug"), abilita);
+}
+
+void ConnettiSeriale()
+{
+    QSerialPort* porta = Collegamento::Istanza()->MSComm1();
+    const bool dueStop = Controllore.DueStop && !Controllore.Modem;
+    g_impostazioni = Controllore.BaudRate + (dueStop ? QStringLiteral(",n,8,2") : QStringLiteral(",n,8,1"));
+    const QString nome = NomePortaSeriale(Controllore.Porta);
+    if (nome.isEmpty()) return;
+    porta->setPortName(nome);
+    if (!ImpostaSeriale(*porta, g_impostazioni)) return;
+    porta->setFlowControl(Controllore.Modem ? QSerialPort::HardwareControl : QSerialPort::NoFlowControl);
+    if (!porta->open(QIODevice::ReadWrite) || !porta->isOpen()) return;
+    // Some drivers take the settings only once the port is open.
+    if (!ImpostaSeriale(*porta, g_impostazioni)) {
+        porta->close();
+        return;
+    }
+    if (Controllore.Modem) {
+        porta->write(QByteArray("atdt0, ") + NumeroModem.toLatin1() + '\r');
+        porta->flush();
+    } else {
+        LogStart();
+        LogWrite(QStringLiteral("Port Open"));
+    }
+    Controllore.Connesso = true;
+}
+
+void ConnettiTCP()
+{
+    QTcpSocket* s = Collegamento::Istanza()->Winsock1();
+    bool scaduto = false;
+    if (!ConnettiSocket(*s, Controllore.IndirizzoIP, quint16(Controllore.Porta))) {
+        scaduto = true;
+    } else {
+        QElapsedTimer t;
+        t.start();
+        // A refused connection ends the wait at once; it is reported like a
+        // time-out, the only failure the link knows.
+        AttendiFinche([s] { return s->state() == QAbstractSocket::ConnectedState ||
+                                   s->state() == QAbstractSocket::UnconnectedState; },
+                      qMax(0, int(Controllore.TimeoutTCP)));
+        if (s->state() != QAbstractSocket::ConnectedState) {
+            scaduto = true;
+            Prompt::MsgBox(QStringLiteral("Connection Timeout"), Prompt::Critica);
+        }
+    }
+    if (scaduto) {
+        s->abort();
+        LogStart();
+        LogWrite(QStringLiteral("Connection Timeout"));
+        Controllore.Connesso = false;
+        Gruppi(false, false);
+        return;
+    }
+    LogStart();
+    LogWrite(QStringLiteral("Connected  [%1]").arg(Controllore.IndirizzoIP));
+    Controllore.Connesso = true;
+    Gruppi(true, false);
+}
+} // namespace
+
+QString UltimeImpostazioniSeriali()
+{
+    return g_impostazioni;
+}
+
+void Connetti()
+{
+    std::fill(buff_rx.begin(), buff_rx.begin() + 101, 0);
+    std::fill(buff_tx.begin(), buff_tx.begin() + 101, 0);
+    if (Controllore.TipoConnessione == 0) Canale = 2;
+    else if (Controllore.TipoConnessione == 1) Canale = 1;
+
+    ChiudiTutto();
+    Controllore.Connesso = false;   // whatever was open is closed now
+    if (Canale == 2) ConnettiTCP();
+    else if (Canale == 1) ConnettiSeriale();
+    Principale::Istanza()->AggiornaStato();
+}
+
+void Disconnetti()
+{
+    if (ComErr == 0) return;
+    Collegamento* c = Collegamento::Istanza();
+    if (Canale != 2) {
+        if (c->MSComm1()->isOpen()) c->MSComm1()->close();
+        LogStart();
+        LogWrite(QStringLiteral("Disconnect [%1]").arg(Controllore.Nodo));
+    } else {
+        c->Winsock1()->abort();
+        Principale::Istanza()->ImpostaPannello(4, QString());
+        LogStart();
+        LogWrite(QStringLiteral("Disconnect [%1]").arg(Controllore.IndirizzoIP));
+    }
+    Controllore.Connesso = false;
+    Gruppi(false, true);
+    Principale::Istanza()->AggiornaStato();
+}

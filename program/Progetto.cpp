@@ -1,0 +1,139 @@
+#include "program/Progetto.h"
+
+#include "comm/Dispositivo.h"
+#include "display/Pagine.h"
+#include "display/SMS.h"
+#include "program/OperazioniRung.h"
+#include "program/Program.h"
+#include "program/Programmi.h"
+#include "registers/Variabili.h"
+#include "shell/Finestre.h"
+#include "shell/Lingua.h"
+#include "shell/NonDisponibile.h"
+#include "shell/Principale.h"
+#include "shell/Prompt.h"
+#include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+
+#include <QMdiSubWindow>
+
+namespace {
+QWidget* Cornice(QWidget* w)
+{
+    if (!w) return nullptr;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) return sub;
+    return w;
+}
+
+void Chiudi(QWidget* w)
+{
+    if (QWidget* c = Cornice(w)) c->close();
+}
+
+// Clears what New empties of a rung; the argument texts and the trigger stay.
+void SvuotaRung(Rung& r)
+{
+    r.Valido = false;
+    r.Lunghezza = 0;
+    r.Break = false;
+    r.Descrizione = DescrizioneVuota;
+    r.Classe = 0;
+    r.Op = 0;
+    r.Etichetta.clear();
+    r.Gruppo = 0;
+    r.Delay = 0;
+    for (int k = 0; k < 8; ++k) r.ArgByte[k] = {0, 0, 0, 0};
+    r.Riga = RigaRung{};
+}
+} // namespace
+
+bool NuovoProgetto()
+{
+    if (ProgettoModificato) {
+        const QString titolo = Principale::Esiste() ? Principale::Istanza()->windowTitle() : QString();
+        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok) {
+            bool salvato = false;
+            if (SalvaProgettoAggancio) salvato = SalvaProgettoAggancio(true);
+            else NonDisponibile(QStringLiteral("SalvaProgetto"));
+            // The user wanted the changes kept: without a save nothing is emptied.
+            if (!salvato) return false;
+        }
+    }
+    ProgettoModificato = false;
+
+    Programma& P = Programmi[ProgCorrente];
+    for (int r = 1; r <= P.NumRung; ++r) SvuotaRung(P.Rung[r]);
+    RigheCaricate = 0;
+    P.NumRung = 0;
+    RungCorrente = 0;
+
+    if (Program* w = FinestraProgramma(false)) {
+        w->Ridisegna();
+        Chiudi(w);
+    }
+    Chiudi(Finestre::Cerca(QByteArrayLiteral("frm_variabili")));
+    Chiudi(Finestre::Cerca(QByteArrayLiteral("frm_scheduler")));
+
+    if (Principale::Esiste()) {
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), false);
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Compila"), false);
+    }
+    return true;
+}
+
+void NuovaSub()
+{
+    // Processes 1..9 are the subroutines' (process 0 is the main program).
+    if (NumSub >= NumProcessi - 1) {
+        Prompt::MsgBox(QStringLiteral("A project holds at most %1 subroutines").arg(NumProcessi - 1));
+        return;
+    }
+    NumSub += 1;
+    Program* w = FinestraProgramma(true);
+    w->AggiungiTab(NumSub);
+    w->MostraProcesso(NumSub);
+    ProgCorrente = NumSub;
+    Programmi[NumSub].NumRung = 0;
+    AggiungiRungVuoto();
+    SelezionaRung(Programmi[NumSub].NumRung);
+}
+
+void AggiornaProgetto()
+{
+    NomeProgetto = QStringLiteral("Project");
+    RigheCaricate = 0;
+    Programmi[ProgCorrente].NumRung = 0;
+    NumPagine = 1;
+    Pagine[0].NumOggetti = 0;
+
+    const DefModello& m = Modelli[qMin<int>(Controllore.Modello, NumModelli - 1)];
+    for (int i = 0; i < m.MaxVariabili && i < MaxVariabiliTabella; ++i) {
+        Variabile& v = Variabili[i];
+        v.RegistroVar = 100;
+        v.TipoVar = 0;
+        v.FormatoVar = QStringLiteral("%+5.0f");
+        v.EtichettaVar = QStringLiteral("---");
+        v.NomeCampo = QStringLiteral("---");
+    }
+    NumVariabili = uint8_t(qBound<int>(0, m.MaxVariabili, 255));
+    for (int i = 0; i < m.NumStringhe && i < int(Stringhe.size()); ++i) Stringhe[i].TestoVoce.clear();
+    NumTestiSMS = 0;
+    NumNumeriSMS = 0;
+
+    AggiungiRungVuoto();
+    SelezionaRung(Programmi[ProgCorrente].NumRung);
+
+    // The rung list beside the Log, the registers beside the rung list.
+    if (QWidget* programma = Cornice(FinestraProgramma(true))) {
+        if (QWidget* log = Cornice(Finestre::Cerca(QByteArrayLiteral("Log"))))
+            programma->move(log->x() + log->width(), 0);
+        else
+            programma->move(0, 0);
+        if (QWidget* registri = Cornice(Finestre::Cerca(QByteArrayLiteral("Registri"))))
+            registri->move(programma->x() + programma->width(), 0);
+    }
+
+    Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), true);
+    Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Compila"), true);
+    ProgettoModificato = false;
+}

@@ -1,0 +1,304 @@
+// The transaction on both transports against the fake controller.
+#include "Aiuti.h"
+#include "comm/Comunica.h"
+#include "comm/Dispositivo.h"
+#include "shell/Principale.h"
+#include "shell/convert/Attesa.h"
+#include "support/Ambiente.h"
+#include "support/FakeController.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QtTest>
+#include <unistd.h>
+
+using namespace Test;
+using R = FakeController::Risposta;
+
+class TestComunica : public QObject {
+    Q_OBJECT
+    FakeController fake;
+    Copione copione;
+
+    void Trasporto()
+    {
+        QTest::addColumn<bool>("rtu");
+        QTest::newRow("tcp") << false;
+        QTest::newRow("rtu") << true;
+    }
+    void Prepara(bool rtu)
+    {
+        QVERIFY(CollegaAlFake(fake, rtu));
+        copione = Copione();
+        copione.Installa();
+        ComErr = 0;
+    }
+    QString Pannello4() const { return Principale::Istanza()->Pannello(4); }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
+        AvviaWorkbench();
+        QVERIFY(fake.AvviaTcp());
+        QVERIFY(fake.AvviaRtu(1));
+    }
+
+    // Wire layout of requests: MBAP header with a 16-bit length, or CRC low
+    // byte first; the reply's framing is removed (RTU keeps its CRC).
+    void trame_data()
+    {
+        QTest::addColumn<bool>("rtu");
+        QTest::addColumn<QByteArray>("pdu");
+        QTest::addColumn<QByteArray>("filo");
+        QTest::newRow("tcp read") << false << Hex("0a0300000001") << Hex("000000000006" "0a0300000001");
+        QTest::newRow("rtu read") << true << Hex("010300000001") << Hex("010300000001" "840a");
+        QTest::newRow("rtu write") << true << Hex("0a060000ff00") << FakeController::ConCrc(Hex("0a060000ff00"));
+        const QByteArray lungo = Hex("0a10000000960012") + QByteArray(300 - 8, '\x11');
+        QTest::newRow("tcp 300 bytes") << false << lungo << (Hex("00000000012c") + lungo);
+    }
+    void trame()
+    {
+        QFETCH(bool, rtu);
+        QFETCH(QByteArray, pdu);
+        QFETCH(QByteArray, filo);
+        Prepara(rtu);
+        fake.Accoda(R::Pdu(pdu.left(2) + Hex("020001")));
+        Richiesta(pdu);
+        QCOMPARE(int(Comunica(true)), 0);
+        QCOMPARE(fake.Trame.size(), 1);
+        QCOMPARE(fake.Trame[0], filo);
+        QCOMPARE(int(n_tx), pdu.size() + (rtu ? 2 : 0));
+        const QByteArray atteso = pdu.left(2) + Hex("020001");
+        QCOMPARE(Risposta(), rtu ? FakeController::ConCrc(atteso) : atteso);
+        QCOMPARE(LunghezzaRisposta(), atteso.size());
+        QCOMPARE(Pannello4(), QStringLiteral("Com OK"));
+        QCOMPARE(int(ComErr), 0);
+    }
+
+    void rtuSecondaChiamataSenzaReset()
+    {
+        Prepara(true);
+        Richiesta(Hex("010300000001"));
+        QCOMPARE(int(Comunica(false)), 0);
+        QCOMPARE(int(n_tx), 8);
+        Comunica(false);
+        QCOMPARE(int(n_tx), 10);
+        QCOMPARE(fake.Trame[1], FakeController::ConCrc(Hex("010300000001840a")));
+    }
+
+    // Every result code, its panel text, its two Log lines and its boxes.
+    void esiti_data()
+    {
+        QTest::addColumn<bool>("rtu");
+        QTest::addColumn<int>("caso");
+        QTest::addColumn<bool>("mostra");
+        QTest::addColumn<int>("esito");
+        QTest::addColumn<QStringList>("box");
+        const QStringList nessuno;
+        enum { Ok, Silenzio, Eccezione, Unita, CrcBasso, CrcAlto, UnByte, NonConnesso, NonConnessoMuto, Lungo };
+        for (bool rtu : {false, true}) {
+            const char* t = rtu ? "rtu " : "tcp ";
+            auto riga = [&](const char* nome) -> QTestData& { return QTest::newRow((QByteArray(t) + nome).constData()); };
+            riga("ok") << rtu << int(Ok) << true << 0 << nessuno;
+            riga("no reply") << rtu << int(Silenzio) << true << 1 << nessuno;
+            riga("exception") << rtu << int(Eccezione) << true << 2
+                              << (rtu ? QStringList{"Risposta Errata (funzione)"} : nessuno);
+            riga("wrong unit") << rtu << int(Unita) << true << 2
+                               << (rtu ? QStringList{"Risposta Errata (indirizzo)"} : nessuno);
+            riga("wrong unit quiet") << rtu << int(Unita) << false << 2 << nessuno;
+            riga("not connected") << rtu << int(NonConnesso) << true << 3 << QStringList{"Controller not connected"};
+            riga("not connected quiet") << rtu << int(NonConnessoMuto) << false << 3 << nessuno;
+            riga("reply longer than buffer") << rtu << int(Lungo) << true << 1
+                                             << QStringList{"Reply longer than the receive buffer"};
+        }
+        QTest::newRow("rtu crc low") << true << int(CrcBasso) << true << 1
+                                     << QStringList{"Errore Checksum 1", "CheckSum Rx Errato"};
+        QTest::newRow("rtu crc high quiet") << true << int(CrcAlto) << false << 1 << QStringList{"Errore Checksum 2"};
+        QTest::newRow("rtu one byte") << true << int(UnByte) << true << 1 << QStringList{"CheckSum Rx Errato"};
+        QTest::newRow("tcp shorter than header") << false << int(UnByte) << true << 1
+                                                 << QStringList{"Reply shorter than its header"};
+    }
+    void esiti()
+    {
+        QFETCH(bool, rtu);
+        QFETCH(int, caso);
+        QFETCH(bool, mostra);
+        QFETCH(int, esito);
+        QFETCH(QStringList, box);
+        Prepara(rtu);
+        switch (caso) {
+        case 1: fake.Accoda(R::Nessuna()); break;
+        case 2: fake.Accoda(R::Eccezione(2)); break;
+        case 3: fake.Accoda(R::UnitaErrata()); break;
+        case 4: fake.Accoda(R::CrcErrato(false)); break;
+        case 5: fake.Accoda(R::CrcErrato(true)); break;
+        case 6: fake.Accoda(R::Grezza(Hex("0a"))); break;
+        case 7:
+        case 8: Controllore.Connesso = false; break;
+        case 9:
+            fake.Accoda(rtu ? R::Grezza(QByteArray(1200, '\x0a')) : R::Grezza(Hex("0000000004000a03") + QByteArray(100, 0)));
+            break;
+        }
+        std::fill(buff_rx.begin(), buff_rx.end(), 0xEE);
+        const int log0 = RigheLog();
+        Richiesta(Hex("0a0300000001"));
+        QCOMPARE(int(Comunica(mostra)), esito);
+        QCOMPARE(copione.Messaggi(), box);
+        static const char* const kPannello[] = {"Com OK", "Com TimeOut", "Com Error", "Com Error"};
+        QCOMPARE(Pannello4(), QString::fromLatin1(kPannello[esito]));
+        const QStringList log = LogDa(log0);
+        if (esito == 0) {
+            QVERIFY(log.isEmpty());
+            QCOMPARE(int(ComErr), 0);
+        } else {
+            QCOMPARE(log.size(), 2);
+            QVERIFY(log[0].startsWith(QLatin1String("-- ")));
+            QCOMPARE(log[1], esito == 1 ? QStringLiteral("Com Timeout") : QStringLiteral("Com Error"));
+            QCOMPARE(int(ComErr), 1);
+            QCOMPARE(LunghezzaRisposta(), 0);
+        }
+        if (caso >= 7 && caso <= 8) QCOMPARE(fake.Trame.size(), 0);
+        if (caso == 9 || (caso == 6 && !rtu)) QCOMPARE(int(buff_rx[200]), 0xEE);   // nothing overran
+        Controllore.Connesso = true;
+    }
+
+    // The waits end at their time-outs, not much later, and not before.
+    void timeOut_data() { Trasporto(); }
+    void timeOut()
+    {
+        QFETCH(bool, rtu);
+        Prepara(rtu);
+        fake.Accoda(R::Nessuna());
+        Richiesta(Hex("0a0300000001"));
+        QElapsedTimer t;
+        t.start();
+        QString durante = QStringLiteral("unset");
+        QTimer::singleShot(150, this, [&] { durante = Pannello4(); });
+        QCOMPARE(int(Comunica(false)), 1);
+        QCOMPARE(durante, QString());   // empty while the wait runs
+        const int atteso = rtu ? 1000 : 200;
+        QVERIFY2(t.elapsed() >= atteso - 20 && t.elapsed() < atteso + 400, qPrintable(QString::number(t.elapsed())));
+    }
+
+    // A slow but timely reply is still taken; on RTU it is complete only
+    // after the line's silence, so both pieces of a split reply arrive.
+    void risposteInPezzi_data()
+    {
+        QTest::addColumn<bool>("rtu");
+        QTest::addColumn<int>("pausa");
+        QTest::addColumn<int>("esito");
+        QTest::newRow("tcp split") << false << 30 << 0;
+        QTest::newRow("tcp split late") << false << 400 << 1;
+        QTest::newRow("rtu split within silence") << true << 15 << 0;
+        QTest::newRow("rtu split after silence") << true << 150 << 1;
+    }
+    void risposteInPezzi()
+    {
+        QFETCH(bool, rtu);
+        QFETCH(int, pausa);
+        QFETCH(int, esito);
+        Prepara(rtu);
+        fake.Input[0] = 0x1234;
+        fake.Input[1] = 0x5678;
+        fake.Accoda(R::Predefinita().Ritardo(30).InDuePezzi(pausa));
+        Richiesta(Hex("0a0400000002"));
+        QCOMPARE(int(Comunica(false)), esito);
+        if (esito == 0) {
+            const QByteArray atteso = Hex("0a040412345678");
+            QCOMPARE(Risposta(), rtu ? FakeController::ConCrc(atteso) : atteso);
+        }
+        // Whatever came late is not taken for the next reply.
+        Attesa(pausa / 1000.0 + 0.05);
+        Richiesta(Hex("0a0400010001"));
+        QCOMPARE(int(Comunica(false)), 0);
+        QCOMPARE(Risposta().left(5), Hex("0a04025678"));
+    }
+
+    void ingressoVecchioScartato()
+    {
+        Prepara(true);
+        const QByteArray vecchio = Hex("0a0302ffff");
+        QCOMPARE(::write(fake.Pty().Master(), vecchio.constData(), size_t(vecchio.size())), ssize_t(vecchio.size()));
+        Attesa(0.05);
+        Richiesta(Hex("0a0300000001"));
+        QCOMPARE(int(Comunica(true)), 0);
+        QCOMPARE(Risposta(), FakeController::ConCrc(Hex("0a03020000")));
+    }
+
+    void senzaAttesaRisposta_data() { Trasporto(); }
+    void senzaAttesaRisposta()
+    {
+        QFETCH(bool, rtu);
+        Prepara(rtu);
+        AttendiRisposta = false;
+        std::fill(buff_rx.begin(), buff_rx.end(), 0x77);
+        Richiesta(Hex("0a0600050007"));
+        QCOMPARE(int(Comunica(true)), 0);
+        AttendiRisposta = true;
+        QCOMPARE(Pannello4(), QStringLiteral("Com OK"));
+        QCOMPARE(int(buff_rx[0]), 0x77);
+        Attesa(0.05);
+        QCOMPARE(fake.Trame.size(), 1);
+    }
+
+    void canaliSenzaTrasporto_data()
+    {
+        QTest::addColumn<int>("canale");
+        QTest::newRow("ascii not built") << 0;
+        QTest::newRow("unknown") << 7;
+    }
+    void canaliSenzaTrasporto()
+    {
+        QFETCH(int, canale);
+        Prepara(false);
+        Canale = int16_t(canale);
+        Richiesta(Hex("0a0300000001"));
+        QCOMPARE(int(Comunica(false)), 2);
+        QCOMPARE(int(ComErr), 1);
+        QCOMPARE(Pannello4(), QStringLiteral("Com Error"));
+        Canale = 2;
+        QCOMPARE(fake.Trame.size(), 0);
+    }
+
+    // A transaction started by a handler during another's wait is refused
+    // and leaves the running one and its request intact.
+    void rientro_data() { Trasporto(); }
+    void rientro()
+    {
+        QFETCH(bool, rtu);
+        Prepara(rtu);
+        fake.Input[7] = 77;
+        fake.Accoda(R::Predefinita().Ritardo(80));
+        int interno = -1;
+        QTimer::singleShot(20, this, [&] {
+            Richiesta(Hex("0b0600000001"));
+            interno = Comunica(true);
+        });
+        Richiesta(Hex("0a0400070001"));
+        QCOMPARE(int(Comunica(false)), 0);
+        QCOMPARE(interno, 1);
+        QCOMPARE(copione.Messaggi(), QStringList{"Transaction already in progress"});
+        QCOMPARE(Risposta().left(5), Hex("0a0402004d"));
+        QCOMPARE(fake.Trame.size(), 1);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), 6), Hex("0a0400070001"));
+        QCOMPARE(int(n_tx), rtu ? 8 : 6);
+        QCOMPARE(Pannello4(), QStringLiteral("Com OK"));
+    }
+
+    void socketChiusoMaConnesso()
+    {
+        Prepara(false);
+        fake.ChiudiConnessioni();
+        Attesa(0.05);
+        Richiesta(Hex("0a0300000001"));
+        QElapsedTimer t;
+        t.start();
+        QCOMPARE(int(Comunica(false)), 1);
+        QVERIFY(t.elapsed() >= 180);
+        QCOMPARE(fake.Trame.size(), 0);
+    }
+};
+
+QTEST_MAIN(TestComunica)
+#include "test_comunica.moc"

@@ -1,0 +1,251 @@
+// Connect and disconnect on both transports, the serial port rule and the
+// loopback guard.
+#include "Aiuti.h"
+#include "comm/Collegamento.h"
+#include "comm/Connessione.h"
+#include "comm/Dispositivo.h"
+#include "comm/Rete.h"
+#include "shell/Principale.h"
+#include "shell/convert/Attesa.h"
+#include "support/Ambiente.h"
+#include "support/FakeController.h"
+
+#include <QAction>
+#include <QElapsedTimer>
+#include <QHostAddress>
+#include <QSerialPort>
+#include <QTcpServer>
+#include <QtTest>
+#include <unistd.h>
+
+using namespace Test;
+
+class TestConnessione : public QObject {
+    Q_OBJECT
+    FakeController fake;
+    Copione copione;
+
+    bool Abilitato(const char* k) const { return Principale::Istanza()->Pulsante(QLatin1String(k))->isEnabled(); }
+    void Nuovo()
+    {
+        copione = Copione();
+        copione.Installa();
+    }
+    QByteArray LeggiMaster(int ms)
+    {
+        QByteArray b;
+        AttendiFinche([&] {
+            char buf[256];
+            const ssize_t n = ::read(fake.Pty().Master(), buf, sizeof buf);
+            if (n > 0) b.append(buf, int(n));
+            return false;
+        }, ms);
+        return b;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
+        AvviaWorkbench();
+        QVERIFY(fake.AvviaTcp());
+        QVERIFY(fake.AvviaRtu(2));
+    }
+
+    void indirizzi_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<bool>("soloLoopback");
+        QTest::addColumn<bool>("ammesso");
+        QTest::newRow("127.0.0.1") << "127.0.0.1" << true << true;
+        QTest::newRow("127.255.1.2") << "127.255.1.2" << true << true;
+        QTest::newRow("128.0.0.1") << "128.0.0.1" << true << false;
+        QTest::newRow("126.255.255.255") << "126.255.255.255" << true << false;
+        QTest::newRow("default controller") << "192.168.1.100" << true << false;
+        QTest::newRow("broadcast") << "255.255.255.255" << true << false;
+        QTest::newRow("::1") << "::1" << true << true;
+        QTest::newRow("mapped loopback") << "::ffff:127.0.0.1" << true << true;
+        QTest::newRow("mapped lan") << "::ffff:10.0.0.1" << true << false;
+        QTest::newRow("localhost") << "localhost" << true << true;
+        QTest::newRow("a name") << "example.com" << true << false;
+        QTest::newRow("empty") << "" << true << false;
+        QTest::newRow("guard off") << "192.168.1.100" << false << true;
+    }
+    void indirizzi()
+    {
+        QFETCH(QString, host);
+        QFETCH(bool, soloLoopback);
+        QFETCH(bool, ammesso);
+        qputenv("WORKBENCH_LOOPBACK_ONLY", soloLoopback ? "1" : "0");
+        QCOMPARE(IndirizzoConsentito(host), ammesso);
+        QHostAddress a;
+        if (a.setAddress(host)) QCOMPARE(IndirizzoConsentito(a), ammesso);
+        qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
+    }
+
+    void portaSeriale()
+    {
+        const QByteArray prima = qgetenv("WORKBENCH_COM_DIR");
+        qputenv("WORKBENCH_COM_DIR", "/tmp/porte");
+        QCOMPARE(NomePortaSeriale(3), QStringLiteral("/tmp/porte/COM3"));
+        QCOMPARE(NomePortaSeriale(0), QString());
+        qputenv("WORKBENCH_COM_DIR", prima);
+    }
+
+    void tcpConnettiDisconnetti()
+    {
+        Nuovo();
+        QVERIFY(CollegaAlFake(fake, false));
+        QCOMPARE(Canale, int16_t(2));
+        QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Connected"));
+        ComErr = 0;   // a live loop running: disconnect does nothing
+        int log0 = RigheLog();
+        Disconnetti();
+        QVERIFY(Controllore.Connesso);
+        QCOMPARE(RigheLog(), log0);
+        ComErr = 1;
+        Principale::Istanza()->ImpostaPannello(4, QStringLiteral("Com OK"));
+        Disconnetti();
+        QVERIFY(!Controllore.Connesso);
+        QCOMPARE(Testi(LogDa(log0)), QStringList{"Disconnect [127.0.0.1]"});
+        QCOMPARE(LogDa(log0).size(), 2);
+        QCOMPARE(Principale::Istanza()->Pannello(4), QString());
+        QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Not Connected"));
+        for (const char* k : {"debug", "download", "run", "stop"}) QVERIFY2(!Abilitato(k), k);
+
+        log0 = RigheLog();
+        const int accettate = fake.ConnessioniAccettate;
+        Connetti();
+        QVERIFY(Controllore.Connesso);
+        QCOMPARE(Testi(LogDa(log0)), QStringList{"Connected  [127.0.0.1]"});
+        QVERIFY(AttendiFinche([&] { return fake.ConnessioniAccettate == accettate + 1; }, 1000));
+        QVERIFY(copione.Messaggi().isEmpty());
+    }
+
+    // Nothing listens: the attempt ends at once and is reported as the
+    // link's one failure; the socket is left closed.
+    void tcpNessunoAscolta()
+    {
+        Nuovo();
+        QTcpServer libero;
+        QVERIFY(libero.listen(QHostAddress::LocalHost, 0));
+        const quint16 porta = libero.serverPort();
+        libero.close();
+        ComErr = 1;
+        Disconnetti();
+        Controllore.TipoConnessione = 0;
+        Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
+        Controllore.Porta = int16_t(porta);
+        Controllore.TimeoutTCP = 3000;
+        const int log0 = RigheLog();
+        QElapsedTimer t;
+        t.start();
+        Connetti();
+        QVERIFY(t.elapsed() < 2000);
+        QVERIFY(!Controllore.Connesso);
+        QCOMPARE(copione.Messaggi(), QStringList{"Connection Timeout"});
+        QCOMPARE(copione.richieste[0].pulsanti, int(Prompt::Critica));
+        QCOMPARE(Testi(LogDa(log0)), QStringList{"Connection Timeout"});
+        QVERIFY(!Abilitato("debug") && !Abilitato("download"));
+        QCOMPARE(Collegamento::Istanza()->Winsock1()->state(), QAbstractSocket::UnconnectedState);
+    }
+
+    void tcpIndirizzoRifiutato()
+    {
+        Nuovo();
+        ComErr = 1;
+        Disconnetti();
+        Controllore.TipoConnessione = 0;
+        Controllore.IndirizzoIP = QStringLiteral("192.168.1.100");
+        Controllore.Porta = 502;
+        Controllore.TimeoutTCP = 3000;
+        const int log0 = RigheLog();
+        QElapsedTimer t;
+        t.start();
+        Connetti();
+        QVERIFY(t.elapsed() < 500);
+        QVERIFY(!Controllore.Connesso);
+        const QStringList log = Testi(LogDa(log0));
+        QCOMPARE(log.size(), 2);
+        QVERIFY(log[0].contains(QLatin1String("192.168.1.100")));
+        QCOMPARE(log[1], QStringLiteral("Connection Timeout"));
+        QCOMPARE(Collegamento::Istanza()->Winsock1()->state(), QAbstractSocket::UnconnectedState);
+    }
+
+    void serialeImpostazioni_data()
+    {
+        QTest::addColumn<QString>("baud");
+        QTest::addColumn<bool>("dueStop");
+        QTest::addColumn<bool>("modem");
+        QTest::addColumn<QString>("impostazioni");
+        QTest::addColumn<bool>("aperta");
+        QTest::newRow("one stop") << "38400" << false << false << "38400,n,8,1" << true;
+        QTest::newRow("two stop") << "38400" << true << false << "38400,n,8,2" << true;
+        QTest::newRow("modem ignores two stop") << "38400" << true << true << "38400,n,8,1" << true;
+        QTest::newRow("empty baud rate") << "" << false << false << ",n,8,1" << false;
+        QTest::newRow("bad baud rate") << "fast" << false << false << "fast,n,8,1" << false;
+    }
+    void serialeImpostazioni()
+    {
+        QFETCH(QString, baud);
+        QFETCH(bool, dueStop);
+        QFETCH(bool, modem);
+        QFETCH(QString, impostazioni);
+        QFETCH(bool, aperta);
+        Nuovo();
+        ComErr = 1;
+        Disconnetti();
+        LeggiMaster(20);
+        Controllore.TipoConnessione = 1;
+        Controllore.Porta = 2;
+        Controllore.BaudRate = baud;
+        Controllore.DueStop = dueStop;
+        Controllore.Modem = modem;
+        Controllore.Nodo = 10;
+        const int log0 = RigheLog();
+        Connetti();
+        QCOMPARE(Canale, int16_t(1));
+        QCOMPARE(UltimeImpostazioniSeriali(), impostazioni);
+        QCOMPARE(Controllore.Connesso, aperta);
+        QSerialPort* p = Collegamento::Istanza()->MSComm1();
+        QCOMPARE(p->isOpen(), aperta);
+        QCOMPARE(Testi(LogDa(log0)), (aperta && !modem) ? QStringList{"Port Open"} : QStringList{});
+        if (aperta) {
+            QCOMPARE(int(p->stopBits()), impostazioni.endsWith(QLatin1Char('2')) ? 2 : 1);
+            QCOMPARE(p->flowControl(), modem ? QSerialPort::HardwareControl : QSerialPort::NoFlowControl);
+            QCOMPARE(LeggiMaster(100), modem ? (QByteArray("atdt0, ") + NumeroModem.toLatin1() + '\r') : QByteArray());
+            QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Port Open"));
+            // A second connect closes the open port first instead of failing on it.
+            Connetti();
+            QVERIFY(Controllore.Connesso);
+            QVERIFY(p->isOpen());
+            const int log1 = RigheLog();
+            Disconnetti();
+            QVERIFY(!p->isOpen());
+            QCOMPARE(Testi(LogDa(log1)), QStringList{"Disconnect [10]"});
+        }
+        Controllore.Modem = false;
+        Controllore.DueStop = false;
+    }
+
+    // A link of the other kind is closed when connecting.
+    void cambioTrasportoChiude()
+    {
+        QVERIFY(CollegaAlFake(fake, true, 2));
+        Controllore.TipoConnessione = 0;
+        Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
+        Controllore.Porta = int16_t(fake.porta());
+        Connetti();
+        QVERIFY(Controllore.Connesso);
+        QVERIFY(!Collegamento::Istanza()->MSComm1()->isOpen());
+        // A connect that fails after closing the old link leaves it closed.
+        QVERIFY(CollegaAlFake(fake, true, 2));
+        Controllore.BaudRate.clear();
+        Connetti();
+        QVERIFY(!Controllore.Connesso);
+        QVERIFY(!Collegamento::Istanza()->MSComm1()->isOpen());
+    }
+};
+
+QTEST_MAIN(TestConnessione)
+#include "test_connessione.moc"

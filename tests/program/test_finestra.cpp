@@ -1,0 +1,147 @@
+// The rung list window: rows, scrolling, formats, selection by mouse, the
+// description box, the pop-up menu and the notifications from other parts.
+#include "Aiuti.h"
+#include "FintoEditore.h"
+
+#include "program/OperazioniRung.h"
+#include "shell/Lingua.h"
+#include "shell/model/Globali.h"
+
+#include <QMenu>
+#include <QScrollBar>
+#include <QToolButton>
+
+using namespace Aiuti;
+
+namespace {
+QWidget* W(const QString& nome)
+{
+    return Controllo<QWidget>(nome);
+}
+} // namespace
+
+class TestFinestra : public QObject {
+    Q_OBJECT
+    FintoEditore editore;
+    Test::Copione copione;
+
+private slots:
+    void initTestCase() { Test::AvviaWorkbench(); }
+    void init() { Ricomincia(copione, editore); }
+
+    void scorrimento()
+    {
+        ProgettoModificato = false;
+        Tasto("proj_new");
+        Program* w = FinestraProgramma(false);
+        QCOMPARE(w->windowTitle(), Testo(53));
+        QCOMPARE(w->findChildren<RigaProgramma*>().size(), 1);
+        QCOMPARE(w->Riga(1)->lbl_Rung->text(), QStringLiteral("1"));
+        QCOMPARE(w->Riga(1)->txt_desc->text(), QStringLiteral("<...>"));
+        QCOMPARE(RigheCoerenti(), QString());
+        Prepara(3);
+        QCOMPARE(FinestraProgramma(false)->VScroll()->value(), 0);
+        QVERIFY(W(QStringLiteral("Bordo_1")));
+        Tasto("rung_add_after");
+        // The fourth row scrolls the first one out of view.
+        QCOMPARE(FinestraProgramma(false)->VScroll()->value(), 1);
+        QVERIFY(!W(QStringLiteral("Bordo_1")));
+        QCOMPARE(W(QStringLiteral("Bordo_2"))->y(), Twips(140));
+        QCOMPARE(W(QStringLiteral("Bordo_3"))->y(), Twips(140 + 1800));
+        FinestraProgramma(false)->VScroll()->setValue(0);
+        QCOMPARE(W(QStringLiteral("Bordo_1"))->y(), Twips(140));
+        QCOMPARE(RigheCoerenti(), QString());
+    }
+
+    void formato()
+    {
+        Prepara(6);
+        SelezionaRung(5);
+        Program* w = FinestraProgramma(false);
+        w->cmd_Formato()->click();
+        QCOMPARE(int(Attuale().Formato), 1);
+        QCOMPARE(w->VScroll()->value(), 4);
+        QCOMPARE(W(QStringLiteral("shRung_5"))->mapTo(w->prog(0), QPoint(0, 0)).y(), Twips(200));
+        QCOMPARE(W(QStringLiteral("Bordo_6"))->y(), Twips(140 + 565));
+        QCOMPARE(W(QStringLiteral("shRung_5"))->height(), Twips(400));
+        QVERIFY(W(QStringLiteral("txt_Func_5"))->isVisibleTo(w));
+        QVERIFY(W(QStringLiteral("txt_Var_5"))->isVisibleTo(w));
+        w->cmd_Formato()->click();
+        QCOMPARE(int(Attuale().Formato), 0);
+        QCOMPARE(W(QStringLiteral("shRung_5"))->height(), Twips(1515));
+        QVERIFY(!W(QStringLiteral("txt_Func_5"))->isVisibleTo(w));
+    }
+
+    void selezioneConMouse()
+    {
+        Prepara(3);
+        SelezionaRung(3);
+        QTest::mouseClick(W(QStringLiteral("txt_Label_1")), Qt::LeftButton);
+        QCOMPARE(RungCorrente, int16_t(1));
+        QCOMPARE(RigheCoerenti(), QString());
+        QVERIFY(!MenuFB()->isVisible());
+        // A right press on an argument cell selects, then pops up the menu.
+        QTest::mousePress(W(QStringLiteral("lbl_Var4_2")), Qt::RightButton);
+        QCOMPARE(RungCorrente, int16_t(2));
+        QVERIFY(MenuFB()->isVisible());
+        MenuFB()->hide();
+        // A double-click opens the editor on that rung.
+        QTest::mouseDClick(W(QStringLiteral("shRung_3")), Qt::LeftButton);
+        QCOMPARE(RungCorrente, int16_t(3));
+        QVERIFY(editore.chiamate.contains(QStringLiteral("bersaglio 0 3")));
+        QCOMPARE(editore.chiamate.last(), QStringLiteral("mostra"));
+    }
+
+    void descrizione()
+    {
+        Prepara(2);
+        auto* box = Controllo<QLineEdit>(QStringLiteral("txt_desc_2"));
+        box->setText(QStringLiteral("<...>"));
+        Attuale().Rung[2].Descrizione = QStringLiteral("<...>");
+        // Clicking the placeholder empties it.
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(RungCorrente, int16_t(2));
+        QCOMPARE(box->text(), QString());
+        QCOMPARE(Attuale().Rung[2].Descrizione, QString());
+        QTest::keyClicks(box, QStringLiteral("a,b ,c,"));
+        QCOMPARE(Attuale().Rung[2].Descrizione, QStringLiteral("ab c"));
+        QCOMPARE(box->text(), QStringLiteral("a,b ,c,"));
+        // A click on a real description only selects.
+        SelezionaRung(1);
+        QTest::mouseClick(box, Qt::LeftButton);
+        QCOMPARE(box->text(), QStringLiteral("a,b ,c,"));
+        // The copy carries the comment without its commas.
+        Tasto("rung_copy");
+        QCOMPARE(Attuale().Rung[0].Descrizione, QStringLiteral("ab c"));
+    }
+
+    void notifiche()
+    {
+        Prepara(2);
+        Rung& r = Attuale().Rung[2];
+        r.Riga.Funzione = QStringLiteral("Somma");
+        r.Riga.HaColore = true;
+        r.Riga.Colore = 0x80FF80;
+        r.Riga.NomiArg[5] = QStringLiteral("B (Int)");
+        r.Riga.ValoriArg[5] = QStringLiteral("42");
+        r.Riga.ArgVisibile[5] = true;
+        NotificaRigaRung(0, 2);
+        RigaProgramma* g = FinestraProgramma(false)->Riga(2);
+        QCOMPARE(g->txt_Func->text(), QStringLiteral("Somma"));
+        QCOMPARE(g->txt_Func->palette().color(QPalette::Window), QColor(0x80, 0xFF, 0x80));
+        QCOMPARE(g->txt_VarN[5]->text(), QStringLiteral("42"));
+        QVERIFY(!g->lbl_VarN[5]->isHidden());
+        QVERIFY(g->lbl_VarN[4]->isHidden());
+        ColoraNumeroRung(2, 0x00FF00);
+        QCOMPARE(g->lbl_Rung->palette().color(QPalette::Window), QColor(0, 0xFF, 0));
+        // Moving the rung moves what its row shows.
+        SelezionaRung(2);
+        Tasto("rung_move_up");
+        QCOMPARE(FinestraProgramma(false)->Riga(1)->txt_VarN[5]->text(), QStringLiteral("42"));
+        QVERIFY(FinestraProgramma(false)->Riga(2)->lbl_VarN[5]->isHidden());
+        QVERIFY(!FinestraProgramma(false)->Riga(2)->Immagine->isHidden());
+    }
+};
+
+QTEST_MAIN(TestFinestra)
+#include "test_finestra.moc"

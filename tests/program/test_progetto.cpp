@@ -1,0 +1,215 @@
+// New project (with its save question), closing the rung list window, new
+// subroutine and the blank-project refresh.
+#include "Aiuti.h"
+
+#include "comm/Dispositivo.h"
+#include "display/Pagine.h"
+#include "display/SMS.h"
+#include "program/Progetto.h"
+#include "registers/Variabili.h"
+#include "shell/Finestre.h"
+#include "shell/Lingua.h"
+#include "shell/model/Modelli.h"
+
+#include <QMdiSubWindow>
+
+using namespace Aiuti;
+
+namespace {
+void ChiudiFinestra()
+{
+    Program* w = FinestraProgramma(false);
+    QVERIFY(w);
+    qobject_cast<QMdiSubWindow*>(w->parentWidget())->close();
+}
+
+const QString kChiudi = QStringLiteral("Close Project?");
+} // namespace
+
+class TestProgetto : public QObject {
+    Q_OBJECT
+    Test::Copione copione;
+    int salvataggi = 0;
+
+private slots:
+    void initTestCase()
+    {
+        Test::AvviaWorkbench();
+        if (Testo(172).isEmpty()) TestiLingua.insert(172, QStringLiteral("Do you want to save your changes?"));
+    }
+    void init()
+    {
+        copione = Test::Copione();
+        copione.Installa();
+        SalvaProgettoAggancio = nullptr;
+        salvataggi = 0;
+        if (ProgCorrente != 0) FinestraProgramma(true)->MostraProcesso(0);
+    }
+
+    void domandaSalvataggio_data()
+    {
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<int>("salvatore");   // -1 none, 0 fails, 1 saves
+        QTest::addColumn<bool>("svuotato");
+        QTest::newRow("not modified") << 0 << -1 << true;
+        QTest::newRow("cancel discards") << int(Prompt::Annulla) << -1 << true;
+        QTest::newRow("ok, no saver") << int(Prompt::Ok) << -1 << false;
+        QTest::newRow("ok, save fails") << int(Prompt::Ok) << 0 << false;
+        QTest::newRow("ok, saved") << int(Prompt::Ok) << 1 << true;
+    }
+    void domandaSalvataggio()
+    {
+        QFETCH(int, risposta);
+        QFETCH(int, salvatore);
+        QFETCH(bool, svuotato);
+        Prepara(3);
+        ProgettoModificato = risposta != 0;
+        if (salvatore >= 0)
+            SalvaProgettoAggancio = [this, salvatore](bool come) {
+                salvataggi += come ? 1 : 100;
+                return salvatore == 1;
+            };
+        copione.richieste.clear();
+        copione.Rispondi(risposta);
+        Tasto("proj_new");
+        QCOMPARE(copione.richieste.first().testo, risposta ? Testo(172) : kChiudi);
+        if (risposta) QCOMPARE(copione.richieste.first().titolo, Principale::Istanza()->windowTitle());
+        QCOMPARE(salvataggi, salvatore >= 0 && risposta == Prompt::Ok ? 1 : 0);
+        QCOMPARE(Attuale().NumRung, int16_t(svuotato ? 1 : 3));
+        QCOMPARE(ProgettoModificato, !svuotato);
+        QCOMPARE(copione.Messaggi().contains(kChiudi), svuotato);
+        if (!svuotato) QCOMPARE(Firma(), QStringLiteral("L1 L2 L3"));
+        // New clears the block of every rung it removes, not its argument texts.
+        QCOMPARE(Attuale().Rung[2].Classe, int16_t(svuotato ? 0 : 2));
+        QCOMPARE(Attuale().Rung[2].ArgTesto[0], QStringLiteral("R2"));
+    }
+
+    void chiusuraFinestra_data()
+    {
+        QTest::addColumn<bool>("modificato");
+        QTest::addColumn<QList<int>>("risposte");
+        QTest::addColumn<bool>("chiusa");
+        QTest::newRow("cancel") << false << QList<int>{Prompt::Annulla} << false;
+        QTest::newRow("ok") << false << QList<int>{Prompt::Ok} << true;
+        QTest::newRow("ok, modified, discard") << true << QList<int>{Prompt::Ok, Prompt::Annulla} << true;
+        QTest::newRow("ok, modified, save not done") << true << QList<int>{Prompt::Ok, Prompt::Ok} << false;
+    }
+    void chiusuraFinestra()
+    {
+        QFETCH(bool, modificato);
+        QFETCH(QList<int>, risposte);
+        QFETCH(bool, chiusa);
+        Prepara(3);
+        ProgettoModificato = modificato;
+        for (int r : risposte) copione.Rispondi(r);
+        ChiudiFinestra();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(FinestraProgramma(false) == nullptr, chiusa);
+        QCOMPARE(Attuale().NumRung, int16_t(chiusa ? 0 : 3));
+        QCOMPARE(RungCorrente, int16_t(chiusa ? 0 : 3));
+        QCOMPARE(Abilitato("rung_add_after"), !chiusa);
+        if (!chiusa) QCOMPARE(RigheCoerenti(), QString());
+        if (chiusa) {
+            // Referring to the window again builds it from the records.
+            Tasto("rung_add_after");
+            QCOMPARE(Attuale().NumRung, int16_t(1));
+            QVERIFY(Controllo<QWidget>(QStringLiteral("Bordo_1")));
+        }
+    }
+
+    void nuovoSvuotaSoloIlProcessoCorrente()
+    {
+        Prepara(3);
+        NuovaSub();
+        const int sub = ProgCorrente;
+        Tasto("rung_add_after");
+        QCOMPARE(Programmi[sub].NumRung, int16_t(2));
+        Tasto("proj_new");
+        QCOMPARE(int(ProgCorrente), sub);
+        QCOMPARE(Programmi[sub].NumRung, int16_t(1));
+        QCOMPARE(Programmi[0].NumRung, int16_t(3));
+        // The rebuilt window keeps every tab and shows each process's own rows.
+        Program* w = FinestraProgramma(false);
+        QCOMPARE(w->Tab_Prog()->count(), NumSub + 1);
+        QCOMPARE(w->Tab_Prog()->currentIndex(), sub);
+        w->Tab_Prog()->setCurrentIndex(0);
+        QCOMPARE(int(ProgCorrente), 0);
+        QCOMPARE(Controllo<QLabel>(QStringLiteral("txt_Label_3"))->text(), QStringLiteral("L3"));
+        QCOMPARE(RigheCoerenti(), QString());
+    }
+
+    void nuoveSubroutine()
+    {
+        Prepara(2);
+        const int n0 = NumSub;
+        if (n0 + 2 > 9) QSKIP("no room for two subroutines");
+        NuovaSub();
+        NuovaSub();
+        Program* w = FinestraProgramma(false);
+        QCOMPARE(w->Tab_Prog()->tabText(n0 + 1), QStringLiteral("Sub%1").arg(n0 + 1));
+        QCOMPARE(w->Tab_Prog()->tabText(n0 + 2), QStringLiteral("Sub%1").arg(n0 + 2));
+        QCOMPARE(int(ProgCorrente), n0 + 2);
+        QCOMPARE(w->Tab_Prog()->currentIndex(), n0 + 2);
+        QCOMPARE(Programmi[n0 + 1].NumRung, int16_t(1));
+        QCOMPARE(Programmi[n0 + 2].NumRung, int16_t(1));
+        QCOMPARE(RungCorrente, int16_t(1));
+        // Tab switching only changes what shows; the main program is intact.
+        w->Tab_Prog()->setCurrentIndex(0);
+        QCOMPARE(Firma(), QStringLiteral("L1 L2"));
+        QCOMPARE(RigheCoerenti(), QString());
+        // No tenth process.
+        while (NumSub < 9) NuovaSub();
+        copione.richieste.clear();
+        NuovaSub();
+        QCOMPARE(int(NumSub), 9);
+        QCOMPARE(copione.Messaggi().size(), 1);
+        QCOMPARE(FinestraProgramma(false)->Tab_Prog()->count(), 10);
+        QCOMPARE(int(ProgCorrente), 9);
+    }
+
+    void aggiornaProgetto()
+    {
+        DefModello& m = Modelli[Controllore.Modello];
+        const DefModello salvato = m;
+        m.MaxVariabili = 32;
+        m.NumStringhe = 0;
+        Variabili[32].EtichettaVar = QStringLiteral("fuori");
+        Variabili[5].RegistroVar = 7;
+        Stringhe[0].TestoVoce = QStringLiteral("resta");
+        NumPagine = 4;
+        NumTestiSMS = 3;
+        NumNumeriSMS = 2;
+        NomeProgetto = QStringLiteral("x");
+        Prepara(2);
+        ProgettoModificato = true;
+        copione.Rispondi(Prompt::Ok);       // Close Project?
+        copione.Rispondi(Prompt::Annulla);  // save question: discard
+        ProgettoModificato = true;
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), false);
+        NuovoProgetto();
+        QVERIFY(!Abilitato("rung_add_after"));
+        AggiornaProgetto();
+        m = salvato;
+        QCOMPARE(NomeProgetto, QStringLiteral("Project"));
+        QCOMPARE(int(NumVariabili), 32);
+        QCOMPARE(Variabili[5].RegistroVar, 100);
+        QCOMPARE(Variabili[31].FormatoVar, QStringLiteral("%+5.0f"));
+        QCOMPARE(Variabili[31].EtichettaVar, QStringLiteral("---"));
+        QCOMPARE(Variabili[31].NomeCampo, QStringLiteral("---"));
+        QCOMPARE(Variabili[32].EtichettaVar, QStringLiteral("fuori"));
+        QCOMPARE(Stringhe[0].TestoVoce, QStringLiteral("resta"));
+        QCOMPARE(int(NumPagine), 1);
+        QCOMPARE(int(Pagine[0].NumOggetti), 0);
+        QCOMPARE(int(NumTestiSMS) + int(NumNumeriSMS), 0);
+        QCOMPARE(Attuale().NumRung, int16_t(1));
+        QCOMPARE(RungCorrente, int16_t(1));
+        QVERIFY(Abilitato("rung_add_after") && Abilitato("proj_comp"));
+        QVERIFY(!ProgettoModificato);
+        // The rung list sits beside the Log.
+        QWidget* log = Finestre::Cerca(QByteArrayLiteral("Log"))->parentWidget();
+        QCOMPARE(FinestraProgramma(false)->parentWidget()->pos(), QPoint(log->x() + log->width(), 0));
+    }
+};
+
+QTEST_MAIN(TestProgetto)
+#include "test_progetto.moc"

@@ -1,0 +1,77 @@
+// The About box.
+#include "shell/Finestre.h"
+#include "shell/Lingua.h"
+#include "shell/frmAbout.h"
+#include "shell/model/Globali.h"
+#include "support/Ambiente.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+class TestAbout : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Test::AvviaWorkbench(); }
+
+    void testi()
+    {
+        auto* f = Finestre::Get<frmAbout>();
+        const QString prodotto = TestoRisorsa(651);
+        QCOMPARE(f->windowTitle(), QStringLiteral("About ") + prodotto);
+        QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), prodotto);
+        QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(),
+                 QStringLiteral("Version: ") + TestoRisorsa(501) + QStringLiteral("c"));
+        QVERIFY(!f->findChild<QLabel*>(QStringLiteral("picIcon"))->pixmap().isNull());
+        QCOMPARE(f->findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
+        QCOMPARE(f->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(), QStringLiteral("&System Info..."));
+        QVERIFY(f->findChild<QWidget*>(QStringLiteral("Line1_0")) && f->findChild<QWidget*>(QStringLiteral("Line1_1")));
+        if (prodotto.isEmpty()) QSKIP("string table not in this build");
+        QCOMPARE(f->windowTitle(), QStringLiteral("About Brixa"));
+        QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("Version: 1.8c"));
+    }
+
+    void setResDaCambioLingua()
+    {
+        auto* f = Finestre::Get<frmAbout>();
+        f->findChild<QLabel*>(QStringLiteral("lblTitle"))->setText(QStringLiteral("x"));
+        CambiaLingua(0);
+        QCOMPARE(f->findChild<QLabel*>(QStringLiteral("lblTitle"))->text(), TestoRisorsa(651));
+        CambiaLingua(1);
+    }
+
+    void sysInfoNonDisponibile()
+    {
+        QString valore = QStringLiteral("left over");
+        QVERIFY(!GetKeyValue(HKEY_LOCAL_MACHINE_, QStringLiteral("SOFTWARE\\Microsoft\\Shared Tools\\MSINFO"),
+                             QStringLiteral("PATH"), valore));
+        QVERIFY(valore.isEmpty());
+
+        Test::Copione c;
+        c.Installa();
+        auto* f = Finestre::Get<frmAbout>();
+        f->show();
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdSysInfo")), Qt::LeftButton);
+        QCOMPARE(c.richieste.size(), 1);
+        QCOMPARE(c.richieste[0].testo,
+                 QStringLiteral("Le informazioni sul sistema non sono attualmente disponibili."));
+        QCOMPARE(c.richieste[0].pulsanti, int(Prompt::SoloOk));
+        QVERIFY(c.richieste[0].titolo.isEmpty());   // the application's own title
+        QVERIFY(Finestre::SeCaricata<frmAbout>());
+        QVERIFY(f->isVisible());
+    }
+
+    void okScarica()
+    {
+        auto* f = Finestre::Get<frmAbout>();
+        f->show();
+        QTest::mouseClick(f->findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Finestre::SeCaricata<frmAbout>());
+        // Loaded again, it is whole again.
+        QCOMPARE(Finestre::Get<frmAbout>()->windowTitle(), QStringLiteral("About ") + TestoRisorsa(651));
+    }
+};
+
+QTEST_MAIN(TestAbout)
+#include "test_about.moc"

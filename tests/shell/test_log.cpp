@@ -1,0 +1,111 @@
+// The Log window: line formats, selection, fixed width, unloading.
+#include "shell/Finestre.h"
+#include "shell/Log.h"
+#include "shell/Principale.h"
+#include "shell/model/Globali.h"
+#include "support/Ambiente.h"
+
+#include <QDateTime>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QRegularExpression>
+#include <QtTest>
+
+namespace {
+QListWidget* Lista() { return Finestre::Get<Log>()->Testo(); }
+QMdiSubWindow* Cornice() { return qobject_cast<QMdiSubWindow*>(Finestre::Get<Log>()->parentWidget()); }
+} // namespace
+
+class TestLog : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Test::AvviaWorkbench(); }
+    void init() { LogClear(); }
+
+    void righe_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("riga");
+        QTest::newRow("empty") << "" << "  ";
+        QTest::newRow("text") << "Compiled" << "  Compiled";
+        QTest::newRow("kept as is") << "  x  " << "    x  ";
+    }
+    void righe()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QString, riga);
+        LogWrite(testo);
+        QCOMPARE(Lista()->count(), 1);
+        QCOMPARE(Lista()->item(0)->text(), riga);
+    }
+
+    void separatore()
+    {
+        const QDateTime prima = QDateTime::currentDateTime();
+        LogStart();
+        LogStart();
+        const QDateTime dopo = QDateTime::currentDateTime();
+        QCOMPARE(Lista()->count(), 2);
+        const QString riga = Lista()->item(0)->text();
+        QVERIFY(QRegularExpression(QStringLiteral("^-- .+ \\d\\d:\\d\\d:\\d\\d --$")).match(riga).hasMatch());
+        QVERIFY(riga.contains(prima.time().toString(QStringLiteral("HH:mm:ss"))) ||
+                riga.contains(dopo.time().toString(QStringLiteral("HH:mm:ss"))));
+        if (prima.toSecsSinceEpoch() == dopo.toSecsSinceEpoch()) QCOMPARE(Lista()->item(1)->text(), riga);
+    }
+
+    void selezione()
+    {
+        LogWrite(QStringLiteral("a"));
+        LogWrite(QStringLiteral("b"));
+        LogWrite(QStringLiteral("c"));
+        Lista()->setCurrentRow(0);
+        LogStart();
+        QCOMPARE(Lista()->currentRow(), 0);   // a separator leaves the selection alone
+        LogWrite(QStringLiteral("d"));
+        QCOMPARE(Lista()->currentRow(), 4);
+        QCOMPARE(Lista()->selectedItems().size(), 1);
+        QCOMPARE(Lista()->selectedItems().first()->text(), QStringLiteral("  d"));
+    }
+
+    void larghezzaFissa()
+    {
+        QMdiSubWindow* sub = Cornice();
+        sub->showNormal();
+        sub->resize(Log::Larghezza() + 200, Twips(4500));
+        QCOMPARE(sub->width(), Log::Larghezza());
+        QCOMPARE(sub->height(), Twips(4500));
+        Log* log = Finestre::Get<Log>();
+        QCOMPARE(Lista()->geometry(), log->rect());
+        QVERIFY(log->width() < sub->width());
+        // Too low for the list: it keeps a valid size and the window survives.
+        sub->resize(50, 10);
+        QCOMPARE(sub->width(), Log::Larghezza());
+        QVERIFY(Lista()->height() >= 0);
+        sub->showMaximized();
+        QCOMPARE(sub->width(), Principale::Istanza()->Area()->viewport()->width());
+        sub->showNormal();
+        sub->setGeometry(0, 0, Log::Larghezza(), Twips(3000));
+    }
+
+    void chiusuraScartaLeRighe()
+    {
+        LogWrite(QStringLiteral("one"));
+        LogWrite(QStringLiteral("two"));
+        Cornice()->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Finestre::SeCaricata<Log>());
+        LogWrite(QStringLiteral("three"));
+        QVERIFY(Finestre::SeCaricata<Log>());
+        QVERIFY(Finestre::SeCaricata<Log>()->isVisible());
+        QCOMPARE(Lista()->count(), 1);
+        QCOMPARE(Lista()->item(0)->text(), QStringLiteral("  three"));
+        Finestre::Scarica<Log>();
+        LogClear();   // also loads it
+        QVERIFY(Finestre::SeCaricata<Log>());
+        QCOMPARE(Lista()->count(), 0);
+    }
+};
+
+QTEST_MAIN(TestLog)
+#include "test_log.moc"

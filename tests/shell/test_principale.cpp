@@ -1,0 +1,297 @@
+// Toolbar construction and groups, the status display, and the language
+// switch reaching the loaded windows.
+#include "comm/Dispositivo.h"
+#include "shell/Finestre.h"
+#include "shell/Lingua.h"
+#include "shell/Principale.h"
+#include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+#include "support/Ambiente.h"
+
+#include <QAction>
+#include <QToolBar>
+#include <QtTest>
+
+namespace {
+const QStringList kTasti = {
+    "proj_new", "proj_open", "proj_save", "-", "connect", "disconnect", "-", "download", "upload", "-", "debug",
+    "release", "-", "run", "runBr", "pause", "step", "stop", "-", "rung_add_before", "rung_add_after",
+    "rung_move_up", "rung_move_down", "rung_copy", "rung_paste", "rung_mod", "rung_del", "rung_redo", "new_sub",
+    "rung_break", "-", "proj_comp", "view_log", "-", "view_reg", "view_http"};
+const QStringList kAttiviAllAvvio = {"proj_new", "proj_open", "proj_save", "connect",  "disconnect",
+                                      "proj_comp", "view_log", "view_reg", "view_http"};
+
+QStringList Attivi()
+{
+    QStringList out;
+    for (QAction* a : Principale::Istanza()->Toolbar1()->actions())
+        if (!a->isSeparator() && a->isEnabled()) out << a->objectName();
+    return out;
+}
+
+void TuttiAttivi(bool si)
+{
+    for (QAction* a : Principale::Istanza()->Toolbar1()->actions()) a->setEnabled(si);
+}
+} // namespace
+
+// A window that takes its captions from the language texts.
+class FinestraConTesti : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void SetRes() { ++chiamate; }
+    int chiamate = 0;
+};
+
+// A window with fixed captions.
+class FinestraFissa : public QWidget {
+    Q_OBJECT
+};
+
+class FinestraMaiAperta : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void SetRes() {}
+};
+
+class TestPrincipale : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Test::AvviaWorkbench(); }
+
+    void pulsanti()
+    {
+        QStringList trovati;
+        Principale* p = Principale::Istanza();
+        for (QAction* a : p->Toolbar1()->actions()) {
+            trovati << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+            if (!a->isSeparator()) {
+                QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
+                QCOMPARE(a->whatsThis(), a->toolTip());
+            }
+        }
+        QCOMPARE(trovati, kTasti);
+        QCOMPARE(Attivi(), kAttiviAllAvvio);
+        QCOMPARE(p->Pulsante(QStringLiteral("pause"))->toolTip(), QStringLiteral("Halt/Step"));
+        QCOMPARE(p->Pulsante(QStringLiteral("step"))->toolTip(), QStringLiteral("Animate"));
+        QCOMPARE(p->Pulsante(QStringLiteral("view_http"))->toolTip(), QStringLiteral("View Web Pages"));
+        // The picture comes from the image list under the button's image key.
+        QCOMPARE(p->Pulsante(QStringLiteral("run"))->icon().cacheKey(),
+                 p->Immagine(QStringLiteral("prog_run")).cacheKey());
+        QVERIFY(!p->Pulsante(QStringLiteral("nothing")));
+    }
+
+    void gruppi_data()
+    {
+        QTest::addColumn<QString>("gruppo");
+        QTest::addColumn<QStringList>("membri");
+        QTest::newRow("project") << "Puls_Project" << QStringList{"proj_new", "proj_open", "proj_save"};
+        QTest::newRow("debugrelease") << "Puls_DebugRelease" << QStringList{"debug", "release"};
+        QTest::newRow("download") << "Puls_Download" << QStringList{"download"};
+        QTest::newRow("debug") << "Puls_Debug" << QStringList{"run", "runBr", "pause", "step", "stop"};
+        QTest::newRow("functionblock") << "Puls_FunctionBlock"
+                                       << QStringList{"rung_add_before", "rung_add_after", "rung_move_up",
+                                                      "rung_move_down", "rung_copy", "rung_mod", "rung_del",
+                                                      "rung_break", "proj_comp"};
+        QTest::newRow("compila") << "Puls_Compila" << QStringList{"proj_comp"};
+        QTest::newRow("wrong case") << "puls_project" << QStringList{};
+        QTest::newRow("unknown") << "Puls_Paste" << QStringList{};
+        QTest::newRow("empty") << "" << QStringList{};
+    }
+    void gruppi()
+    {
+        QFETCH(QString, gruppo);
+        QFETCH(QStringList, membri);
+        Principale* p = Principale::Istanza();
+        for (bool verso : {false, true}) {
+            TuttiAttivi(!verso);
+            p->AbilitaPulsanti(gruppo, verso);
+            for (QAction* a : p->Toolbar1()->actions()) {
+                const bool toccato = membri.contains(a->objectName());
+                QCOMPARE(a->isEnabled(), toccato ? verso : !verso);
+            }
+        }
+        p->CreaToolBar();
+    }
+
+    void compilaRiabilitaDopoFunctionBlock()
+    {
+        Principale* p = Principale::Istanza();
+        p->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), false);
+        QVERIFY(!p->Pulsante(QStringLiteral("proj_comp"))->isEnabled());
+        p->AbilitaPulsanti(QStringLiteral("Puls_Compila"), true);
+        QVERIFY(p->Pulsante(QStringLiteral("proj_comp"))->isEnabled());
+        QVERIFY(!p->Pulsante(QStringLiteral("rung_mod"))->isEnabled());
+    }
+
+    void creaToolBarDueVolte()
+    {
+        Principale* p = Principale::Istanza();
+        TuttiAttivi(true);
+        p->CreaToolBar();
+        p->CreaToolBar();
+        QCOMPARE(p->Toolbar1()->actions().size(), 36);
+        QCOMPARE(Attivi(), kAttiviAllAvvio);
+        // No stale buttons linger as children to be found by name.
+        QCOMPARE(p->findChildren<QAction*>(QStringLiteral("run")).size(), 1);
+    }
+
+    void stato_data()
+    {
+        QTest::addColumn<bool>("connesso");
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("modello");    // entry of NomiModello the model's name equals, -1 none
+        QTest::addColumn<bool>("produzione");
+        QTest::addColumn<bool>("marchio650");
+        QTest::addColumn<int>("debug");
+        QTest::addColumn<int>("comando");
+        QTest::addColumn<QStringList>("pannelli");   // 1, 2, 3, 5, 6
+        QTest::addColumn<QString>("attivi");         // groups on: R debug/release, D download, G run, F rung group
+        QTest::addColumn<QString>("menu");           // P program, S display
+
+        const QString vecchi2 = QStringLiteral("old2"), vecchi3 = QStringLiteral("old3");
+        auto riga = [](const char* n) -> QTestData& { return QTest::newRow(n); };
+        riga("not connected ethernet") << false << 0 << 0 << false << true << -1 << 255
+                                       << QStringList{"Not Connected", "", "", "", "old6"} << "" << "P";
+        riga("not connected serial") << false << 1 << 0 << false << true << -1 << 255
+                                     << QStringList{"Port Closed", "", "", "", "old6"} << "" << "P";
+        riga("serial release") << true << 1 << 0 << false << true << 0 << 0
+                               << QStringList{"Port Open", "Release Mode", "Stop", "COM3 [10]", "QVR4555"} << "R"
+                               << "P";
+        riga("serial debug run") << true << 1 << 0 << false << true << -1 << 255
+                                 << QStringList{"Port Open", "Debug Mode", "RUN", "COM3 [10]", "QVR4555"} << "RDGF"
+                                 << "P";
+        riga("ethernet debug run to break") << true << 0 << 7 << false << true << -1 << 90
+                                            << QStringList{"Connected", "Debug Mode", "RUN", "127.0.0.1 [10]",
+                                                           "QVR4566-USB"}
+                                            << "RDGF" << "P";
+        riga("after pause") << true << 0 << 0 << false << true << -1 << 100
+                            << QStringList{"Connected", "Debug Mode", "Stop", "127.0.0.1 [10]", "QVR4555"} << "RDGF"
+                            << "P";
+        riga("after stop") << true << 0 << 0 << false << true << -1 << 252
+                           << QStringList{"Connected", "Debug Mode", "Stop", "127.0.0.1 [10]", "QVR4555"} << "RDGF"
+                           << "P";
+        riga("4005 program and display") << true << 0 << 8 << false << false << 0 << 0
+                                         << QStringList{"Connected", "Release Mode", "Stop", "127.0.0.1 [10]",
+                                                        "QVR4005"}
+                                         << "R" << "PS";
+        riga("8566 delivered, other brand") << true << 0 << 9 << false << false << -1 << 255
+                                            << QStringList{"Connected", vecchi2, vecchi3, "127.0.0.1 [10]", "QVR8566"}
+                                            << "" << "";
+        riga("8566 brand 650") << true << 0 << 9 << false << true << -1 << 255
+                               << QStringList{"Connected", vecchi2, vecchi3, "127.0.0.1 [10]", "QVR8566"} << ""
+                               << "P";
+        riga("8566 production") << true << 0 << 9 << true << false << -1 << 255
+                                << QStringList{"Connected", "Debug Mode", "RUN", "127.0.0.1 [10]", "QVR8566"}
+                                << "RDGF" << "P";
+        riga("0573 production") << true << 0 << 25 << true << false << 0 << 255
+                                << QStringList{"Connected", "Release Mode", "RUN", "127.0.0.1 [10]", "QVR0573"} << "R"
+                                << "";
+        riga("0573 delivered") << true << 0 << 25 << false << true << -1 << 255
+                               << QStringList{"Connected", vecchi2, vecchi3, "127.0.0.1 [10]", "QVR0573"} << ""
+                               << "";
+        riga("module outside families") << true << 0 << 12 << true << true << -1 << 255
+                                        << QStringList{"Connected", vecchi2, vecchi3, "127.0.0.1 [10]", "QVR8561"}
+                                        << "" << "";
+        riga("model past the table") << true << 0 << -1 << true << true << -1 << 255
+                                     << QStringList{"Connected", vecchi2, vecchi3, "127.0.0.1 [10]", ""} << ""
+                                     << "";
+    }
+    void stato()
+    {
+        QFETCH(bool, connesso);
+        QFETCH(int, tipo);
+        QFETCH(int, modello);
+        QFETCH(bool, produzione);
+        QFETCH(bool, marchio650);
+        QFETCH(int, debug);
+        QFETCH(int, comando);
+        QFETCH(QStringList, pannelli);
+        QFETCH(QString, attivi);
+        QFETCH(QString, menu);
+
+        const auto salvaModelli = Modelli;
+        const auto salvaNomi = NomiModello;
+        const Dispositivo salvaControllore = Controllore;
+        const bool salvaProd = ModoProduzione, salva650 = Marchio650;
+
+        const QStringList nomi = {"QVR4555", "QVR4555-IO", "QVR4555-DL", "QVR4555-DL-IO", "QVR4555-USB",
+                                  "QVR4566", "QVR4566-DL", "QVR4566-USB", "QVR4005",     "QVR8566",
+                                  "QVR8569", "QVR8560", "QVR8561", "QVR8562", "QVR8563",
+                                  "QVR8563-P", "QVR8564", "QVR8577", "QVR8579", "QVR8573",
+                                  "QVR8685", "QVR8695", "QVR8693", "QVR8633", "QVR8035-MBTCP",
+                                  "QVR0573"};
+        for (int k = 0; k < 26; ++k) NomiModello[k] = nomi[k];
+        Modelli[3].Nome = modello >= 0 ? nomi[modello] : QString();
+        Controllore.Modello = modello >= 0 ? 3 : 41;
+        Controllore.Connesso = connesso;
+        Controllore.TipoConnessione = uint8_t(tipo);
+        Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
+        Controllore.Porta = tipo ? 3 : 502;
+        Controllore.Nodo = 10;
+        Controllore.ModoDebug = int16_t(debug);
+        Controllore.UltimoComando = uint8_t(comando);
+        ModoProduzione = produzione;
+        Marchio650 = marchio650;
+
+        Principale* p = Principale::Istanza();
+        p->CreaToolBar();
+        for (int i = 1; i <= 6; ++i) p->ImpostaPannello(i, QStringLiteral("old%1").arg(i));
+        p->AggiornaStato();
+
+        const QStringList visti = {p->Pannello(1), p->Pannello(2), p->Pannello(3), p->Pannello(5), p->Pannello(6)};
+        QCOMPARE(visti, pannelli);
+        QCOMPARE(p->Pannello(4), QStringLiteral("old4"));   // the transaction's own panel
+
+        auto acceso = [&](const char* k) { return p->Pulsante(QString::fromLatin1(k))->isEnabled(); };
+        QCOMPARE(acceso("debug") && acceso("release"), attivi.contains('R'));
+        QCOMPARE(acceso("release"), attivi.contains('R'));
+        QCOMPARE(acceso("download"), attivi.contains('D'));
+        for (const char* k : {"run", "runBr", "pause", "step", "stop"}) QCOMPARE(acceso(k), attivi.contains('G'));
+        // The rung group is only ever switched on here, never off.
+        QCOMPARE(acceso("rung_mod"), attivi.contains('F'));
+        for (const char* k : {"proj_new", "proj_open", "proj_save", "proj_comp", "connect", "view_http"})
+            QVERIFY(acceso(k));
+        QVERIFY(!acceso("upload") && !acceso("new_sub"));
+
+        QCOMPARE(p->Menu(QStringLiteral("mnu_program"))->isVisible(), menu.contains('P'));
+        QCOMPARE(p->Menu(QStringLiteral("mnu_display"))->isVisible(), menu.contains('S'));
+
+        Modelli = salvaModelli;
+        NomiModello = salvaNomi;
+        Controllore = salvaControllore;
+        ModoProduzione = salvaProd;
+        Marchio650 = salva650;
+    }
+
+    void gruppoRungConservato()
+    {
+        Principale* p = Principale::Istanza();
+        p->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), true);
+        Controllore.Connesso = false;
+        p->AggiornaStato();
+        QVERIFY(p->Pulsante(QStringLiteral("rung_del"))->isEnabled());
+        p->CreaToolBar();
+    }
+
+    void cambioLinguaChiamaSetRes()
+    {
+        auto* conTesti = Finestre::Get<FinestraConTesti>();
+        auto* fissa = Finestre::Get<FinestraFissa>();
+        const int prima = conTesti->chiamate;
+        const auto caricate = Finestre::Caricate().size();
+        CambiaLingua(1);
+        QCOMPARE(conTesti->chiamate, prima + 1);
+        CambiaLingua(0);
+        QCOMPARE(conTesti->chiamate, prima + 2);
+        QCOMPARE(Lingua, uint8_t(0));
+        // Nothing is loaded by the switch, nothing dropped.
+        QVERIFY(!Finestre::SeCaricata<FinestraMaiAperta>());
+        QCOMPARE(Finestre::Caricate().size(), caricate);
+        QVERIFY(Finestre::SeCaricata<FinestraFissa>() == fissa);
+        CambiaLingua(1);
+    }
+};
+
+QTEST_MAIN(TestPrincipale)
+#include "test_principale.moc"

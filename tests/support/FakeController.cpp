@@ -1,0 +1,321 @@
+#include "support/FakeController.h"
+
+#include <QHostAddress>
+#include <QSocketNotifier>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+#include <unistd.h>
+
+namespace Test {
+
+namespace {
+// Kept apart from the product's CRC on purpose: the fake must not share a
+// fault with the code it checks.
+uint16_t Crc16(const QByteArray& b)
+{
+    uint16_t crc = 0xFFFF;
+    for (char c : b) {
+        crc ^= uint8_t(c);
+        for (int i = 0; i < 8; ++i) crc = (crc & 1) ? uint16_t((crc >> 1) ^ 0xA001) : uint16_t(crc >> 1);
+    }
+    return crc;
+}
+
+int U8(const QByteArray& b, int i) { return i < b.size() ? uint8_t(b[i]) : 0; }
+int U16(const QByteArray& b, int i) { return (U8(b, i) << 8) | U8(b, i + 1); }
+void Metti16(QByteArray& b, int v)
+{
+    b.append(char((v >> 8) & 0xFF));
+    b.append(char(v & 0xFF));
+}
+} // namespace
+
+FakeController::Risposta FakeController::Risposta::Pdu(const QByteArray& pdu)
+{
+    Risposta r;
+    r.tipo = Tipo::Pdu;
+    r.dati = pdu;
+    return r;
+}
+FakeController::Risposta FakeController::Risposta::Funzione(std::function<QByteArray(const QByteArray&)> f)
+{
+    Risposta r;
+    r.tipo = Tipo::Funzione;
+    r.funzione = std::move(f);
+    return r;
+}
+FakeController::Risposta FakeController::Risposta::Nessuna()
+{
+    Risposta r;
+    r.tipo = Tipo::Nessuna;
+    return r;
+}
+FakeController::Risposta FakeController::Risposta::Eccezione(int codice)
+{
+    Risposta r;
+    r.tipo = Tipo::Eccezione;
+    r.codice = codice;
+    return r;
+}
+FakeController::Risposta FakeController::Risposta::UnitaErrata()
+{
+    Risposta r;
+    r.tipo = Tipo::UnitaErrata;
+    return r;
+}
+FakeController::Risposta FakeController::Risposta::CrcErrato(bool alto)
+{
+    Risposta r;
+    r.tipo = Tipo::CrcErrato;
+    r.crcAlto = alto;
+    return r;
+}
+FakeController::Risposta FakeController::Risposta::Grezza(const QByteArray& byte)
+{
+    Risposta r;
+    r.tipo = Tipo::Grezza;
+    r.dati = byte;
+    return r;
+}
+
+FakeController::FakeController(QObject* parent)
+    : QObject(parent)
+{
+}
+
+FakeController::~FakeController()
+{
+    ChiudiConnessioni();
+}
+
+QByteArray FakeController::ConCrc(const QByteArray& pdu)
+{
+    const uint16_t c = Crc16(pdu);
+    return pdu + char(c & 0xFF) + char(c >> 8);
+}
+
+bool FakeController::AvviaTcp()
+{
+    if (!m_server) {
+        m_server = new QTcpServer(this);
+        connect(m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* s = m_server->nextPendingConnection()) {
+                ++ConnessioniAccettate;
+                s->setSocketOption(QAbstractSocket::LowDelayOption, 1);
+                m_client.append(s);
+                connect(s, &QTcpSocket::readyRead, this, [this, s] { DaTcp(s); });
+                connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+                connect(s, &QObject::destroyed, this, [this, s] { m_tcpIn.remove(s); });
+            }
+        });
+    }
+    return m_server->isListening() || m_server->listen(QHostAddress::LocalHost, 0);
+}
+
+quint16 FakeController::porta() const
+{
+    return m_server ? m_server->serverPort() : 0;
+}
+
+void FakeController::ChiudiConnessioni()
+{
+    for (const QPointer<QTcpSocket>& s : m_client)
+        if (s) s->abort();
+    m_client.clear();
+}
+
+bool FakeController::AvviaRtu(int com)
+{
+    if (!m_pty.CollegaCome(com)) return false;
+    m_notifica = new QSocketNotifier(m_pty.Master(), QSocketNotifier::Read, this);
+    connect(m_notifica, &QSocketNotifier::activated, this, [this] { DaPty(); });
+    m_silenzio = new QTimer(this);
+    m_silenzio->setSingleShot(true);
+    connect(m_silenzio, &QTimer::timeout, this, [this] { FineTramaRtu(); });
+    return true;
+}
+
+void FakeController::DaTcp(QTcpSocket* s)
+{
+    QByteArray& in = m_tcpIn[s];
+    in += s->readAll();
+    while (in.size() >= 6 && in.size() >= 6 + U16(in, 4)) {
+        const QByteArray trama = in.left(6 + U16(in, 4));
+        in.remove(0, trama.size());
+        QPointer<QTcpSocket> ps(s);
+        const QByteArray testa = trama.left(4);
+        Servi(
+            trama, trama.mid(6),
+            [ps](const QByteArray& b) {
+                if (ps) {
+                    ps->write(b);
+                    ps->flush();
+                }
+            },
+            [testa](const QByteArray& pdu) {
+                QByteArray b = testa;
+                Metti16(b, int(pdu.size()));
+                return b + pdu;
+            },
+            false);
+    }
+}
+
+void FakeController::DaPty()
+{
+    char buf[512];
+    for (;;) {
+        const ssize_t n = ::read(m_pty.Master(), buf, sizeof buf);
+        if (n <= 0) break;
+        m_rtuIn.append(buf, int(n));
+    }
+    // A frame ends with the line's silence, as on a real RTU slave.
+    m_silenzio->start(5);
+}
+
+void FakeController::FineTramaRtu()
+{
+    const QByteArray trama = m_rtuIn;
+    m_rtuIn.clear();
+    if (trama.isEmpty()) return;
+    const int fd = m_pty.Master();
+    auto invia = [fd](const QByteArray& b) {
+        qsizetype fatto = 0;
+        while (fatto < b.size()) {
+            const ssize_t n = ::write(fd, b.constData() + fatto, size_t(b.size() - fatto));
+            if (n <= 0) break;
+            fatto += n;
+        }
+    };
+    // A request whose CRC is wrong gets no answer, but is recorded.
+    QByteArray pdu = trama.size() >= 4 && ConCrc(trama.left(trama.size() - 2)) == trama ? trama.left(trama.size() - 2)
+                                                                                          : QByteArray();
+    if (pdu.isEmpty() && trama.size() >= 6 && ConCrc(trama.left(trama.size() - 4)) == trama.left(trama.size() - 2))
+        pdu = trama.left(trama.size() - 4);   // a frame with a second CRC behind it
+    if (pdu.isEmpty()) {
+        Trame.append(trama);
+        Richieste.append(QByteArray());
+        emit RichiestaRicevuta();
+        return;
+    }
+    Servi(trama, pdu, invia, [](const QByteArray& p) { return ConCrc(p); }, true);
+}
+
+void FakeController::Servi(const QByteArray& trama, const QByteArray& pdu,
+                           const std::function<void(const QByteArray&)>& invia,
+                           const std::function<QByteArray(const QByteArray&)>& incornicia, bool rtu)
+{
+    Trame.append(trama);
+    Richieste.append(pdu);
+    const Risposta r = m_copione.isEmpty() ? Risposta() : m_copione.takeFirst();
+    QByteArray uscita;
+    using T = Risposta::Tipo;
+    switch (r.tipo) {
+    case T::Nessuna: break;
+    case T::Grezza: uscita = r.dati; break;
+    case T::Pdu: uscita = incornicia(r.dati); break;
+    case T::Funzione: uscita = incornicia(r.funzione(pdu)); break;
+    case T::Eccezione: uscita = incornicia(QByteArray() + pdu.at(0) + char(U8(pdu, 1) | 0x80) + char(r.codice)); break;
+    case T::UnitaErrata: {
+        QByteArray p = RispostaPredefinita(pdu);
+        p[0] = char(U8(p, 0) + 1);
+        uscita = incornicia(p);
+        break;
+    }
+    case T::CrcErrato:
+        uscita = incornicia(RispostaPredefinita(pdu));
+        if (rtu) {
+            const int i = int(uscita.size()) - (r.crcAlto ? 1 : 2);
+            uscita[i] = char(uscita[i] ^ 0x5A);
+        }
+        break;
+    case T::Predefinita: uscita = incornicia(RispostaPredefinita(pdu)); break;
+    }
+    emit RichiestaRicevuta();
+    if (uscita.isEmpty()) return;
+
+    auto manda = [this, invia, uscita, r] {
+        if (r.segmenti < 2 || uscita.size() < 2) {
+            invia(uscita);
+            return;
+        }
+        const int meta = int(uscita.size()) / 2;
+        invia(uscita.left(meta));
+        const QByteArray resto = uscita.mid(meta);
+        QTimer::singleShot(r.pausaSegmentiMs, this, [invia, resto] { invia(resto); });
+    };
+    if (r.ritardoMs > 0) QTimer::singleShot(r.ritardoMs, this, manda);
+    else manda();
+}
+
+QByteArray FakeController::RispostaPredefinita(const QByteArray& q)
+{
+    const int fn = U8(q, 1);
+    QByteArray r = q.left(2);
+    switch (fn) {
+    case 3:
+    case 4: {
+        const int a = U16(q, 2), n = U16(q, 4);
+        const std::vector<uint16_t>& img = fn == 3 ? Holding : Input;
+        r.append(char(2 * n));
+        for (int i = 0; i < n; ++i) Metti16(r, img[(a + i) & 0xFFFF]);
+        return r;
+    }
+    case 6:
+        Holding[U16(q, 2)] = uint16_t(U16(q, 4));
+        return q.left(6);
+    case 16: {
+        const int a = U16(q, 2), n = U16(q, 4);
+        for (int i = 0; i < n; ++i) Holding[(a + i) & 0xFFFF] = uint16_t(U16(q, 7 + 2 * i));
+        return q.left(6);
+    }
+    case 20: {
+        const int sub = U8(q, 2), n = U8(q, 6);
+        const quint32 a = quint32((sub == 5 ? U8(q, 3) << 16 : 0) | U16(q, 4));
+        if (sub == 4) {
+            for (int i = 0; i < n; ++i) Memoria[a + i] = quint8(U8(q, 7 + i));
+            return q.left(7);
+        }
+        QHash<quint32, quint8>& m = sub == 1 ? Programma : Memoria;
+        r.append(char(n));
+        for (int i = 0; i < n; ++i) r.append(char(m.value(a + i, 0)));
+        return r;
+    }
+    default: return r.left(1) + char(fn | 0x80) + char(1);
+    }
+}
+
+} // namespace Test
+
+#include "comm/AreaComunicazione.h"
+#include "comm/Connessione.h"
+#include "comm/Dispositivo.h"
+
+namespace Test {
+bool CollegaAlFake(FakeController& f, bool rtu, int com)
+{
+    ComErr = 1;
+    Disconnetti();
+    Controllore.Nodo = 10;
+    Controllore.Modem = false;
+    Controllore.DueStop = false;
+    Controllore.TimeoutTCP = 200;
+    ComTimeout = 1;
+    AttendiRisposta = true;
+    if (rtu) {
+        Controllore.TipoConnessione = 1;
+        Controllore.BaudRate = QStringLiteral("38400");
+        Controllore.Porta = int16_t(com);
+    } else {
+        Controllore.TipoConnessione = 0;
+        Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
+        Controllore.Porta = int16_t(f.porta());
+    }
+    Connetti();
+    f.SvuotaCopione();
+    f.Trame.clear();
+    f.Richieste.clear();
+    return Controllore.Connesso;
+}
+} // namespace Test

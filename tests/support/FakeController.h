@@ -1,0 +1,118 @@
+#pragma once
+// A controller on loopback TCP (ephemeral port) and/or on a pseudo-terminal
+// (Modbus RTU), scriptable per request and recording every frame it gets.
+//
+//   FakeController f;
+//   f.AvviaTcp(); Controllore.IndirizzoIP = "127.0.0.1"; Controllore.Porta = f.porta();
+//   f.AvviaRtu(1); Controllore.TipoConnessione = 1; Controllore.Porta = 1;
+//   f.Accoda(FakeController::Risposta::Nessuna());   // the next request gets no reply
+//
+// Without a script it answers functions 3, 4, 6, 16 and 20 from its own
+// register and memory image, any other function with exception 1.
+#include "support/Pty.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <vector>
+
+class QTcpServer;
+class QTcpSocket;
+class QSocketNotifier;
+class QTimer;
+
+namespace Test {
+
+class FakeController : public QObject {
+    Q_OBJECT
+public:
+    // What to do with one request. Build with the static helpers, then
+    // chain the modifiers.
+    struct Risposta {
+        enum class Tipo { Predefinita, Pdu, Funzione, Nessuna, Eccezione, UnitaErrata, CrcErrato, Grezza };
+        Tipo tipo = Tipo::Predefinita;
+        QByteArray dati;   // Pdu: unit address on, framed by the fake; Grezza: the wire bytes as they are
+        std::function<QByteArray(const QByteArray& richiesta)> funzione;
+        int codice = 1;            // Eccezione
+        bool crcAlto = false;      // CrcErrato: spoil the high byte, not the low one
+        int ritardoMs = 0;
+        int segmenti = 1;          // 2: the reply goes out in two pieces
+        int pausaSegmentiMs = 20;
+
+        static Risposta Predefinita() { return {}; }
+        static Risposta Pdu(const QByteArray& pdu);
+        static Risposta Funzione(std::function<QByteArray(const QByteArray&)> f);
+        static Risposta Nessuna();
+        static Risposta Eccezione(int codice);
+        static Risposta UnitaErrata();
+        static Risposta CrcErrato(bool alto = false);
+        static Risposta Grezza(const QByteArray& byte);
+        Risposta Ritardo(int ms) const { Risposta r = *this; r.ritardoMs = ms; return r; }
+        Risposta InDuePezzi(int pausaMs = 20) const
+        {
+            Risposta r = *this;
+            r.segmenti = 2;
+            r.pausaSegmentiMs = pausaMs;
+            return r;
+        }
+    };
+
+    explicit FakeController(QObject* parent = nullptr);
+    ~FakeController() override;
+
+    bool AvviaTcp();
+    quint16 porta() const;
+    // Closes the connections (the server keeps listening).
+    void ChiudiConnessioni();
+    // Serves RTU on a pseudo-terminal linked as COM<com>.
+    bool AvviaRtu(int com = 1);
+    CoppiaPty& Pty() { return m_pty; }
+
+    void Accoda(const Risposta& r) { m_copione.append(r); }
+    void Accoda(const QList<Risposta>& r) { m_copione.append(r); }
+    void SvuotaCopione() { m_copione.clear(); }
+
+    // The reply the image gives to a request (unit address on, no framing).
+    QByteArray RispostaPredefinita(const QByteArray& richiesta);
+
+    QList<QByteArray> Trame;      // every frame as received, framing included
+    QList<QByteArray> Richieste;  // the same without framing (unit address on)
+    std::vector<uint16_t> Holding = std::vector<uint16_t>(65536, 0);
+    std::vector<uint16_t> Input = std::vector<uint16_t>(65536, 0);
+    QHash<quint32, quint8> Memoria;     // function 20, sub-codes 2, 4, 5
+    QHash<quint32, quint8> Programma;   // function 20, sub-code 1
+    int ConnessioniAccettate = 0;
+
+    static QByteArray ConCrc(const QByteArray& pdu);   // pdu + CRC-16 low, high
+
+signals:
+    void RichiestaRicevuta();
+
+private:
+    void DaTcp(QTcpSocket* s);
+    void DaPty();
+    void FineTramaRtu();
+    void Servi(const QByteArray& trama, const QByteArray& pdu, const std::function<void(const QByteArray&)>& invia,
+               const std::function<QByteArray(const QByteArray&)>& incornicia, bool rtu);
+
+    QTcpServer* m_server = nullptr;
+    QList<QPointer<QTcpSocket>> m_client;
+    QHash<QTcpSocket*, QByteArray> m_tcpIn;
+    CoppiaPty m_pty;
+    QSocketNotifier* m_notifica = nullptr;
+    QByteArray m_rtuIn;
+    QTimer* m_silenzio = nullptr;
+    QList<Risposta> m_copione;
+};
+
+} // namespace Test
+
+namespace Test {
+// Points Controllore at the fake (loopback TCP, or COM<com> over its
+// pseudo-terminal at 38400 baud), unit 10, short time-outs, and connects
+// afresh, with an empty script and no recorded frames. True when connected.
+bool CollegaAlFake(FakeController& f, bool rtu, int com = 1);
+} // namespace Test
