@@ -1,3 +1,4 @@
+#include "blockeditor/IconeBlocchi.h"
 #include "blockeditor/EditorBloccoComandi.h"
 
 #include "blockeditor/Catalogo.h"
@@ -44,4 +45,8 @@ void InstallaEditorBlocco()
 {
     static EditorBloccoComandi editor;
     ImpostaEditorBlocco(&editor);
+    // The rung rows show the block pictures the editor draws.
+    ImmagineBlocco = [](const QString& chiave, const QSize& dimensione) {
+        return IconaBloccoDaChiave(chiave).pixmap(dimensione);
+    };
 }

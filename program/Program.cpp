@@ -424,27 +424,9 @@ void SelezionaRung(int n)
 
 QMenu* MenuFB()
 {
+    // The rung menu belongs to the main window's menu tree, which also routes
+    // its items to the rung commands.
     Principale* p = Principale::Istanza();
-    auto* m = p->findChild<QMenu*>(QStringLiteral("mnu_FB"));
-    if (!m) {
-        m = new QMenu(QStringLiteral("Function Block"), p);
-        m->setObjectName(QStringLiteral("mnu_FB"));
-    }
-    if (m->findChild<QAction*>(QStringLiteral("mnu_FB_copy"))) return m;
-    auto voce = [m](const char* nome, const char* testo, void (*azione)()) {
-        QAction* a = m->addAction(QString::fromLatin1(testo));
-        a->setObjectName(QString::fromLatin1(nome));
-        QObject::connect(a, &QAction::triggered, a, [azione] { azione(); });
-    };
-    voce("mnu_FB_copy", "Copy", ComandoCopia);
-    voce("mnu_FB_paste", "Paste", ComandoIncolla);
-    m->addSeparator();
-    voce("mnu_modify", "Modify", ComandoModifica);
-    voce("mnu_FB_Delete", "Delete", ComandoCancella);
-    m->addSeparator();
-    voce("mnu_FB_Insert_Before", "Insert Before", ComandoInserisciPrima);
-    voce("mnu_FB_Insert_After", "Insert After", ComandoInserisciDopo);
-    m->addSeparator();
-    voce("mnu_FB_Break", "Toggle Break", ComandoBreak);
-    return m;
+    if (!p->Popup(QStringLiteral("mnu_FB"))) p->CreaMenu();
+    return p->Popup(QStringLiteral("mnu_FB"));
 }

@@ -1,5 +1,6 @@
 #include "shell/Avvio.h"
 
+#include "blockeditor/EditorBloccoComandi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
@@ -122,4 +123,6 @@ void Main()
         CaricaLingua(1);
     });
     Passo([] { CaricaRegistriSistema(true); });
+    // The rung operations reach the block editor through its interface.
+    InstallaEditorBlocco();
 }

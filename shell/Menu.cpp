@@ -6,6 +6,7 @@
 #include "shell/Log.h"
 #include "shell/NonDisponibile.h"
 #include "shell/frmAbout.h"
+#include "program/OperazioniRung.h"
 
 #include <QMenu>
 #include <QMenuBar>
@@ -167,6 +168,20 @@ void Principale::MenuClick(const QString& nome)
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (nome == QLatin1String("mnu_exit")) {
         close();
+    } else if (nome == QLatin1String("mnu_FB_copy")) {
+        ComandoCopia();
+    } else if (nome == QLatin1String("mnu_FB_paste")) {
+        ComandoIncolla();
+    } else if (nome == QLatin1String("mnu_modify")) {
+        ComandoModifica();
+    } else if (nome == QLatin1String("mnu_FB_Delete")) {
+        ComandoCancella();
+    } else if (nome == QLatin1String("mnu_FB_Insert_Before")) {
+        ComandoInserisciPrima();
+    } else if (nome == QLatin1String("mnu_FB_Insert_After")) {
+        ComandoInserisciDopo();
+    } else if (nome == QLatin1String("mnu_FB_Break")) {
+        ComandoBreak();
     } else {
         NonDisponibile(nome);
     }
