@@ -1,0 +1,222 @@
+// Discovery datagrams, their decoding and the module-level search.
+#include "comm/AreaComunicazione.h"
+#include "comm/Checksum.h"
+#include "comm/Scoperta.h"
+#include "shell/Lingua.h"
+#include "support/Ambiente.h"
+#include "support/FakeUdp.h"
+
+#include <QtTest>
+
+using Test::RispostaControlloreFinta;
+
+namespace {
+const QByteArray kMac("\x00\x1A\x2B\x3C\x4D\x5E", 6);
+const QByteArray kIp("\xC0\xA8\x01\x64", 4);
+const QByteArray kMask("\xFF\xFF\xFF\x00", 4);
+} // namespace
+
+class TestScoperta : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Test::AvviaWorkbench(); }
+
+    void crc8_data()
+    {
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<int>("crc");
+        QTest::newRow("empty") << QByteArray() << 0;
+        QTest::newRow("check value") << QByteArray("123456789") << 0xA1;
+        QTest::newRow("one byte") << QByteArray("\x01", 1) << 0x5E;
+    }
+    void crc8()
+    {
+        QFETCH(QByteArray, testo);
+        QFETCH(int, crc);
+        QCOMPARE(int(CalcolaCRC8(testo)), crc);
+    }
+
+
+    void setIP()
+    {
+        std::array<uint8_t, 4> ip{};
+        QVERIFY(LeggiIndirizzoIP(QStringLiteral("192.168.1.50"), ip));
+        const QByteArray d = RichiestaSetIP(reinterpret_cast<const uint8_t*>(kMac.constData()), ip);
+        QCOMPARE(d.size(), 15);
+        QCOMPARE(d.left(4), QByteArray("0002"));
+        QCOMPARE(d.mid(4, 6), kMac);
+        QCOMPARE(d.mid(10, 4), QByteArray("\xC0\xA8\x01\x32", 4));
+        QCOMPARE(uint8_t(d[14]), CalcolaCRC8(d.left(14)));
+    }
+
+    void indirizzoIP_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<QByteArray>("ottetti");
+        QTest::newRow("full") << "10.0.0.5" << true << QByteArray("\x0A\x00\x00\x05", 4);
+        QTest::newRow("three pieces") << "192.168.1" << true << QByteArray("\xC0\xA8\x01\x00", 4);
+        QTest::newRow("one piece") << "7" << true << QByteArray("\x07\x00\x00\x00", 4);
+        QTest::newRow("255") << "255.255.255.255" << true << QByteArray("\xFF\xFF\xFF\xFF", 4);
+        QTest::newRow("256") << "10.0.0.256" << false << QByteArray();
+        QTest::newRow("five pieces") << "1.2.3.4.5" << false << QByteArray();
+        QTest::newRow("letters") << "10.a.0.1" << false << QByteArray();
+        QTest::newRow("empty piece") << "10..0.1" << false << QByteArray();
+        QTest::newRow("negative") << "10.-1.0.1" << false << QByteArray();
+        QTest::newRow("blank") << " " << false << QByteArray();
+    }
+    void indirizzoIP()
+    {
+        QFETCH(QString, testo);
+        QFETCH(bool, ok);
+        QFETCH(QByteArray, ottetti);
+        std::array<uint8_t, 4> ip{9, 9, 9, 9};
+        QCOMPARE(LeggiIndirizzoIP(testo, ip), ok);
+        if (ok) QCOMPARE(QByteArray(reinterpret_cast<const char*>(ip.data()), 4), ottetti);
+        else QCOMPARE(ip[0], uint8_t(9));   // untouched
+    }
+
+    void decodificaControllore_data()
+    {
+        QTest::addColumn<int>("init");
+        QTest::addColumn<bool>("attivo");
+        QTest::newRow("value 1") << 1 << true;
+        QTest::newRow("character 1") << 0x31 << false;
+        QTest::newRow("0") << 0 << false;
+    }
+    void decodificaControllore()
+    {
+        QFETCH(int, init);
+        QFETCH(bool, attivo);
+        const QByteArray d = RispostaControlloreFinta("QVR4555", kMac, kIp, kMask, 17, uint8_t(init), 1);
+        const RispostaControllore r = DecodificaControllore(d);
+        QCOMPARE(r.nome, QStringLiteral("QVR4555"));
+        QCOMPARE(r.testoMAC, QStringLiteral("00-1A-2B-3C-4D-5E"));
+        QCOMPARE(r.testoIP, QStringLiteral("192.168.1.100"));
+        QCOMPARE(r.testoMask, QStringLiteral("255.255.255.0"));
+        QCOMPARE(int(r.indirizzo), 17);
+        QCOMPARE(int(r.switchInterno), 1);
+        Dispositivo x;
+        x.TipoConnessione = 1;
+        x.BaudRate = QStringLiteral("9600");
+        ScriviControllore(x, r, QStringLiteral("127.0.0.9"));
+        QCOMPARE(x.InitAttivo, attivo);
+        QCOMPARE(x.IndirizzoIP, QStringLiteral("127.0.0.9"));   // the sender, not the stored address
+        QCOMPARE(int(x.Porta), 502);
+        QCOMPARE(int(x.Nodo), 17);
+        QCOMPARE(int(x.IPByte[0]), 192);
+        QCOMPARE(int(x.MACByte[5]), 0x5E);
+        QCOMPARE(int(x.TipoConnessione), 0);   // nothing of the old entry survives
+        QVERIFY(x.BaudRate.isEmpty());
+    }
+
+    void risposteCorte_data()
+    {
+        QTest::addColumn<int>("lunghezza");
+        QTest::addColumn<bool>("mac");
+        QTest::addColumn<bool>("mask");
+        QTest::newRow("empty") << 0 << false << false;
+        QTest::newRow("name only") << 7 << false << false;
+        QTest::newRow("mac") << 14 << true << false;
+        QTest::newRow("mask") << 22 << true << true;
+        QTest::newRow("24") << 24 << true << true;
+    }
+    void risposteCorte()
+    {
+        QFETCH(int, lunghezza);
+        QFETCH(bool, mac);
+        QFETCH(bool, mask);
+        const QByteArray d = RispostaControlloreFinta("ABCDEFG", kMac, kIp, kMask, 17, 1, 1).left(lunghezza);
+        const RispostaControllore r = DecodificaControllore(d);
+        QCOMPARE(!r.testoMAC.isEmpty(), mac);
+        QCOMPARE(!r.testoMask.isEmpty(), mask);
+        QCOMPARE(int(r.switchInterno), 0);
+        QVERIFY(!r.completa);
+        QCOMPARE(DecodificaGateway(d), QString());
+    }
+
+    void gateway()
+    {
+        QByteArray d(24, 'x');
+        d += kMac;
+        QCOMPARE(DecodificaGateway(d), QStringLiteral("00-1A-2B-3C-4D-5E"));
+        QCOMPARE(DecodificaGateway(d + QByteArray(2000, 'z')), QStringLiteral("00-1A-2B-3C-4D-5E"));
+        Dispositivo x;
+        x.Porta = 7;
+        ScriviGateway(x, DecodificaGateway(d), QStringLiteral("127.0.0.4"));
+        QCOMPARE(int(x.Modello), 12);
+        QCOMPARE(x.NomeDispositivo, NomiModello[24]);
+        QCOMPARE(int(x.Porta), 0);
+    }
+
+    void identificazione_data()
+    {
+        QTest::addColumn<QByteArray>("versione");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("numbers") << QByteArray("\x01\x02\x03\x04", 4) << "1234";
+        QTest::newRow("wide numbers") << QByteArray("\x0C\x00\x07\x09", 4) << "12079";
+        QTest::newRow("below A") << QByteArray("\x34\x35\x35\x35", 4) << "52535353";
+        QTest::newRow("letters") << QByteArray("V1.A", 4) << "V1.A";
+    }
+    void identificazione()
+    {
+        QFETCH(QByteArray, versione);
+        QFETCH(QString, testo);
+        PreparaIdentificazione(9);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), n_tx), QByteArray("\x09\x04\x00\x00\x00\x07", 6));
+        // unit, function, count, registers 0..6 high byte first
+        QByteArray r("\x07\x04\x0E\x00\x00", 5);
+        r += versione;
+        r += QByteArray("\x00\x00", 2);       // bytes 9..12: name registers below
+        r += QByteArray("\x00\x00\x00\x00", 4);
+        r[9] = 'V'; r[10] = 'Q'; r[11] = '5'; r[12] = 'R';
+        r += QByteArray("\x00\x07", 2);
+        std::copy(r.begin(), r.end(), buff_rx.begin());
+        n_rx = int16_t(r.size());
+        Identificazione id;
+        QVERIFY(DecodificaIdentificazione(id));
+        QCOMPARE(id.versione, testo);
+        QCOMPARE(id.nome, QStringLiteral("QVR5"));
+        QCOMPARE(int(id.indirizzo), 7);
+        n_rx = 16;
+        QVERIFY(!DecodificaIdentificazione(id));
+    }
+
+    void ricercaModulo()
+    {
+        Test::FakeUdp fake;
+        fake.Punta();
+        fake.Rispondi("0001", RispostaControlloreFinta("DEV-ONE", kMac, kIp, kMask, 5, 0, 0),
+                      QHostAddress(QStringLiteral("127.0.0.2")));
+        fake.Rispondi("0001", RispostaControlloreFinta("DEV-TWO", kMac, kIp, kMask, 6, 1, 0),
+                      QHostAddress(QStringLiteral("127.0.0.3")));
+        NumDispositivi = 0;
+        CercaDispositiviUDP(QStringLiteral("4555"));
+        QCOMPARE(fake.ricevuti, QList<QByteArray>{QByteArray("0001")});
+        QCOMPARE(int(NumDispositivi), 2);
+        QSet<QString> ip{Dispositivi[1].IndirizzoIP, Dispositivi[2].IndirizzoIP};
+        QCOMPARE(ip, (QSet<QString>{QStringLiteral("127.0.0.2"), QStringLiteral("127.0.0.3")}));
+        QCOMPARE(int(Dispositivi[1].Porta), 502);
+        QCOMPARE(int(Dispositivi[2].Porta), 502);
+        QVERIFY(!AttesaUDP);
+        // A late reply finds the flags down.
+        UDP_DataArrival(RispostaControlloreFinta("LATE", kMac, kIp, kMask, 1, 0, 0), QHostAddress::LocalHost);
+        QCOMPARE(int(NumDispositivi), 2);
+    }
+
+
+    void tabellaPiena()
+    {
+        NumDispositivi = 0;
+        AttesaUDP = true;
+        for (int i = 0; i < 300; ++i)
+            UDP_DataArrival(RispostaControlloreFinta(QByteArray::number(i), kMac, kIp, kMask, 1, 0, 0), QHostAddress::LocalHost);
+        AttesaUDP = false;
+        QCOMPARE(int(NumDispositivi), 255);
+        QCOMPARE(Dispositivi[255].NomeDispositivo.trimmed(), QStringLiteral("254"));
+    }
+
+};
+
+QTEST_MAIN(TestScoperta)
+#include "test_scoperta.moc"

@@ -1,0 +1,233 @@
+// Device-server set-up: the manual set-up's command lines (run by fake
+// programs that record their arguments) and the scripted dialogue on the
+// set-up port (against a fake device server on loopback).
+#include "comm/Dispositivo.h"
+#include "comm/ServerSeriale.h"
+#include "comm/frm_search.h"
+#include "shell/Finestre.h"
+#include "shell/convert/Attesa.h"
+#include "support/Ambiente.h"
+#include "support/FakeUdp.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QFile>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+namespace {
+// Answers each text it receives with the next reply of its list, after a
+// greeting sent in parts.
+class ServerFinto : public QObject {
+public:
+    QList<QByteArray> saluto;          // parts, 100 ms apart
+    QList<int> risposte;               // reply lengths, one per text received
+    QByteArray ricevuto;
+    ServerFinto()
+    {
+        m_server.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            QTcpSocket* s = m_server.nextPendingConnection();
+            for (int i = 0; i < saluto.size(); ++i)
+                QTimer::singleShot(100 * i, s, [s, p = saluto[i]] { s->write(p); });
+            connect(s, &QTcpSocket::readyRead, s, [this, s] {
+                ricevuto += s->readAll();
+                if (!risposte.isEmpty()) s->write(QByteArray(risposte.takeFirst(), 'm'));
+            });
+        });
+    }
+    quint16 Porta() const { return m_server.serverPort(); }
+
+private:
+    QTcpServer m_server;
+};
+
+QByteArray TuttiITesti()
+{
+    QByteArray t;
+    for (const PassoTelnet& p : PassiConfigurazioneDefault()) t += p.testo;
+    return t;
+}
+} // namespace
+
+class TestServerSeriale : public QObject {
+    Q_OBJECT
+public slots:
+    void apri(const QUrl& u) { aperti << u.toString(); }
+
+private:
+    frm_search* w = nullptr;
+    QStringList aperti;
+    template <class T> T* C(const QString& nome) { return w->findChild<T*>(nome); }
+
+    // A device server found by the discovery, selected in the tree.
+    void TrovaServer()
+    {
+        Test::FakeUdp fake;
+        fake.Punta();
+        fake.Rispondi(QByteArray("\x00\x00\x00\xF6", 4), QByteArray(24, '\0') + QByteArray("\x00\x20\x4A\x01\x02\x03", 6));
+        C<QComboBox>(QStringLiteral("cmb_porta"))->setCurrentIndex(0);
+        C<QLineEdit>(QStringLiteral("txt_Timeout"))->setText(QStringLiteral("300"));
+        C<QCheckBox>(QStringLiteral("chk_disp_ethernet_0"))->setChecked(false);
+        C<QCheckBox>(QStringLiteral("chk_disp_ethernet_1"))->setChecked(true);
+        w->cmd_Search_Click();
+        w->Elenco_NodeClick(w->Nodo(QStringLiteral("nodo1")));
+        QCOMPARE(int(Dispositivi[1].Modello), 12);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Test::AvviaWorkbench();
+        w = Finestre::Get<frm_search>();
+        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "apri");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+    void campi_data()
+    {
+        QTest::addColumn<QStringList>("mac");
+        QTest::addColumn<QString>("testoMac");
+        QTest::addColumn<QStringList>("ip");
+        QTest::addColumn<QString>("testoIp");
+        const QStringList macOk{"00", "1a", "2B", "3c", "4D", "5e"};
+        const QStringList ipOk{"127", "0", "0", "9"};
+        QTest::newRow("good") << macOk << "00:1A:2B:3C:4D:5E" << ipOk << "127.0.0.9";
+        QTest::newRow("one digit") << QStringList{"0", "1a", "2B", "3c", "4D", "5e"} << "" << ipOk << "127.0.0.9";
+        QTest::newRow("not hex") << QStringList{"0G", "1a", "2B", "3c", "4D", "5e"} << "" << QStringList{"1", "2", "3", "256"} << "";
+        QTest::newRow("empty") << QStringList{"", "1a", "2B", "3c", "4D", "5e"} << "" << QStringList{"1", "", "3", "4"} << "";
+        QTest::newRow("shell") << QStringList{"00", "1a", "2B", "3c", "4D", "&&"} << "" << QStringList{"1", "2", "3", "4;"} << "";
+        QTest::newRow("leading zeros") << macOk << "00:1A:2B:3C:4D:5E" << QStringList{"010", "0", "0", "1"} << "10.0.0.1";
+    }
+    void campi()
+    {
+        QFETCH(QStringList, mac);
+        QFETCH(QString, testoMac);
+        QFETCH(QStringList, ip);
+        QFETCH(QString, testoIp);
+        QCOMPARE(ComponiMAC(mac, QLatin1Char(':')), testoMac);
+        QCOMPARE(ComponiIP(ip), testoIp);
+    }
+
+    void manuale_data()
+    {
+        QTest::addColumn<int>("tipo");          // 0 device server, 1 controller, -1 neither
+        QTest::addColumn<QString>("ultimoMac");
+        QTest::addColumn<QStringList>("righe"); // empty: refused
+        const QString porta = QString::number(PortaSetupServer());
+        const QString arp = QStringLiteral("arp -s 127.0.0.9 00:1A:2B:3C:4D:5E");
+        QTest::newRow("device server") << 0 << "5e"
+                                       << QStringList{arp, "telnet 127.0.0.9 1", "x-terminal-emulator -e telnet 127.0.0.9 " + porta};
+        QTest::newRow("controller") << 1 << "5e" << QStringList{arp, "ping -c 4 127.0.0.9"};
+        QTest::newRow("neither") << -1 << "5e" << QStringList{arp};
+        QTest::newRow("bad MAC") << 1 << "5x" << QStringList{};
+    }
+    void manuale()
+    {
+        QFETCH(int, tipo);
+        QFETCH(QString, ultimoMac);
+        QFETCH(QStringList, righe);
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("log"));
+        for (const char* nome : {"arp", "ping", "telnet", "x-terminal-emulator"}) {
+            QFile f(dir.filePath(QString::fromLatin1(nome)));
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("#!/bin/sh\necho \"${0##*/} $*\" >> '" + log.toUtf8() + "'\n");
+            f.close();
+            f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        }
+        const QByteArray path = qgetenv("PATH");
+        qputenv("PATH", dir.path().toUtf8());
+
+        const QStringList mac{"00", "1a", "2B", "3c", "4D", ultimoMac};
+        const QStringList ip{"127", "0", "0", "9"};
+        for (int i = 0; i < 6; ++i) C<QLineEdit>(QStringLiteral("txt_mac_%1").arg(i))->setText(mac[i]);
+        for (int i = 0; i < 4; ++i) C<QLineEdit>(QStringLiteral("txt_ip_%1").arg(i))->setText(ip[i]);
+        for (int i = 0; i < 2; ++i) {
+            auto* o = C<QRadioButton>(QStringLiteral("Option1_%1").arg(i));
+            o->setAutoExclusive(false);
+            o->setChecked(i == tipo);
+            o->setAutoExclusive(true);
+        }
+        aperti.clear();
+        Test::Copione copione;
+        copione.Installa();
+        w->cmd_Manual_Click();
+        const auto letto = [&] {
+            QFile f(log);
+            return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
+                                               : QStringList();
+        };
+        AttendiFinche([&] { return letto().size() >= righe.size(); }, 3000);
+        Attesa(0.2);
+        qputenv("PATH", path);
+        QStringList ottenute = letto();
+        ottenute.sort();
+        righe.sort();
+        QCOMPARE(ottenute, righe);
+        QCOMPARE(copione.Messaggi(), righe.isEmpty() ? QStringList{"Error: Check Values"} : QStringList{});
+        QCOMPARE(aperti, tipo == 1 && !righe.isEmpty() ? QStringList{"http://127.0.0.9"} : QStringList{});
+    }
+
+    void dialogo_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("saluto");
+        QTest::addColumn<QList<int>>("risposte");
+        QTest::addColumn<QString>("esito");
+        QTest::addColumn<int>("passiInviati");
+        const QList<int> tutte{900, 200, 800, 40, 1000, 40};
+        QTest::newRow("saved") << QList<QByteArray>{QByteArray(120, 'g')} << tutte << "Parameters saved, Restarting ..." << 7;
+        QTest::newRow("greeting in two parts") << QList<QByteArray>{QByteArray(60, 'g'), QByteArray(60, 'h')} << tutte
+                                               << "Parameters saved, Restarting ..." << 7;
+        QTest::newRow("short greeting") << QList<QByteArray>{QByteArray(99, 'g')} << tutte << "errore" << 1;
+        QTest::newRow("short at step 4") << QList<QByteArray>{QByteArray(120, 'g')} << QList<int>{900, 200, 799}
+                                         << "errore" << 4;
+    }
+    void dialogo()
+    {
+        QFETCH(QList<QByteArray>, saluto);
+        QFETCH(QList<int>, risposte);
+        QFETCH(QString, esito);
+        QFETCH(int, passiInviati);
+        TrovaServer();
+        ServerFinto server;
+        server.saluto = saluto;
+        server.risposte = risposte;
+        qputenv("WORKBENCH_TELNET_PORT", QByteArray::number(server.Porta()));
+        Dispositivi[1].IndirizzoIP = QStringLiteral("127.0.0.1");
+        Test::Copione copione;
+        copione.Rispondi(Prompt::Ok);
+        copione.Installa();
+        w->Elenco_DblClick();
+        QCOMPARE(copione.Messaggi(), (QStringList{"Write default prog?", esito}));
+        QByteArray atteso;
+        for (int i = 0; i < passiInviati; ++i) atteso += PassiConfigurazioneDefault()[i].testo;
+        AttendiFinche([&] { return server.ricevuto.size() >= atteso.size(); }, 1000);
+        QCOMPARE(server.ricevuto, atteso);
+        QCOMPARE(atteso.size() == TuttiITesti().size(), passiInviati == 7);
+    }
+
+    void senzaServer()
+    {
+        TrovaServer();
+        QTcpServer libero;
+        libero.listen(QHostAddress(QStringLiteral("127.0.0.1")), 0);
+        qputenv("WORKBENCH_TELNET_PORT", QByteArray::number(libero.serverPort()));
+        libero.close();   // nobody listens there now
+        Dispositivi[1].IndirizzoIP = QStringLiteral("127.0.0.1");
+        Test::Copione copione;
+        copione.Rispondi(Prompt::Ok);
+        copione.Installa();
+        w->Elenco_DblClick();
+        QCOMPARE(copione.Messaggi(), (QStringList{"Write default prog?", "errore"}));
+    }
+};
+
+QTEST_MAIN(TestServerSeriale)
+#include "test_serverseriale.moc"
