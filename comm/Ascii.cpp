@@ -1,7 +1,11 @@
 #include "comm/Ascii.h"
 
 #include "comm/AreaComunicazione.h"
-#include "comm/frm_dialoga.h"
+#include "comm/Checksum.h"
+#include "comm/Collegamento.h"
+#include "comm/Comunica.h"
+#include "comm/Dispositivo.h"
+#include "shell/Log.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
 
@@ -39,48 +43,14 @@ private:
     }
 };
 
-// "9600,n,8,1": baud, parity, data bits, stop bits.
-bool ImpostaLinea(QSerialPort& porta, const QString& impostazioni)
-{
-    const QStringList p = impostazioni.split(QLatin1Char(','));
-    if (p.size() != 4) return false;
-    bool ok = false;
-    const int baud = p[0].trimmed().toInt(&ok);
-    if (!ok || baud <= 0) return false;
-    QSerialPort::Parity parita;
-    switch (p[1].trimmed().toLower().at(0).toLatin1()) {
-    case 'n': parita = QSerialPort::NoParity; break;
-    case 'e': parita = QSerialPort::EvenParity; break;
-    case 'o': parita = QSerialPort::OddParity; break;
-    default: return false;
-    }
-    const int bit = p[2].trimmed().toInt();
-    const int stop = p[3].trimmed().toInt();
-    if (bit < 5 || bit > 8 || (stop != 1 && stop != 2)) return false;
-    return porta.setBaudRate(baud) && porta.setParity(parita)
-        && porta.setDataBits(QSerialPort::DataBits(bit))
-        && porta.setStopBits(stop == 2 ? QSerialPort::TwoStop : QSerialPort::OneStop)
-        && porta.setFlowControl(QSerialPort::NoFlowControl);
-}
-
 void Box(const QString& testo) { Prompt::MsgBox(testo, Prompt::SoloOk); }
-
-// A failure inside the transaction: reported like the transaction's own
-// failure exit, as a time-out.
-uint8_t Guasto(const QString& descrizione, bool MostraErrori)
-{
-    if (MostraErrori) Prompt::MsgBox(descrizione, int(Prompt::SoloOk) | int(Prompt::Critica), QStringLiteral("MOD-RTU"));
-    ComErr = 1;
-    return 1;
-}
 
 } // namespace
 
 uint8_t LrcModbus(const uint8_t* dati, int n)
 {
-    unsigned somma = 0;
-    for (int i = 0; i < n; ++i) somma = (somma + dati[i]) & 0xFF;
-    return uint8_t((256 - somma) & 0xFF);
+    CalcolaLRC(dati, n);
+    return uint8_t(LRC);
 }
 
 QByteArray TramaASCII(const uint8_t* dati, int n)
@@ -132,17 +102,22 @@ RispostaASCII DecodificaASCII(const QByteArray& testo, uint8_t* dest, int capien
     return r;
 }
 
-bool ApriASCII(const QString& porta, const QString& impostazioni)
+bool ApriASCII(int porta, const QString& impostazioni)
 {
     QSerialPort& p = frm_comunica::Istanza().MSComm1;
     if (p.isOpen()) p.close();
-    p.setPortName(porta);
+    const QString nome = NomePortaSeriale(porta);
+    if (nome.isEmpty()) return false;
+    p.setPortName(nome);
     if (!p.open(QIODevice::ReadWrite)) return false;
-    if (!ImpostaLinea(p, impostazioni)) {
+    if (!ImpostaSeriale(p, impostazioni)) {
         p.close();
         return false;
     }
     Canale = 0;
+    Controllore.Connesso = true;
+    LogStart();
+    LogWrite(QStringLiteral("Port Open"));
     return true;
 }
 
@@ -150,6 +125,7 @@ void ChiudiASCII()
 {
     QSerialPort& p = frm_comunica::Istanza().MSComm1;
     if (p.isOpen()) p.close();
+    if (Canale == 0) Controllore.Connesso = false;
 }
 
 bool PortaASCIIAperta() { return frm_comunica::Istanza().MSComm1.isOpen(); }
@@ -159,11 +135,10 @@ bool InviaASCII(uint8_t* buffer, int capienza, int16_t& n)
     QSerialPort& p = frm_comunica::Istanza().MSComm1;
     if (!p.isOpen() || n < 0 || n + 3 > capienza) return false;
     const QByteArray trama = TramaASCII(buffer, n);
-    buffer[n] = LrcModbus(buffer, n);
+    buffer[n] = uint8_t(LRC);
     buffer[n + 1] = 13;
     buffer[n + 2] = 10;
-    n += 3;
-    LRC = buffer[n - 3];
+    n = int16_t(n + 3);
     return p.write(trama) == trama.size();
 }
 
@@ -179,7 +154,7 @@ bool RiceviASCII()
             if (p.isOpen()) str_rx.append(p.readAll());
             return str_rx.endsWith("\r\n");
         },
-        ComTimeout * 1000);
+        qMax(0, int(ComTimeout)) * 1000);
     DatiArrivati = 0;
 
     const RispostaASCII r = DecodificaASCII(str_rx, buff_rx.data(), int(buff_rx.size()));
@@ -187,43 +162,49 @@ bool RiceviASCII()
         Box(QStringLiteral("TimeOut"));
     } else {
         n_rx = int16_t(r.n);
-        LRC = r.n > 0 ? LrcModbus(buff_rx.data(), r.n - 1) : 0;
         if (r.erroreCR) Box(QStringLiteral("Risposta Errata (CR)"));
         if (r.erroreLF) Box(QStringLiteral("Risposta Errata (LF)"));
         if (r.erroreLRC) Box(QStringLiteral("Risposta Errata (lrc)"));
     }
-    if (EcoTerminale) RispostaTerminale(r.eco);
+    EcoRisposta(r.eco);
     str_rx.clear();
     QCoreApplication::processEvents();
     return r.Ok();
 }
 
-uint8_t ComunicaASCII(bool MostraErrori)
+uint8_t ComunicaASCII(bool MostraErrori, QString* guasto)
 {
-    if (EcoTerminale) RispostaTerminale(QString());
+    EcoRisposta(QString());
     // The byte count of functions 16 and 20 goes out doubled: the count of
     // characters rather than bytes.
     if (buff_tx[1] != 15 && n_tx > 6) {
-        if (buff_tx[6] > 127) return Guasto(QStringLiteral("Overflow"), MostraErrori);
+        if (buff_tx[6] > 127) {
+            *guasto = QStringLiteral("Overflow");
+            return EsitoGuasto;
+        }
         buff_tx[6] = uint8_t(buff_tx[6] * 2);
     }
-    if (!PortaASCIIAperta()) return Guasto(QStringLiteral("Operation valid only when the port is open"), MostraErrori);
-    if (!InviaASCII(buff_tx.data(), int(buff_tx.size()), n_tx))
-        return Guasto(QStringLiteral("Subscript out of range"), MostraErrori);
+    if (!PortaASCIIAperta()) {
+        *guasto = QStringLiteral("Port is not open");
+        return EsitoGuasto;
+    }
+    if (!InviaASCII(buff_tx.data(), int(buff_tx.size()), n_tx)) {
+        *guasto = QStringLiteral("Request too long for the transmit buffer");
+        return EsitoGuasto;
+    }
+    FissaRichiesta();
+    const uint8_t unita = buff_tx[0];
+    const uint8_t funzione = buff_tx[1];
     if (!AttendiRisposta) return 0;
-    if (!RiceviASCII()) {
-        ComErr = 1;
-        return 1;
-    }
-    if (buff_rx[0] != buff_tx[0]) {
+    if (!RiceviASCII()) return 1;
+    if (buff_rx[0] != unita) {
         if (MostraErrori) Box(QStringLiteral("Risposta Errata (indirizzo)"));
-        ComErr = 1;
         return 2;
     }
-    if (buff_rx[1] != buff_tx[1]) {
+    if (buff_rx[1] != funzione) {
         if (MostraErrori) Box(QStringLiteral("Risposta Errata (funzione)"));
-        ComErr = 1;
         return 2;
     }
+    AccettaRisposta(n_rx - 1);
     return 0;
 }

@@ -33,10 +33,13 @@ struct RispostaASCII {
 // the LRC check and nothing beyond capienza is written).
 RispostaASCII DecodificaASCII(const QByteArray& testo, uint8_t* dest, int capienza);
 
-// The ASCII port: belongs to the hidden window frm_comunica, opened on demand.
-// settings as the serial port takes them, e.g. "9600,n,8,1" or "19200,e,7,1".
-// On success the next transactions go out in ASCII framing (Canale 0).
-bool ApriASCII(const QString& porta, const QString& impostazioni);
+// The ASCII port: belongs to the hidden window frm_comunica, opened on
+// demand; porta is a serial port number (COMk), impostazioni the settings
+// text, e.g. "9600,n,8,1". On success the link counts as connected and the
+// next transactions go out in ASCII framing (Canale 0). Nothing else selects
+// this mode: Connetti only ever chooses RTU or TCP.
+bool ApriASCII(int porta, const QString& impostazioni);
+// Closes the ASCII port; the link counts as closed while Canale is 0.
 void ChiudiASCII();
 bool PortaASCIIAperta();
 
@@ -46,10 +49,12 @@ bool PortaASCIIAperta();
 bool InviaASCII(uint8_t* buffer, int capienza, int16_t& n);
 
 // Waits (events keep running) until a frame ends with CR LF or ComTimeout
-// seconds pass, then decodes it into buff_rx/n_rx and shows the box of each
-// failed check. True when a frame arrived and passed every check.
+// seconds pass, then decodes it into buff_rx/n_rx (message bytes and the
+// received LRC) and shows the box of each failed check, whoever asked. True
+// when a frame arrived and passed every check.
 bool RiceviASCII();
 
-// The ASCII branch of the transaction on buff_tx/n_tx: 0 success, 1 time-out
-// or bad frame, 2 wrong unit address or function. Sets ComErr on failure.
-uint8_t ComunicaASCII(bool MostraErrori);
+// The ASCII framing of the transaction (Comunica on Canale 0), on
+// buff_tx/n_tx: 0 success, 1 time-out or bad frame, 2 wrong unit address or
+// function, EsitoGuasto with *guasto for a failure inside it.
+uint8_t ComunicaASCII(bool MostraErrori, QString* guasto);

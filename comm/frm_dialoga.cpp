@@ -1,6 +1,8 @@
 #include "comm/frm_dialoga.h"
 
+#include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
+#include "comm/Comunica.h"
 #include "comm/Terminale.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
@@ -19,21 +21,11 @@
 
 namespace {
 
-// Holding register `registro` of unit `nodo` := valore (function 6).
-bool ScriviUscita(uint8_t nodo, int registro, int valore)
-{
-    const uint8_t richiesta[6] = {nodo, 6, uint8_t(registro >> 8), uint8_t(registro),
-                                  uint8_t(valore >> 8), uint8_t(valore)};
-    std::copy(std::begin(richiesta), std::end(richiesta), buff_tx.begin());
-    n_tx = 6;
-    if (Comunica(true) == 0) return true;
-    LogStart();
-    LogWrite(QStringLiteral("Error"));
-    return false;
-}
+// The random test drives the outputs of unit 128 through register 26.
+constexpr uint8_t UnitaTest = 128;
+constexpr int RegistroUscite = 26;
 
-// A pass that sent nothing, or failed without touching the line, would make
-// the loop spin; it yields this long (ending early on Stop) instead.
+// Shortest pass of the repeat loops when the request fails at once.
 constexpr int PausaPassoVuoto = 20;
 
 QPushButton* Pulsante(const char* nome, const char* testo, QWidget* padre)
@@ -55,6 +47,8 @@ QLabel* Etichetta(const QString& testo, QWidget* padre)
 frm_dialoga::frm_dialoga()
 {
     setWindowTitle(QStringLiteral("Terminal"));
+    // The transaction echoes each reply into txt_buff_rx while EcoTerminale is set.
+    EcoRispostaTerminale = RispostaTerminale;
     for (int i = 0; i < NumCampiTerminale; ++i) {
         m_comando[i] = new QLineEdit(this);
         m_comando[i]->setObjectName(QStringLiteral("txt_comando_%1").arg(i));
@@ -135,17 +129,17 @@ int frm_dialoga::Invia()
 
 void frm_dialoga::cmd_invia_Click() { Invia(); }
 
-int frm_dialoga::Passo()
+void frm_dialoga::Passo()
 {
     QElapsedTimer orologio;
     orologio.start();
     const int esito = Invia();
     Text1->setText(TestoTempoMs(orologio.nsecsElapsed() / 1e9));
-    if (esito == -1 || esito == 3)
-        AttendiFinche([] { return StopLoop; }, PausaPassoVuoto);
+    // A pass that sent nothing or failed at once must not make the loop spin.
+    if (esito != 0 && orologio.elapsed() < PausaPassoVuoto)
+        AttendiFinche([] { return StopLoop; }, int(PausaPassoVuoto - orologio.elapsed()));
     else
         QCoreApplication::processEvents();
-    return esito;
 }
 
 void frm_dialoga::cmd_start_Click()
@@ -154,10 +148,7 @@ void frm_dialoga::cmd_start_Click()
     ComErr = 0;
     StopLoop = false;
     if (chk_err->isChecked()) {
-        // Any failed transaction ends this loop, "not connected" included
-        // (which the transaction itself does not count in ComErr).
-        while (ComErr == 0)
-            if (Passo() > 0) ComErr = 1;
+        while (ComErr == 0) Passo();
     } else {
         while (!StopLoop) Passo();
     }
@@ -185,14 +176,12 @@ void frm_dialoga::Command3_Click()
     ComErr = 0;
     while (ComErr == 0) {
         const int k = int(caso.bounded(8));
-        const bool acceso = ScriviUscita(128, 26, 1 << k);
+        double valore = 1 << k;
+        ScriviRegistro(UnitaTest, RegistroUscite, valore);
         AppendiLogEventi(QDateTime::currentDateTime(), k);
-        // A write that failed ends the test after this step, "not connected"
-        // included, so the log never records a run of switches that never
-        // reached the module.
         Attesa(SecondiAcceso);
-        const bool spento = ScriviUscita(128, 26, 0);
-        if (!acceso || !spento) ComErr = 1;
+        valore = 0;
+        ScriviRegistro(UnitaTest, RegistroUscite, valore);
         Attesa(SecondiSpento);
         QCoreApplication::processEvents();
     }

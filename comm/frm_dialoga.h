@@ -33,7 +33,7 @@ private:
     // -1 when the fields gave no request (nothing sent), else Comunica's result.
     int Invia();
     // One pass of the repeat loops: send, show the time, let events run.
-    int Passo();
+    void Passo();
 
     QLineEdit* m_comando[39] = {};
 };

@@ -2,6 +2,7 @@
 // wire frames, the byte-count doubling, and every bad reply.
 #include "comm/AreaComunicazione.h"
 #include "comm/Ascii.h"
+#include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "comm/frm_dialoga.h"
 #include "shell/Finestre.h"
@@ -32,10 +33,10 @@ private slots:
     void init()
     {
         fake = new Test::FakeAscii;
-        QVERIFY(fake->Valido());
-        QVERIFY(ApriASCII(fake->Porta(), QStringLiteral("9600,n,8,1")));
+        QVERIFY(fake->Avvia(3));
+        QVERIFY(ApriASCII(3, QStringLiteral("9600,n,8,1")));
         QCOMPARE(Canale, int16_t(0));
-        Controllore.Connesso = true;
+        QVERIFY(Controllore.Connesso);
         AttendiRisposta = true;
         ComTimeout = 1;
         ComErr = 0;
@@ -45,14 +46,14 @@ private slots:
     void cleanup()
     {
         ChiudiASCII();
+        QVERIFY(!Controllore.Connesso);
         delete fake;
-        Controllore.Connesso = false;
     }
 
     void letturaRiuscita()
     {
         Richiesta(QByteArray::fromHex("0A0300000001"));
-        QCOMPARE(int(ComunicaASCII(true)), 0);
+        QCOMPARE(int(Comunica(true)), 0);
         QCOMPARE(fake->Trame, QList<QByteArray>{":0A0300000001F2\r\n"});
         QCOMPARE(n_tx, int16_t(9));
         QCOMPARE(int(buff_tx[6]), 0xF2);
@@ -60,6 +61,7 @@ private slots:
         QCOMPARE(int(buff_tx[8]), 10);
         QCOMPARE(Ricevuti().toHex(' '), QByteArray("0a 03 02 00 00 f1"));
         QCOMPARE(ComErr, int16_t(0));
+        QCOMPARE(LunghezzaRisposta(), 5);
         QVERIFY(copione.Messaggi().isEmpty());
     }
 
@@ -79,7 +81,7 @@ private slots:
         QFETCH(QByteArray, richiesta);
         QFETCH(QByteArray, messaggio);
         Richiesta(richiesta);
-        QCOMPARE(int(ComunicaASCII(true)), 0);
+        QCOMPARE(int(Comunica(true)), 0);
         QCOMPARE(fake->Trame.size(), 1);
         QCOMPARE(Test::FakeAscii::Messaggio(fake->Trame[0]).toHex(' '), messaggio.toHex(' '));
         QCOMPARE(n_tx, int16_t(richiesta.size() + 3));
@@ -88,7 +90,7 @@ private slots:
     void conteggioTroppoGrande()
     {
         Richiesta(QByteArray::fromHex("01100000004080") + QByteArray(128, 0));
-        QCOMPARE(int(ComunicaASCII(true)), 1);
+        QCOMPARE(int(Comunica(true)), 1);
         QVERIFY(fake->Trame.isEmpty());
         QCOMPARE(ComErr, int16_t(1));
         QCOMPARE(copione.richieste.size(), 1);
@@ -126,7 +128,7 @@ private slots:
         battito.start(20);
         QElapsedTimer t;
         t.start();
-        QCOMPARE(int(ComunicaASCII(true)), esito);
+        QCOMPARE(int(Comunica(true)), esito);
         QCOMPARE(copione.Messaggi(), messaggi);
         QCOMPARE(ComErr, int16_t(1));
         QVERIFY(t.elapsed() < 3000);
@@ -141,7 +143,7 @@ private slots:
     {
         fake->Risposta = [](const QByteArray&) { return QByteArray(":0B0302007B75\r\n"); };
         Richiesta(QByteArray::fromHex("0A0300000001"));
-        QCOMPARE(int(ComunicaASCII(false)), 2);
+        QCOMPARE(int(Comunica(false)), 2);
         QVERIFY(copione.Messaggi().isEmpty());
     }
 
@@ -152,7 +154,7 @@ private slots:
         Richiesta(QByteArray::fromHex("0A0300000001"));
         QElapsedTimer t;
         t.start();
-        QCOMPARE(int(ComunicaASCII(true)), 0);
+        QCOMPARE(int(Comunica(true)), 0);
         QVERIFY(t.elapsed() < 500);
         QTRY_COMPARE(fake->Trame.size(), 1);
         AttendiRisposta = true;
@@ -161,8 +163,9 @@ private slots:
     void portaChiusa()
     {
         ChiudiASCII();
+        Controllore.Connesso = true;
         Richiesta(QByteArray::fromHex("0A0300000001"));
-        QCOMPARE(int(ComunicaASCII(false)), 1);
+        QCOMPARE(int(Comunica(false)), 1);
         QCOMPARE(ComErr, int16_t(1));
         QVERIFY(copione.Messaggi().isEmpty());
     }
@@ -174,7 +177,7 @@ private slots:
         t->txt_buff_rx->setText("old");
         Richiesta(QByteArray::fromHex("0A0300000001"));
         EcoTerminale = true;
-        QCOMPARE(int(ComunicaASCII(false)), 0);
+        QCOMPARE(int(Comunica(false)), 0);
         EcoTerminale = false;
         QCOMPARE(t->txt_buff_rx->text(), QStringLiteral(": 0A 03 02 00 00 F1 "));
     }

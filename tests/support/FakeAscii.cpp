@@ -3,39 +3,22 @@
 #include "comm/Ascii.h"
 
 #include <QSocketNotifier>
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
 #include <unistd.h>
 
 namespace Test {
 
-FakeAscii::FakeAscii()
+bool FakeAscii::Avvia(int com)
 {
-    char nome[256] = {};
-    if (openpty(&m_master, &m_slave, nome, nullptr, nullptr) != 0) {
-        m_master = m_slave = -1;
-        return;
-    }
-    // Raw bytes both ways: no echo, no CR/LF translation.
-    termios t{};
-    tcgetattr(m_slave, &t);
-    cfmakeraw(&t);
-    tcsetattr(m_slave, TCSANOW, &t);
-    fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    m_porta = QString::fromLocal8Bit(nome);
+    if (!m_pty.CollegaCome(com)) return false;
     Risposta = &FakeAscii::RispostaStandard;
-    m_notifica = new QSocketNotifier(m_master, QSocketNotifier::Read, this);
+    m_notifica = new QSocketNotifier(m_pty.Master(), QSocketNotifier::Read, this);
     connect(m_notifica, &QSocketNotifier::activated, this, [this] { Leggi(); });
+    return true;
 }
 
 FakeAscii::~FakeAscii()
 {
     delete m_notifica;
-    if (m_master >= 0) ::close(m_master);
-    // The slave stays open until here so the workbench's port never sees a
-    // hang-up while the fake lives.
-    if (m_slave >= 0) ::close(m_slave);
 }
 
 QByteArray FakeAscii::Messaggio(const QByteArray& trama)
@@ -68,7 +51,7 @@ void FakeAscii::Leggi()
 {
     char buf[512];
     ssize_t n;
-    while ((n = ::read(m_master, buf, sizeof buf)) > 0) m_ricevuti.append(buf, n);
+    while ((n = ::read(m_pty.Master(), buf, sizeof buf)) > 0) m_ricevuti.append(buf, n);
     qsizetype fine;
     while ((fine = m_ricevuti.indexOf('\n')) >= 0) {
         const QByteArray trama = m_ricevuti.left(fine + 1);
@@ -76,7 +59,7 @@ void FakeAscii::Leggi()
         Trame.append(trama);
         const QByteArray risposta = Risposta ? Risposta(Messaggio(trama)) : QByteArray();
         if (!risposta.isEmpty()) {
-            const ssize_t scritti = ::write(m_master, risposta.constData(), size_t(risposta.size()));
+            const ssize_t scritti = ::write(m_pty.Master(), risposta.constData(), size_t(risposta.size()));
             Q_UNUSED(scritti);
         }
     }

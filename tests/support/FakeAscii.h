@@ -2,6 +2,8 @@
 // A Modbus ASCII slave on a pseudo-terminal pair: the workbench opens the
 // slave side as its serial port, the fake answers on the master side. Every
 // received frame is recorded; the answer is scriptable.
+#include "support/Pty.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -15,12 +17,11 @@ namespace Test {
 class FakeAscii : public QObject {
     Q_OBJECT
 public:
-    FakeAscii();
+    FakeAscii() = default;
     ~FakeAscii() override;
 
-    bool Valido() const { return m_master >= 0; }
-    // Device path of the side the workbench opens.
-    QString Porta() const { return m_porta; }
+    // Serves on a pseudo-terminal linked as COM<com>. False on failure.
+    bool Avvia(int com);
 
     // Whole frames as received, ":" to LF.
     QList<QByteArray> Trame;
@@ -37,9 +38,7 @@ public:
 
 private:
     void Leggi();
-    int m_master = -1;
-    int m_slave = -1;
-    QString m_porta;
+    CoppiaPty m_pty;
     QByteArray m_ricevuti;
     QSocketNotifier* m_notifica = nullptr;
 };
