@@ -1,0 +1,351 @@
+#include "registers/Input_Box.h"
+
+#include "blockeditor/Codifica.h"
+#include "blockeditor/Servizi.h"
+#include "comm/AccessoController.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Dispositivo.h"
+#include "registers/TabRegistri.h"
+#include "shell/Finestre.h"
+#include "shell/Lingua.h"
+#include "shell/Prompt.h"
+#include "shell/convert/Conversioni.h"
+#include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHideEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QVBoxLayout>
+#include <cfloat>
+#include <cmath>
+
+namespace {
+constexpr int UltimoRegistro = NumVociRegistri - 1;
+const QString kErroreValori = QStringLiteral("Error: Check Values");
+
+uint16_t Parola(int n)
+{
+    return (n >= 0 && n <= UltimoRegistro) ? uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF) : 0;
+}
+
+constexpr int kMaxStringa = 99;
+
+// The block editor's "Set" button opens this dialog in text mode.
+const bool kServizi = [] {
+    ServiziEditor::ApriValoreTesto = [] {
+        Input_Box* ib = Finestre::Get<Input_Box>();
+        ib->Modo = 1;
+        ib->Apri();
+    };
+    return true;
+}();
+} // namespace
+
+std::optional<double> NumeroCompleto(const QString& testo)
+{
+    QString t = testo.trimmed();
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::optional<uint16_t> LeggiHex(const QString& testo)
+{
+    static const QRegularExpression kHex(QStringLiteral("^[0-9A-Fa-f]{1,4}$"));
+    const QString t = testo.trimmed();
+    if (!kHex.match(t).hasMatch()) return std::nullopt;
+    return uint16_t(HexToInt(t.rightJustified(4, QLatin1Char('0'))));
+}
+
+Input_Box::Input_Box()
+{
+    setModal(true);
+    auto* griglia = new QGridLayout;
+    for (int i = 0; i < 4; ++i) {
+        m_etichette[size_t(i)] = new QLabel(this);
+        m_etichette[size_t(i)]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+    }
+    for (int i = 0; i < 2; ++i) {
+        m_testo[size_t(i)] = new QLineEdit(this);
+        m_testo[size_t(i)]->setObjectName(QStringLiteral("Testo_%1").arg(i));
+        m_testo[size_t(i)]->installEventFilter(this);
+    }
+    m_combo = new QComboBox(this);
+    m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_combo->installEventFilter(this);
+    connect(m_combo, &QComboBox::activated, this, [this] { Combo1_Click(); });
+
+    griglia->addWidget(m_etichette[2], 0, 1);
+    griglia->addWidget(m_etichette[0], 1, 0);
+    griglia->addWidget(m_testo[0], 1, 1);
+    griglia->addWidget(m_etichette[1], 2, 0);
+    griglia->addWidget(m_testo[1], 2, 1);
+    griglia->addWidget(m_etichette[3], 3, 0);
+    griglia->addWidget(m_combo, 3, 1);
+
+    auto* colonna = new QVBoxLayout(this);
+    colonna->addLayout(griglia);
+    // High bits above the low ones, the most significant bit at the left.
+    for (int p : {1, 0}) {
+        QWidget* pannello = new QWidget(this);
+        pannello->setObjectName(QStringLiteral("pBits_%1").arg(p));
+        auto* riga = new QHBoxLayout(pannello);
+        riga->setSpacing(1);
+        riga->setContentsMargins(0, 0, 0, 0);
+        riga->addWidget(new QLabel(QString::number(16 * p + 15), pannello));
+        for (int i = 15; i >= 0; --i) {
+            const int k = 16 * p + i;
+            auto* b = new QPushButton(QStringLiteral("x"), pannello);
+            b->setObjectName(QStringLiteral("cmd_bit_%1").arg(k));
+            b->setAutoDefault(false);
+            b->setFixedSize(Twips(300), Twips(300));
+            b->installEventFilter(this);
+            connect(b, &QPushButton::clicked, this, [this, k] { cmd_bit_Click(k); });
+            m_bit[size_t(k)] = b;
+            riga->addWidget(b);
+        }
+        riga->addWidget(new QLabel(QString::number(16 * p), pannello));
+        m_pannelli[size_t(p)] = pannello;
+        colonna->addWidget(pannello);
+    }
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addStretch();
+    for (int i : {1, 0}) {
+        auto* b = new QPushButton(i ? QStringLiteral("OK") : QStringLiteral("Annulla"), this);
+        b->setObjectName(QStringLiteral("cmd_ok_%1").arg(i));
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, [this, i] { cmd_ok_Click(i); });
+        m_ok[size_t(i)] = b;
+        pulsanti->addWidget(b);
+    }
+    colonna->addLayout(pulsanti);
+    SetRes();
+}
+
+void Input_Box::SetRes()
+{
+    setWindowTitle(::Testo(59));
+    m_etichette[0]->setText(::Testo(56));
+    m_etichette[1]->setText(::Testo(57));
+    m_etichette[3]->setText(::Testo(58));
+    const QVariant scelta = m_combo->currentData();
+    m_combo->clear();
+    for (int t = 0; t <= 9; ++t) m_combo->addItem(TipiDato[size_t(t)], t);
+    m_combo->addItem(TipiDato[13], 13);
+    m_combo->setCurrentIndex(scelta.isValid() ? m_combo->findData(scelta) : -1);
+}
+
+int Input_Box::TipoScelto() const
+{
+    return m_combo->currentIndex() < 0 ? -1 : m_combo->currentData().toInt();
+}
+
+void Input_Box::Apri()
+{
+    SetRes();
+    const int n = IndiceRegistro;
+    const int tipo = (n >= 0 && n <= UltimoRegistro) ? TabRegistri[size_t(n)].Tipo : -1;
+    const int indice = m_combo->findData(tipo);
+    m_combo->setCurrentIndex(indice);
+    if (indice >= 0) Combo1_Click();
+    MostraValore();
+    if (Modo != 0) {
+        m_pannelli[0]->show();
+        m_pannelli[1]->show();
+    }
+    show();
+    raise();
+    activateWindow();
+    m_testo[1]->setFocus();
+}
+
+void Input_Box::Chiudi()
+{
+    DialogoAperto = false;
+    hide();
+}
+
+void Input_Box::reject()
+{
+    Chiudi();
+}
+
+void Input_Box::hideEvent(QHideEvent* e)
+{
+    // However the dialog goes away, the opener's wait must end.
+    if (!e->spontaneous()) DialogoAperto = false;
+    QDialog::hideEvent(e);
+}
+
+void Input_Box::MostraValore()
+{
+    uint32_t basso = 0, alto = 0;
+    if (Modo == 0) {
+        const int n = IndiceRegistro;
+        if (n < 0 || n > UltimoRegistro) return;
+        const DefRegistro& r = TabRegistri[size_t(n)];
+        for (QWidget* w : {static_cast<QWidget*>(m_combo), static_cast<QWidget*>(m_etichette[0]),
+                           static_cast<QWidget*>(m_etichette[2]), static_cast<QWidget*>(m_etichette[3]),
+                           static_cast<QWidget*>(m_testo[0]), static_cast<QWidget*>(m_testo[1])})
+            w->show();
+        m_etichette[2]->setText(r.Indirizzo);
+        m_pannelli[1]->hide();
+        const uint16_t w = Parola(n), w1 = Parola(n + 1);
+        m_testo[1]->setText(QString::number(w));
+        switch (m_combo->currentIndex()) {
+        case 2:
+        case 3: {
+            const double v = ByteToLong(w1 >> 8, w1 & 0xFF, w >> 8, w & 0xFF, m_combo->currentIndex() == 3);
+            m_testo[1]->setText(QString::number(qlonglong(v)));
+            m_pannelli[1]->show();
+            break;
+        }
+        case 4:
+            m_testo[1]->setText(QString::number(ByteToFloat(w1 >> 8, w1 & 0xFF, w >> 8, w & 0xFF), 'g', 7));
+            break;
+        case 7: m_testo[1]->setText(IntToHex(w)); break;
+        default: break;
+        }
+        m_testo[0]->setText(r.Nome);
+        const int primoUtente =
+            Controllore.Modello < NumModelli ? Modelli[Controllore.Modello].PrimoRegistroUtente : 0;
+        m_testo[0]->setEnabled(n >= primoUtente);
+        basso = w;
+        alto = w1;
+    } else {
+        m_testo[1]->setText(TestoInput);
+        for (QWidget* w : {static_cast<QWidget*>(m_combo), static_cast<QWidget*>(m_etichette[0]),
+                           static_cast<QWidget*>(m_etichette[2]), static_cast<QWidget*>(m_etichette[3]),
+                           static_cast<QWidget*>(m_testo[0])})
+            w->hide();
+        m_testo[1]->show();
+        const auto v = static_cast<long long>(LeggiNumero(TestoInput));
+        basso = uint32_t(v & 0xFFFF);
+        alto = uint32_t((v >> 16) & 0xFFFF);
+    }
+    for (int i = 0; i < 16; ++i) {
+        ImpostaBit(i, (basso >> i) & 1);
+        ImpostaBit(16 + i, (alto >> i) & 1);
+    }
+}
+
+void Input_Box::Combo1_Click()
+{
+    MostraValore();
+    m_pannelli[0]->show();
+    m_pannelli[1]->show();
+}
+
+void Input_Box::ImpostaBit(int k, bool uno)
+{
+    QPushButton* b = m_bit[size_t(k)];
+    b->setText(uno ? QStringLiteral("1") : QStringLiteral("0"));
+    b->setStyleSheet(uno ? QStringLiteral("background-color: #FF0000") : QStringLiteral("background-color: #FFFFFF"));
+}
+
+void Input_Box::cmd_bit_Click(int k)
+{
+    if (k < 0 || k > 31) return;
+    ImpostaBit(k, m_bit[size_t(k)]->text() != QLatin1String("1"));
+    uint64_t somma = 0;
+    for (int i = 0; i < 32; ++i) {
+        const bool visibile = !m_pannelli[size_t(i / 16)]->isHidden();
+        if (visibile && m_bit[size_t(i)]->text() == QLatin1String("1")) somma += uint64_t(1) << i;
+    }
+    m_testo[1]->setText(QString::number(somma));
+}
+
+bool Input_Box::ConfermaValore()
+{
+    const int n = IndiceRegistro;
+    if (n < 0 || n > UltimoRegistro) return true;
+    const int tipo = TipoScelto();
+    const QString testo = m_testo[1]->text();
+    const bool scrive = tipo >= 0 && tipo != 5 && tipo != 13;
+
+    if (scrive && Controllore.Connesso) {
+        // Everything is checked before the first byte goes out.
+        std::optional<double> numero;
+        std::optional<uint16_t> hex;
+        switch (tipo) {
+        case 7:
+            hex = LeggiHex(testo);
+            if (!hex) return Prompt::MsgBox(kErroreValori), false;
+            break;
+        case 8:
+            if (testo.size() > kMaxStringa || n + (testo.size() + 2) / 2 - 1 > UltimoRegistro)
+                return Prompt::MsgBox(kErroreValori), false;
+            break;
+        default: {
+            numero = NumeroCompleto(testo);
+            bool buono = numero.has_value();
+            if (buono && (tipo == 0 || tipo == 1 || tipo == 6 || tipo == 9)) {
+                *numero = std::nearbyint(*numero);
+                buono = *numero >= -32768 && *numero <= 65535;
+            } else if (buono && (tipo == 2 || tipo == 3)) {
+                *numero = std::nearbyint(*numero);
+                buono = *numero >= -2147483648.0 && *numero <= 4294967295.0 && n + 1 <= UltimoRegistro;
+            } else if (buono && tipo == 4) {
+                buono = std::fabs(*numero) <= FLT_MAX && n + 1 <= UltimoRegistro;
+            }
+            if (!buono) return Prompt::MsgBox(kErroreValori), false;
+            break;
+        }
+        }
+        switch (tipo) {
+        case 0:
+        case 1:
+        case 6:
+        case 9: ScriviRegistro(Controllore.Nodo, n, *numero); break;
+        case 2:
+        case 3: ScriviRegistroLong(*numero, n); break;
+        case 4: ScriviRegistroFloat(*numero, n); break;
+        case 7: {
+            double v = *hex;
+            ScriviRegistro(Controllore.Nodo, n, v);
+            break;
+        }
+        case 8: ScriviRegistroStringa(testo, n); break;
+        default: break;
+        }
+    }
+    DefRegistro& r = TabRegistri[size_t(n)];
+    r.Nome = m_testo[0]->text();
+    if (tipo >= 0) r.Tipo = uint8_t(tipo);
+    if (scrive && !Controllore.Connesso)
+        Prompt::MsgBox(QStringLiteral("Controller not connected: the value was not written"));
+    return true;
+}
+
+void Input_Box::cmd_ok_Click(int Index)
+{
+    if (Index == 1) {
+        if (Modo != 0)
+            TestoInput = m_testo[1]->text();
+        else if (!ConfermaValore())
+            return;
+    }
+    Chiudi();
+    ProgettoModificato = true;
+}
+
+bool Input_Box::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::KeyPress) {
+        const int tasto = static_cast<QKeyEvent*>(e)->key();
+        if (tasto == Qt::Key_Return || tasto == Qt::Key_Enter) {
+            cmd_ok_Click(1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(o, e);
+}

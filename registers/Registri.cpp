@@ -1,0 +1,326 @@
+#include "registers/Registri.h"
+
+#include "blockeditor/Servizi.h"
+#include "blockeditor/comandi.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Dispositivo.h"
+#include "registers/Input_Box.h"
+#include "registers/TabRegistri.h"
+#include "shell/Finestre.h"
+#include "shell/Lingua.h"
+#include "shell/convert/Attesa.h"
+#include "shell/convert/Conversioni.h"
+#include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+constexpr int UltimoRegistro = NumVociRegistri - 1;
+constexpr int RigheVisibili = 27;   // full rows at the height cap
+
+// Types whose value spans registers n (low word) and n + 1 (high word).
+bool Doppio(uint8_t tipo)
+{
+    return tipo == 2 || tipo == 3 || tipo == 4 || tipo == 6;
+}
+
+uint16_t Parola(int n)
+{
+    return uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF);
+}
+
+// The block editor repaints this window after storing a block; the window
+// offers it whenever it is part of the program.
+const bool kServizi = [] {
+    ServiziEditor::RidisegnaRegistri = [] {
+        if (Registri* r = Finestre::SeCaricata<Registri>()) r->AggiornaRegistri_new(false);
+    };
+    return true;
+}();
+
+// Column layout of a row, in twips from the row's left edge.
+constexpr int kColonne[5] = {0, 700, 2500, 3400, 4935};
+constexpr int kAltezzaRiga = 255;
+} // namespace
+
+int RegistriDelModello()
+{
+    if (Controllore.Modello >= NumModelli) return 0;
+    return std::clamp(int(Modelli[Controllore.Modello].NumRegistri), 0, UltimoRegistro + 1);
+}
+
+VistaRegistro DescriviRegistro(int n)
+{
+    VistaRegistro v;
+    if (n < 0 || n > UltimoRegistro) return v;
+    const DefRegistro& r = TabRegistri[size_t(n)];
+    v.indirizzo = r.Indirizzo;
+    v.nome = r.Nome;
+    v.tipo = r.Tipo < TipiDato.size() ? TipiDato[r.Tipo] : QString();
+    switch (r.Categoria) {
+    case 0: v.coloreTesto = QColor(0, 0, 0); v.coloreTestoValido = true; break;
+    case 1:
+    case 2: v.coloreTesto = QColor(0xFF, 0, 0); v.coloreTestoValido = true; break;
+    case 3: v.coloreTesto = QColor(0, 0, 0xFF); v.coloreTestoValido = true; break;
+    default: break;
+    }
+    const uint16_t w = Parola(n);
+    switch (r.Tipo) {
+    case 0: v.valore = QString::number(w); break;
+    case 1: v.valore = QString::number(int16_t(w)); break;
+    case 7: v.valore = IntToHex(w); break;
+    case 8:
+    case 13:
+        // Strings are stored first character in the high byte, so the row
+        // reads high byte first (a zero low byte ends the text).
+        v.valore = QString(CarattereByte(w >> 8));
+        if (w & 0xFF) v.valore += CarattereByte(w & 0xFF);
+        break;
+    case 9: v.valore = IntToBin(w, true); break;
+    case 2:
+    case 3:
+    case 4:
+    case 6: {
+        v.valore = QStringLiteral("---");
+        if (n + 1 > UltimoRegistro) break;   // no high word in the table
+        const uint16_t alta = Parola(n + 1);
+        const uint8_t b0 = alta >> 8, b1 = alta & 0xFF, b2 = w >> 8, b3 = w & 0xFF;
+        if (r.Tipo == 4)
+            v.valore = QString::number(ByteToFloat(b0, b1, b2, b3), 'f', 5);
+        else
+            v.valore = QString::number(qlonglong(ByteToLong(b0, b1, b2, b3, r.Tipo != 2)));
+        break;
+    }
+    default:
+        // K_Flt and the types without a register form: the plain word, so
+        // the row never keeps the text of the register shown there before.
+        v.valore = QString::number(w);
+        break;
+    }
+    if (n > 0 && Doppio(TabRegistri[size_t(n - 1)].Tipo)) {
+        v.valore = QStringLiteral("---");
+        v.tipo.clear();
+    }
+    v.coloreValore = r.Cambiato ? QColor(0xC0, 0, 0) : QColor(0, 0xC0, 0);
+    return v;
+}
+
+uint8_t LeggiPaginaRegistri(int primo)
+{
+    // The last page holds fewer than 32 registers: asking past the model's
+    // last register only earns an exception reply.
+    const int conta = std::min(32, RegistriDelModello() - primo);
+    if (primo < 0 || conta <= 0) return 2;
+    buff_tx[0] = Controllore.Nodo;
+    buff_tx[1] = 0x04;
+    buff_tx[2] = uint8_t(primo >> 8);
+    buff_tx[3] = uint8_t(primo & 0xFF);
+    buff_tx[4] = 0x00;
+    buff_tx[5] = uint8_t(conta);
+    n_tx = 6;
+    const uint8_t esito = Comunica(true);
+    if (esito != 0) return esito;
+    if (buff_rx[2] < 2 * conta) return 2;   // a short reply would fill the page with stale bytes
+    for (int i = 0; i < conta; ++i) {
+        const int32_t v = 256 * buff_rx[size_t(3 + 2 * i)] + buff_rx[size_t(4 + 2 * i)];
+        DefRegistro& r = TabRegistri[size_t(primo + i)];
+        r.Cambiato = v != r.Valore;
+        r.Valore = v;
+    }
+    return 0;
+}
+
+uint8_t AzzeraRegistriUtente()
+{
+    const int primo = Controllore.Modello < NumModelli ? Modelli[Controllore.Modello].PrimoRegistroUtente : 0;
+    buff_tx[0] = Controllore.Nodo;
+    buff_tx[1] = 0x10;
+    buff_tx[2] = uint8_t(primo >> 8);
+    buff_tx[3] = uint8_t(primo & 0xFF);
+    buff_tx[4] = 0x00;
+    buff_tx[5] = 0x10;
+    buff_tx[6] = 0x20;
+    std::fill(buff_tx.begin() + 7, buff_tx.begin() + 39, uint8_t(0));
+    n_tx = 39;
+    return Comunica(true);
+}
+
+Registri::Registri()
+{
+    setWindowTitle(QStringLiteral("Registri"));
+    m_pannello = new QWidget(this);
+    m_pannello->setObjectName(QStringLiteral("pRegistri"));
+    m_pannello->setGeometry(Twips(60), Twips(420), Twips(5415), Twips(7335));
+    // Captions Register, Name, Value, Type over the columns address, name,
+    // value (last) and type.
+    static const int kTitoli[4] = {60, 760, 3460, 2560};
+    for (int k = 0; k < 4; ++k) {
+        m_titoli[size_t(k)] = new QLabel(this);
+        m_titoli[size_t(k)]->setObjectName(QStringLiteral("Label1_%1").arg(k));
+        m_titoli[size_t(k)]->setGeometry(Twips(60 + kTitoli[k]), Twips(150), Twips(1000), Twips(255));
+    }
+    m_leggi = new QPushButton(QStringLiteral("R"), this);
+    m_leggi->setObjectName(QStringLiteral("Command1"));
+    m_leggi->setGeometry(Twips(5040), Twips(90), Twips(375), Twips(315));
+    connect(m_leggi, &QPushButton::clicked, this, [this] { AggiornaRegistri_new(true); });
+
+    for (int i = 0; i < NumRighe; ++i) {
+        Riga& r = m_righe[size_t(i)];
+        r.p = new QWidget(m_pannello);
+        r.p->setObjectName(QStringLiteral("pRegistro_%1").arg(i));
+        r.p->setGeometry(Twips(60), Twips(60 + i * kAltezzaRiga), Twips(4935), Twips(kAltezzaRiga));
+        r.p->setAutoFillBackground(true);
+        QPalette pal = r.p->palette();
+        pal.setColor(QPalette::Window, i % 2 ? QColor(0xF0, 0xF0, 0xF0) : QColor(0xE0, 0xE0, 0xE0));
+        r.p->setPalette(pal);
+        QLabel** etichette[4] = {&r.ind, &r.nome, &r.tipo, &r.val};
+        static const char* const kNomi[4] = {"lbl_reg_ind", "lbl_reg_nome", "lbl_reg_type", "lbl_reg_val"};
+        for (int k = 0; k < 4; ++k) {
+            QLabel* l = new QLabel(r.p);
+            l->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(kNomi[k])).arg(i));
+            const int c = k;
+            l->setGeometry(Twips(kColonne[c] + 45), 0, Twips(kColonne[c + 1] - kColonne[c] - 60),
+                           Twips(kAltezzaRiga));
+            l->installEventFilter(this);
+            *etichette[k] = l;
+        }
+        for (int k = 0; k < 3; ++k) {
+            QFrame* linea = new QFrame(r.p);
+            linea->setObjectName(QStringLiteral("Line%1_%2").arg(k + 1).arg(i));
+            linea->setFrameShape(QFrame::VLine);
+            linea->setGeometry(Twips(kColonne[k + 1]), 0, 1, Twips(kAltezzaRiga));
+            r.linee[size_t(k)] = linea;
+        }
+        r.p->installEventFilter(this);
+    }
+
+    m_scroll = new QScrollBar(Qt::Vertical, m_pannello);
+    m_scroll->setObjectName(QStringLiteral("VScroll1"));
+    m_scroll->setGeometry(Twips(5040), Twips(60), Twips(315), Twips(7335 - 150));
+    m_scroll->setSingleStep(1);
+    m_scroll->setPageStep(RigheVisibili);
+    connect(m_scroll, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
+
+    setFixedWidth(Twips(5415 + 150));
+    setMaximumHeight(Twips(8000));
+    resize(Twips(5415 + 150), Twips(8000));
+
+    SetRes();
+    m_scroll->setValue(0);
+    Redraw();
+}
+
+void Registri::SetRes()
+{
+    setWindowTitle(Testo(54));
+    for (int k = 0; k < 4; ++k) m_titoli[size_t(k)]->setText(Testo(55 + k));
+}
+
+void Registri::resizeEvent(QResizeEvent* e)
+{
+    QWidget::resizeEvent(e);
+    const int alto = std::max(Twips(300), height() - Twips(420 + 60));
+    m_pannello->resize(m_pannello->width(), alto);
+    m_scroll->resize(m_scroll->width(), std::max(Twips(150), alto - Twips(150)));
+}
+
+void Registri::Redraw()
+{
+    m_scroll->setMaximum(std::max(0, RegistriDelModello() - RigheVisibili));
+    VScroll1_Change();
+}
+
+void Registri::VScroll1_Change()
+{
+    for (int i = 0; i < NumRighe; ++i) {
+        Riga& riga = m_righe[size_t(i)];
+        const int n = m_scroll->value() + i;
+        if (n > UltimoRegistro) {
+            riga.p->setVisible(false);
+            continue;
+        }
+        riga.p->setVisible(true);
+        const VistaRegistro v = DescriviRegistro(n);
+        riga.ind->setText(v.indirizzo);
+        riga.nome->setText(v.nome);
+        riga.tipo->setText(v.tipo);
+        riga.val->setText(v.valore);
+        if (v.coloreTestoValido) {
+            for (QLabel* l : {riga.ind, riga.nome}) {
+                QPalette pal = l->palette();
+                pal.setColor(QPalette::WindowText, v.coloreTesto);
+                l->setPalette(pal);
+            }
+        }
+        QPalette pal = riga.val->palette();
+        pal.setColor(QPalette::WindowText, v.coloreValore);
+        riga.val->setPalette(pal);
+    }
+    // The value dialog shows values of the previous state; close it unless
+    // an opener is still waiting for its answer.
+    if (Input_Box* ib = Finestre::SeCaricata<Input_Box>(); ib && ib->isVisible() && !DialogoAperto) ib->Chiudi();
+}
+
+void Registri::AggiornaRegistri_new(bool leggi)
+{
+    if (leggi && LeggiPaginaRegistri(m_scroll->value()) != 0) return;
+    VScroll1_Change();
+}
+
+void Registri::ClearRegistri()
+{
+    AzzeraRegistriUtente();
+}
+
+int Registri::RigaDi(QObject* o) const
+{
+    for (int i = 0; i < NumRighe; ++i) {
+        const Riga& r = m_righe[size_t(i)];
+        if (o == r.p || o == r.ind || o == r.nome || o == r.tipo || o == r.val) return i;
+    }
+    return -1;
+}
+
+bool Registri::eventFilter(QObject* o, QEvent* e)
+{
+    if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonDblClick) {
+        if (static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton) {
+            const int i = RigaDi(o);
+            if (i >= 0) {
+                const int n = m_scroll->value() + i;
+                if (e->type() == QEvent::MouseButtonDblClick)
+                    ModificaRegistro(n);
+                else
+                    ScegliRegistro(n);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(o, e);
+}
+
+void Registri::ModificaRegistro(int n)
+{
+    // One value dialog at a time: a second opener would steal the first one's answer.
+    if (n < 0 || n > UltimoRegistro || DialogoAperto) return;
+    DialogoAperto = true;
+    Input_Box* ib = Finestre::Get<Input_Box>();
+    ib->IndiceRegistro = n;
+    ib->Modo = 0;
+    ib->Apri();
+    while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 1000);
+    VScroll1_Change();
+}
+
+void Registri::ScegliRegistro(int n)
+{
+    if (n < 0 || n > UltimoRegistro) return;
+    if (comandi* c = Finestre::SeCaricata<comandi>(); c && c->Aperto) c->ImpostaRegistroRiga(n);
+}

@@ -1,0 +1,125 @@
+#include "shell/Impostazioni.h"
+
+#include "build/Cartelle.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Dispositivo.h"
+#include "shell/Lingua.h"
+#include "shell/convert/Conversioni.h"
+#include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+
+#include <QDir>
+#include <QFile>
+#include <cmath>
+
+namespace {
+const QString kSeparatore = QStringLiteral("-------------");
+
+// Numbers go into the file the way the original file writer printed them:
+// a blank where a plus sign would be, and one blank after.
+QByteArray Numero(long long v)
+{
+    QByteArray s = QByteArray::number(v);
+    if (v >= 0) s.prepend(' ');
+    return s + ' ';
+}
+
+QByteArray Testo8(const QString& t)
+{
+    QByteArray out;
+    out.reserve(t.size());
+    for (QChar c : t) out.append(char(ByteCarattere(c)));
+    return out;
+}
+} // namespace
+
+QList<VoceModello> ElencoModelliImpostazioni()
+{
+    auto voce = [](int k, int record) { return VoceModello{NomiModello[size_t(k)], record}; };
+    QList<VoceModello> out;
+    if (Marchio700) {
+        out << voce(3, 4);
+        return out;
+    }
+    out << voce(0, 0) << voce(1, 1) << voce(2, 2);
+    if (!Marchio650) out << voce(3, 3);
+    out << voce(4, 5) << voce(5, 6) << voce(6, 7) << voce(7, 17) << voce(8, 9);
+    if (Marchio650 || ModoProduzione) {
+        out << VoceModello{kSeparatore, -1} << voce(9, 13) << voce(25, 11) << VoceModello{kSeparatore, -1};
+    }
+    out << voce(24, 12);
+    return out;
+}
+
+std::optional<int> LeggiIntero(const QString& testo, int minimo, int massimo)
+{
+    bool ok = false;
+    const qlonglong v = testo.trimmed().toLongLong(&ok);
+    if (!ok || v < minimo || v > massimo) return std::nullopt;
+    return int(v);
+}
+
+bool CampiValidi(const CampiImpostazioni& c)
+{
+    if (!LeggiIntero(c.nodo, 0, 255)) return false;
+    if (c.ethernet) {
+        return LeggiIntero(c.porta, 1, 65535) && LeggiIntero(c.timeoutTCP, 1, 32767);
+    }
+    return c.com >= 1 && c.com <= 32 && !c.baud.isEmpty();
+}
+
+void ApplicaImpostazioni(const CampiImpostazioni& c)
+{
+    if (c.ethernet) {
+        Controllore.TipoConnessione = 0;
+        Controllore.IndirizzoIP = c.ip;
+        // The 16-bit field holds the TCP port as its unsigned bit pattern.
+        Controllore.Porta = int16_t(uint16_t(*LeggiIntero(c.porta, 1, 65535)));
+        const int16_t timeout = int16_t(*LeggiIntero(c.timeoutTCP, 1, 32767));
+        // The serial reply time-out follows the field only when it was
+        // changed, and never drops to 0 s (that would time out every reply).
+        if (timeout != Controllore.TimeoutTCP) {
+            Controllore.TimeoutTCP = timeout;
+            ComTimeout = int16_t(std::max(1, int(std::nearbyint(timeout / 1000.0))));
+        }
+    } else {
+        Controllore.TipoConnessione = 1;
+        Controllore.Porta = int16_t(c.com);
+        Controllore.BaudRate = c.baud;
+        Controllore.DueStop = c.dueStop;
+        Controllore.Modem = c.modem;
+    }
+    Controllore.Nodo = uint8_t(*LeggiIntero(c.nodo, 0, 255));
+    if (c.secondiCambiati) TempoAggiornamento = int16_t(c.secondi * 1000);
+    AggiornamentoAuto = c.aggiornamentoAuto;
+}
+
+QByteArray TestoImpostazioni()
+{
+    const QByteArray fine("\r\n");
+    QByteArray out;
+    out += Numero(Lingua) + fine;
+    out += Testo8(Controllore.Modello < NumModelli ? Modelli[Controllore.Modello].Codice : QString()) + fine;
+    out += Numero(Controllore.TipoConnessione) + fine;
+    out += Numero(Controllore.Nodo) + fine;
+    out += Testo8(Controllore.IndirizzoIP) + fine;
+    out += Numero(Controllore.TipoConnessione == 0 ? uint16_t(Controllore.Porta) : Controllore.Porta) + fine;
+    out += Numero(Controllore.TimeoutTCP) + fine;
+    out += Testo8(Controllore.BaudRate) + fine;
+    out += Numero(Controllore.DueStop ? 1 : 0) + fine;
+    out += Numero(Controllore.Modem ? 1 : 0) + fine;
+    return out;
+}
+
+bool ScriviFileImpostazioni()
+{
+    const QString cartella = GetSpecialFolder(CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE);
+    if (cartella.isEmpty()) return false;
+    // Later relative file names of the program (the terminal's test log)
+    // resolve in this folder.
+    if (!QDir::setCurrent(cartella)) return false;
+    QFile f(QString::fromLatin1(NomeFileImpostazioni));
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    const QByteArray testo = TestoImpostazioni();
+    return f.write(testo) == testo.size() && f.flush();
+}

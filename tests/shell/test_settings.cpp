@@ -1,0 +1,361 @@
+// The Settings dialog against the shared state, and the settings file it writes.
+#include "build/Cartelle.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Dispositivo.h"
+#include "shell/Finestre.h"
+#include "shell/Impostazioni.h"
+#include "shell/frm_Settings.h"
+#include "shell/model/Globali.h"
+#include "shell/model/Modelli.h"
+#include "comm/Connessione.h"
+#include "support/Ambiente.h"
+#include "support/FakeController.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSlider>
+#include <QStandardItemModel>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Stato {
+    Dispositivo c;
+    int16_t comTimeout;
+    int16_t tempo;
+    bool auto_;
+    uint8_t lingua;
+};
+Stato Fotografa() { return Stato{Controllore, ComTimeout, TempoAggiornamento, AggiornamentoAuto, Lingua}; }
+void Ripristina(const Stato& s)
+{
+    Controllore = s.c;
+    ComTimeout = s.comTimeout;
+    TempoAggiornamento = s.tempo;
+    AggiornamentoAuto = s.auto_;
+    Lingua = s.lingua;
+}
+bool Uguali(const Stato& a, const Stato& b)
+{
+    return a.c.Modello == b.c.Modello && a.c.TipoConnessione == b.c.TipoConnessione && a.c.BaudRate == b.c.BaudRate &&
+           a.c.DueStop == b.c.DueStop && a.c.IndirizzoIP == b.c.IndirizzoIP && a.c.Porta == b.c.Porta &&
+           a.c.Nodo == b.c.Nodo && a.c.TimeoutTCP == b.c.TimeoutTCP && a.c.Modem == b.c.Modem &&
+           a.comTimeout == b.comTimeout && a.tempo == b.tempo && a.auto_ == b.auto_ && a.lingua == b.lingua;
+}
+} // namespace
+
+class TestSettings : public QObject {
+    Q_OBJECT
+    QTemporaryDir m_home;
+    Stato m_iniziale;
+    Test::Copione m_copione;
+
+    QString Cartella() const { return m_home.path() + QStringLiteral("/data"); }
+    QString File() const { return Cartella() + QStringLiteral("/devSettings.dat"); }
+    frm_Settings* Dialogo(int pagina = 0)
+    {
+        frm_Settings::Apri(pagina);
+        return Finestre::Get<frm_Settings>();
+    }
+    template <class T> T* Campo(const char* nome)
+    {
+        T* w = Finestre::Get<frm_Settings>()->findChild<T*>(QString::fromLatin1(nome));
+        if (!w) qFatal("missing control %s", nome);
+        return w;
+    }
+    QByteArray LeggiFile()
+    {
+        QFile f(File());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", m_home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", Cartella().toUtf8());
+        Test::AvviaWorkbench();
+        m_iniziale = Fotografa();
+    }
+    void init()
+    {
+        Ripristina(m_iniziale);
+        QFile::remove(File());
+        m_copione = Test::Copione();
+        m_copione.Installa();
+    }
+    void cleanup()
+    {
+        if (auto* f = Finestre::SeCaricata<frm_Settings>()) f->hide();
+    }
+
+    void caricaDalloStato()
+    {
+        frm_Settings* f = Dialogo(0);
+        QVERIFY(f->isVisible());
+        QVERIFY(!f->frm_opt(0)->isHidden());
+        QVERIFY(f->frm_opt(1)->isHidden());
+        QVERIFY(Campo<QRadioButton>("optChannel_0")->isChecked());
+        QCOMPARE(Campo<QLineEdit>("txt_ip")->text(), QStringLiteral("192.168.1.100"));
+        QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QStringLiteral("502"));
+        QCOMPARE(Campo<QLineEdit>("txt_address")->text(), QStringLiteral("10"));
+        QCOMPARE(Campo<QLineEdit>("txt_timeoutTCP")->text(), QStringLiteral("1000"));
+        QCOMPARE(Campo<QSlider>("Slider1")->value(), 0);   // 500 ms, half to even
+        QVERIFY(!Campo<QCheckBox>("chk_Update")->isChecked());
+        QVERIFY(Campo<QWidget>("frmCOM")->isHidden());
+        // The other opener switches the page of the open dialog.
+        frm_Settings::Apri(1);
+        QVERIFY(f->frm_opt(0)->isHidden());
+        QVERIFY(!f->frm_opt(1)->isHidden());
+    }
+
+    void fileEthernet()
+    {
+        Dialogo();
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
+        QCOMPARE(LeggiFile(), QByteArray(" 1 \r\n4595\r\n 0 \r\n 10 \r\n192.168.1.100\r\n 502 \r\n 1000 \r\n\r\n 0 \r\n 0 \r\n"));
+        QCOMPARE(QDir::current().absolutePath(), QDir(Cartella()).absolutePath());
+        QVERIFY(m_copione.Messaggi().isEmpty());
+    }
+
+    void fileSeriale()
+    {
+        Dialogo();
+        Campo<QRadioButton>("optChannel_1")->click();
+        QVERIFY(!Campo<QWidget>("frmCOM")->isHidden());
+        QVERIFY(Campo<QWidget>("frmTCP")->isHidden());
+        Campo<QComboBox>("cmbCOM")->setCurrentIndex(2);
+        Campo<QComboBox>("cmbBaud")->setCurrentText(QStringLiteral("38400"));
+        Campo<QRadioButton>("optStop_1")->click();
+        Campo<QCheckBox>("chk_Modem")->setChecked(true);
+        Campo<QLineEdit>("txt_address")->setText(QStringLiteral("247"));
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(Controllore.TipoConnessione, uint8_t(1));
+        QCOMPARE(Controllore.Porta, int16_t(3));
+        QCOMPARE(Controllore.BaudRate, QStringLiteral("38400"));
+        QVERIFY(Controllore.DueStop);
+        QVERIFY(Controllore.Modem);
+        QCOMPARE(ComTimeout, m_iniziale.comTimeout);
+        QCOMPARE(LeggiFile(),
+                 QByteArray(" 1 \r\n4595\r\n 1 \r\n 247 \r\n192.168.1.100\r\n 3 \r\n 1000 \r\n38400\r\n 1 \r\n 1 \r\n"));
+    }
+
+    void okSenzaModificheNonCambiaNulla_data()
+    {
+        QTest::addColumn<bool>("seriale");
+        QTest::newRow("ethernet") << false;
+        QTest::newRow("serial") << true;
+    }
+    void okSenzaModificheNonCambiaNulla()
+    {
+        QFETCH(bool, seriale);
+        Controllore.TimeoutTCP = 2500;
+        ComTimeout = 5;
+        TempoAggiornamento = 1500;
+        AggiornamentoAuto = true;
+        Controllore.Modello = 7;
+        Controllore.Nodo = 33;
+        if (seriale) {
+            Controllore.TipoConnessione = 1;
+            Controllore.Porta = 4;
+            Controllore.BaudRate = QStringLiteral("19200");
+            Controllore.DueStop = true;
+            Controllore.Modem = true;
+        }
+        const Stato prima = Fotografa();
+        Dialogo();
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QVERIFY(Uguali(prima, Fotografa()));
+        QVERIFY(!LeggiFile().isEmpty());
+    }
+
+    void portaAlta()
+    {
+        Dialogo();
+        Campo<QLineEdit>("txt_port")->setText(QStringLiteral("50000"));
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(uint16_t(Controllore.Porta), uint16_t(50000));
+        QVERIFY(LeggiFile().contains("\r\n 50000 \r\n"));
+        Dialogo();
+        QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QStringLiteral("50000"));
+    }
+
+    void modelloFuoriElencoResta()
+    {
+        Controllore.Modello = 8;   // not offered by this edition's list
+        Dialogo();
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(Controllore.Modello, uint8_t(8));
+    }
+
+    void sceltaModello()
+    {
+        Dialogo();
+        QComboBox* c = Campo<QComboBox>("Combo1");
+        const int i = c->findData(17);
+        QVERIFY(i > 0);
+        c->setCurrentIndex(i);
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(Controllore.Modello, uint8_t(17));
+    }
+
+    void separatoriNonSelezionabili()
+    {
+        const QList<VoceModello> voci = ElencoModelliImpostazioni();
+        QCOMPARE(voci.size(), 13);   // this edition: the module block between two separators
+        QCOMPARE(voci.last().record, 12);
+        Dialogo();
+        QComboBox* c = Campo<QComboBox>("Combo1");
+        QCOMPARE(c->currentIndex(), 0);   // model 0 is the first item, not a separator
+        auto* m = qobject_cast<QStandardItemModel*>(c->model());
+        int separatori = 0;
+        for (int i = 0; i < voci.size(); ++i) {
+            QCOMPARE(c->itemData(i).toInt(), voci[i].record);
+            const bool scegli = m->item(i)->flags() & Qt::ItemIsEnabled;
+            QCOMPARE(scegli, !voci[i].Separatore());
+            separatori += voci[i].Separatore();
+        }
+        QCOMPARE(separatori, 2);
+    }
+
+    void timeout_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<int>("tcp");
+        QTest::addColumn<int>("com");
+        QTest::newRow("400 never 0 s") << "400" << 400 << 1;
+        QTest::newRow("2500 half to even") << "2500" << 2500 << 2;
+        QTest::newRow("3500 half to even") << "3500" << 3500 << 4;
+        QTest::newRow("1499") << "1499" << 1499 << 1;
+    }
+    void timeout()
+    {
+        QFETCH(QString, testo);
+        QFETCH(int, tcp);
+        QFETCH(int, com);
+        Dialogo();
+        Campo<QLineEdit>("txt_timeoutTCP")->setText(testo);
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(int(Controllore.TimeoutTCP), tcp);
+        QCOMPARE(int(ComTimeout), com);
+    }
+
+    void rifiuti_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("port text") << "txt_port" << "abc";
+        QTest::newRow("port 0") << "txt_port" << "0";
+        QTest::newRow("port above 16 bits") << "txt_port" << "65536";
+        QTest::newRow("port empty") << "txt_port" << "";
+        QTest::newRow("node 256") << "txt_address" << "256";
+        QTest::newRow("node negative") << "txt_address" << "-1";
+        QTest::newRow("node text") << "txt_address" << "1O";
+        QTest::newRow("timeout 0") << "txt_timeoutTCP" << "0";
+        QTest::newRow("timeout text") << "txt_timeoutTCP" << "1s";
+        QTest::newRow("timeout decimal") << "txt_timeoutTCP" << "1.5";
+    }
+    void rifiuti()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, testo);
+        const Stato prima = Fotografa();
+        frm_Settings* f = Dialogo();
+        Campo<QLineEdit>("txt_ip")->setText(QStringLiteral("127.0.0.9"));
+        Campo<QLineEdit>(campo.toLatin1().constData())->setText(testo);
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
+        QVERIFY(f->isVisible());
+        QVERIFY(Uguali(prima, Fotografa()));
+        QVERIFY(!QFile::exists(File()));
+    }
+
+    void serialeSenzaVelocitaRifiutato()
+    {
+        Dialogo();
+        Campo<QRadioButton>("optChannel_1")->click();
+        Campo<QComboBox>("cmbBaud")->setCurrentIndex(-1);   // default state has no rate yet
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
+        QCOMPARE(Controllore.TipoConnessione, uint8_t(0));
+    }
+
+    void annullaTieneSoloLaLingua()
+    {
+        const Stato prima = Fotografa();
+        Dialogo(1);
+        Campo<QRadioButton>("opt_lang_0")->click();
+        QCOMPARE(Lingua, uint8_t(0));
+        QCOMPARE(Finestre::Get<frm_Settings>()->windowTitle(), QStringLiteral("Impostazioni"));
+        Campo<QSlider>("Slider1")->setValue(4);
+        Campo<QCheckBox>("chk_Update")->setChecked(true);
+        Campo<QPushButton>("cmd_ok_0")->click();
+        QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
+        QCOMPARE(Lingua, uint8_t(0));
+        Stato dopo = Fotografa();
+        dopo.lingua = prima.lingua;
+        QVERIFY(Uguali(prima, dopo));
+        QVERIFY(!QFile::exists(File()));
+        Dialogo(1);
+        Campo<QRadioButton>("opt_lang_1")->click();
+        QCOMPARE(Lingua, uint8_t(1));
+        QCOMPARE(Finestre::Get<frm_Settings>()->windowTitle(), QStringLiteral("Settings"));
+    }
+
+    void cursoreAggiornamento()
+    {
+        Dialogo(1);
+        QSlider* s = Campo<QSlider>("Slider1");
+        s->setValue(3);
+        QCOMPARE(Finestre::Get<frm_Settings>()->findChild<QLabel*>("lbl_tempo")->text(), QStringLiteral("3"));
+        Campo<QCheckBox>("chk_Update")->setChecked(true);
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(TempoAggiornamento, int16_t(3000));
+        QVERIFY(AggiornamentoAuto);
+    }
+
+    // With a controller connected, the model it reports wins over the list.
+    void modelloDalController()
+    {
+        Test::FakeController fake;
+        QVERIFY(fake.AvviaTcp());
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        const Stato collegato = Fotografa();
+        fake.Input[1] = 0x0405;   // one code digit per byte: "4599"
+        fake.Input[2] = 0x0909;
+        Dialogo();
+        QCOMPARE(Campo<QComboBox>("Combo1")->currentData().toInt(), 0);
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(fake.Richieste.value(0), QByteArray::fromHex("0a0400010002"));
+        QCOMPARE(Modelli[Controllore.Modello].Codice, QStringLiteral("4599"));
+        Stato dopo = Fotografa();
+        dopo.c.Modello = collegato.c.Modello;
+        QVERIFY(Uguali(collegato, dopo));
+        Disconnetti();
+        QVERIFY(!Controllore.Connesso);
+    }
+
+    void cartellaSpeciale()
+    {
+        QCOMPARE(GetSpecialFolder(0x7777), QString());
+        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("An invalid folder ID was specified")});
+        QDir(Cartella()).removeRecursively();
+        QCOMPARE(GetSpecialFolder(CSIDL_LOCAL_APPDATA), QString());
+        QCOMPARE(m_copione.Messaggi().last(), QStringLiteral("The folder does not exist"));
+        const QString creata = GetSpecialFolder(CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE);
+        QCOMPARE(QDir(creata).absolutePath(), QDir(Cartella()).absolutePath());
+        QVERIFY(QDir(creata).exists());
+    }
+};
+
+QTEST_MAIN(TestSettings)
+#include "test_settings.moc"
