@@ -8,13 +8,12 @@
 #include "shell/Log.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
+#include "shell/convert/Conversioni.h"
 
 #include <QCoreApplication>
 #include <QSerialPort>
 
 namespace {
-
-const char CifreHex[] = "0123456789ABCDEF";
 
 int ValoreCifra(char c)
 {
@@ -58,12 +57,8 @@ QByteArray TramaASCII(const uint8_t* dati, int n)
     QByteArray t;
     t.reserve(2 * n + 5);
     t.append(':');
-    auto coppia = [&t](uint8_t b) {
-        t.append(CifreHex[b >> 4]);
-        t.append(CifreHex[b & 15]);
-    };
-    for (int i = 0; i < n; ++i) coppia(dati[i]);
-    coppia(LrcModbus(dati, n));
+    for (int i = 0; i < n; ++i) t.append(ByteToHex(dati[i]).toLatin1());
+    t.append(ByteToHex(LrcModbus(dati, n)).toLatin1());
     t.append("\r\n");
     return t;
 }
@@ -135,7 +130,7 @@ bool InviaASCII(uint8_t* buffer, int capienza, int16_t& n)
     QSerialPort& p = frm_comunica::Istanza().MSComm1;
     if (!p.isOpen() || n < 0 || n + 3 > capienza) return false;
     const QByteArray trama = TramaASCII(buffer, n);
-    buffer[n] = uint8_t(LRC);
+    buffer[n] = LrcModbus(buffer, n);
     buffer[n + 1] = 13;
     buffer[n + 2] = 10;
     n = int16_t(n + 3);

@@ -45,19 +45,6 @@ std::optional<QByteArray> CompilaRichiestaTerminale(const QStringList& campi)
     return r;
 }
 
-QString TestoEcoRisposta(const uint8_t* dati, int n)
-{
-    static const char cifre[] = "0123456789ABCDEF";
-    QString t;
-    t.reserve(3 * qMax(n, 0));
-    for (int i = 0; i < n; ++i) {
-        t += QLatin1Char(cifre[dati[i] >> 4]);
-        t += QLatin1Char(cifre[dati[i] & 15]);
-        t += QLatin1Char(' ');
-    }
-    return t;
-}
-
 QString TestoTempoMs(double secondi)
 {
     // Halves away from zero, as the number pattern rounds.

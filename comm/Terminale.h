@@ -17,9 +17,6 @@ constexpr int MaxDatiTerminale = 32;
 // range, or the count is missing or above 32.
 std::optional<QByteArray> CompilaRichiestaTerminale(const QStringList& campi);
 
-// Each byte as two upper-case hex digits followed by a blank: "0A 03 02 ".
-QString TestoEcoRisposta(const uint8_t* dati, int n);
-
 // Milliseconds as a whole number with the locale's thousands separator.
 QString TestoTempoMs(double secondi);
 

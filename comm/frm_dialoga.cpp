@@ -5,7 +5,6 @@
 #include "comm/Comunica.h"
 #include "comm/Terminale.h"
 #include "shell/Finestre.h"
-#include "shell/Log.h"
 #include "shell/convert/Attesa.h"
 
 #include <QCheckBox>
@@ -142,27 +141,19 @@ void frm_dialoga::Passo()
         QCoreApplication::processEvents();
 }
 
-void frm_dialoga::cmd_start_Click()
+void frm_dialoga::Ripeti(bool fermaSuErrore)
 {
     LoopAttivo = 1;
     ComErr = 0;
     StopLoop = false;
-    if (chk_err->isChecked()) {
-        while (ComErr == 0) Passo();
-    } else {
-        while (!StopLoop) Passo();
-    }
+    // "Stop" sets both flags; a failed transaction sets only ComErr.
+    while (fermaSuErrore ? ComErr == 0 : !StopLoop) Passo();
     LoopAttivo = 0;
 }
 
-void frm_dialoga::Command2_Click()
-{
-    LoopAttivo = 1;
-    ComErr = 0;
-    StopLoop = false;
-    while (!StopLoop) Passo();
-    LoopAttivo = 0;
-}
+void frm_dialoga::cmd_start_Click() { Ripeti(chk_err->isChecked()); }
+
+void frm_dialoga::Command2_Click() { Ripeti(false); }
 
 void frm_dialoga::cmd_stop_Click()
 {

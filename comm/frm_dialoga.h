@@ -34,6 +34,8 @@ private:
     int Invia();
     // One pass of the repeat loops: send, show the time, let events run.
     void Passo();
+    // Loop and Cont: repeat until ComErr (failure or Stop) or only until Stop.
+    void Ripeti(bool fermaSuErrore);
 
     QLineEdit* m_comando[39] = {};
 };

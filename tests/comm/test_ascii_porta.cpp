@@ -5,6 +5,7 @@
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "comm/frm_dialoga.h"
+#include "Aiuti.h"
 #include "shell/Finestre.h"
 #include "support/Ambiente.h"
 #include "support/FakeAscii.h"
@@ -14,14 +15,7 @@
 #include <QTimer>
 #include <QtTest>
 
-namespace {
-void Richiesta(const QByteArray& b)
-{
-    std::copy(b.cbegin(), b.cend(), buff_tx.begin());
-    n_tx = int16_t(b.size());
-}
-QByteArray Ricevuti() { return QByteArray(reinterpret_cast<const char*>(buff_rx.data()), n_rx); }
-} // namespace
+using Test::Richiesta;
 
 class TestAsciiPorta : public QObject {
     Q_OBJECT
@@ -59,7 +53,7 @@ private slots:
         QCOMPARE(int(buff_tx[6]), 0xF2);
         QCOMPARE(int(buff_tx[7]), 13);
         QCOMPARE(int(buff_tx[8]), 10);
-        QCOMPARE(Ricevuti().toHex(' '), QByteArray("0a 03 02 00 00 f1"));
+        QCOMPARE(Test::Risposta().toHex(' '), QByteArray("0a 03 02 00 00 f1"));
         QCOMPARE(ComErr, int16_t(0));
         QCOMPARE(LunghezzaRisposta(), 5);
         QVERIFY(copione.Messaggi().isEmpty());

@@ -78,11 +78,8 @@ private slots:
         if (r) QCOMPARE(r->toHex(' '), attesa.toHex(' '));
     }
 
-    void testi()
+    void tempoMs()
     {
-        const uint8_t b[] = {0x0A, 0x03, 0x02, 0x00, 0x7B, 0xFF};
-        QCOMPARE(TestoEcoRisposta(b, 6), QStringLiteral("0A 03 02 00 7B FF "));
-        QCOMPARE(TestoEcoRisposta(b, 0), QString());
         QLocale::setDefault(QLocale::c());
         QCOMPARE(TestoTempoMs(0.0123), QStringLiteral("12"));
         QCOMPARE(TestoTempoMs(1.2345), QStringLiteral("1,235"));
