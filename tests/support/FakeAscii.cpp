@@ -31,19 +31,9 @@ QByteArray FakeAscii::Messaggio(const QByteArray& trama)
 QByteArray FakeAscii::RispostaStandard(const QByteArray& messaggio)
 {
     if (messaggio.size() < 6) return {};
-    QByteArray r = messaggio.left(2);
+    QByteArray r = messaggio.left(6);
     const uint8_t funzione = uint8_t(messaggio[1]);
-    if (funzione == 3 || funzione == 4) {
-        const int primo = (uint8_t(messaggio[2]) << 8) | uint8_t(messaggio[3]);
-        const int quanti = uint8_t(messaggio[5]);
-        r.append(char(2 * quanti));
-        for (int i = 0; i < quanti; ++i) {
-            r.append(char((primo + i) >> 8));
-            r.append(char(primo + i));
-        }
-    } else {
-        r = messaggio.left(6);
-    }
+    if (funzione == 3 || funzione == 4) r = messaggio.left(2) + char(2 * messaggio[5]) + QByteArray(2 * messaggio[5], 0);
     return TramaASCII(reinterpret_cast<const uint8_t*>(r.constData()), int(r.size()));
 }
 

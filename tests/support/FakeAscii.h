@@ -28,8 +28,8 @@ public:
 
     // The wire text sent back for a received frame's message bytes (LRC
     // dropped); an empty text sends nothing. By default a well-formed reply:
-    // functions 3 and 4 return registers holding their own address, the
-    // others echo the request's first six bytes.
+    // functions 3 and 4 return zero registers, the others echo the first
+    // six bytes.
     std::function<QByteArray(const QByteArray& messaggio)> Risposta;
     static QByteArray RispostaStandard(const QByteArray& messaggio);
 
