@@ -115,6 +115,7 @@ private slots:
         QCOMPARE(int(Comunica(true)), esito);
         QCOMPARE(copione.Messaggi(), messaggi);
         QCOMPARE(ComErr, int16_t(1));
+        QVERIFY(n_rx <= int(buff_rx.size()));
         QVERIFY(t.elapsed() < 3000);
         if (risposta.isEmpty() || !risposta.endsWith('\n')) {
             QVERIFY(t.elapsed() >= 900);   // the time-out, not earlier
