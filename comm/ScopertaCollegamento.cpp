@@ -4,19 +4,15 @@
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
+#include "registers/Registri.h"
 #include "shell/Finestre.h"
-#include "shell/NonDisponibile.h"
 
 #include <QMetaObject>
 
 namespace {
 void RidisegnaRegistri()
 {
-    if (QWidget* w = Finestre::Cerca("Registri")) {
-        QMetaObject::invokeMethod(w, "Redraw");
-        return;
-    }
-    NonDisponibile(QStringLiteral("Registri.Redraw"));
+    Finestre::Get<Registri>()->Redraw();
 }
 } // namespace
 

@@ -36,16 +36,6 @@ uint16_t Parola(int n)
 }
 
 constexpr int kMaxStringa = 99;
-
-// The block editor's "Set" button opens this dialog in text mode.
-const bool kServizi = [] {
-    ServiziEditor::ApriValoreTesto = [] {
-        Input_Box* ib = Finestre::Get<Input_Box>();
-        ib->Modo = 1;
-        ib->Apri();
-    };
-    return true;
-}();
 } // namespace
 
 std::optional<double> NumeroCompleto(const QString& testo)

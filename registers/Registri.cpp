@@ -36,14 +36,6 @@ uint16_t Parola(int n)
     return uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF);
 }
 
-// The block editor repaints this window after storing a block; the window
-// offers it whenever it is part of the program.
-const bool kServizi = [] {
-    ServiziEditor::RidisegnaRegistri = [] {
-        if (Registri* r = Finestre::SeCaricata<Registri>()) r->AggiornaRegistri_new(false);
-    };
-    return true;
-}();
 
 // Column layout of a row, in twips from the row's left edge.
 constexpr int kColonne[5] = {0, 700, 2500, 3400, 4935};
@@ -323,4 +315,18 @@ void Registri::ScegliRegistro(int n)
 {
     if (n < 0 || n > UltimoRegistro) return;
     if (comandi* c = Finestre::SeCaricata<comandi>(); c && c->Aperto) c->ImpostaRegistroRiga(n);
+}
+
+void InstallaServiziRegistri()
+{
+    // The block editor repaints this window after storing a block, and its
+    // "Set" button opens the value dialog in text mode.
+    ServiziEditor::RidisegnaRegistri = [] {
+        if (Registri* r = Finestre::SeCaricata<Registri>()) r->AggiornaRegistri_new(false);
+    };
+    ServiziEditor::ApriValoreTesto = [] {
+        Input_Box* ib = Finestre::Get<Input_Box>();
+        ib->Modo = 1;
+        ib->Apri();
+    };
 }

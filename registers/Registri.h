@@ -68,3 +68,6 @@ private:
     std::array<QLabel*, 4> m_titoli{};
     std::array<Riga, NumRighe> m_righe;
 };
+
+// Offers the block editor the register window's repaint and the value dialog.
+void InstallaServiziRegistri();

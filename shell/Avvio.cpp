@@ -1,6 +1,7 @@
 #include "shell/Avvio.h"
 
 #include "blockeditor/EditorBloccoComandi.h"
+#include "registers/Registri.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
@@ -125,4 +126,5 @@ void Main()
     Passo([] { CaricaRegistriSistema(true); });
     // The rung operations reach the block editor through its interface.
     InstallaEditorBlocco();
+    InstallaServiziRegistri();
 }
