@@ -1,11 +1,7 @@
+#include "comm/Ascii.h"
 #include "comm/Comunica.h"
 
-#include "shell/NonDisponibile.h"
-
-// The ASCII framing is not in this build yet: a transaction on channel 0
-// fails as an error instead of passing for a success.
-uint8_t TransazioneASCII(bool, QString*)
+uint8_t TransazioneASCII(bool MostraErrori, QString* guasto)
 {
-    NonDisponibile(QStringLiteral("Modbus ASCII"));
-    return 2;
+    return ComunicaASCII(MostraErrori, guasto);
 }

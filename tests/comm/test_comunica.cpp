@@ -245,7 +245,6 @@ private slots:
     void canaliSenzaTrasporto_data()
     {
         QTest::addColumn<int>("canale");
-        QTest::newRow("ascii not built") << 0;
         QTest::newRow("unknown") << 7;
     }
     void canaliSenzaTrasporto()

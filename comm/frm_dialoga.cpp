@@ -1,0 +1,186 @@
+#include "comm/frm_dialoga.h"
+
+#include "comm/AccessoController.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Comunica.h"
+#include "comm/Terminale.h"
+#include "shell/Finestre.h"
+#include "shell/convert/Attesa.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QVBoxLayout>
+
+namespace {
+
+// The random test drives the outputs of unit 128 through register 26.
+constexpr uint8_t UnitaTest = 128;
+constexpr int RegistroUscite = 26;
+
+// Shortest pass of the repeat loops when the request fails at once.
+constexpr int PausaPassoVuoto = 20;
+
+QPushButton* Pulsante(const char* nome, const char* testo, QWidget* padre)
+{
+    auto* b = new QPushButton(QString::fromLatin1(testo), padre);
+    b->setObjectName(QString::fromLatin1(nome));
+    return b;
+}
+
+QLabel* Etichetta(const QString& testo, QWidget* padre)
+{
+    auto* l = new QLabel(testo, padre);
+    l->setAlignment(Qt::AlignCenter);
+    return l;
+}
+
+} // namespace
+
+frm_dialoga::frm_dialoga()
+{
+    setWindowTitle(QStringLiteral("Terminal"));
+    // The transaction echoes each reply into txt_buff_rx while EcoTerminale is set.
+    EcoRispostaTerminale = RispostaTerminale;
+    for (int i = 0; i < NumCampiTerminale; ++i) {
+        m_comando[i] = new QLineEdit(this);
+        m_comando[i]->setObjectName(QStringLiteral("txt_comando_%1").arg(i));
+        m_comando[i]->setMaximumWidth(48);
+        m_comando[i]->setText(i >= 7 ? QStringLiteral("0") : QString());
+    }
+    const char* iniziali[] = {"1", "4", "0", "1", "0", "1", ""};
+    for (int i = 0; i < 7; ++i) m_comando[i]->setText(QString::fromLatin1(iniziali[i]));
+
+    auto* testa = new QGridLayout;
+    const QString etichette[] = {QStringLiteral("ADD"), QStringLiteral("FUN"), QStringLiteral("ST H"),
+                                 QStringLiteral("ST L"), QStringLiteral("N° H"), QStringLiteral("N° L"),
+                                 QStringLiteral("CNT")};
+    for (int i = 0; i < 7; ++i) {
+        testa->addWidget(Etichetta(etichette[i], this), 0, i);
+        testa->addWidget(m_comando[i], 1, i);
+    }
+
+    auto* dati = new QGridLayout;
+    dati->addWidget(Etichetta(QStringLiteral("DATA"), this), 0, 1, 1, 2);
+    for (int riga = 0; riga < 16; ++riga) {
+        dati->addWidget(Etichetta(QString::number(riga + 1), this), riga + 1, 0);
+        dati->addWidget(m_comando[7 + riga], riga + 1, 1);
+        dati->addWidget(m_comando[23 + riga], riga + 1, 2);
+    }
+
+    chk_err = new QCheckBox(QStringLiteral("Stop on Error"), this);
+    chk_err->setObjectName(QStringLiteral("chk_err"));
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setReadOnly(true);
+    txt_buff_rx = new QLineEdit(this);
+    txt_buff_rx->setObjectName(QStringLiteral("txt_buff_rx"));
+    txt_buff_rx->setMinimumWidth(320);
+
+    QPushButton* invia = Pulsante("cmd_invia", "Send", this);
+    QPushButton* start = Pulsante("cmd_start", "Loop", this);
+    QPushButton* cont = Pulsante("Command2", "Cont", this);
+    QPushButton* stop = Pulsante("cmd_stop", "Stop", this);
+    QPushButton* random = Pulsante("Command3", "Test Random", this);
+    connect(invia, &QPushButton::clicked, this, &frm_dialoga::cmd_invia_Click);
+    connect(start, &QPushButton::clicked, this, &frm_dialoga::cmd_start_Click);
+    connect(cont, &QPushButton::clicked, this, &frm_dialoga::Command2_Click);
+    connect(stop, &QPushButton::clicked, this, &frm_dialoga::cmd_stop_Click);
+    connect(random, &QPushButton::clicked, this, &frm_dialoga::Command3_Click);
+
+    auto* comandi = new QVBoxLayout;
+    for (QWidget* w : {static_cast<QWidget*>(invia), static_cast<QWidget*>(start),
+                       static_cast<QWidget*>(cont), static_cast<QWidget*>(stop),
+                       static_cast<QWidget*>(chk_err), static_cast<QWidget*>(Text1),
+                       static_cast<QWidget*>(random)})
+        comandi->addWidget(w);
+    comandi->addStretch();
+
+    auto* centro = new QHBoxLayout;
+    centro->addLayout(dati);
+    centro->addLayout(comandi);
+
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addLayout(testa);
+    tutto->addLayout(centro);
+    tutto->addWidget(txt_buff_rx);
+}
+
+int frm_dialoga::Invia()
+{
+    QStringList campi;
+    for (QLineEdit* c : m_comando) campi << c->text();
+    const auto richiesta = CompilaRichiestaTerminale(campi);
+    if (!richiesta) return -1;
+    std::copy(richiesta->cbegin(), richiesta->cend(), buff_tx.begin());
+    n_tx = int16_t(richiesta->size());
+    EcoTerminale = true;
+    const uint8_t esito = Comunica(false);
+    EcoTerminale = false;
+    return esito;
+}
+
+void frm_dialoga::cmd_invia_Click() { Invia(); }
+
+void frm_dialoga::Passo()
+{
+    QElapsedTimer orologio;
+    orologio.start();
+    const int esito = Invia();
+    Text1->setText(TestoTempoMs(orologio.nsecsElapsed() / 1e9));
+    // A pass that sent nothing or failed at once must not make the loop spin.
+    if (esito != 0 && orologio.elapsed() < PausaPassoVuoto)
+        AttendiFinche([] { return StopLoop; }, int(PausaPassoVuoto - orologio.elapsed()));
+    else
+        QCoreApplication::processEvents();
+}
+
+void frm_dialoga::Ripeti(bool fermaSuErrore)
+{
+    LoopAttivo = 1;
+    ComErr = 0;
+    StopLoop = false;
+    // "Stop" sets both flags; a failed transaction sets only ComErr.
+    while (fermaSuErrore ? ComErr == 0 : !StopLoop) Passo();
+    LoopAttivo = 0;
+}
+
+void frm_dialoga::cmd_start_Click() { Ripeti(chk_err->isChecked()); }
+
+void frm_dialoga::Command2_Click() { Ripeti(false); }
+
+void frm_dialoga::cmd_stop_Click()
+{
+    ComErr = 1;
+    StopLoop = true;
+}
+
+void frm_dialoga::Command3_Click()
+{
+    QRandomGenerator caso(quint32(QDateTime::currentMSecsSinceEpoch()));
+    ComErr = 0;
+    while (ComErr == 0) {
+        const int k = int(caso.bounded(8));
+        double valore = 1 << k;
+        ScriviRegistro(UnitaTest, RegistroUscite, valore);
+        AppendiLogEventi(QDateTime::currentDateTime(), k);
+        Attesa(SecondiAcceso);
+        valore = 0;
+        ScriviRegistro(UnitaTest, RegistroUscite, valore);
+        Attesa(SecondiSpento);
+        QCoreApplication::processEvents();
+    }
+}
+
+void MostraTerminale() { Finestre::Mostra(Finestre::Get<frm_dialoga>()); }
+
+void RispostaTerminale(const QString& testo)
+{
+    if (auto* t = Finestre::SeCaricata<frm_dialoga>()) t->txt_buff_rx->setText(testo);
+}

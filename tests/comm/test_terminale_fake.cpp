@@ -1,0 +1,198 @@
+// The terminal against fake devices: what goes on the wire for the fields,
+// the reply echo on each framing, how the loops end, and the random test.
+#include "comm/AreaComunicazione.h"
+#include "comm/Ascii.h"
+#include "comm/Connessione.h"
+#include "comm/Dispositivo.h"
+#include "comm/frm_dialoga.h"
+#include "shell/Finestre.h"
+#include "support/Ambiente.h"
+#include "support/FakeAscii.h"
+#include "support/FakeController.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using Test::FakeController;
+
+namespace {
+frm_dialoga* T() { return Finestre::Get<frm_dialoga>(); }
+
+void Campi(const QStringList& valori)
+{
+    for (int i = 0; i < valori.size(); ++i) T()->txt_comando(i)->setText(valori[i]);
+}
+} // namespace
+
+class TestTerminaleFake : public QObject {
+    Q_OBJECT
+    FakeController fake;
+    Test::Copione copione;
+
+private slots:
+    void initTestCase()
+    {
+        Test::AvviaWorkbench();
+        QVERIFY(fake.AvviaTcp());
+        QVERIFY(fake.AvviaRtu(2));
+        Finestre::Mostra(T());
+    }
+    void init()
+    {
+        copione = Test::Copione();
+        copione.Installa();
+        Campi({"1", "4", "0", "1", "0", "1", ""});
+        T()->chk_err->setChecked(false);
+        T()->txt_buff_rx->clear();
+    }
+
+    void invio_data()
+    {
+        QTest::addColumn<bool>("rtu");
+        QTest::addColumn<QStringList>("campi");
+        QTest::addColumn<QByteArray>("richiesta");
+        QTest::addColumn<QString>("eco");
+        QTest::newRow("tcp fc16") << false << QStringList{"1", "16", "0", "10", "0", "1", "2", "0", "5"}
+                                  << QByteArray::fromHex("0110000A0001020005") << QStringLiteral("01 10 00 0A 00 01 ");
+        QTest::newRow("rtu fc4 with CRC") << true << QStringList{"1", "4", "0", "1", "0", "1"}
+                                          << QByteArray::fromHex("010400010001")
+                                          << QString::fromLatin1(FakeController::ConCrc(QByteArray::fromHex("0104021234")).toHex(' ').toUpper() + ' ');
+    }
+    void invio()
+    {
+        QFETCH(bool, rtu);
+        QFETCH(QStringList, campi);
+        QFETCH(QByteArray, richiesta);
+        QFETCH(QString, eco);
+        QVERIFY(Test::CollegaAlFake(fake, rtu, 2));
+        fake.Input[1] = 0x1234;
+        Campi(campi);
+        T()->cmd_invia_Click();
+        QCOMPARE(fake.Richieste.size(), 1);
+        QCOMPARE(fake.Richieste[0].left(richiesta.size()).toHex(' '), richiesta.toHex(' '));
+        QCOMPARE(T()->txt_buff_rx->text(), eco);
+        QVERIFY(!EcoTerminale);
+        QVERIFY(copione.Messaggi().isEmpty());
+    }
+
+    void tempo()
+    {
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        fake.Accoda(FakeController::Risposta::Predefinita().Ritardo(120));
+        QTimer::singleShot(0, T(), &frm_dialoga::cmd_stop_Click);
+        T()->Command2_Click();
+        bool ok = false;
+        const int ms = T()->Text1->text().remove(QRegularExpression("[^0-9]")).toInt(&ok);
+        QVERIFY(ok);
+        QVERIFY2(ms >= 110 && ms < 1000, qPrintable(T()->Text1->text()));
+    }
+
+    // "Stop on Error": the third request is unanswered and ends the loop.
+    void loopFermoSuErrore()
+    {
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        fake.Accoda({FakeController::Risposta::Predefinita(), FakeController::Risposta::Predefinita(),
+                     FakeController::Risposta::Nessuna()});
+        T()->chk_err->setChecked(true);
+        T()->cmd_start_Click();
+        QCOMPARE(fake.Richieste.size(), 3);
+        QCOMPARE(ComErr, int16_t(1));
+        QCOMPARE(LoopAttivo, int16_t(0));
+        // Not connected: the first pass fails and ends it.
+        Controllore.Connesso = false;
+        T()->cmd_start_Click();
+        QCOMPARE(ComErr, int16_t(1));
+    }
+
+    // Without it (and with "Cont") a failure does not end the loop; "Stop"
+    // does, and the fields are read anew on every pass.
+    void loopContinua_data()
+    {
+        QTest::addColumn<bool>("cont");
+        QTest::newRow("Loop") << false;
+        QTest::newRow("Cont, check box ignored") << true;
+    }
+    void loopContinua()
+    {
+        QFETCH(bool, cont);
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        fake.Accoda(FakeController::Risposta::Nessuna());
+        T()->chk_err->setChecked(cont);
+        auto c = connect(&fake, &FakeController::RichiestaRicevuta, T(), [&] {
+            if (fake.Richieste.size() == 3) T()->txt_comando(3)->setText("7");
+            if (fake.Richieste.size() == 5) T()->cmd_stop_Click();
+        });
+        if (cont) T()->Command2_Click();
+        else T()->cmd_start_Click();
+        disconnect(c);
+        QCOMPARE(fake.Richieste.size(), 5);
+        QCOMPARE(fake.Richieste[2].toHex(), QByteArray("010400010001"));
+        QCOMPARE(fake.Richieste[3].toHex(), QByteArray("010400070001"));
+        QVERIFY(StopLoop);
+    }
+
+    void asciiEco()
+    {
+        Test::FakeAscii ascii;
+        QVERIFY(ascii.Avvia(4));
+        QVERIFY(ApriASCII(4, QStringLiteral("9600,n,8,1")));
+        Campi({"1", "16", "0", "10", "0", "1", "2", "0", "5"});
+        T()->cmd_invia_Click();
+        QCOMPARE(ascii.Trame.size(), 1);
+        // The byte count goes out doubled.
+        QCOMPARE(Test::FakeAscii::Messaggio(ascii.Trame[0]).toHex(' '), QByteArray("01 10 00 0a 00 01 04 00 05"));
+        QCOMPARE(T()->txt_buff_rx->text(), QStringLiteral(": 01 10 00 0A 00 01 E4 "));
+        ChiudiASCII();
+        Canale = 2;
+    }
+
+    // Output k on for a moment, then all off, one log line per step in the
+    // current directory, until "Stop" or a write that is not answered; the
+    // step running then completes.
+    void testRandom_data()
+    {
+        QTest::addColumn<bool>("guasto");
+        QTest::addColumn<int>("passi");
+        QTest::newRow("Stop in the third step") << false << 3;
+        QTest::newRow("unanswered write") << true << 1;
+    }
+    void testRandom()
+    {
+        QFETCH(bool, guasto);
+        QFETCH(int, passi);
+        QTemporaryDir dir;
+        const QString prima = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        if (guasto) fake.Accoda(FakeController::Risposta::Nessuna());
+        T()->SecondiAcceso = T()->SecondiSpento = 0.02;
+        auto c = connect(&fake, &FakeController::RichiestaRicevuta, T(), [&] {
+            if (fake.Richieste.size() == 5) T()->cmd_stop_Click();
+        });
+        T()->Command3_Click();
+        disconnect(c);
+        QFile f(dir.filePath("log_eventi.csv"));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> righe = f.readAll().split('\n');
+        QDir::setCurrent(prima);
+        QCOMPARE(fake.Richieste.size(), 2 * passi);
+        QCOMPARE(righe.size(), passi + 1);
+        for (int passo = 0; passo < passi; ++passo) {
+            const QByteArray& riga = righe[passo];
+            QVERIFY(riga.endsWith('\r'));
+            const int k = riga.mid(riga.lastIndexOf(';') + 1).trimmed().toInt();
+            QVERIFY(k >= 0 && k <= 7);
+            QCOMPARE(fake.Richieste[2 * passo].toHex(), "8006001a" + QByteArray::number(0x10000 | (1 << k), 16).right(4));
+            QCOMPARE(fake.Richieste[2 * passo + 1].toHex(), QByteArray("8006001a0000"));
+        }
+        QCOMPARE(ComErr, int16_t(1));
+    }
+};
+
+QTEST_MAIN(TestTerminaleFake)
+#include "test_terminale_fake.moc"
