@@ -2,6 +2,7 @@
 // captions start in English; the language loader recaptions them.
 #include "shell/Principale.h"
 
+#include "comm/frm_dialoga.h"
 #include "comm/frm_search.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -184,7 +185,6 @@ void Principale::MenuClick(const QString& nome)
         {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_Tables"), QStringLiteral("Input_Tab")},
-        {QStringLiteral("mnu_dialoga"), QStringLiteral("frm_dialoga")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
@@ -243,6 +243,8 @@ void Principale::MenuClick(const QString& nome)
         Finestre::Mostra(Finestre::Get<Log>());
     } else if (e("mnu_search")) {
         ApriRicercaDispositivi();
+    } else if (e("mnu_dialoga")) {
+        MostraTerminale();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kRung.contains(nome)) {

@@ -446,6 +446,7 @@ private slots:
         QTest::newRow("about") << "mnu_About" << QByteArray("frmAbout") << -1;
         QTest::newRow("search") << "mnu_search" << QByteArray("frm_search") << -1;
         QTest::newRow("registers") << "mnu_Registri" << QByteArray("Registri") << -1;
+        QTest::newRow("terminal") << "mnu_dialoga" << QByteArray("frm_dialoga") << -1;
         QTest::newRow("program") << "mnu_program" << QByteArray("Program") << -1;
         QTest::newRow("project tree") << "mnu_viewProj" << QByteArray("frm_Progetto") << -1;
         QTest::newRow("controller") << "mnu_controller" << QByteArray("frm_Settings") << 0;
