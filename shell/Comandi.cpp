@@ -143,6 +143,11 @@ void Collega()
 }
 } // namespace
 
+int ClicRinviati()
+{
+    return int(Rinviati().size());
+}
+
 void Principale::Toolbar1_ButtonClick(const QString& chiave)
 {
     ComErr = 1;
