@@ -99,6 +99,7 @@ frm_dialoga::frm_dialoga()
     connect(cont, &QPushButton::clicked, this, &frm_dialoga::Command2_Click);
     connect(stop, &QPushButton::clicked, this, &frm_dialoga::cmd_stop_Click);
     connect(random, &QPushButton::clicked, this, &frm_dialoga::Command3_Click);
+    m_avvii = {invia, start, cont, random};
 
     // The time box carries its unit, so the bare number reads as a time.
     auto* tempo = new QHBoxLayout;
@@ -164,8 +165,16 @@ bool frm_dialoga::Passo()
     return !io.isNull();
 }
 
+void frm_dialoga::Occupata(bool si)
+{
+    m_occupata += si ? 1 : -1;
+    for (QPushButton* b : m_avvii) b->setEnabled(m_occupata == 0);
+}
+
 void frm_dialoga::Ripeti(bool fermaSuErrore)
 {
+    QPointer<frm_dialoga> io(this);
+    Occupata(true);
     LoopAttivo = 1;
     ComErr = 0;
     StopLoop = false;
@@ -174,6 +183,7 @@ void frm_dialoga::Ripeti(bool fermaSuErrore)
     while (fermaSuErrore ? ComErr == 0 : !StopLoop)
         if (!Passo()) break;
     LoopAttivo = 0;
+    if (io) Occupata(false);
 }
 
 void frm_dialoga::cmd_start_Click() { Ripeti(chk_err->isChecked()); }
@@ -192,6 +202,7 @@ void frm_dialoga::Command3_Click()
     // Closing the window ends the test after the running step.
     QPointer<frm_dialoga> io(this);
     const double acceso = SecondiAcceso, spento = SecondiSpento;
+    Occupata(true);
     ComErr = 0;
     while (ComErr == 0 && io) {
         const int k = int(caso.bounded(8));
@@ -204,6 +215,7 @@ void frm_dialoga::Command3_Click()
         Attesa(spento);
         QCoreApplication::processEvents();
     }
+    if (io) Occupata(false);
 }
 
 void MostraTerminale() { Finestre::Mostra(Finestre::Get<frm_dialoga>()); }

@@ -2,6 +2,7 @@
 // The Modbus terminal: compose a raw request byte by byte, send it once or
 // repeatedly, see the reply bytes and the round-trip time; plus the random
 // output test for endurance runs. Captions are fixed English texts.
+#include <QList>
 #include <QWidget>
 
 class QCheckBox;
@@ -41,7 +42,13 @@ private:
     // Loop and Cont: repeat until ComErr (failure or Stop) or only until Stop.
     void Ripeti(bool fermaSuErrore);
 
+    // While a loop or the random test runs, the buttons that would start a
+    // second request are off: the transaction under way would refuse it.
+    void Occupata(bool si);
+
     QLineEdit* m_comando[39] = {};
+    QList<QPushButton*> m_avvii;
+    int m_occupata = 0;
 };
 
 // Opens the terminal (created on first use) and brings it to the front.

@@ -9,12 +9,14 @@
 #include "support/Ambiente.h"
 #include "support/FakeAscii.h"
 #include "support/FakeController.h"
+#include "Aiuti.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -157,6 +159,29 @@ private slots:
         QCOMPARE(T()->txt_buff_rx->toPlainText(), QStringLiteral(": 01 10 00 0A 00 01 E4 "));
         ChiudiASCII();
         Canale = 2;
+    }
+
+    // While a loop runs, a second request of this window could only be
+    // refused by the transaction under way; its buttons wait for "Stop".
+    void clicDuranteLoop()
+    {
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        const int log0 = Test::RigheLog();
+        auto c = connect(&fake, &FakeController::RichiestaRicevuta, T(), [&] {
+            if (fake.Richieste.size() == 2)
+                for (const char* nome : {"Command2", "cmd_invia", "Command3", "cmd_start"})
+                    QTest::mouseClick(T()->findChild<QPushButton*>(nome), Qt::LeftButton);
+            if (fake.Richieste.size() == 4)
+                QTest::mouseClick(T()->findChild<QPushButton*>("cmd_stop"), Qt::LeftButton);
+        });
+        QTimer::singleShot(2000, &fake, [] { StopLoop = true; });
+        T()->chk_err->setChecked(true);
+        T()->cmd_start_Click();
+        disconnect(c);
+        QCOMPARE(fake.Richieste.size(), 4);
+        QCOMPARE(Test::Testi(Test::LogDa(log0)), QStringList());
+        QVERIFY(T()->findChild<QPushButton*>("cmd_invia")->isEnabled());
+        QVERIFY(T()->findChild<QPushButton*>("Command3")->isEnabled());
     }
 
     // Closing the window ends its loop: nothing else would stop "Cont".
