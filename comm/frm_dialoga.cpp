@@ -14,6 +14,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QVBoxLayout>
@@ -79,9 +81,13 @@ frm_dialoga::frm_dialoga()
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setReadOnly(true);
-    txt_buff_rx = new QLineEdit(this);
+    Text1->setAlignment(Qt::AlignRight);
+    Text1->setToolTip(QStringLiteral("Round-trip time"));
+    txt_buff_rx = new QPlainTextEdit(this);
     txt_buff_rx->setObjectName(QStringLiteral("txt_buff_rx"));
+    txt_buff_rx->setReadOnly(true);
     txt_buff_rx->setMinimumWidth(320);
+    txt_buff_rx->setFixedHeight(txt_buff_rx->fontMetrics().lineSpacing() * 4 + 12);
 
     QPushButton* invia = Pulsante("cmd_invia", "Send", this);
     QPushButton* start = Pulsante("cmd_start", "Loop", this);
@@ -93,18 +99,27 @@ frm_dialoga::frm_dialoga()
     connect(cont, &QPushButton::clicked, this, &frm_dialoga::Command2_Click);
     connect(stop, &QPushButton::clicked, this, &frm_dialoga::cmd_stop_Click);
     connect(random, &QPushButton::clicked, this, &frm_dialoga::Command3_Click);
+    m_avvii = {invia, start, cont, random};
+
+    // The time box carries its unit, so the bare number reads as a time.
+    auto* tempo = new QHBoxLayout;
+    tempo->addWidget(Text1);
+    tempo->addWidget(new QLabel(QStringLiteral("ms"), this));
 
     auto* comandi = new QVBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(invia), static_cast<QWidget*>(start),
                        static_cast<QWidget*>(cont), static_cast<QWidget*>(stop),
-                       static_cast<QWidget*>(chk_err), static_cast<QWidget*>(Text1),
-                       static_cast<QWidget*>(random)})
+                       static_cast<QWidget*>(chk_err)})
         comandi->addWidget(w);
+    comandi->addLayout(tempo);
+    comandi->addWidget(random);
     comandi->addStretch();
 
+    // Extra width goes to the buttons, not between the row numbers and
+    // their data fields.
     auto* centro = new QHBoxLayout;
-    centro->addLayout(dati);
-    centro->addLayout(comandi);
+    centro->addLayout(dati, 0);
+    centro->addLayout(comandi, 1);
 
     auto* tutto = new QVBoxLayout(this);
     tutto->addLayout(testa);
@@ -114,41 +129,61 @@ frm_dialoga::frm_dialoga()
 
 int frm_dialoga::Invia()
 {
+    QElapsedTimer orologio;
+    orologio.start();
     QStringList campi;
     for (QLineEdit* c : m_comando) campi << c->text();
     const auto richiesta = CompilaRichiestaTerminale(campi);
-    if (!richiesta) return -1;
-    std::copy(richiesta->cbegin(), richiesta->cend(), buff_tx.begin());
-    n_tx = int16_t(richiesta->size());
-    EcoTerminale = true;
-    const uint8_t esito = Comunica(false);
-    EcoTerminale = false;
+    int esito = -1;
+    if (richiesta) {
+        std::copy(richiesta->cbegin(), richiesta->cend(), buff_tx.begin());
+        n_tx = int16_t(richiesta->size());
+        // The window may be closed while the transaction waits.
+        QPointer<frm_dialoga> io(this);
+        EcoTerminale = true;
+        esito = Comunica(false);
+        EcoTerminale = false;
+        if (!io) return esito;
+    }
+    Text1->setText(TestoTempoMs(orologio.nsecsElapsed() / 1e9));
     return esito;
 }
 
 void frm_dialoga::cmd_invia_Click() { Invia(); }
 
-void frm_dialoga::Passo()
+bool frm_dialoga::Passo()
 {
+    QPointer<frm_dialoga> io(this);
     QElapsedTimer orologio;
     orologio.start();
     const int esito = Invia();
-    Text1->setText(TestoTempoMs(orologio.nsecsElapsed() / 1e9));
     // A pass that sent nothing or failed at once must not make the loop spin.
     if (esito != 0 && orologio.elapsed() < PausaPassoVuoto)
-        AttendiFinche([] { return StopLoop; }, int(PausaPassoVuoto - orologio.elapsed()));
+        AttendiFinche([&io] { return StopLoop || !io; }, int(PausaPassoVuoto - orologio.elapsed()));
     else
         QCoreApplication::processEvents();
+    return !io.isNull();
+}
+
+void frm_dialoga::Occupata(bool si)
+{
+    m_occupata += si ? 1 : -1;
+    for (QPushButton* b : m_avvii) b->setEnabled(m_occupata == 0);
 }
 
 void frm_dialoga::Ripeti(bool fermaSuErrore)
 {
+    QPointer<frm_dialoga> io(this);
+    Occupata(true);
     LoopAttivo = 1;
     ComErr = 0;
     StopLoop = false;
-    // "Stop" sets both flags; a failed transaction sets only ComErr.
-    while (fermaSuErrore ? ComErr == 0 : !StopLoop) Passo();
+    // "Stop" sets both flags; a failed transaction sets only ComErr. Closing
+    // the window ends the loop too: nothing would be left to stop it with.
+    while (fermaSuErrore ? ComErr == 0 : !StopLoop)
+        if (!Passo()) break;
     LoopAttivo = 0;
+    if (io) Occupata(false);
 }
 
 void frm_dialoga::cmd_start_Click() { Ripeti(chk_err->isChecked()); }
@@ -164,23 +199,28 @@ void frm_dialoga::cmd_stop_Click()
 void frm_dialoga::Command3_Click()
 {
     QRandomGenerator caso(quint32(QDateTime::currentMSecsSinceEpoch()));
+    // Closing the window ends the test after the running step.
+    QPointer<frm_dialoga> io(this);
+    const double acceso = SecondiAcceso, spento = SecondiSpento;
+    Occupata(true);
     ComErr = 0;
-    while (ComErr == 0) {
+    while (ComErr == 0 && io) {
         const int k = int(caso.bounded(8));
         double valore = 1 << k;
         ScriviRegistro(UnitaTest, RegistroUscite, valore);
         AppendiLogEventi(QDateTime::currentDateTime(), k);
-        Attesa(SecondiAcceso);
+        Attesa(acceso);
         valore = 0;
         ScriviRegistro(UnitaTest, RegistroUscite, valore);
-        Attesa(SecondiSpento);
+        Attesa(spento);
         QCoreApplication::processEvents();
     }
+    if (io) Occupata(false);
 }
 
 void MostraTerminale() { Finestre::Mostra(Finestre::Get<frm_dialoga>()); }
 
 void RispostaTerminale(const QString& testo)
 {
-    if (auto* t = Finestre::SeCaricata<frm_dialoga>()) t->txt_buff_rx->setText(testo);
+    if (auto* t = Finestre::SeCaricata<frm_dialoga>()) t->txt_buff_rx->setPlainText(testo);
 }

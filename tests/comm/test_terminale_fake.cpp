@@ -9,10 +9,14 @@
 #include "support/Ambiente.h"
 #include "support/FakeAscii.h"
 #include "support/FakeController.h"
+#include "Aiuti.h"
 
 #include <QCheckBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -49,6 +53,7 @@ private slots:
         Campi({"1", "4", "0", "1", "0", "1", ""});
         T()->chk_err->setChecked(false);
         T()->txt_buff_rx->clear();
+        T()->Text1->clear();
     }
 
     void invio_data()
@@ -75,7 +80,8 @@ private slots:
         T()->cmd_invia_Click();
         QCOMPARE(fake.Richieste.size(), 1);
         QCOMPARE(fake.Richieste[0].left(richiesta.size()).toHex(' '), richiesta.toHex(' '));
-        QCOMPARE(T()->txt_buff_rx->text(), eco);
+        QCOMPARE(T()->txt_buff_rx->toPlainText(), eco);
+        QVERIFY(T()->Text1->text().contains(QRegularExpression("^[0-9]+$")));
         QVERIFY(!EcoTerminale);
         QVERIFY(copione.Messaggi().isEmpty());
     }
@@ -110,7 +116,8 @@ private slots:
     }
 
     // Without it (and with "Cont") a failure does not end the loop; "Stop"
-    // does, and the fields are read anew on every pass.
+    // does, and the fields are read anew on every pass: a field that is not
+    // a number sends nothing, and the loop goes on once it is mended.
     void loopContinua_data()
     {
         QTest::addColumn<bool>("cont");
@@ -124,7 +131,10 @@ private slots:
         fake.Accoda(FakeController::Risposta::Nessuna());
         T()->chk_err->setChecked(cont);
         auto c = connect(&fake, &FakeController::RichiestaRicevuta, T(), [&] {
-            if (fake.Richieste.size() == 3) T()->txt_comando(3)->setText("7");
+            if (fake.Richieste.size() == 3) {
+                T()->txt_comando(3)->setText("x");
+                QTimer::singleShot(60, T(), [] { T()->txt_comando(3)->setText("7"); });
+            }
             if (fake.Richieste.size() == 5) T()->cmd_stop_Click();
         });
         if (cont) T()->Command2_Click();
@@ -146,9 +156,51 @@ private slots:
         QCOMPARE(ascii.Trame.size(), 1);
         // The byte count goes out doubled.
         QCOMPARE(Test::FakeAscii::Messaggio(ascii.Trame[0]).toHex(' '), QByteArray("01 10 00 0a 00 01 04 00 05"));
-        QCOMPARE(T()->txt_buff_rx->text(), QStringLiteral(": 01 10 00 0A 00 01 E4 "));
+        QCOMPARE(T()->txt_buff_rx->toPlainText(), QStringLiteral(": 01 10 00 0A 00 01 E4 "));
         ChiudiASCII();
         Canale = 2;
+    }
+
+    // While a loop runs, a second request of this window could only be
+    // refused by the transaction under way; its buttons wait for "Stop".
+    void clicDuranteLoop()
+    {
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        const int log0 = Test::RigheLog();
+        auto c = connect(&fake, &FakeController::RichiestaRicevuta, T(), [&] {
+            if (fake.Richieste.size() == 2)
+                for (const char* nome : {"Command2", "cmd_invia", "Command3", "cmd_start"})
+                    QTest::mouseClick(T()->findChild<QPushButton*>(nome), Qt::LeftButton);
+            if (fake.Richieste.size() == 4)
+                QTest::mouseClick(T()->findChild<QPushButton*>("cmd_stop"), Qt::LeftButton);
+        });
+        QTimer::singleShot(2000, &fake, [] { StopLoop = true; });
+        T()->chk_err->setChecked(true);
+        T()->cmd_start_Click();
+        disconnect(c);
+        QCOMPARE(fake.Richieste.size(), 4);
+        QCOMPARE(Test::Testi(Test::LogDa(log0)), QStringList());
+        QVERIFY(T()->findChild<QPushButton*>("cmd_invia")->isEnabled());
+        QVERIFY(T()->findChild<QPushButton*>("Command3")->isEnabled());
+    }
+
+    // Closing the window ends its loop: nothing else would stop "Cont".
+    void chiusuraDuranteLoop()
+    {
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        QPointer<frm_dialoga> finestra = T();
+        Finestre::Mostra(finestra);
+        auto c = connect(&fake, &FakeController::RichiestaRicevuta, &fake, [&] {
+            if (fake.Richieste.size() == 2) finestra->parentWidget()->close();
+        });
+        // Should the loop survive the window, this ends it and the test fails.
+        QTimer::singleShot(2000, &fake, [] { StopLoop = true; });
+        finestra->Command2_Click();
+        disconnect(c);
+        QVERIFY(finestra.isNull());
+        QVERIFY(fake.Richieste.size() <= 3);
+        QCOMPARE(LoopAttivo, int16_t(0));
+        Finestre::Mostra(T());
     }
 
     // Output k on for a moment, then all off, one log line per step in the
