@@ -21,7 +21,7 @@ const Disegno kDisegni[65] = {
     {"RH", Comm},         // 4 Read Holding
     {"SCL", Mat},         // 5 Scale
     {"\u221A", Mat},      // 6 SQRT
-    {">", Conf},          // 7 A>B
+    {"A>B", Conf},        // 7 A>B (the comparison 51 is a bare ">")
     {"RD", Comm},         // 8 Read Device
     {"WD", Comm},         // 9 Write Device
     {"CMP", Conf},        // 10 Compare

@@ -29,8 +29,8 @@
 #include <QLocale>
 #include <QPainter>
 #include <QPushButton>
-#include <QTabBar>
-#include <QTextOption>
+#include <QMouseEvent>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -89,19 +89,140 @@ void PulsanteFunzione::paintEvent(QPaintEvent*)
     p.setPen(QPen(isChecked() ? QColor(20, 20, 20) : QColor(110, 110, 110), isChecked() ? 2 : 1));
     p.setBrush(fondo);
     p.drawRoundedRect(r, 3, 3);
+    // The caption wraps between words only; a long word makes the font
+    // smaller rather than being broken in two.
+    const QRectF area = r.adjusted(3, 1, -3, -1);
     QFont f = font();
-    f.setPointSizeF(std::max(6.0, f.pointSizeF() * 0.85));
     f.setBold(isChecked());
+    qreal punti = f.pointSizeF() > 0 ? f.pointSizeF() * 0.9 : 8.0;
+    const QStringList parole = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (; punti > 5.0; punti -= 0.5) {
+        f.setPointSizeF(punti);
+        const QFontMetricsF m(f);
+        qreal parolaMax = 0;
+        for (const QString& w : parole) parolaMax = std::max(parolaMax, m.horizontalAdvance(w));
+        const QRectF occupato = m.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text());
+        if (parolaMax <= area.width() && occupato.height() <= area.height()) break;
+    }
     p.setFont(f);
     p.setPen(Qt::black);
-    QTextOption opt(Qt::AlignCenter);
-    opt.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-    p.drawText(r.adjusted(2, 1, -2, -1), text(), opt);
+    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
     if (hasFocus()) {
         p.setPen(QPen(Qt::black, 1, Qt::DotLine));
         p.setBrush(Qt::NoBrush);
         p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 2, 2);
     }
+}
+
+// ---------------------------------------------------------------------------
+
+SchedeFunzioni::SchedeFunzioni(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+int SchedeFunzioni::addTab(const QString& testo)
+{
+    m_testi.append(testo);
+    m_dati.append(QVariant());
+    if (m_corrente < 0) setCurrentIndex(0);
+    update();
+    return count() - 1;
+}
+
+void SchedeFunzioni::removeTab(int indice)
+{
+    if (indice < 0 || indice >= count()) return;
+    m_testi.removeAt(indice);
+    m_dati.removeAt(indice);
+    if (m_corrente >= count()) m_corrente = count() - 1;
+    update();
+    emit currentChanged(m_corrente);
+}
+
+QString SchedeFunzioni::tabText(int indice) const
+{
+    return indice >= 0 && indice < count() ? m_testi[indice] : QString();
+}
+
+void SchedeFunzioni::setTabData(int indice, const QVariant& dato)
+{
+    if (indice >= 0 && indice < count()) m_dati[indice] = dato;
+}
+
+QVariant SchedeFunzioni::tabData(int indice) const
+{
+    return indice >= 0 && indice < count() ? m_dati[indice] : QVariant();
+}
+
+void SchedeFunzioni::setCurrentIndex(int indice)
+{
+    if (indice < 0 || indice >= count() || indice == m_corrente) return;
+    m_corrente = indice;
+    update();
+    emit currentChanged(indice);
+}
+
+QRect SchedeFunzioni::tabRect(int indice) const
+{
+    const int righe = std::max(1, (count() + kColonne - 1) / kColonne);
+    const int r = indice / kColonne, c = indice % kColonne;
+    const int x0 = c * width() / kColonne, x1 = (c + 1) * width() / kColonne;
+    const int y0 = r * height() / righe, y1 = (r + 1) * height() / righe;
+    return QRect(x0, y0, x1 - x0, y1 - y0).adjusted(1, 1, -1, -1);
+}
+
+QSize SchedeFunzioni::sizeHint() const
+{
+    const int righe = std::max(1, (count() + kColonne - 1) / kColonne);
+    return QSize(kColonne * 80, righe * (fontMetrics().height() + 10));
+}
+
+void SchedeFunzioni::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPalette& pal = palette();
+    for (int i = 0; i < count(); ++i) {
+        const bool scelta = i == m_corrente;
+        const QRectF r = QRectF(tabRect(i)).adjusted(0.5, 0.5, -0.5, -0.5);
+        p.setPen(QPen(scelta ? pal.color(QPalette::Highlight) : pal.color(QPalette::Mid), scelta ? 2 : 1));
+        p.setBrush(scelta ? pal.color(QPalette::Base) : pal.color(QPalette::Button));
+        p.drawRoundedRect(r, 4, 4);
+        QFont f = font();
+        f.setBold(scelta);
+        p.setFont(f);
+        p.setPen(pal.color(QPalette::ButtonText));
+        p.drawText(r, Qt::AlignCenter, m_testi[i]);
+        if (scelta && hasFocus()) {
+            p.setPen(QPen(pal.color(QPalette::ButtonText), 1, Qt::DotLine));
+            p.setBrush(Qt::NoBrush);
+            p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 2, 2);
+        }
+    }
+}
+
+void SchedeFunzioni::mousePressEvent(QMouseEvent* e)
+{
+    for (int i = 0; i < count(); ++i)
+        if (tabRect(i).contains(e->position().toPoint())) {
+            setCurrentIndex(i);
+            return;
+        }
+    QWidget::mousePressEvent(e);
+}
+
+void SchedeFunzioni::keyPressEvent(QKeyEvent* e)
+{
+    int passo = 0;
+    switch (e->key()) {
+    case Qt::Key_Left: passo = -1; break;
+    case Qt::Key_Right: passo = 1; break;
+    case Qt::Key_Up: passo = -kColonne; break;
+    case Qt::Key_Down: passo = kColonne; break;
+    default: QWidget::keyPressEvent(e); return;
+    }
+    setCurrentIndex(std::clamp(m_corrente + passo, 0, count() - 1));
 }
 
 // ---------------------------------------------------------------------------
@@ -122,13 +243,11 @@ void comandi::CostruisciControlli()
     f_Funzioni->setObjectName(QStringLiteral("f_Funzioni"));
     f_Funzioni->setGeometry(Rett(60, 60, 3675, 5235));
 
-    Tab_Funzioni = new QTabBar(f_Funzioni);
+    // Three rows of tabs fill the room above the first row of blocks.
+    Tab_Funzioni = new SchedeFunzioni(f_Funzioni);
     Tab_Funzioni->setObjectName(QStringLiteral("Tab_Funzioni"));
-    Tab_Funzioni->setGeometry(Rett(60, 280, 3555, 420));
-    Tab_Funzioni->setUsesScrollButtons(true);
-    Tab_Funzioni->setExpanding(false);
-    Tab_Funzioni->setDrawBase(true);
-    connect(Tab_Funzioni, &QTabBar::currentChanged, this, [this] { Tab_Funzioni_Click(); });
+    Tab_Funzioni->setGeometry(Rett(60, 300, 3555, 1080));
+    connect(Tab_Funzioni, &SchedeFunzioni::currentChanged, this, [this] { Tab_Funzioni_Click(); });
 
     m_gruppo = new QButtonGroup(this);
     m_gruppo->setExclusive(true);
@@ -633,8 +752,7 @@ int comandi::NumeroRungBersaglio() const
 Rung* comandi::RungBersaglio() const
 {
     const int p = ProcessoBersaglio(), r = NumeroRungBersaglio();
-    if (p < 0 || p >= NumProcessi || r < 0 || r > MaxRung) return nullptr;
-    if (m_conBersaglio && r > Programmi[size_t(p)].NumRung) return nullptr;
+    if (m_conBersaglio ? !BersaglioEsiste(p, r) : (p < 0 || p >= NumProcessi || r < 0 || r > MaxRung)) return nullptr;
     return &Programmi[size_t(p)].Rung[size_t(r)];
 }
 

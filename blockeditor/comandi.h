@@ -4,6 +4,8 @@
 // encodes it into that rung when accepted.
 #include <QAbstractButton>
 #include <QDialog>
+#include <QStringList>
+#include <QVariant>
 #include <array>
 #include <cstdint>
 
@@ -14,8 +16,39 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTabBar;
 struct Rung;
+
+// The palette's tab strip. Nine families do not fit one row of tabs in the
+// palette's width, so the tabs stand in rows of three, all in sight at once.
+class SchedeFunzioni : public QWidget {
+    Q_OBJECT
+public:
+    explicit SchedeFunzioni(QWidget* parent);
+    int addTab(const QString& testo);
+    void removeTab(int indice);
+    int count() const { return int(m_testi.size()); }
+    QString tabText(int indice) const;
+    void setTabData(int indice, const QVariant& dato);
+    QVariant tabData(int indice) const;
+    int currentIndex() const { return m_corrente; }
+    void setCurrentIndex(int indice);
+    QRect tabRect(int indice) const;
+    QSize sizeHint() const override;
+
+signals:
+    void currentChanged(int indice);
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+
+private:
+    static constexpr int kColonne = 3;
+    QStringList m_testi;
+    QList<QVariant> m_dati;
+    int m_corrente = -1;
+};
 
 // A palette button: caption on the block's colour, wrapped to fit.
 class PulsanteFunzione : public QAbstractButton {
@@ -80,7 +113,7 @@ public:
 
     // Controls, named as the form names them.
     QGroupBox* f_Funzioni;
-    QTabBar* Tab_Funzioni;
+    SchedeFunzioni* Tab_Funzioni;
     std::array<PulsanteFunzione*, 63> opt_Funzione{};
     QGroupBox* f_argomenti;
     QLabel* lbl_nomeFunz;

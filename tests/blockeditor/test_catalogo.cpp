@@ -178,6 +178,30 @@ private slots:
         QCOMPARE(CatalogoFunzioni[43].Op, int16_t(253));
     }
 
+    void tabsAnswerMouseAndKeys()
+    {
+        comandi* d = Finestre::Get<comandi>();
+        d->Form_Load();
+        QTest::mouseClick(d->Tab_Funzioni, Qt::LeftButton, {}, d->Tab_Funzioni->tabRect(5).center());
+        QCOMPARE(d->Tab_Funzioni->currentIndex(), 5);
+        QVERIFY(Visibili(d).contains("47@0,0"));
+        QTest::keyClick(d->Tab_Funzioni, Qt::Key_Down);
+        QCOMPARE(d->Tab_Funzioni->currentIndex(), 8);
+        QCOMPARE(Visibili(d), QStringList{"43@0,0"});
+        QTest::keyClick(d->Tab_Funzioni, Qt::Key_Down);   // already on the last row
+        QCOMPARE(d->Tab_Funzioni->currentIndex(), 8);
+        QTest::keyClick(d->Tab_Funzioni, Qt::Key_Left);
+        QCOMPARE(d->Tab_Funzioni->currentIndex(), 7);
+        // Every tab lies inside the strip, none on another.
+        for (int i = 0; i < 9; ++i) {
+            QVERIFY(d->Tab_Funzioni->rect().contains(d->Tab_Funzioni->tabRect(i)));
+            for (int j = 0; j < i; ++j)
+                QVERIFY(!d->Tab_Funzioni->tabRect(i).intersects(d->Tab_Funzioni->tabRect(j)));
+        }
+        // The strip ends above the first row of blocks.
+        QVERIFY(d->Tab_Funzioni->geometry().bottom() < d->opt_Funzione[40]->geometry().top());
+    }
+
     void choosingLogWriteKeepsTheTab()
     {
         comandi* d = Finestre::Get<comandi>();

@@ -7,6 +7,7 @@
 #include "blockeditor/Servizi.h"
 #include "blockeditor/comandi.h"
 #include "program/Agganci.h"
+#include "program/OperazioniRung.h"
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
@@ -337,23 +338,15 @@ private slots:
         const Rung salvato = Bersaglio();
         Bersaglio().ArgByte = {};
 
-        // The rung editor's modify sequence, on a fresh dialog.
+        // The rung editor's own modify sequence, on a fresh dialog.
         EditorBlocco* e = EditorBloccoAttivo();
-        const Rung& r = Bersaglio();
-        e->ImpostaBersaglio(0, 2);
-        e->ImpostaEtichetta(r.Etichetta);
-        const int i = e->FunzToOpt(r.Classe, r.Gruppo, r.Op);
-        QCOMPARE(i, kAdd);
-        e->SelezionaFunzione(i);
-        Attesa(0.1);
         chiamateValore = -1;
-        e->ImpostaArgomento(0, r.ArgTesto[0]);
-        e->ArgomentoClick(0);
-        QCOMPARE(chiamateValore, 0);
-        for (int k = 1; k < 8; ++k) e->ImpostaArgomento(k, r.ArgTesto[size_t(k)]);
-        e->ImpostaDelay(QString::number(r.Delay));
-        e->Mostra();
+        ModificaRung(2);
+        QCOMPARE(chiamateValore, 0);   // row 0's reaction ran
         QVERIFY(d->isVisible());
+        QCOMPARE(d->FunzioneScelta(), kAdd);
+        QCOMPARE(d->txt_Label->text(), QStringLiteral("LOOP"));
+        QCOMPARE(d->txt_delay->text(), QStringLiteral("7"));
         QCOMPARE(d->txt_Var[1]->currentText(), QStringLiteral("-3.25"));
         // The stored type is not in the row texts; the family takes it from
         // slot 1 (here, the stand-in lays out its default).
@@ -429,6 +422,73 @@ private slots:
         QCOMPARE(Argomenti[4].Valore, 100.0);
     }
 
+    void setButtonsOpenTheirEditors()
+    {
+        comandi* d = Apri(kReturn);
+        int tabellaAperta = -1;
+        ServiziEditor::ApriValoreTesto = [] {
+            QVERIFY(DialogoAperto);
+            QCOMPARE(TestoInput, QStringLiteral("29"));
+            TestoInput = QStringLiteral("123456");
+            DialogoAperto = false;
+        };
+        ServiziEditor::ApriEditorTabelle = [&tabellaAperta](int t) {
+            tabellaAperta = t;
+            DialogoAperto = false;
+        };
+        ServiziEditor::TabellaEditor = [] { return 2; };
+        DefArgomento& k = Argomenti[2];
+        k = DefArgomento{};
+        k.Nome = "Const";
+        k.Tipo = TipoKLong;
+        k.Valore = 29;
+        k.TipiAmmessi[TipoKLong] = 1;
+        d->ShowArg(2);
+        d->cmd_set_Click(2);
+        QCOMPARE(d->txt_Var[2]->currentText(), QStringLiteral("123456"));
+        QVERIFY(!DialogoAperto);
+
+        DefArgomento& t = Argomenti[3];
+        t = DefArgomento{};
+        t.Nome = "Table";
+        t.TipiAmmessi[TipoTable] = 1;
+        d->ShowArg(3);
+        d->txt_Var[3]->setCurrentIndex(1);
+        ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe", "Flow"}; };
+        d->cmd_set_Click(3);
+        QCOMPARE(tabellaAperta, 1);
+        QCOMPARE(d->txt_Var[3]->count(), 3);
+        QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("Flow"));
+        // Any other type: no editor.
+        tabellaAperta = -1;
+        Argomenti[3].Tipo = TipoInt;
+        d->cmd_set_Click(3);
+        QCOMPARE(tabellaAperta, -1);
+
+        ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
+        ServiziEditor::ApriValoreTesto = nullptr;
+        ServiziEditor::ApriEditorTabelle = nullptr;
+        ServiziEditor::TabellaEditor = nullptr;
+    }
+
+    void labelsOfTheProcess()
+    {
+        comandi* d = Apri(kReturn);
+        Programmi[0].Rung[1].Etichetta = "START";
+        Programmi[0].Rung[2].Etichetta = "";
+        Programmi[0].Rung[3].Etichetta = "END";
+        Programmi[0].Rung[4].Etichetta = "BEYOND";   // past NumRung
+        d->RiempiEtichette(5);
+        QComboBox* c = d->txt_Var[5];
+        QCOMPARE(c->count(), 2);
+        QCOMPARE(c->itemText(0), QStringLiteral("START"));
+        QCOMPARE(c->itemData(0).toInt(), 1);
+        QCOMPARE(c->itemText(1), QStringLiteral("END"));
+        QCOMPARE(c->itemData(1).toInt(), 3);
+        QCOMPARE(c->currentIndex(), 0);
+        for (int n = 1; n <= 4; ++n) Programmi[0].Rung[size_t(n)].Etichetta.clear();
+    }
+
     void enterKeys()
     {
         comandi* d = Apri(kReturn);
@@ -455,6 +515,17 @@ private slots:
             QCOMPARE(IconaBloccoDaChiave(ChiaveIconaBlocco(n)).isNull(), n == 33);
         }
         QVERIFY(IconaBlocco(0).isNull());
+        // Every picture a catalogue block uses is told apart from the others.
+        QHash<QByteArray, int> viste;
+        for (int i = 0; i < NumBlocchi; ++i) {
+            const int n = VoceFunzione(i).def.Icona;
+            if (!EsisteIconaBlocco(n)) continue;
+            const QImage img = IconaBlocco(n).pixmap(QSize(32, 32), 1.0).toImage();
+            const QByteArray chiave(reinterpret_cast<const char*>(img.constBits()), int(img.sizeInBytes()));
+            const int altra = viste.value(chiave, n);
+            QVERIFY2(altra == n, qPrintable(QStringLiteral("pictures %1 and %2 look alike").arg(altra).arg(n)));
+            viste.insert(chiave, n);
+        }
         QVERIFY(IconaBloccoDaChiave("run").isNull());
         // Drawn for the density asked, not scaled up from a small bitmap.
         const QPixmap pm = IconaBlocco(17).pixmap(QSize(32, 32), 2.0);
