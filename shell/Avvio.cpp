@@ -102,6 +102,7 @@ void Main()
     Passo([] {
         Programmi[0].NumRung = 0;
         NumSub = 0;
+        RigheCaricate = 0;
         ProgCorrente = 0;
         RungCorrente = 0;
     });

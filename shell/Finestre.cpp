@@ -80,8 +80,15 @@ QList<QWidget*> Finestre::Caricate()
 
 void Finestre::ChiamaSetRes()
 {
-    for (QWidget* w : Caricate()) {
-        if (w->metaObject()->indexOfMethod("SetRes()") >= 0)
+    // A window's SetRes may close another window, and one that fails stops
+    // only its own reload: the loop goes on with the next window.
+    QList<QPointer<QWidget>> caricate;
+    for (QWidget* w : Caricate()) caricate.append(w);
+    for (const QPointer<QWidget>& w : caricate) {
+        if (!w || w->metaObject()->indexOfMethod("SetRes()") < 0) continue;
+        try {
             QMetaObject::invokeMethod(w, "SetRes", Qt::DirectConnection);
+        } catch (...) {
+        }
     }
 }

@@ -150,9 +150,12 @@ void Principale::CreaToolBar()
             continue;
         }
         const QString chiave = QString::fromLatin1(v.chiave);
-        QAction* a = m_toolbar->addAction(Immagine(QString::fromLatin1(v.immagine)), chiave);
+        // The key names the button; the text is what the toolbar's overflow
+        // menu shows when the window is too narrow for every button.
+        const QString suggerimento = QString::fromLatin1(v.suggerimento);
+        QAction* a = m_toolbar->addAction(Immagine(QString::fromLatin1(v.immagine)), suggerimento);
         a->setObjectName(chiave);
-        a->setToolTip(QString::fromLatin1(v.suggerimento));
+        a->setToolTip(suggerimento);
         // The description; not a status tip, which would cover the panels.
         a->setWhatsThis(a->toolTip());
         a->setEnabled(v.attivo);

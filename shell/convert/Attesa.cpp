@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
+#include <limits>
 
 bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
 {
@@ -27,5 +29,8 @@ bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
 void Attesa(double secondi)
 {
     if (!(secondi > 0)) return;
-    AttendiFinche([] { return false; }, int(secondi * 1000.0 + 0.5));
+    // A wait longer than the millisecond count can hold is cut to the
+    // longest one instead of wrapping round to no wait at all.
+    const double ms = std::min(secondi * 1000.0 + 0.5, double(std::numeric_limits<int>::max()));
+    AttendiFinche([] { return false; }, int(ms));
 }

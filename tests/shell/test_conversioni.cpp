@@ -85,6 +85,8 @@ private slots:
         QString s = QStringLiteral("1,5,6");
         QCOMPARE(VirgolaToPunto(s), QStringLiteral("1.5.6"));
         QCOMPARE(s, QStringLiteral("1.5.6"));
+        QString senza = QStringLiteral("12.5");
+        QCOMPARE(VirgolaToPunto(senza), QStringLiteral("12.5"));
     }
 
     void hexParsing()
@@ -102,6 +104,13 @@ private slots:
         QVERIFY(!ok);
         HexToByte("GG", &ok);
         QVERIFY(!ok);
+        // Only a-f are read as digits in lower case; other letters keep
+        // their code - 55, so one in the first place fails.
+        HexToByte("g1", &ok);
+        QVERIFY(!ok);
+        QCOMPARE(int(HexToByte("1 ", &ok)), 0);
+        QVERIFY(!ok);
+        QCOMPARE(HexToInt("abcd"), 43981.0);
         QCOMPARE(HexToInt("FFFF"), 65535.0);
         QCOMPARE(HexToInt("12"), 4608.0);
         QCOMPARE(HexToInt("ZZ0A"), 10.0);

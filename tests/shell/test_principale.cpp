@@ -1,6 +1,13 @@
 // Toolbar construction and groups, the status display, and the language
 // switch reaching the loaded windows.
+#include "blockeditor/comandi.h"
 #include "comm/Dispositivo.h"
+#include "comm/frm_search.h"
+#include "program/Program.h"
+#include "registers/Registri.h"
+#include "shell/Log.h"
+#include "shell/frmAbout.h"
+#include "shell/frm_Settings.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
@@ -11,6 +18,7 @@
 #include <QAction>
 #include <QToolBar>
 #include <QtTest>
+#include <stdexcept>
 
 namespace {
 const QStringList kTasti = {
@@ -48,6 +56,25 @@ class FinestraFissa : public QWidget {
     Q_OBJECT
 };
 
+// A window whose caption reload fails half way.
+class FinestraGuasta : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void SetRes()
+    {
+        ++chiamate;
+        throw std::runtime_error("no caption");
+    }
+    int chiamate = 0;
+};
+
+// A window whose reload unloads another loaded window.
+class FinestraCheChiude : public QWidget {
+    Q_OBJECT
+public:
+    Q_INVOKABLE void SetRes() { Finestre::Scarica<FinestraGuasta>(); }
+};
+
 class FinestraMaiAperta : public QWidget {
     Q_OBJECT
 public:
@@ -68,6 +95,8 @@ private slots:
             if (!a->isSeparator()) {
                 QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
                 QCOMPARE(a->whatsThis(), a->toolTip());
+                // The overflow menu of a narrow window lists the text.
+                QCOMPARE(a->text(), a->toolTip());
             }
         }
         QCOMPARE(trovati, kTasti);
@@ -290,6 +319,54 @@ private slots:
         QCOMPARE(Finestre::Caricate().size(), caricate);
         QVERIFY(Finestre::SeCaricata<FinestraFissa>() == fissa);
         CambiaLingua(1);
+    }
+
+    // The real windows, loaded together, follow the switch both ways; the
+    // Log and the About box keep their fixed captions.
+    void cambioLinguaFinestreVere()
+    {
+        QList<QWidget*> finestre = {Finestre::Get<Program>(),      Finestre::Get<Registri>(),
+                                    Finestre::Get<comandi>(),      Finestre::Get<frm_Settings>(),
+                                    Finestre::Get<frm_search>(),   Finestre::Get<Log>(),
+                                    Finestre::Get<frmAbout>()};
+        const QStringList inglese = {"Program", "Registers Table", "Functions", "Settings",
+                                     "Search Devices", "Log", "About Brixa"};
+        const QStringList italiano = {"Programma", "Tabella Registri", "Funzioni", "Impostazioni",
+                                      "Ricerca Dispositivi", "Log", "About Brixa"};
+        auto titoli = [&] {
+            QStringList t;
+            for (QWidget* w : finestre) t << w->windowTitle();
+            return t;
+        };
+        QCOMPARE(titoli(), inglese);
+        CambiaLingua(0);
+        QCOMPARE(titoli(), italiano);
+        QCOMPARE(Principale::Istanza()->Menu(QStringLiteral("mnu_project"))->text(), QStringLiteral("Progetto"));
+        // A window loaded after the switch starts in the new language.
+        Finestre::Scarica<frm_Settings>();
+        finestre[3] = Finestre::Get<frm_Settings>();
+        QCOMPARE(finestre[3]->windowTitle(), QStringLiteral("Impostazioni"));
+        CambiaLingua(1);
+        QCOMPARE(titoli(), inglese);
+        for (QWidget* w : finestre)
+            if (!qobject_cast<Log*>(w)) Finestre::Scarica(w);
+    }
+
+    void cambioLinguaOltreIGuasti()
+    {
+        auto* guasta = Finestre::Get<FinestraGuasta>();
+        auto* conTesti = Finestre::Get<FinestraConTesti>();   // loaded after the failing one
+        const int prima = conTesti->chiamate;
+        CambiaLingua(1);
+        QCOMPARE(guasta->chiamate, 1);
+        QCOMPARE(conTesti->chiamate, prima + 1);
+        // One window's reload closes a window still to be visited.
+        Finestre::Scarica<FinestraConTesti>();
+        Finestre::Get<FinestraCheChiude>();
+        Finestre::Get<FinestraGuasta>();
+        CambiaLingua(1);
+        QVERIFY(!Finestre::SeCaricata<FinestraGuasta>());
+        Finestre::Scarica<FinestraCheChiude>();
     }
 };
 
