@@ -2,6 +2,7 @@
 // captions start in English; the language loader recaptions them.
 #include "shell/Principale.h"
 
+#include "comm/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
 #include "shell/NonDisponibile.h"
@@ -182,6 +183,8 @@ void Principale::MenuClick(const QString& nome)
         ComandoInserisciDopo();
     } else if (nome == QLatin1String("mnu_FB_Break")) {
         ComandoBreak();
+    } else if (MenuRicercaDispositivi(nome)) {
+        // handled by the device search window
     } else {
         NonDisponibile(nome);
     }

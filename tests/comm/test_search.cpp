@@ -7,6 +7,7 @@
 #include "comm/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
+#include "shell/Principale.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
@@ -19,6 +20,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -317,6 +319,28 @@ private slots:
         w->CopyIP();
         w->CopyMAC();
         QCOMPARE(cb->text(), QStringLiteral("sentinel"));
+    }
+
+    // The main window's device menu acts on the selected entry.
+    void menu()
+    {
+        Cerca(true, true);
+        QMenu* cont = Principale::Istanza()->Popup(QStringLiteral("mnu_Cont"));
+        QVERIFY(cont);
+        const auto voce = [cont](const char* nome) { return cont->findChild<QAction*>(QString::fromLatin1(nome)); };
+        QClipboard* cb = QGuiApplication::clipboard();
+        Clic("mac2");
+        voce("mnu_CopyMAC")->trigger();
+        QCOMPARE(cb->text(), QStringLiteral("00-20-4A-01-02-03"));
+        Clic("ip1");
+        voce("mnu_CopyIP")->trigger();
+        QCOMPARE(cb->text(), QStringLiteral("127.0.0.2"));
+        aperti.clear();
+        voce("mnu_ViewHomePage")->trigger();
+        QCOMPARE(aperti, QStringList{"http://127.0.0.2"});
+        w->hide();
+        Principale::Istanza()->Menu(QStringLiteral("mnu_search"))->trigger();
+        QVERIFY(!w->isHidden());
     }
 
     void doppioClic()
