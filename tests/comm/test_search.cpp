@@ -61,7 +61,7 @@ private:
     void Cerca(bool controllori, bool gateway)
     {
         C<QComboBox>("cmb_porta")->setCurrentIndex(0);
-        C<QLineEdit>("txt_Timeout")->setText(QStringLiteral("300"));
+        C<QLineEdit>("txt_Timeout")->setText(QStringLiteral("150"));
         C<QCheckBox>("chk_disp_ethernet_0")->setChecked(controllori);
         C<QCheckBox>("chk_disp_ethernet_1")->setChecked(gateway);
         w->cmd_Search_Click();
@@ -371,6 +371,13 @@ private slots:
         Cerca(true, false);
         Marchio700 = false;
         QCOMPARE(w->Nodo("nodo1")->text(0), QStringLiteral("PRW3 [127.0.0.2]"));
+        QVERIFY(!w->Nodo("SwInt1"));
+        // The production edition also shows the internal switch.
+        ModoProduzione = true;
+        Cerca(true, false);
+        ModoProduzione = false;
+        QCOMPARE(w->Nodo("nodo1")->childCount(), 7);
+        QCOMPARE(w->Nodo("SwInt1")->text(0), QStringLiteral("intSw:  1"));
         QVERIFY(!C<QCheckBox>("chk_disp_ethernet_1")->isVisibleTo(w));
         w->SetRes();
         C<QCheckBox>("chk_disp_ethernet_1")->setChecked(true);
