@@ -727,24 +727,3 @@ void ApriRicercaDispositivi()
 {
     Finestre::Mostra(Finestre::Get<frm_search>());
 }
-
-bool MenuRicercaDispositivi(const QString& voce)
-{
-    using Azione = void (frm_search::*)();
-    static const QHash<QString, Azione> azioni = {
-        {QStringLiteral("mnu_SetAsController"), &frm_search::SetAsController},
-        {QStringLiteral("mnu_ViewHomePage"), &frm_search::Elenco_DblClick},
-        {QStringLiteral("mnu_SetIP"), &frm_search::SetIP},
-        {QStringLiteral("mnu_CopyIP"), &frm_search::CopyIP},
-        {QStringLiteral("mnu_CopyMAC"), &frm_search::CopyMAC},
-        {QStringLiteral("mnu_SubNodes"), &frm_search::SearchSubNodes},
-    };
-    if (voce == QLatin1String("mnu_search")) {
-        ApriRicercaDispositivi();
-        return true;
-    }
-    const Azione a = azioni.value(voce);
-    if (!a) return false;
-    (Finestre::Get<frm_search>()->*a)();
-    return true;
-}

@@ -119,7 +119,3 @@ QString RigaSniffer(const QDateTime& quando, const QByteArray& dati);
 
 // Opens the device search window and brings it to the front.
 void ApriRicercaDispositivi();
-
-// The main menu's search item and the device pop-up menu's items; false for
-// any other item.
-bool MenuRicercaDispositivi(const QString& voce);
