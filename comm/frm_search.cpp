@@ -32,6 +32,7 @@
 #include <QNetworkDatagram>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStackedLayout>
 #include <QTcpSocket>
 #include <QToolBar>
 #include <QTreeWidget>
@@ -49,6 +50,12 @@ template <class T> T* Crea(QWidget* padre, const QString& nome, const QString& t
     T* w = new T(testo, padre);
     w->setObjectName(nome);
     return w;
+}
+
+// Width of a field that shows about `cifre` digits.
+int Larghezza(const QWidget* w, int cifre)
+{
+    return w->fontMetrics().horizontalAdvance(QLatin1Char('0')) * cifre + 16;
 }
 
 // A whole number 0..255 typed in a field.
@@ -98,6 +105,7 @@ frm_search::frm_search()
     range->addWidget(txt_indir[0]);
     range->addWidget(Label6);
     range->addWidget(txt_indir[1]);
+    range->addStretch(1);
     auto* seriale = new QVBoxLayout(frm_opz[0]);
     seriale->addWidget(Frame1);
     seriale->addWidget(Frame5);
@@ -106,14 +114,20 @@ frm_search::frm_search()
         chk_disp_ethernet[i] = Crea<QCheckBox>(frm_opz[1], QStringLiteral("chk_disp_ethernet_%1").arg(i));
         eth->addWidget(chk_disp_ethernet[i]);
     }
-    auto* canali = new QVBoxLayout(Frame2);
-    canali->addWidget(frm_opz[0]);
-    canali->addWidget(frm_opz[1]);
+    eth->addStretch(1);
+    // Both option frames share one place, sized for the larger, so that
+    // switching the port list never squeezes the serial options.
+    m_opzioni = new QStackedLayout(Frame2);
+    for (QGroupBox* f : frm_opz) {
+        f->setFlat(true);
+        m_opzioni->addWidget(f);
+    }
 
     Elenco = new QTreeWidget(this);
     Elenco->setObjectName(QStringLiteral("Elenco"));
     Elenco->setHeaderHidden(true);
     Elenco->setContextMenuPolicy(Qt::CustomContextMenu);
+    Elenco->setMinimumWidth(Larghezza(Elenco, 34));
     lbl_search = Crea<QLabel>(this, QStringLiteral("lbl_search"));
 
     tab_search[0] = Crea<QGroupBox>(this, QStringLiteral("tab_search_0"), QStringLiteral("Search by MAC"));
@@ -123,12 +137,14 @@ frm_search::frm_search()
     for (int i = 0; i < 6; ++i) {
         txt_mac[i] = Crea<QLineEdit>(tab_search[0], QStringLiteral("txt_mac_%1").arg(i));
         txt_mac[i]->setMaxLength(2);
+        txt_mac[i]->setMaximumWidth(Larghezza(txt_mac[i], 4));
         manuale->addWidget(txt_mac[i], 0, 1 + i);
     }
     manuale->addWidget(new QLabel(QStringLiteral("Temporary IP Address"), tab_search[0]), 1, 0);
     for (int i = 0; i < 4; ++i) {
         txt_ip[i] = Crea<QLineEdit>(tab_search[0], QStringLiteral("txt_ip_%1").arg(i));
         txt_ip[i]->setMaxLength(3);
+        txt_ip[i]->setMaximumWidth(Larghezza(txt_ip[i], 5));
         manuale->addWidget(txt_ip[i], 1, 1 + i);
     }
     manuale->addWidget(new QLabel(QStringLiteral("Device Type"), tab_search[0]), 2, 0);
@@ -148,11 +164,19 @@ frm_search::frm_search()
     cerca->addWidget(Label5_0, 0, 0);
     cerca->addWidget(cmb_porta, 0, 1);
     cerca->addWidget(Label9, 1, 0);
-    cerca->addWidget(txt_Timeout, 1, 1);
-    cerca->addWidget(Label12, 1, 2);
-    cerca->addWidget(Frame2, 2, 0, 1, 3);
-    cerca->addWidget(cmd_Search, 3, 0);
-    cerca->addWidget(cmd_stop, 3, 1);
+    auto* tempo = new QHBoxLayout;
+    tempo->addWidget(txt_Timeout);
+    tempo->addWidget(Label12);
+    tempo->addStretch(1);
+    cerca->addLayout(tempo, 1, 1);
+    cerca->addWidget(Frame2, 2, 0, 1, 2);
+    auto* pulsanti = new QHBoxLayout;
+    pulsanti->addWidget(cmd_Search);
+    pulsanti->addWidget(cmd_stop);
+    pulsanti->addStretch(1);
+    cerca->addLayout(pulsanti, 3, 0, 1, 2);
+    txt_Timeout->setMaximumWidth(Larghezza(txt_Timeout, 8));
+    for (QLineEdit* t : txt_indir) t->setMaximumWidth(Larghezza(t, 5));
     auto* sinistra = new QVBoxLayout;
     sinistra->addWidget(tab_search[1]);
     sinistra->addWidget(tab_search[0]);
@@ -164,6 +188,7 @@ frm_search::frm_search()
     auto* destra = new QVBoxLayout;
     destra->addWidget(Elenco, 1);
     destra->addWidget(lbl_search);
+    sinistra->addStretch(1);
     auto* tutto = new QHBoxLayout(this);
     tutto->addLayout(sinistra);
     tutto->addLayout(destra, 1);
@@ -244,7 +269,9 @@ void frm_search::cmb_porta_Click()
 {
     frm_opz[0]->setVisible(false);
     frm_opz[1]->setVisible(false);
-    frm_opz[cmb_porta->currentText() != QStringLiteral("TCP/IP") ? 0 : 1]->setVisible(true);
+    QGroupBox* f = frm_opz[cmb_porta->currentText() != QStringLiteral("TCP/IP") ? 0 : 1];
+    m_opzioni->setCurrentWidget(f);
+    f->setVisible(true);
 }
 
 // ---- tree ----------------------------------------------------------------
@@ -517,7 +544,11 @@ void frm_search::SearchSubNodes()
             if (Comunica(false) != 0) continue;
             Identificazione id;
             if (!DecodificaIdentificazione(id)) continue;
-            const QString sm = QString::number(++m);
+            // Sub-nodes of another gateway listed earlier may hold the
+            // first numbers: take the next free one so none is lost.
+            do ++m;
+            while (m_nodi.contains(QStringLiteral("nodoB") + QString::number(m)));
+            const QString sm = QString::number(m);
             const QString addr = QString::number(id.indirizzo);
             AggiungiNodo(QStringLiteral("subNet") + sg, QStringLiteral("nodoB") + sm,
                          id.nome + QStringLiteral(" [") + addr + QStringLiteral("]"));

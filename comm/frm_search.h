@@ -17,6 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QRadioButton;
+class QStackedLayout;
 class QTcpSocket;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -88,6 +89,7 @@ private:
     QPushButton* cmd_stop;
     QGroupBox* Frame2;
     QGroupBox* frm_opz[2];
+    QStackedLayout* m_opzioni;
     QGroupBox* Frame1;
     QRadioButton* chk_baud[8];
     QGroupBox* Frame5;

@@ -116,7 +116,9 @@ private slots:
         QVERIFY(f.AvviaTcp());
         Test::FakeUdp udp;
         udp.Punta();
-        udp.Rispondi(QByteArray("\x00\x00\x00\xF6", 4), QByteArray(24, '\0') + QByteArray("\x00\x20\x4A\x01\x02\x03", 6));
+        // Two gateways (the second answers twice as the same fake).
+        for (int i = 0; i < 2; ++i)
+            udp.Rispondi(QByteArray("\x00\x00\x00\xF6", 4), QByteArray(24, '\0') + QByteArray("\x00\x20\x4A\x01\x02\x03", 6));
         C<QComboBox>(QStringLiteral("cmb_porta"))->setCurrentIndex(0);
         C<QLineEdit>(QStringLiteral("txt_Timeout"))->setText(QStringLiteral("300"));
         w->findChild<QCheckBox*>(QStringLiteral("chk_disp_ethernet_1"))->setChecked(true);
@@ -125,7 +127,9 @@ private slots:
 
         Controllore.TipoConnessione = 0;
         Controllore.Porta = int16_t(f.porta());
-        for (int volta = 0; volta < 2; ++volta) {
+        for (int volta = 0; volta < 3; ++volta) {
+            // The third scan is behind the second gateway.
+            const QString g = volta < 2 ? QStringLiteral("1") : QStringLiteral("2");
             f.SvuotaCopione();
             f.Richieste.clear();
             f.Accoda(FakeController::Risposta::Predefinita());   // the pause command
@@ -134,19 +138,21 @@ private slots:
             const auto c = connect(&f, &FakeController::RichiestaRicevuta, this, [&] {
                 if (f.Richieste.size() >= 4) w->cmd_stop_Click();
             });
-            w->Elenco_NodeClick(w->Nodo(QStringLiteral("mac1")));
+            w->Elenco_NodeClick(w->Nodo(QStringLiteral("mac") + g));
             w->SearchSubNodes();
             disconnect(c);
             QCOMPARE(f.Richieste.value(0), QByteArray::fromHex("000600000064"));   // pause, to the gateway's unit
             QCOMPARE(f.Richieste.value(1), QByteArray::fromHex("010400000007"));
             QCOMPARE(f.Richieste.size(), 4);
-            QTreeWidgetItem* sub = w->Nodo(QStringLiteral("subNet1"));
+            QTreeWidgetItem* sub = w->Nodo(QStringLiteral("subNet") + g);
             QVERIFY(sub);
             QCOMPARE(sub->text(0), QStringLiteral("SubNet"));
-            QCOMPARE(sub->parent(), w->Nodo(QStringLiteral("nodo1")));
+            QCOMPARE(sub->parent(), w->Nodo(QStringLiteral("nodo") + g));
             QCOMPARE(Figli(sub), (QStringList{"QVR5 [1]", "QVR5 [2]"}));
-            QCOMPARE(Figli(w->Nodo(QStringLiteral("nodoB2"))), (QStringList{"Addr: 2", "Vers: 1234"}));
+            QCOMPARE(Figli(sub->child(1)), (QStringList{"Addr: 2", "Vers: 1234"}));
         }
+        // The first gateway's branch is still whole.
+        QCOMPARE(Figli(w->Nodo(QStringLiteral("subNet1"))), (QStringList{"QVR5 [1]", "QVR5 [2]"}));
         QVERIFY(Controllore.Connesso);
         QCOMPARE(Controllore.IndirizzoIP, QStringLiteral("127.0.0.1"));
         QCOMPARE(int(Controllore.TimeoutTCP), 300);

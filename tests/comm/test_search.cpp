@@ -7,6 +7,7 @@
 #include "comm/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
+#include "shell/Principale.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
@@ -19,6 +20,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -59,7 +61,7 @@ private:
     void Cerca(bool controllori, bool gateway)
     {
         C<QComboBox>("cmb_porta")->setCurrentIndex(0);
-        C<QLineEdit>("txt_Timeout")->setText(QStringLiteral("300"));
+        C<QLineEdit>("txt_Timeout")->setText(QStringLiteral("150"));
         C<QCheckBox>("chk_disp_ethernet_0")->setChecked(controllori);
         C<QCheckBox>("chk_disp_ethernet_1")->setChecked(gateway);
         w->cmd_Search_Click();
@@ -319,6 +321,28 @@ private slots:
         QCOMPARE(cb->text(), QStringLiteral("sentinel"));
     }
 
+    // The main window's device menu acts on the selected entry.
+    void menu()
+    {
+        Cerca(true, true);
+        QMenu* cont = Principale::Istanza()->Popup(QStringLiteral("mnu_Cont"));
+        QVERIFY(cont);
+        const auto voce = [cont](const char* nome) { return cont->findChild<QAction*>(QString::fromLatin1(nome)); };
+        QClipboard* cb = QGuiApplication::clipboard();
+        Clic("mac2");
+        voce("mnu_CopyMAC")->trigger();
+        QCOMPARE(cb->text(), QStringLiteral("00-20-4A-01-02-03"));
+        Clic("ip1");
+        voce("mnu_CopyIP")->trigger();
+        QCOMPARE(cb->text(), QStringLiteral("127.0.0.2"));
+        aperti.clear();
+        voce("mnu_ViewHomePage")->trigger();
+        QCOMPARE(aperti, QStringList{"http://127.0.0.2"});
+        w->hide();
+        Principale::Istanza()->Menu(QStringLiteral("mnu_search"))->trigger();
+        QVERIFY(!w->isHidden());
+    }
+
     void doppioClic()
     {
         Cerca(true, true);
@@ -347,6 +371,13 @@ private slots:
         Cerca(true, false);
         Marchio700 = false;
         QCOMPARE(w->Nodo("nodo1")->text(0), QStringLiteral("PRW3 [127.0.0.2]"));
+        QVERIFY(!w->Nodo("SwInt1"));
+        // The production edition also shows the internal switch.
+        ModoProduzione = true;
+        Cerca(true, false);
+        ModoProduzione = false;
+        QCOMPARE(w->Nodo("nodo1")->childCount(), 7);
+        QCOMPARE(w->Nodo("SwInt1")->text(0), QStringLiteral("intSw:  1"));
         QVERIFY(!C<QCheckBox>("chk_disp_ethernet_1")->isVisibleTo(w));
         w->SetRes();
         C<QCheckBox>("chk_disp_ethernet_1")->setChecked(true);

@@ -73,7 +73,7 @@ private:
         fake.Punta();
         fake.Rispondi(QByteArray("\x00\x00\x00\xF6", 4), QByteArray(24, '\0') + QByteArray("\x00\x20\x4A\x01\x02\x03", 6));
         C<QComboBox>(QStringLiteral("cmb_porta"))->setCurrentIndex(0);
-        C<QLineEdit>(QStringLiteral("txt_Timeout"))->setText(QStringLiteral("300"));
+        C<QLineEdit>(QStringLiteral("txt_Timeout"))->setText(QStringLiteral("150"));
         C<QCheckBox>(QStringLiteral("chk_disp_ethernet_0"))->setChecked(false);
         C<QCheckBox>(QStringLiteral("chk_disp_ethernet_1"))->setChecked(true);
         w->cmd_Search_Click();
@@ -164,6 +164,9 @@ private slots:
             return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts)
                                                : QStringList();
         };
+        // Nothing signals a write to the file: a timer wakes the wait to look.
+        QTimer sveglia;
+        sveglia.start(20);
         AttendiFinche([&] { return letto().size() >= righe.size(); }, 3000);
         Attesa(0.2);
         qputenv("PATH", path);
