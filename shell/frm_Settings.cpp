@@ -92,7 +92,7 @@ frm_Settings::frm_Settings()
     gt->addWidget(txt_port, 1, 1);
     gt->addWidget(new QLabel(QStringLiteral("Timeout (mSec)"), frmTCP), 2, 0);
     gt->addWidget(txt_timeoutTCP, 2, 1);
-    gf2->addWidget(frmTCP, 1, 0, 1, 2);
+    gf2->addWidget(frmTCP, 1, 0, 1, 2, Qt::AlignTop);
 
     frmCOM = Crea<QWidget>(Frame2, "frmCOM");
     auto* gc = new QGridLayout(frmCOM);
@@ -120,7 +120,8 @@ frm_Settings::frm_Settings()
     chk_Modem = Crea<QCheckBox>(frmCOM, "chk_Modem");
     chk_Modem->setText(QStringLiteral("Modem Dial up"));
     gc->addWidget(chk_Modem, 3, 0, 1, 2);
-    gf2->addWidget(frmCOM, 2, 0, 1, 2);
+    // Only one channel's fields show at a time, in the same place.
+    gf2->addWidget(frmCOM, 1, 0, 1, 2, Qt::AlignTop);
     g0->addWidget(Frame2, 2, 0, 1, 2);
 
     // Page 1: the workspace.
@@ -261,6 +262,7 @@ void frm_Settings::optChannel_Click(int Index)
 {
     frmCOM->setVisible(Index != 0);
     frmTCP->setVisible(Index == 0);
+    adjustSize();
 }
 
 void frm_Settings::opt_lang_Click(int Index)
