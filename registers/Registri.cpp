@@ -17,6 +17,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
@@ -341,8 +342,10 @@ void Registri::ModificaRegistro(int n)
     ib->IndiceRegistro = n;
     ib->Modo = 0;
     ib->Apri();
+    // The wait runs other events: this window may be closed (and deleted) meanwhile.
+    const QPointer<Registri> io(this);
     while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 1000);
-    VScroll1_Change();
+    if (io) VScroll1_Change();
 }
 
 void Registri::ScegliRegistro(int n)

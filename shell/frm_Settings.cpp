@@ -100,7 +100,6 @@ frm_Settings::frm_Settings()
     cmbCOM = Crea<QComboBox>(frmCOM, "cmbCOM");
     for (int i = 1; i <= 32; ++i) cmbCOM->addItem(QStringLiteral("COM%1").arg(i));
     cmbBaud = Crea<QComboBox>(frmCOM, "cmbBaud");
-    for (const char* b : kBaud) cmbBaud->addItem(QString::fromLatin1(b));
     gc->addWidget(Label6, 0, 0);
     gc->addWidget(cmbCOM, 0, 1);
     gc->addWidget(new QLabel(QStringLiteral("Baud Rate"), frmCOM), 1, 0);
@@ -245,6 +244,12 @@ void frm_Settings::Form_Load()
     if (!seriale) txt_port->setText(QString::number(uint16_t(Controllore.Porta)));
     txt_timeoutTCP->setText(QString::number(Controllore.TimeoutTCP));
     cmbCOM->setCurrentIndex(seriale && Controllore.Porta >= 1 && Controllore.Porta <= 32 ? Controllore.Porta - 1 : 0);
+    // A rate chosen elsewhere (the device search offers 4800) is shown as
+    // one more item, so a plain OK keeps it instead of refusing an empty rate.
+    cmbBaud->clear();
+    for (const char* b : kBaud) cmbBaud->addItem(QString::fromLatin1(b));
+    if (!Controllore.BaudRate.isEmpty() && cmbBaud->findText(Controllore.BaudRate) < 0)
+        cmbBaud->addItem(Controllore.BaudRate);
     cmbBaud->setCurrentIndex(cmbBaud->findText(Controllore.BaudRate));
     optStop[Controllore.DueStop ? 1 : 0]->setChecked(true);
     chk_Modem->setChecked(Controllore.Modem);
