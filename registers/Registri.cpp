@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int UltimoRegistro = NumVociRegistri - 1;
@@ -87,9 +88,11 @@ VistaRegistro DescriviRegistro(int n)
         if (n + 1 > UltimoRegistro) break;   // no high word in the table
         const uint16_t alta = Parola(n + 1);
         const uint8_t b0 = alta >> 8, b1 = alta & 0xFF, b2 = w >> 8, b3 = w & 0xFF;
-        if (r.Tipo == 4)
-            v.valore = QString::number(ByteToFloat(b0, b1, b2, b3), 'f', 5);
-        else
+        if (r.Tipo == 4) {
+            // A NaN or infinite pattern has no "#0.00000" form: the "---" stays.
+            const double f = ByteToFloat(b0, b1, b2, b3);
+            if (std::isfinite(f)) v.valore = QString::number(f, 'f', 5);
+        } else
             v.valore = QString::number(qlonglong(ByteToLong(b0, b1, b2, b3, r.Tipo != 2)));
         break;
     }

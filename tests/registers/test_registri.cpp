@@ -87,6 +87,8 @@ private slots:
         QTest::newRow("K_Long pair") << 960 << 6 << 1 << 1 << "65537";
         QTest::newRow("Float 1.5") << 960 << 4 << 0 << 0x3FC0 << "1.50000";
         QTest::newRow("Float -2.25") << 960 << 4 << 0 << 0xC010 << "-2.25000";
+        QTest::newRow("Float NaN") << 960 << 4 << 0xFFFF << 0xFFFF << "---";
+        QTest::newRow("Float infinite") << 960 << 4 << 0 << 0x7F80 << "---";
         QTest::newRow("Long on the last register") << 2048 << 3 << 5 << 0 << "---";
         QTest::newRow("Float on the last register") << 2048 << 4 << 5 << 0 << "---";
         QTest::newRow("K_Flt plain word") << 960 << 5 << 7 << 0 << "7";
