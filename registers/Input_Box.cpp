@@ -239,7 +239,9 @@ void Input_Box::ImpostaBit(int k, bool uno)
 {
     QPushButton* b = m_bit[size_t(k)];
     b->setText(uno ? QStringLiteral("1") : QStringLiteral("0"));
-    b->setStyleSheet(uno ? QStringLiteral("background-color: #FF0000") : QStringLiteral("background-color: #FFFFFF"));
+    // A border of its own makes the style paint the colour flat, not tinted.
+    b->setStyleSheet(uno ? QStringLiteral("background-color: #FF0000; color: #000000; border: 1px solid #808080")
+                         : QStringLiteral("background-color: #FFFFFF; color: #000000; border: 1px solid #808080"));
 }
 
 void Input_Box::cmd_bit_Click(int k)

@@ -17,9 +17,11 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 constexpr int UltimoRegistro = NumVociRegistri - 1;
@@ -40,6 +42,8 @@ uint16_t Parola(int n)
 // Column layout of a row, in twips from the row's left edge.
 constexpr int kColonne[5] = {0, 700, 2500, 3400, 4935};
 constexpr int kAltezzaRiga = 255;
+// Client height at the cap: the panel is 7100 twips high, 27 full rows.
+constexpr int kAltezzaMassima = 420 + 7100 + 60;
 } // namespace
 
 int RegistriDelModello()
@@ -84,9 +88,11 @@ VistaRegistro DescriviRegistro(int n)
         if (n + 1 > UltimoRegistro) break;   // no high word in the table
         const uint16_t alta = Parola(n + 1);
         const uint8_t b0 = alta >> 8, b1 = alta & 0xFF, b2 = w >> 8, b3 = w & 0xFF;
-        if (r.Tipo == 4)
-            v.valore = QString::number(ByteToFloat(b0, b1, b2, b3), 'f', 5);
-        else
+        if (r.Tipo == 4) {
+            // A NaN or infinite pattern has no "#0.00000" form: the "---" stays.
+            const double f = ByteToFloat(b0, b1, b2, b3);
+            if (std::isfinite(f)) v.valore = QString::number(f, 'f', 5);
+        } else
             v.valore = QString::number(qlonglong(ByteToLong(b0, b1, b2, b3, r.Tipo != 2)));
         break;
     }
@@ -149,25 +155,18 @@ Registri::Registri()
     setWindowTitle(QStringLiteral("Registri"));
     m_pannello = new QWidget(this);
     m_pannello->setObjectName(QStringLiteral("pRegistri"));
-    m_pannello->setGeometry(Twips(60), Twips(420), Twips(5415), Twips(7335));
-    // Captions Register, Name, Value, Type over the columns address, name,
-    // value (last) and type.
-    static const int kTitoli[4] = {60, 760, 3460, 2560};
     for (int k = 0; k < 4; ++k) {
         m_titoli[size_t(k)] = new QLabel(this);
         m_titoli[size_t(k)]->setObjectName(QStringLiteral("Label1_%1").arg(k));
-        m_titoli[size_t(k)]->setGeometry(Twips(60 + kTitoli[k]), Twips(150), Twips(1000), Twips(255));
     }
     m_leggi = new QPushButton(QStringLiteral("R"), this);
     m_leggi->setObjectName(QStringLiteral("Command1"));
-    m_leggi->setGeometry(Twips(5040), Twips(90), Twips(375), Twips(315));
     connect(m_leggi, &QPushButton::clicked, this, [this] { AggiornaRegistri_new(true); });
 
     for (int i = 0; i < NumRighe; ++i) {
         Riga& r = m_righe[size_t(i)];
         r.p = new QWidget(m_pannello);
         r.p->setObjectName(QStringLiteral("pRegistro_%1").arg(i));
-        r.p->setGeometry(Twips(60), Twips(60 + i * kAltezzaRiga), Twips(4935), Twips(kAltezzaRiga));
         r.p->setAutoFillBackground(true);
         QPalette pal = r.p->palette();
         pal.setColor(QPalette::Window, i % 2 ? QColor(0xF0, 0xF0, 0xF0) : QColor(0xE0, 0xE0, 0xE0));
@@ -177,9 +176,6 @@ Registri::Registri()
         for (int k = 0; k < 4; ++k) {
             QLabel* l = new QLabel(r.p);
             l->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(kNomi[k])).arg(i));
-            const int c = k;
-            l->setGeometry(Twips(kColonne[c] + 45), 0, Twips(kColonne[c + 1] - kColonne[c] - 60),
-                           Twips(kAltezzaRiga));
             l->installEventFilter(this);
             *etichette[k] = l;
         }
@@ -187,7 +183,6 @@ Registri::Registri()
             QFrame* linea = new QFrame(r.p);
             linea->setObjectName(QStringLiteral("Line%1_%2").arg(k + 1).arg(i));
             linea->setFrameShape(QFrame::VLine);
-            linea->setGeometry(Twips(kColonne[k + 1]), 0, 1, Twips(kAltezzaRiga));
             r.linee[size_t(k)] = linea;
         }
         r.p->installEventFilter(this);
@@ -195,24 +190,67 @@ Registri::Registri()
 
     m_scroll = new QScrollBar(Qt::Vertical, m_pannello);
     m_scroll->setObjectName(QStringLiteral("VScroll1"));
-    m_scroll->setGeometry(Twips(5040), Twips(60), Twips(315), Twips(7335 - 150));
     m_scroll->setSingleStep(1);
     m_scroll->setPageStep(RigheVisibili);
     connect(m_scroll, &QScrollBar::valueChanged, this, [this] { VScroll1_Change(); });
 
-    setFixedWidth(Twips(5415 + 150));
-    setMaximumHeight(Twips(8000));
-    resize(Twips(5415 + 150), Twips(8000));
-
+    setMaximumHeight(Twips(kAltezzaMassima));
     SetRes();
+    resize(sizeHint());
     m_scroll->setValue(0);
     Redraw();
+}
+
+QSize Registri::sizeHint() const
+{
+    return QSize(width(), Twips(kAltezzaMassima));
 }
 
 void Registri::SetRes()
 {
     setWindowTitle(Testo(54));
     for (int k = 0; k < 4; ++k) m_titoli[size_t(k)]->setText(Testo(55 + k));
+    Disponi();
+}
+
+void Registri::Disponi()
+{
+    // Columns at least as wide as designed, wider when the font needs it:
+    // a Bin value or a "String (Ram)" type must not be cut.
+    const QFontMetrics fm(font());
+    const int margine = Twips(120);
+    auto largo = [&](int minimo, std::initializer_list<QString> campioni) {
+        int w = Twips(minimo);
+        for (const QString& c : campioni) w = std::max(w, fm.horizontalAdvance(c) + margine);
+        return w;
+    };
+    // Address, name, type, value from the left; the captions are Register,
+    // Name, Value, Type.
+    const int larghi[4] = {
+        largo(kColonne[1] - kColonne[0], {QStringLiteral("%R2048"), m_titoli[0]->text()}),
+        largo(kColonne[2] - kColonne[1], {m_titoli[1]->text()}),
+        largo(kColonne[3] - kColonne[2], {TipiDato[13], m_titoli[3]->text()}),
+        largo(kColonne[4] - kColonne[3], {QStringLiteral("00000000 00000000"), m_titoli[2]->text()}),
+    };
+    int x[5] = {0};
+    for (int k = 0; k < 4; ++k) x[k + 1] = x[k] + larghi[k];
+    const int riga = Twips(kAltezzaRiga), bordo = Twips(60);
+    for (int i = 0; i < NumRighe; ++i) {
+        Riga& r = m_righe[size_t(i)];
+        r.p->setGeometry(bordo, bordo + i * riga, x[4], riga);
+        QLabel* etichette[4] = {r.ind, r.nome, r.tipo, r.val};
+        for (int k = 0; k < 4; ++k) etichette[k]->setGeometry(x[k] + Twips(45), 0, larghi[k] - Twips(60), riga);
+        for (int k = 0; k < 3; ++k) r.linee[size_t(k)]->setGeometry(x[k + 1], 0, 1, riga);
+    }
+    const int barra = bordo + x[4] + Twips(45);
+    const int pannello = barra + Twips(315) + bordo;
+    m_pannello->setGeometry(bordo, Twips(420), pannello, std::max(Twips(300), height() - Twips(420 + 60)));
+    m_scroll->setGeometry(barra, bordo, Twips(315), std::max(Twips(150), m_pannello->height() - Twips(150)));
+    const int colonnaTitolo[4] = {0, 1, 3, 2};
+    for (int k = 0; k < 4; ++k)
+        m_titoli[size_t(k)]->setGeometry(2 * bordo + x[colonnaTitolo[k]], Twips(150), larghi[colonnaTitolo[k]], riga);
+    m_leggi->setGeometry(bordo + barra - Twips(30), Twips(90), Twips(375), Twips(315));
+    setFixedWidth(bordo + pannello + Twips(90));
 }
 
 void Registri::resizeEvent(QResizeEvent* e)
@@ -307,8 +345,10 @@ void Registri::ModificaRegistro(int n)
     ib->IndiceRegistro = n;
     ib->Modo = 0;
     ib->Apri();
+    // The wait runs other events: this window may be closed (and deleted) meanwhile.
+    const QPointer<Registri> io(this);
     while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 1000);
-    VScroll1_Change();
+    if (io) VScroll1_Change();
 }
 
 void Registri::ScegliRegistro(int n)

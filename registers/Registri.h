@@ -47,6 +47,9 @@ public:
     void VScroll1_Change();
     QScrollBar* VScroll1() const { return m_scroll; }
     QLabel* lbl_reg_val(int i) const { return m_righe[size_t(i)].val; }
+    // The designed size: the rows are placed by hand, so the workspace has
+    // no layout to ask when it first sizes the window.
+    QSize sizeHint() const override;
 
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
@@ -58,6 +61,8 @@ private:
         QLabel *ind = nullptr, *nome = nullptr, *tipo = nullptr, *val = nullptr;
         std::array<QFrame*, 3> linee{};
     };
+    // Places captions, rows, scroll bar and button for the current texts.
+    void Disponi();
     void ModificaRegistro(int n);
     void ScegliRegistro(int n);
     int RigaDi(QObject* o) const;

@@ -9,6 +9,7 @@
 
 namespace {
 constexpr int kLarghezza = 3090;   // twips, whatever the user drags
+constexpr int kAltezza = 4000;
 }
 
 frm_Progetto::frm_Progetto()
@@ -17,11 +18,17 @@ frm_Progetto::frm_Progetto()
     m_lista = new QTreeWidget(this);
     m_lista->setObjectName(QStringLiteral("Lista"));
     m_lista->setHeaderHidden(true);
+    m_lista->setRootIsDecorated(false);
     for (const char* voce : {"Settings", "Programma"})
         m_lista->addTopLevelItem(new QTreeWidgetItem(QStringList{QString::fromLatin1(voce)}));
     connect(m_lista, &QTreeWidget::itemDoubleClicked, this, [this] { Lista_DblClick(); });
     setFixedWidth(Twips(kLarghezza));
-    resize(Twips(kLarghezza), Twips(4000));
+    resize(sizeHint());
+}
+
+QSize frm_Progetto::sizeHint() const
+{
+    return QSize(Twips(kLarghezza), Twips(kAltezza));
 }
 
 void frm_Progetto::Apri()

@@ -14,6 +14,8 @@ public:
 
     QTreeWidget* Lista() const { return m_lista; }
     void Lista_DblClick();
+    // The tree is placed by hand, so the workspace has no layout to ask.
+    QSize sizeHint() const override;
 
 protected:
     void resizeEvent(QResizeEvent* e) override;

@@ -92,7 +92,7 @@ frm_Settings::frm_Settings()
     gt->addWidget(txt_port, 1, 1);
     gt->addWidget(new QLabel(QStringLiteral("Timeout (mSec)"), frmTCP), 2, 0);
     gt->addWidget(txt_timeoutTCP, 2, 1);
-    gf2->addWidget(frmTCP, 1, 0, 1, 2);
+    gf2->addWidget(frmTCP, 1, 0, 1, 2, Qt::AlignTop);
 
     frmCOM = Crea<QWidget>(Frame2, "frmCOM");
     auto* gc = new QGridLayout(frmCOM);
@@ -100,7 +100,6 @@ frm_Settings::frm_Settings()
     cmbCOM = Crea<QComboBox>(frmCOM, "cmbCOM");
     for (int i = 1; i <= 32; ++i) cmbCOM->addItem(QStringLiteral("COM%1").arg(i));
     cmbBaud = Crea<QComboBox>(frmCOM, "cmbBaud");
-    for (const char* b : kBaud) cmbBaud->addItem(QString::fromLatin1(b));
     gc->addWidget(Label6, 0, 0);
     gc->addWidget(cmbCOM, 0, 1);
     gc->addWidget(new QLabel(QStringLiteral("Baud Rate"), frmCOM), 1, 0);
@@ -120,7 +119,8 @@ frm_Settings::frm_Settings()
     chk_Modem = Crea<QCheckBox>(frmCOM, "chk_Modem");
     chk_Modem->setText(QStringLiteral("Modem Dial up"));
     gc->addWidget(chk_Modem, 3, 0, 1, 2);
-    gf2->addWidget(frmCOM, 2, 0, 1, 2);
+    // Only one channel's fields show at a time, in the same place.
+    gf2->addWidget(frmCOM, 1, 0, 1, 2, Qt::AlignTop);
     g0->addWidget(Frame2, 2, 0, 1, 2);
 
     // Page 1: the workspace.
@@ -244,6 +244,12 @@ void frm_Settings::Form_Load()
     if (!seriale) txt_port->setText(QString::number(uint16_t(Controllore.Porta)));
     txt_timeoutTCP->setText(QString::number(Controllore.TimeoutTCP));
     cmbCOM->setCurrentIndex(seriale && Controllore.Porta >= 1 && Controllore.Porta <= 32 ? Controllore.Porta - 1 : 0);
+    // A rate chosen elsewhere (the device search offers 4800) is shown as
+    // one more item, so a plain OK keeps it instead of refusing an empty rate.
+    cmbBaud->clear();
+    for (const char* b : kBaud) cmbBaud->addItem(QString::fromLatin1(b));
+    if (!Controllore.BaudRate.isEmpty() && cmbBaud->findText(Controllore.BaudRate) < 0)
+        cmbBaud->addItem(Controllore.BaudRate);
     cmbBaud->setCurrentIndex(cmbBaud->findText(Controllore.BaudRate));
     optStop[Controllore.DueStop ? 1 : 0]->setChecked(true);
     chk_Modem->setChecked(Controllore.Modem);
@@ -261,6 +267,7 @@ void frm_Settings::optChannel_Click(int Index)
 {
     frmCOM->setVisible(Index != 0);
     frmTCP->setVisible(Index == 0);
+    adjustSize();
 }
 
 void frm_Settings::opt_lang_Click(int Index)

@@ -87,6 +87,8 @@ private slots:
         QTest::newRow("K_Long pair") << 960 << 6 << 1 << 1 << "65537";
         QTest::newRow("Float 1.5") << 960 << 4 << 0 << 0x3FC0 << "1.50000";
         QTest::newRow("Float -2.25") << 960 << 4 << 0 << 0xC010 << "-2.25000";
+        QTest::newRow("Float NaN") << 960 << 4 << 0xFFFF << 0xFFFF << "---";
+        QTest::newRow("Float infinite") << 960 << 4 << 0 << 0x7F80 << "---";
         QTest::newRow("Long on the last register") << 2048 << 3 << 5 << 0 << "---";
         QTest::newRow("Float on the last register") << 2048 << 4 << 5 << 0 << "---";
         QTest::newRow("K_Flt plain word") << 960 << 5 << 7 << 0 << "7";
@@ -165,6 +167,33 @@ private slots:
         QCOMPARE(w->findChild<QLabel*>("lbl_reg_ind_26")->text(), QStringLiteral("%R1023"));
         QCOMPARE(w->lbl_reg_val(26)->text(), QStringLiteral("-1"));
         QCOMPARE(w->lbl_reg_val(26)->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
+    }
+
+    // Opened in the workspace, the window shows its 27 rows, and the widest
+    // value and type texts fit their cells in either language.
+    void finestraLeggibile_data()
+    {
+        QTest::addColumn<int>("lingua");
+        QTest::newRow("english") << 1;
+        QTest::newRow("italian") << 0;
+    }
+    void finestraLeggibile()
+    {
+        QFETCH(int, lingua);
+        CambiaLingua(uint8_t(lingua));
+        Registri* w = Finestre::Get<Registri>();
+        Finestre::Mostra(w);
+        w->VScroll1()->setValue(0);
+        QVERIFY(w->height() >= Twips(420 + 27 * 255));
+        TabRegistri[0].Tipo = 9;
+        TabRegistri[0].Valore = 0xFFFF;
+        TabRegistri[1].Tipo = 13;
+        w->VScroll1_Change();
+        auto entra = [](const QLabel* l) { return l->fontMetrics().horizontalAdvance(l->text()) <= l->width(); };
+        QVERIFY(entra(w->lbl_reg_val(0)));
+        QVERIFY(entra(w->findChild<QLabel*>("lbl_reg_type_1")));
+        for (int k = 0; k < 4; ++k) QVERIFY(entra(w->findChild<QLabel*>(QStringLiteral("Label1_%1").arg(k))));
+        CambiaLingua(1);
     }
 
     void righeOltreLaTabellaNascoste()

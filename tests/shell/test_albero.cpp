@@ -23,6 +23,7 @@ private slots:
         qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
         Test::AvviaWorkbench();
         frm_Progetto::Apri();
+        QVERIFY(Finestre::Get<frm_Progetto>()->Lista()->height() > Twips(1000));   // opened at a usable size
     }
 
     void ridimensiona_data()

@@ -152,12 +152,15 @@ private slots:
     void okSenzaModificheNonCambiaNulla_data()
     {
         QTest::addColumn<bool>("seriale");
-        QTest::newRow("ethernet") << false;
-        QTest::newRow("serial") << true;
+        QTest::addColumn<QString>("baud");
+        QTest::newRow("ethernet") << false << "";
+        QTest::newRow("serial") << true << "19200";
+        QTest::newRow("serial, rate from the device search") << true << "4800";
     }
     void okSenzaModificheNonCambiaNulla()
     {
         QFETCH(bool, seriale);
+        QFETCH(QString, baud);
         Controllore.TimeoutTCP = 2500;
         ComTimeout = 5;
         TempoAggiornamento = 1500;
@@ -167,13 +170,14 @@ private slots:
         if (seriale) {
             Controllore.TipoConnessione = 1;
             Controllore.Porta = 4;
-            Controllore.BaudRate = QStringLiteral("19200");
+            Controllore.BaudRate = baud;
             Controllore.DueStop = true;
             Controllore.Modem = true;
         }
         const Stato prima = Fotografa();
         Dialogo();
         Campo<QPushButton>("cmd_ok_1")->click();
+        QVERIFY(m_copione.Messaggi().isEmpty());
         QVERIFY(Uguali(prima, Fotografa()));
         QVERIFY(!LeggiFile().isEmpty());
     }
