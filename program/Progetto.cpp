@@ -8,10 +8,10 @@
 #include "program/Programmi.h"
 #include "registers/Registri.h"
 #include "registers/Variabili.h"
+#include "shell/Comandi.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Log.h"
-#include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
 #include "shell/Prompt.h"
 #include "shell/model/Globali.h"
@@ -62,13 +62,9 @@ bool NuovoProgetto()
 {
     if (ProgettoModificato) {
         const QString titolo = Principale::Esiste() ? Principale::Istanza()->windowTitle() : QString();
-        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok) {
-            bool salvato = false;
-            if (SalvaProgettoAggancio) salvato = SalvaProgettoAggancio(true);
-            else NonDisponibile(QStringLiteral("SalvaProgetto"));
-            // The user wanted the changes kept: without a save nothing is emptied.
-            if (!salvato) return false;
-        }
+        // The user wanted the changes kept: without a save nothing is emptied.
+        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok && !SalvaProgettoCorrente(true))
+            return false;
     }
     ProgettoModificato = false;
 

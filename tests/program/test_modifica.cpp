@@ -23,20 +23,14 @@ void FamigliaAritmetica()
 {
     GestoreFamiglia g;
     g.Impagina = [](comandi& dlg, int) {
-        DefArgomento& a = Argomenti[0];
-        a.Nome = "Source A";
-        a.Tipo = TipoInt;
-        a.DaRegistro = true;
-        a.Valore = 26;
-        a.TipiAmmessi[TipoInt] = 1;
-        dlg.ShowArg(0);
-        DefArgomento& d = Argomenti[4];
-        d.Nome = "Dest";
-        d.Tipo = TipoUInt;
-        d.DaRegistro = true;
-        d.Valore = 100;
-        d.TipiAmmessi[TipoUInt] = 1;
-        dlg.ShowArg(4);
+        auto riga = [&dlg](int i, const char* nome, uint8_t tipo, double valore) {
+            DefArgomento& a = Argomenti[size_t(i)];
+            a = DefArgomento{nome, tipo, valore, true, {}, {}};
+            a.TipiAmmessi[tipo] = 1;
+            dlg.ShowArg(i);
+        };
+        riga(0, "Source A", TipoInt, 26);
+        riga(4, "Dest", TipoUInt, 100);
     };
     g.Codifica = [](comandi&, Rung&) { return true; };
     RegistraFamiglia(Famiglia::Aritmetica, g);
