@@ -6,11 +6,13 @@
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
 #include "shell/Prompt.h"
+#include "shell/Finestre.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 
 #include <QAction>
 #include <QCoreApplication>
+#include <functional>
 
 namespace {
 Programma& Corrente()
@@ -69,7 +71,42 @@ bool InRange(int r)
 {
     return r >= 0 && r <= MaxRung;
 }
+
+// The rung the block editor was opened on. The editor is not modal, so rungs
+// can move while it is open: its target follows the rung, and a rung that is
+// gone leaves it a number past the table, so its OK refuses instead of
+// storing over whatever rung took the place.
+int BersaglioProcesso = -1;
+int BersaglioRung = 0;
+constexpr int RungSparito = MaxRung + 1;
+
+bool EditorAperto()
+{
+    // A stand-in editor without a window counts as open.
+    QWidget* w = Finestre::Cerca(QByteArrayLiteral("comandi"));
+    return !w || w->isVisible();
+}
+
+// `dove` maps a rung number of the current process to where that rung is now.
+void SeguiBersaglio(const std::function<int(int)>& dove)
+{
+    if (BersaglioProcesso != ProgCorrente) return;
+    EditorBlocco* ed = EditorBloccoAttivo();
+    if (!ed || !EditorAperto()) {
+        BersaglioProcesso = -1;
+        return;
+    }
+    const int n = dove(BersaglioRung);
+    if (n == BersaglioRung) return;
+    BersaglioRung = n;
+    ed->ImpostaBersaglio(BersaglioProcesso, n);
+}
 } // namespace
+
+void ProcessoSvuotato()
+{
+    SeguiBersaglio([](int) { return RungSparito; });
+}
 
 QString SenzaVirgole(const QString& testo)
 {
@@ -114,6 +151,8 @@ void ModificaRung(int r)
     const Rung& rung = Programmi[p].Rung[r];
     // The editor stores into this rung even if the user selects another one
     // while it is open.
+    BersaglioProcesso = p;
+    BersaglioRung = r;
     ed->ImpostaBersaglio(p, r);
     ed->ImpostaEtichetta(rung.Etichetta);
     ed->SelezionaFunzione(ed->FunzToOpt(rung.Classe, rung.Gruppo, rung.Op));
@@ -147,6 +186,7 @@ void CancellaRung(int r)
     Redo.DaCancellazione = true;
     Programma& P = Corrente();
     for (int i = r; i <= P.NumRung - 1; ++i) CopiaRung(i + 1, i);
+    SeguiBersaglio([r](int t) { return t == r ? RungSparito : t > r && t <= MaxRung ? t - 1 : t; });
     P.NumRung -= 1;
     RigheCaricate = int16_t(qMax(0, RigheCaricate - 1));
     if (RungCorrente > P.NumRung) RungCorrente = P.NumRung;
@@ -164,6 +204,7 @@ void InserisciRung(int k)
         SvuotaBlocco(P.Rung[i]);
     }
     if (nuovo == P.NumRung) SvuotaBlocco(P.Rung[nuovo]);
+    SeguiBersaglio([nuovo](int t) { return t >= nuovo && t < MaxRung ? t + 1 : t; });
     Rung& r = P.Rung[nuovo];
     r.Riga = RigaRung{};
     r.Descrizione = DescrizioneVuota;
@@ -182,6 +223,7 @@ void Scambia(int c, int altro)
     CopiaRung(altro, 0);
     CopiaRung(c, altro);
     CopiaRung(0, c);
+    SeguiBersaglio([c, altro](int t) { return t == c ? altro : t == altro ? c : t; });
     SelezionaRung(altro);
 }
 } // namespace
@@ -198,8 +240,8 @@ void SpostaRungGiu(int c)
 
 void CopiaRungClip(int c)
 {
+    if (!RungInUso(c)) return;
     AbilitaRedo(false);
-    if (!InRange(c)) return;
     CopiaRung(c, 0);
     AbilitaTasto("rung_paste", true);
 }
@@ -228,6 +270,7 @@ void RipristinaRedo()
         n = qBound(1, n, P.NumRung + 1);
         if (!DisegnaProgramma()) return;
         for (int i = P.NumRung - 1; i >= n; --i) CopiaRung(i, i + 1);
+        SeguiBersaglio([n](int t) { return t >= n && t < MaxRung ? t + 1 : t; });
     } else if (!RungInUso(n)) {
         return;
     }
@@ -259,6 +302,8 @@ void ComandoModifica()
 
 void ComandoCancella()
 {
+    // Without a rung of this process selected there is nothing to ask about.
+    if (!RungInUso(RungCorrente)) return;
     if (Prompt::MsgBox(QStringLiteral("Delete Function Block ?"), Prompt::OkAnnulla,
                        QCoreApplication::applicationName()) == Prompt::Ok)
         CancellaRung(RungCorrente);

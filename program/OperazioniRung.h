@@ -24,6 +24,10 @@ void RipristinaRedo();
 // user has been told).
 bool AggiungiRungVuoto();
 
+// The current process was emptied: a block editor open on one of its rungs
+// has nothing left to store into.
+void ProcessoSvuotato();
+
 // What the toolbar keys and the rung pop-up menu run, with their guards.
 void ComandoModifica();
 void ComandoCancella();          // asks "Delete Function Block ?"

@@ -6,10 +6,12 @@
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Programmi.h"
+#include "registers/Registri.h"
 #include "registers/Variabili.h"
+#include "shell/Comandi.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/NonDisponibile.h"
+#include "shell/Log.h"
 #include "shell/Principale.h"
 #include "shell/Prompt.h"
 #include "shell/model/Globali.h"
@@ -28,6 +30,15 @@ QWidget* Cornice(QWidget* w)
 void Chiudi(QWidget* w)
 {
     if (QWidget* c = Cornice(w)) c->close();
+}
+
+// Referring to a window loads it, and a loaded workspace window shows.
+template <class T> T* Apri()
+{
+    const bool nuova = !Finestre::SeCaricata<T>();
+    T* w = Finestre::Get<T>();
+    if (nuova) Cornice(w)->show();
+    return w;
 }
 
 // Clears what New empties of a rung; the argument texts and the trigger stay.
@@ -51,18 +62,15 @@ bool NuovoProgetto()
 {
     if (ProgettoModificato) {
         const QString titolo = Principale::Esiste() ? Principale::Istanza()->windowTitle() : QString();
-        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok) {
-            bool salvato = false;
-            if (SalvaProgettoAggancio) salvato = SalvaProgettoAggancio(true);
-            else NonDisponibile(QStringLiteral("SalvaProgetto"));
-            // The user wanted the changes kept: without a save nothing is emptied.
-            if (!salvato) return false;
-        }
+        // The user wanted the changes kept: without a save nothing is emptied.
+        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok && !SalvaProgettoCorrente(true))
+            return false;
     }
     ProgettoModificato = false;
 
     Programma& P = Programmi[ProgCorrente];
     for (int r = 1; r <= P.NumRung; ++r) SvuotaRung(P.Rung[r]);
+    ProcessoSvuotato();
     RigheCaricate = 0;
     P.NumRung = 0;
     RungCorrente = 0;
@@ -123,14 +131,13 @@ void AggiornaProgetto()
     AggiungiRungVuoto();
     SelezionaRung(Programmi[ProgCorrente].NumRung);
 
-    // The rung list beside the Log, the registers beside the rung list.
+    // The rung list beside the Log, the registers beside the rung list; each
+    // window is opened if it was not.
     if (QWidget* programma = Cornice(FinestraProgramma(true))) {
-        if (QWidget* log = Cornice(Finestre::Cerca(QByteArrayLiteral("Log"))))
-            programma->move(log->x() + log->width(), 0);
-        else
-            programma->move(0, 0);
-        if (QWidget* registri = Cornice(Finestre::Cerca(QByteArrayLiteral("Registri"))))
-            registri->move(programma->x() + programma->width(), 0);
+        QWidget* log = Cornice(Apri<Log>());
+        programma->move(log->x() + log->width(), 0);
+        QWidget* registri = Cornice(Apri<Registri>());
+        registri->move(programma->x() + programma->width(), 0);
     }
 
     Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), true);

@@ -49,13 +49,15 @@ Program::Program()
 
     m_tab = new QTabBar(this);
     m_tab->setObjectName(QStringLiteral("Tab_Prog"));
-    m_tab->setGeometry(Twips(60), Twips(60), Twips(6195), m_tab->sizeHint().height());
     m_tab->setExpanding(false);
 
     m_note = new QPlainTextEdit(this);
     m_note->setObjectName(QStringLiteral("note"));
     m_note->setGeometry(R(120, 480, 4455, 405));
     m_note->setPlainText(QStringLiteral("Main Program\n"));
+    // One line shows; the line break after it needs no scroll bar.
+    m_note->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_note->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QPalette pn = m_note->palette();
     pn.setColor(QPalette::Text, QColor(0xC0, 0x00, 0x00));
     m_note->setPalette(pn);
@@ -63,7 +65,6 @@ Program::Program()
     m_formato = new QToolButton(this);
     m_formato->setObjectName(QStringLiteral("cmd_Formato"));
     m_formato->setGeometry(R(5400, 420, 435, 435));
-    m_formato->setIcon(DisegnaImmagine(QStringLiteral("zoom_off")));
     m_formato->setIconSize(m_formato->size() - QSize(6, 6));
     connect(m_formato, &QToolButton::clicked, this, [this] { cmd_Formato_Click(); });
 
@@ -76,6 +77,8 @@ Program::Program()
     // Form_Load: the tabs of the processes the project has.
     m_tabInterno = true;
     m_tab->setTabData(m_tab->addTab(QStringLiteral("Main")), QStringLiteral("Main"));
+    // The strip's height is known once it holds a tab.
+    m_tab->setGeometry(Twips(60), Twips(60), Twips(6195), m_tab->sizeHint().height());
     for (int s = 1; s <= NumSub && s < NumProcessi; ++s) AggiungiTab(s);
     m_tabInterno = true;
     if (ProgCorrente < m_tab->count()) m_tab->setCurrentIndex(ProgCorrente);
@@ -99,6 +102,11 @@ Program::Program()
 }
 
 Program::~Program() = default;
+
+QSize Program::sizeHint() const
+{
+    return QSize(Twips(6315), Twips(6480));
+}
 
 void Program::SetRes()
 {
@@ -241,6 +249,7 @@ void Program::Ridisegna()
 {
     ContenitoreProcesso* c = prog(ProgCorrente);
     if (!c) return;
+    IconaFormato();
     const int n = Programmi[ProgCorrente].NumRung;
     m_scroll->blockSignals(true);
     m_scroll->setMaximum(n);
@@ -295,16 +304,22 @@ RigaProgramma* Program::Riga(int k) const
     return nullptr;
 }
 
+void Program::IconaFormato()
+{
+    // Compact rows offer to enlarge (plus), full rows to shrink (minus).
+    const bool compatto = Programmi[ProgCorrente].Formato == 1;
+    const QString chiave = QLatin1String(compatto ? "zoom_on" : "zoom_off");
+    if (m_formato->property("chiave").toString() == chiave) return;
+    m_formato->setIcon(DisegnaImmagine(chiave));
+    m_formato->setProperty("chiave", chiave);
+}
+
 void Program::cmd_Formato_Click()
 {
     uint8_t& f = Programmi[ProgCorrente].Formato;
-    if (f == 0) {
-        f = 1;
-        m_formato->setIcon(DisegnaImmagine(QStringLiteral("zoom_on")));
-    } else if (f == 1) {
-        f = 0;
-        m_formato->setIcon(DisegnaImmagine(QStringLiteral("zoom_off")));
-    }
+    if (f == 0) f = 1;
+    else if (f == 1) f = 0;
+    IconaFormato();
     // The current rung becomes the top row.
     PosizionaRung(RungCorrente - 1);
     m_scroll->setValue(RungCorrente - 1);

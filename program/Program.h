@@ -39,6 +39,8 @@ public:
 
     Q_INVOKABLE void SetRes();
     bool Aperto = false;
+    // The design size: the workspace frame opens the window at it.
+    QSize sizeHint() const override;
 
     QTabBar* Tab_Prog() const { return m_tab; }
     QScrollBar* VScroll() const { return m_scroll; }
@@ -80,6 +82,8 @@ private:
     RigaProgramma* PrendiRiga(ContenitoreProcesso* c, int k);
     void Disegna(RigaProgramma* r, int processo, int k);
     void MostraContenitore(int p);
+    // The format button shows what a click on it will do for this process.
+    void IconaFormato();
 
     QTabBar* m_tab = nullptr;
     QScrollBar* m_scroll = nullptr;

@@ -208,13 +208,16 @@ void RigaProgramma::Mostra(const Rung& r, int formato, bool selezionato, const Q
     if (txt_Func->palette().color(QPalette::Window) != cf) Sfondo(txt_Func, cf);
     txt_Var->setText(v.Sommario);
     img_Break->setVisible(r.Break);
+    // A compact row shows its top line only: the cells below it would peek
+    // out under the panel's edge.
+    const bool sotto = m_formato != 1;
     for (int i = 0; i < 8; ++i) {
         txt_VarN[i]->setText(v.ValoriArg[i]);
         lbl_VarN[i]->setText(v.NomiArg[i]);
-        txt_VarN[i]->setVisible(v.ArgVisibile[i]);
-        lbl_VarN[i]->setVisible(v.ArgVisibile[i]);
+        txt_VarN[i]->setVisible(sotto && v.ArgVisibile[i]);
+        lbl_VarN[i]->setVisible(sotto && v.ArgVisibile[i]);
     }
-    const bool figura = v.ImmagineVisibile || !v.Immagine.isEmpty();
+    const bool figura = sotto && (v.ImmagineVisibile || !v.Immagine.isEmpty());
     if (Immagine->property("chiave").toString() != v.Immagine) {
         Immagine->setPixmap(FiguraBlocco(v.Immagine, Immagine->size()));
         Immagine->setProperty("chiave", v.Immagine);
@@ -222,5 +225,8 @@ void RigaProgramma::Mostra(const Rung& r, int formato, bool selezionato, const Q
     Immagine->setVisible(figura);
     // The box keeps what the user typed (commas included) while it stands
     // for the stored comment.
-    if (SenzaVirgole(txt_desc->text()) != r.Descrizione) txt_desc->setText(r.Descrizione);
+    if (SenzaVirgole(txt_desc->text()) != r.Descrizione) {
+        txt_desc->setText(r.Descrizione);
+        txt_desc->setCursorPosition(0);   // a long comment shows its beginning
+    }
 }

@@ -35,7 +35,11 @@ void Finestre::Registra(const QByteArray& nome, QWidget* w)
     // Dialogs float above the main window; every other window is a child in
     // its workspace, and closing it unloads it.
     if (!qobject_cast<QDialog*>(w)) {
+        const QSize propria = w->size();
         QMdiSubWindow* sub = Principale::Istanza()->Area()->addSubWindow(w);
+        // A window laid out by hand has no size hint: the frame keeps the size
+        // its constructor gave it instead of shrinking to the title bar.
+        if (!w->sizeHint().isValid()) sub->resize(propria.grownBy(sub->contentsMargins()));
         sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setObjectName(QString::fromLatin1(nome) + QStringLiteral("_sub"));
     } else if (!w->parent()) {

@@ -35,6 +35,10 @@ private slots:
         Tasto("proj_new");
         Program* w = FinestraProgramma(false);
         QCOMPARE(w->windowTitle(), Testo(53));
+        // The workspace opens the window at its design size, tab strip shown.
+        QVERIFY2(w->height() >= Twips(6480) - 2, qPrintable(QString::number(w->height())));
+        QCOMPARE(w->Tab_Prog()->tabText(0), QStringLiteral("Main"));
+        QVERIFY(w->Tab_Prog()->height() > 10);
         QCOMPARE(w->findChildren<RigaProgramma*>().size(), 1);
         QCOMPARE(w->Riga(1)->lbl_Rung->text(), QStringLiteral("1"));
         QCOMPARE(w->Riga(1)->txt_desc->text(), QStringLiteral("<...>"));
@@ -56,6 +60,10 @@ private slots:
     void formato()
     {
         Prepara(6);
+        for (int k = 1; k <= 6; ++k) {
+            Attuale().Rung[k].Riga.ArgVisibile[0] = true;
+            Attuale().Rung[k].Riga.Immagine = QStringLiteral("zoom_on");
+        }
         SelezionaRung(5);
         Program* w = FinestraProgramma(false);
         w->cmd_Formato()->click();
@@ -66,10 +74,14 @@ private slots:
         QCOMPARE(W(QStringLiteral("shRung_5"))->height(), Twips(400));
         QVERIFY(W(QStringLiteral("txt_Func_5"))->isVisibleTo(w));
         QVERIFY(W(QStringLiteral("txt_Var_5"))->isVisibleTo(w));
+        // Only the top line shows: nothing of the argument columns peeks out.
+        QVERIFY(!W(QStringLiteral("txt_Var0_5"))->isVisibleTo(w));
+        QVERIFY(!W(QStringLiteral("Immagine_5"))->isVisibleTo(w));
         w->cmd_Formato()->click();
         QCOMPARE(int(Attuale().Formato), 0);
         QCOMPARE(W(QStringLiteral("shRung_5"))->height(), Twips(1515));
         QVERIFY(!W(QStringLiteral("txt_Func_5"))->isVisibleTo(w));
+        QVERIFY(W(QStringLiteral("txt_Var0_5"))->isVisibleTo(w));
     }
 
     void selezioneConMouse()

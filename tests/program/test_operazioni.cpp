@@ -76,8 +76,10 @@ private slots:
         QTEST(Abilitato("rung_redo"), "ripristina");
         const QString e = Attuale().Rung[0].Etichetta;
         QTEST(e.isEmpty() ? QStringLiteral("_") : e, "appunti");
+        // Asked whenever a rung of the process is selected, never for nothing.
         if (passi.contains(QStringLiteral("rung_del")))
-            QVERIFY(copione.Messaggi().contains(QStringLiteral("Delete Function Block ?")));
+            QCOMPARE(copione.Messaggi().contains(QStringLiteral("Delete Function Block ?")),
+                     !passi.contains(QStringLiteral("sel0")));
         QCOMPARE(RigheCoerenti(), QString());
         QVERIFY(!ProgettoModificato || passi.contains(QStringLiteral("rung_redo")));
     }

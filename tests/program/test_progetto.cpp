@@ -207,7 +207,12 @@ private slots:
         QVERIFY(!ProgettoModificato);
         // The rung list sits beside the Log.
         QWidget* log = Finestre::Cerca(QByteArrayLiteral("Log"))->parentWidget();
-        QCOMPARE(FinestraProgramma(false)->parentWidget()->pos(), QPoint(log->x() + log->width(), 0));
+        QWidget* programma = FinestraProgramma(false)->parentWidget();
+        QCOMPARE(programma->pos(), QPoint(log->x() + log->width(), 0));
+        // The registers beside it, opened if they were not.
+        QWidget* registri = Finestre::Cerca(QByteArrayLiteral("Registri"));
+        QVERIFY(registri && registri->isVisible());
+        QCOMPARE(registri->parentWidget()->pos(), QPoint(programma->x() + programma->width(), 0));
     }
 };
 
