@@ -4,15 +4,20 @@
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "program/Agganci.h"
+#include "program/Program.h"
+#include "program/RigaProgramma.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
+#include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 
+#include <QLabel>
+#include <QScrollBar>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -422,6 +427,7 @@ private slots:
     {
         Prepara(true);
         QList<QPair<int, uint32_t>> colori;
+        const auto gancio = ColoraNumeroRung;
         ColoraNumeroRung = [&](int rung, uint32_t c) { colori.append({rung, c}); };
         ProgCorrente = 0;
         Programmi[0].NumRung = 10;
@@ -455,8 +461,35 @@ private slots:
         MonitorPLC();
         QVERIFY(colori.isEmpty());
         QCOMPARE(TabRegistri[13].Valore, 40);
-        ColoraNumeroRung = nullptr;
+        ColoraNumeroRung = gancio;
         Programmi[0].NumRung = 0;
+    }
+
+    // The executing rung is brought to the first row when out of view, and
+    // left where it is when in view.
+    void monitorScorre()
+    {
+        Prepara(false);
+        Principale* p = Principale::Istanza();
+        ProgettoModificato = false;
+        p->Toolbar1_ButtonClick(QStringLiteral("proj_new"));
+        for (int i = 1; i < 12; ++i) p->Toolbar1_ButtonClick(QStringLiteral("rung_add_after"));
+        Program* w = FinestraProgramma(false);
+        QVERIFY(w);
+        QCOMPARE(int(Programmi[ProgCorrente].NumRung), 12);
+        UltimoPC = PenultimoPC = TerzultimoPC = 0;
+        QScrollBar* s = w->VScroll();
+        s->setValue(0);
+        w->parentWidget()->resize(Twips(6315), Twips(6480) + 30);   // the window at its design size
+        QVERIFY(w->prog(ProgCorrente, false)->height() > Twips(140 + 1800 + 1515));   // rows 1 and 2 fit
+        for (const auto& [pc, scroll] : {std::pair{1, 0}, {9, 9}, {10, 9}, {0, 0}}) {
+            fake.Input[13] = uint16_t(pc);
+            MonitorPLC();
+            QVERIFY2(s->value() == scroll, qPrintable(QStringLiteral("pc %1: %2").arg(pc).arg(s->value())));
+            QVERIFY(w->Riga(pc + 1));
+        }
+        const QColor giallo(0xFF, 0xFF, 0);
+        QCOMPARE(w->Riga(1)->lbl_Rung->palette().color(QPalette::Window), giallo);
     }
 };
 
