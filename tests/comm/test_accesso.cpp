@@ -16,6 +16,7 @@
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QScrollBar>
 #include <QtTest>
@@ -204,12 +205,16 @@ private slots:
         Controllore.UltimoComando = 0;
         QVERIFY(ComandoPLC(ComandoRun));
         QCOMPARE(int(Controllore.UltimoComando), 255);
+        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("RUN"));
         fake.Accoda(R::Nessuna());
         const int log0 = RigheLog();
         QVERIFY(!ComandoPLC(ComandoStop));
         QCOMPARE(int(Controllore.UltimoComando), 255);
         QVERIFY(FiniscePerErrore(log0));
         QCOMPARE(Testi(LogDa(log0)), (QStringList{"Com Timeout", "Error"}));
+        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("RUN"));   // a failed stop changes nothing
+        QVERIFY(ComandoPLC(ComandoStop));
+        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("Stop"));
     }
 
     void statoDebug_data()
@@ -242,8 +247,14 @@ private slots:
         buff_rx[3] = 0x56;   // a stale byte past a short reply must not be read
         fake.Accoda(R::Pdu(risposta));
         const int log0 = RigheLog();
+        Principale* p = Principale::Istanza();
+        p->AbilitaPulsanti(QStringLiteral("Puls_Download"), modo != -1);
+        p->AbilitaPulsanti(QStringLiteral("Puls_Debug"), modo != -1);
         QCOMPARE(LeggiStatoPLC(), esito);
         QCOMPARE(int(Controllore.ModoDebug), modo);
+        if (modo != 7)
+            for (const char* k : {"download", "run", "stop"})
+                QVERIFY2(p->Pulsante(QLatin1String(k))->isEnabled() == (modo == -1), k);
         QCOMPARE(FiniscePerErrore(log0), errore);
         Controllore.ModoDebug = 0;
     }
