@@ -64,6 +64,11 @@ uint8_t Trasporto(bool MostraErrori, QString* guasto)
 }
 } // namespace
 
+bool TransazioneInCorso()
+{
+    return g_inCorso;
+}
+
 int LunghezzaRisposta()
 {
     return g_lunghezza;

@@ -12,6 +12,10 @@
 // unanswered transaction. Readers of a reply check their bytes lie inside it.
 int LunghezzaRisposta();
 
+// True while a transaction waits for its reply: the shared buffers are in
+// use, and a handler running inside that wait must not start another one.
+bool TransazioneInCorso();
+
 // The terminal installs this to show the reply's hexadecimal echo while
 // EcoTerminale is set (its reply box takes the whole text).
 inline std::function<void(const QString&)> EcoRispostaTerminale;

@@ -1,22 +1,200 @@
 // Toolbar dispatch: every click stops a running live loop (ComErr := 1),
-// then acts on the key, then refreshes the state display.
-#include "shell/Principale.h"
+// then acts on the key, then refreshes the state display. The run, run to
+// break and animate keys loop inside the click, pumping events, until
+// ComErr is found set at the top of a pass.
+#include "shell/Comandi.h"
 
-#include "comm/AreaComunicazione.h"
+#include "comm/AccessoController.h"
+#include "comm/Comunica.h"
+#include "comm/Connessione.h"
+#include "comm/Dispositivo.h"
 #include "program/OperazioniRung.h"
 #include "program/Progetto.h"
+#include "registers/Registri.h"
+#include "registers/TabRegistri.h"
+#include "shell/Finestre.h"
+#include "shell/Log.h"
 #include "shell/NonDisponibile.h"
+#include "shell/Principale.h"
+#include "shell/Prompt.h"
+#include "shell/convert/Attesa.h"
+#include "shell/model/Globali.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QStringList>
+#include <QTimer>
+#include <QUrl>
+#include <cmath>
+
+bool SalvaProgettoCorrente(bool salvaCome)
+{
+    if (!SalvaProgettoAggancio) {
+        NonDisponibile(QStringLiteral("SalvaProgetto"));
+        return false;
+    }
+    return SalvaProgettoAggancio(salvaCome);
+}
+
+void RinfrescaRegistri()
+{
+    Registri* r = Finestre::SeCaricata<Registri>();
+    if (!r) {
+        r = Finestre::Get<Registri>();
+        Finestre::Mostra(r);
+    }
+    r->AggiornaRegistri_new(true);
+}
+
+namespace {
+// Clicks that arrived while a transaction waited for its reply. Their own
+// transactions would be refused on the shared buffers, so they run as soon
+// as that transaction is over; the stop they mean (ComErr) takes effect at
+// once.
+QStringList& Rinviati()
+{
+    static QStringList l;
+    return l;
+}
+
+QTimer& TimerRinvio()
+{
+    static QTimer* t = [] {
+        auto* timer = new QTimer(QCoreApplication::instance());
+        timer->setSingleShot(true);
+        timer->setInterval(5);
+        QObject::connect(timer, &QTimer::timeout, [] {
+            if (Rinviati().isEmpty()) return;
+            if (TransazioneInCorso()) {
+                TimerRinvio().start();
+                return;
+            }
+            const QString chiave = Rinviati().takeFirst();
+            if (!Rinviati().isEmpty()) TimerRinvio().start();
+            Principale::Istanza()->Toolbar1_ButtonClick(chiave);
+        });
+        return timer;
+    }();
+    return *t;
+}
+
+void Pompa()
+{
+    QCoreApplication::processEvents();
+}
+
+// Input register 0 holds the command the controller is running.
+void LeggiComandoInCorso()
+{
+    TabRegistri[0].Valore = int32_t(std::lround(LeggiRegistroInput(Controllore.Nodo, 0)));
+}
+
+void LoopRun()
+{
+    ComErr = 0;
+    while (ComErr == 0) {
+        Pompa();
+        Attesa(1);
+        RinfrescaRegistri();
+    }
+}
+
+// False when the user gave up at the modified-project warning.
+bool RunBreak()
+{
+    if (ProgettoModificato &&
+        Prompt::MsgBox(QStringLiteral("Program modified: download program to avoid mismatch"),
+                       Prompt::InterrompiRiprovaIgnora, QStringLiteral("Warning")) != Prompt::Ignora)
+        return false;
+    ComandoPLC(ComandoRunBreak);
+    LeggiComandoInCorso();
+    ComErr = 0;
+    while (TabRegistri[0].Valore == ComandoRunBreak && ComErr == 0) {
+        Pompa();
+        Attesa(1);
+        LeggiComandoInCorso();
+        if (AggiornamentoAuto) RinfrescaRegistri();
+    }
+    // Any loop further out ends too.
+    ComErr = 1;
+    MonitorPLC();
+    RinfrescaRegistri();
+    return true;
+}
+
+void Anima()
+{
+    ComErr = 0;
+    while (ComErr == 0) {
+        Pompa();
+        Attesa(TempoAggiornamento / 1000.0);
+        ComandoPLC(ComandoPausa);
+        MonitorPLC();
+        RinfrescaRegistri();
+    }
+}
+
+void Collega()
+{
+    // A connect always closes the previous link first.
+    Disconnetti();
+    Connetti();
+    VerificaDopoConnessione();
+}
+} // namespace
 
 void Principale::Toolbar1_ButtonClick(const QString& chiave)
 {
     ComErr = 1;
-    static const char* const kChiavi[] = {
-        "proj_new", "proj_open", "proj_save", "proj_comp", "download", "upload", "debug", "release",
-        "run", "runBr", "pause", "step", "stop", "view_reg", "view_log", "connect", "disconnect",
-        "rung_mod", "rung_del", "rung_add_before", "rung_add_after", "rung_move_up", "rung_move_down",
-        "rung_copy", "rung_paste", "rung_redo", "new_sub", "rung_break", "view_http"};
+    if (TransazioneInCorso()) {
+        Rinviati().append(chiave);
+        TimerRinvio().start();
+        return;
+    }
+
     if (chiave == u"proj_new") {
         if (NuovoProgetto()) AggiornaProgetto();
+    } else if (chiave == u"proj_open") {
+        NonDisponibile(QStringLiteral("ApriProgetto"));
+    } else if (chiave == u"proj_save") {
+        SalvaProgettoCorrente(true);
+    } else if (chiave == u"proj_comp") {
+        NonDisponibile(QStringLiteral("CompilaProgramma"));
+    } else if (chiave == u"download") {
+        NonDisponibile(QStringLiteral("frm_Download"));
+    } else if (chiave == u"upload") {
+        // The button stays disabled; nothing to do.
+    } else if (chiave == u"debug") {
+        ImpostaDebug(-1);
+        LeggiStatoPLC();
+    } else if (chiave == u"release") {
+        ImpostaDebug(0);
+        LeggiStatoPLC();
+    } else if (chiave == u"run") {
+        ComandoPLC(ComandoRun);
+        if (AggiornamentoAuto) LoopRun();
+    } else if (chiave == u"runBr") {
+        // Given up at the warning: the click ends as if it had not happened.
+        if (!RunBreak()) return;
+    } else if (chiave == u"pause") {
+        ComandoPLC(ComandoPausa);
+        MonitorPLC();
+        RinfrescaRegistri();
+    } else if (chiave == u"step") {
+        Anima();
+    } else if (chiave == u"stop") {
+        ComandoPLC(ComandoPausa);
+        ComandoPLC(ComandoStop);
+        MonitorPLC();
+        RinfrescaRegistri();
+    } else if (chiave == u"view_reg") {
+        Finestre::Mostra(Finestre::Get<Registri>());
+    } else if (chiave == u"view_log") {
+        Finestre::Mostra(Finestre::Get<Log>());
+    } else if (chiave == u"connect") {
+        Collega();
+    } else if (chiave == u"disconnect") {
+        Disconnetti();
     } else if (chiave == u"rung_mod") {
         ComandoModifica();
     } else if (chiave == u"rung_del") {
@@ -39,13 +217,8 @@ void Principale::Toolbar1_ButtonClick(const QString& chiave)
         NuovaSub();
     } else if (chiave == u"rung_break") {
         ComandoBreak();
-    } else {
-        for (const char* k : kChiavi) {
-            if (chiave == QLatin1String(k)) {
-                if (chiave != QLatin1String("upload")) NonDisponibile(chiave);
-                break;
-            }
-        }
+    } else if (chiave == u"view_http") {
+        QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + Controllore.IndirizzoIP));
     }
     AggiornaStato();
 }

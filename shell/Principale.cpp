@@ -2,7 +2,9 @@
 
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
+#include "shell/Comandi.h"
 #include "shell/Lingua.h"
+#include "shell/Prompt.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
@@ -247,5 +249,16 @@ void Principale::AggiornaStato()
 
 void Principale::closeEvent(QCloseEvent* e)
 {
+    if (ProgettoModificato &&
+        Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, windowTitle()) == Prompt::Ok &&
+        !SalvaProgettoCorrente(true)) {
+        // The user asked for the changes to be kept and they were not saved:
+        // closing now would lose them.
+        e->ignore();
+        return;
+    }
+    // A live loop still running inside a toolbar click would keep the
+    // program alive behind a closed window.
+    ComErr = 1;
     e->accept();
 }

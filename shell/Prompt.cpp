@@ -28,6 +28,9 @@ Risposta_ Chiedi(const Richiesta& r)
         QMessageBox box(QMessageBox::NoIcon, TitoloApp(r.titolo), r.testo);
         switch (r.pulsanti & 7) {
         case OkAnnulla: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+        case InterrompiRiprovaIgnora:
+            box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
+            break;
         case SiNoAnnulla: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
         case SiNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
         default: box.setStandardButtons(QMessageBox::Ok); break;
@@ -43,6 +46,9 @@ Risposta_ Chiedi(const Richiesta& r)
         case QMessageBox::Cancel: out.scelta = Annulla; break;
         case QMessageBox::Yes: out.scelta = Si; break;
         case QMessageBox::No: out.scelta = No; break;
+        case QMessageBox::Abort: out.scelta = Interrompi; break;
+        case QMessageBox::Retry: out.scelta = Riprova; break;
+        case QMessageBox::Ignore: out.scelta = Ignora; break;
         default: out.scelta = Ok; break;
         }
         return out;

@@ -9,8 +9,8 @@ namespace Prompt {
 
 // Buttons and answers keep the classic message-box numbering that the
 // callers compare with.
-enum Pulsanti { SoloOk = 0, OkAnnulla = 1, SiNoAnnulla = 3, SiNo = 4 };
-enum Risposta { Ok = 1, Annulla = 2, Si = 6, No = 7 };
+enum Pulsanti { SoloOk = 0, OkAnnulla = 1, InterrompiRiprovaIgnora = 2, SiNoAnnulla = 3, SiNo = 4 };
+enum Risposta { Ok = 1, Annulla = 2, Interrompi = 3, Riprova = 4, Ignora = 5, Si = 6, No = 7 };
 enum Icona { Nessuna = 0, Critica = 16, Domanda = 32, Avviso = 48, Info = 64 };
 
 enum class Tipo { Messaggio, Input, FileApri, FileSalva };

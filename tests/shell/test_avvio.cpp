@@ -284,10 +284,10 @@ private slots:
     void vociNonDisponibili()
     {
         LogClear();
-        Principale::Istanza()->Menu(QStringLiteral("mnu_search"))->trigger();
+        Principale::Istanza()->Menu(QStringLiteral("mnu_Watch"))->trigger();
         QListWidget* l = Finestre::Get<Log>()->Testo();
         QCOMPARE(l->count(), 1);
-        QVERIFY(l->item(0)->text().contains(QStringLiteral("mnu_search")));
+        QVERIFY(l->item(0)->text().contains(QStringLiteral("frm_watch")));
     }
 
     void vociCheAprono()
