@@ -305,8 +305,10 @@ void VerificaController()
     const uint8_t precedente = Controllore.Modello;
     LeggiModello(Controllore.Modello);
     if (Controllore.Modello != precedente) {
-        const QString domanda = QStringLiteral("Controller: ") + Modelli[Controllore.Modello].Nome + QChar(13) +
-                                QStringLiteral("Expected:") + Modelli[precedente].Nome + QChar(13) +
+        // The record is copied whole from elsewhere: its model index is not trusted.
+        const auto nome = [](int i) { return i < NumModelli ? Modelli[i].Nome : QString(); };
+        const QString domanda = QStringLiteral("Controller: ") + nome(Controllore.Modello) + QChar(13) +
+                                QStringLiteral("Expected:") + nome(precedente) + QChar(13) +
                                 QStringLiteral("Change controller?");
         if (Prompt::MsgBox(domanda, Prompt::SiNo, QStringLiteral("Mirok")) == Prompt::No)
             Controllore.Modello = precedente;

@@ -398,6 +398,13 @@ private slots:
         Controllore.Modello = 5;
         VerificaController();
         QCOMPARE(copione.richieste.size(), 1);
+
+        // A model index past the table is no crash.
+        Controllore.Modello = 200;
+        copione.Rispondi(Prompt::Si);
+        VerificaController();
+        QCOMPARE(int(Controllore.Modello), 5);
+        QCOMPARE(copione.richieste.size(), 2);
         Modelli = salvati;
         Controllore.Modello = 0;
         fake.Input[1] = fake.Input[2] = 0;
