@@ -3,7 +3,9 @@
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "program/Agganci.h"
+#include "program/Program.h"
 #include "program/Programmi.h"
+#include "program/RigaProgramma.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
@@ -14,6 +16,7 @@
 #include "shell/model/Modelli.h"
 
 #include <QCoreApplication>
+#include <QScrollBar>
 #include <cfenv>
 #include <cmath>
 #include <initializer_list>
@@ -122,6 +125,21 @@ bool Colora(int rung, uint32_t colore)
     if (rung < 1 || rung > Programmi[ProgCorrente].NumRung) return false;
     if (ColoraNumeroRung) ColoraNumeroRung(rung, colore);
     return true;
+}
+
+// The rung at the program counter (pc + 1) becomes the first row when its
+// panel is not wholly inside the process area.
+void MostraInEsecuzione(int pc)
+{
+    Program* w = FinestraProgramma(false);
+    QWidget* area = w ? w->prog(ProgCorrente, false) : nullptr;
+    if (!area) return;
+    bool fuori = true;
+    if (const RigaProgramma* r = w->Riga(pc + 1); r && r->isVisible()) {
+        const int alto = r->shRung->mapTo(area, QPoint(0, 0)).y();
+        fuori = alto < 0 || alto + r->shRung->height() > area->height();
+    }
+    if (fuori) w->VScroll()->setValue(pc);
 }
 } // namespace
 
@@ -287,8 +305,10 @@ void VerificaController()
     const uint8_t precedente = Controllore.Modello;
     LeggiModello(Controllore.Modello);
     if (Controllore.Modello != precedente) {
-        const QString domanda = QStringLiteral("Controller: ") + Modelli[Controllore.Modello].Nome + QChar(13) +
-                                QStringLiteral("Expected:") + Modelli[precedente].Nome + QChar(13) +
+        // The record is copied whole from elsewhere: its model index is not trusted.
+        const auto nome = [](int i) { return i < NumModelli ? Modelli[i].Nome : QString(); };
+        const QString domanda = QStringLiteral("Controller: ") + nome(Controllore.Modello) + QChar(13) +
+                                QStringLiteral("Expected:") + nome(precedente) + QChar(13) +
                                 QStringLiteral("Change controller?");
         if (Prompt::MsgBox(domanda, Prompt::SiNo, QStringLiteral("Mirok")) == Prompt::No)
             Controllore.Modello = precedente;
@@ -306,8 +326,9 @@ void MonitorPLC()
             PenultimoPC = UltimoPC;
             UltimoPC = int16_t(*v);
             const int rung = *v + 1;
-            (void)(Colora(rung, kBianco) && Colora(TerzultimoPC + 1, kBianco) && Colora(PenultimoPC + 1, kBianco) &&
-                   Colora(rung, kGiallo));
+            if (Colora(rung, kBianco) && Colora(TerzultimoPC + 1, kBianco) && Colora(PenultimoPC + 1, kBianco) &&
+                Colora(rung, kGiallo))
+                MostraInEsecuzione(*v);
         }
     }
     Aggiorna();

@@ -53,10 +53,7 @@ uint8_t Trasporto(bool MostraErrori, QString* guasto)
     case 0: r = TransazioneASCII(MostraErrori, guasto); break;
     case 1: r = TransazioneRTU(MostraErrori, guasto); break;
     case 2: r = TransazioneTCP(MostraErrori, guasto); break;
-    default:
-        LogWrite(QStringLiteral("Unknown channel %1").arg(Canale));
-        r = 2;
-        break;
+    default: r = 2; break;   // no framing of that number: nothing sent, an error
     }
     if (g_fissata) {
         buff_tx = g_richiesta;

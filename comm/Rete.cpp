@@ -32,7 +32,9 @@ bool IndirizzoConsentito(const QString& host)
 bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta)
 {
     if (!IndirizzoConsentito(host)) {
-        LogWrite(QStringLiteral("Address refused (loopback only) [%1]").arg(host));
+        // Without the guard only an empty address gets here: nothing to say
+        // beyond the caller's own failure report.
+        if (SoloLoopback()) LogWrite(QStringLiteral("Address refused (loopback only) [%1]").arg(host));
         return false;
     }
     socket.connectToHost(host.trimmed(), porta);

@@ -6,6 +6,7 @@
 #include "comm/Rete.h"
 #include "shell/convert/Attesa.h"
 
+#include <QCoreApplication>
 #include <QTcpSocket>
 
 namespace {
@@ -16,13 +17,18 @@ int LunghezzaDichiarata(const QByteArray& s)
     return (uint8_t(s[4]) << 8) | uint8_t(s[5]);
 }
 
-void InviaTCP(const uint8_t* buffer, int n)
+QByteArray TramaTCP(const uint8_t* buffer, int n)
 {
-    QTcpSocket* s = Collegamento::Istanza()->Winsock1();
     QByteArray trama(kIntestazione, '\0');
     trama[4] = char(n >> 8);
     trama[5] = char(n & 0xFF);
     trama.append(reinterpret_cast<const char*>(buffer), n);
+    return trama;
+}
+
+void InviaTCP(const QByteArray& trama)
+{
+    QTcpSocket* s = Collegamento::Istanza()->Winsock1();
     // Not connected: nothing goes out and the wait runs into its time-out.
     if (s->state() == QAbstractSocket::ConnectedState && IndirizzoConsentito(s->peerAddress())) {
         s->write(trama);
@@ -82,10 +88,14 @@ uint8_t TransazioneTCP(bool MostraErrori, QString* guasto)
     const uint8_t unita = buff_tx[0];
     const uint8_t funzione = buff_tx[1];
 
-    // Leftovers of an earlier reply (late pieces) must not pass for this one.
+    // The frame is made before events run: a handler may refill buff_tx.
+    const QByteArray trama = TramaTCP(buff_tx.data(), n_tx);
+    // Leftovers of an earlier reply (late pieces) must not pass for this one:
+    // one pass of the events takes in what the socket already holds.
+    QCoreApplication::processEvents();
     Collegamento::Istanza()->Winsock1()->readAll();
     str_rx.clear();
-    InviaTCP(buff_tx.data(), n_tx);
+    InviaTCP(trama);
     if (!AttendiRisposta) return 0;
 
     const uint8_t ricevuto = AttendiRispostaTCP(kIntestazione, guasto);

@@ -4,15 +4,21 @@
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "program/Agganci.h"
+#include "program/Program.h"
+#include "program/RigaProgramma.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
+#include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QScrollBar>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -199,12 +205,16 @@ private slots:
         Controllore.UltimoComando = 0;
         QVERIFY(ComandoPLC(ComandoRun));
         QCOMPARE(int(Controllore.UltimoComando), 255);
+        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("RUN"));
         fake.Accoda(R::Nessuna());
         const int log0 = RigheLog();
         QVERIFY(!ComandoPLC(ComandoStop));
         QCOMPARE(int(Controllore.UltimoComando), 255);
         QVERIFY(FiniscePerErrore(log0));
         QCOMPARE(Testi(LogDa(log0)), (QStringList{"Com Timeout", "Error"}));
+        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("RUN"));   // a failed stop changes nothing
+        QVERIFY(ComandoPLC(ComandoStop));
+        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("Stop"));
     }
 
     void statoDebug_data()
@@ -237,8 +247,14 @@ private slots:
         buff_rx[3] = 0x56;   // a stale byte past a short reply must not be read
         fake.Accoda(R::Pdu(risposta));
         const int log0 = RigheLog();
+        Principale* p = Principale::Istanza();
+        p->AbilitaPulsanti(QStringLiteral("Puls_Download"), modo != -1);
+        p->AbilitaPulsanti(QStringLiteral("Puls_Debug"), modo != -1);
         QCOMPARE(LeggiStatoPLC(), esito);
         QCOMPARE(int(Controllore.ModoDebug), modo);
+        if (modo != 7)
+            for (const char* k : {"download", "run", "stop"})
+                QVERIFY2(p->Pulsante(QLatin1String(k))->isEnabled() == (modo == -1), k);
         QCOMPARE(FiniscePerErrore(log0), errore);
         Controllore.ModoDebug = 0;
     }
@@ -382,6 +398,13 @@ private slots:
         Controllore.Modello = 5;
         VerificaController();
         QCOMPARE(copione.richieste.size(), 1);
+
+        // A model index past the table is no crash.
+        Controllore.Modello = 200;
+        copione.Rispondi(Prompt::Si);
+        VerificaController();
+        QCOMPARE(int(Controllore.Modello), 5);
+        QCOMPARE(copione.richieste.size(), 2);
         Modelli = salvati;
         Controllore.Modello = 0;
         fake.Input[1] = fake.Input[2] = 0;
@@ -422,6 +445,7 @@ private slots:
     {
         Prepara(true);
         QList<QPair<int, uint32_t>> colori;
+        const auto gancio = ColoraNumeroRung;
         ColoraNumeroRung = [&](int rung, uint32_t c) { colori.append({rung, c}); };
         ProgCorrente = 0;
         Programmi[0].NumRung = 10;
@@ -455,8 +479,35 @@ private slots:
         MonitorPLC();
         QVERIFY(colori.isEmpty());
         QCOMPARE(TabRegistri[13].Valore, 40);
-        ColoraNumeroRung = nullptr;
+        ColoraNumeroRung = gancio;
         Programmi[0].NumRung = 0;
+    }
+
+    // The executing rung is brought to the first row when out of view, and
+    // left where it is when in view.
+    void monitorScorre()
+    {
+        Prepara(false);
+        Principale* p = Principale::Istanza();
+        ProgettoModificato = false;
+        p->Toolbar1_ButtonClick(QStringLiteral("proj_new"));
+        for (int i = 1; i < 12; ++i) p->Toolbar1_ButtonClick(QStringLiteral("rung_add_after"));
+        Program* w = FinestraProgramma(false);
+        QVERIFY(w);
+        QCOMPARE(int(Programmi[ProgCorrente].NumRung), 12);
+        UltimoPC = PenultimoPC = TerzultimoPC = 0;
+        QScrollBar* s = w->VScroll();
+        s->setValue(0);
+        w->parentWidget()->resize(Twips(6315), Twips(6480) + 30);   // the window at its design size
+        QVERIFY(w->prog(ProgCorrente, false)->height() > Twips(140 + 1800 + 1515));   // rows 1 and 2 fit
+        for (const auto& [pc, scroll] : {std::pair{1, 0}, {9, 9}, {10, 9}, {0, 0}}) {
+            fake.Input[13] = uint16_t(pc);
+            MonitorPLC();
+            QVERIFY2(s->value() == scroll, qPrintable(QStringLiteral("pc %1: %2").arg(pc).arg(s->value())));
+            QVERIFY(w->Riga(pc + 1));
+        }
+        const QColor giallo(0xFF, 0xFF, 0);
+        QCOMPARE(w->Riga(1)->lbl_Rung->palette().color(QPalette::Window), giallo);
     }
 };
 

@@ -170,6 +170,15 @@ private slots:
         QVERIFY(log[0].contains(QLatin1String("192.168.1.100")));
         QCOMPARE(log[1], QStringLiteral("Connection Timeout"));
         QCOMPARE(Collegamento::Istanza()->Winsock1()->state(), QAbstractSocket::UnconnectedState);
+
+        // No address at all, guard off: a plain failed connect, no word of loopback.
+        qputenv("WORKBENCH_LOOPBACK_ONLY", "0");
+        Controllore.IndirizzoIP.clear();
+        const int log1 = RigheLog();
+        Connetti();
+        qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
+        QVERIFY(!Controllore.Connesso);
+        QCOMPARE(Testi(LogDa(log1)), QStringList{"Connection Timeout"});
     }
 
     void serialeImpostazioni_data()

@@ -125,6 +125,15 @@ void FakeController::ChiudiConnessioni()
     m_client.clear();
 }
 
+void FakeController::InviaTcp(const QByteArray& byte)
+{
+    for (const QPointer<QTcpSocket>& s : m_client)
+        if (s) {
+            s->write(byte);
+            s->flush();
+        }
+}
+
 bool FakeController::AvviaRtu(int com)
 {
     if (!m_pty.CollegaCome(com)) return false;

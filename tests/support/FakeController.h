@@ -67,6 +67,8 @@ public:
     quint16 porta() const;
     // Closes the connections (the server keeps listening).
     void ChiudiConnessioni();
+    // Unasked bytes to every connected client, on the wire before this returns.
+    void InviaTcp(const QByteArray& byte);
     // Serves RTU on a pseudo-terminal linked as COM<com>.
     bool AvviaRtu(int com = 1);
     CoppiaPty& Pty() { return m_pty; }
