@@ -10,12 +10,6 @@
 
 using Test::RispostaControlloreFinta;
 
-namespace {
-const QByteArray kMac("\x00\x1A\x2B\x3C\x4D\x5E", 6);
-const QByteArray kIp("\xC0\xA8\x01\x64", 4);
-const QByteArray kMask("\xFF\xFF\xFF\x00", 4);
-} // namespace
-
 class TestScoperta : public QObject {
     Q_OBJECT
 private slots:
@@ -36,46 +30,37 @@ private slots:
         QCOMPARE(int(CalcolaCRC8(testo)), crc);
     }
 
-
     void setIP()
     {
-        std::array<uint8_t, 4> ip{};
-        QVERIFY(LeggiIndirizzoIP(QStringLiteral("192.168.1.50"), ip));
-        const QByteArray d = RichiestaSetIP(reinterpret_cast<const uint8_t*>(kMac.constData()), ip);
+        const std::array<uint8_t, 4> ip{192, 168, 1, 50};
+        const QByteArray d = RichiestaSetIP(reinterpret_cast<const uint8_t*>(Test::kMacFinto.constData()), ip);
+        QCOMPARE(d.left(14), QByteArray("0002") + Test::kMacFinto + QByteArray("\xC0\xA8\x01\x32", 4));
         QCOMPARE(d.size(), 15);
-        QCOMPARE(d.left(4), QByteArray("0002"));
-        QCOMPARE(d.mid(4, 6), kMac);
-        QCOMPARE(d.mid(10, 4), QByteArray("\xC0\xA8\x01\x32", 4));
         QCOMPARE(uint8_t(d[14]), CalcolaCRC8(d.left(14)));
     }
 
+    // 1-4 pieces of 0-255, a missing piece is 0; a refusal leaves the target.
     void indirizzoIP_data()
     {
         QTest::addColumn<QString>("testo");
-        QTest::addColumn<bool>("ok");
-        QTest::addColumn<QByteArray>("ottetti");
-        QTest::newRow("full") << "10.0.0.5" << true << QByteArray("\x0A\x00\x00\x05", 4);
-        QTest::newRow("three pieces") << "192.168.1" << true << QByteArray("\xC0\xA8\x01\x00", 4);
-        QTest::newRow("one piece") << "7" << true << QByteArray("\x07\x00\x00\x00", 4);
-        QTest::newRow("255") << "255.255.255.255" << true << QByteArray("\xFF\xFF\xFF\xFF", 4);
-        QTest::newRow("256") << "10.0.0.256" << false << QByteArray();
-        QTest::newRow("five pieces") << "1.2.3.4.5" << false << QByteArray();
-        QTest::newRow("letters") << "10.a.0.1" << false << QByteArray();
-        QTest::newRow("empty piece") << "10..0.1" << false << QByteArray();
-        QTest::newRow("negative") << "10.-1.0.1" << false << QByteArray();
-        QTest::newRow("blank") << " " << false << QByteArray();
+        QTest::addColumn<QByteArray>("ottetti");   // empty: refused
+        QTest::newRow("full") << "10.0.0.5" << QByteArray("\x0A\x00\x00\x05", 4);
+        QTest::newRow("three pieces") << "192.168.1" << QByteArray("\xC0\xA8\x01\x00", 4);
+        QTest::newRow("one piece") << "7" << QByteArray("\x07\x00\x00\x00", 4);
+        QTest::newRow("255") << "255.255.255.255" << QByteArray("\xFF\xFF\xFF\xFF", 4);
+        for (const char* t : {"10.0.0.256", "1.2.3.4.5", "10.a.0.1", "10..0.1", "10.-1.0.1", " "})
+            QTest::newRow(t) << t << QByteArray();
     }
     void indirizzoIP()
     {
         QFETCH(QString, testo);
-        QFETCH(bool, ok);
         QFETCH(QByteArray, ottetti);
         std::array<uint8_t, 4> ip{9, 9, 9, 9};
-        QCOMPARE(LeggiIndirizzoIP(testo, ip), ok);
-        if (ok) QCOMPARE(QByteArray(reinterpret_cast<const char*>(ip.data()), 4), ottetti);
-        else QCOMPARE(ip[0], uint8_t(9));   // untouched
+        QCOMPARE(LeggiIndirizzoIP(testo, ip), !ottetti.isEmpty());
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(ip.data()), 4), ottetti.isEmpty() ? QByteArray(4, 9) : ottetti);
     }
 
+    // Init is on for the value 1 only; nothing of the entry's past survives.
     void decodificaControllore_data()
     {
         QTest::addColumn<int>("init");
@@ -88,13 +73,11 @@ private slots:
     {
         QFETCH(int, init);
         QFETCH(bool, attivo);
-        const QByteArray d = RispostaControlloreFinta("QVR4555", kMac, kIp, kMask, 17, uint8_t(init), 1);
-        const RispostaControllore r = DecodificaControllore(d);
+        const RispostaControllore r = DecodificaControllore(RispostaControlloreFinta("QVR4555", 17, uint8_t(init), 1));
         QCOMPARE(r.nome, QStringLiteral("QVR4555"));
         QCOMPARE(r.testoMAC, QStringLiteral("00-1A-2B-3C-4D-5E"));
         QCOMPARE(r.testoIP, QStringLiteral("192.168.1.100"));
         QCOMPARE(r.testoMask, QStringLiteral("255.255.255.0"));
-        QCOMPARE(int(r.indirizzo), 17);
         QCOMPARE(int(r.switchInterno), 1);
         Dispositivo x;
         x.TipoConnessione = 1;
@@ -106,7 +89,7 @@ private slots:
         QCOMPARE(int(x.Nodo), 17);
         QCOMPARE(int(x.IPByte[0]), 192);
         QCOMPARE(int(x.MACByte[5]), 0x5E);
-        QCOMPARE(int(x.TipoConnessione), 0);   // nothing of the old entry survives
+        QCOMPARE(int(x.TipoConnessione), 0);
         QVERIFY(x.BaudRate.isEmpty());
     }
 
@@ -126,7 +109,7 @@ private slots:
         QFETCH(int, lunghezza);
         QFETCH(bool, mac);
         QFETCH(bool, mask);
-        const QByteArray d = RispostaControlloreFinta("ABCDEFG", kMac, kIp, kMask, 17, 1, 1).left(lunghezza);
+        const QByteArray d = RispostaControlloreFinta("ABCDEFG").left(lunghezza);
         const RispostaControllore r = DecodificaControllore(d);
         QCOMPARE(!r.testoMAC.isEmpty(), mac);
         QCOMPARE(!r.testoMask.isEmpty(), mask);
@@ -137,8 +120,7 @@ private slots:
 
     void gateway()
     {
-        QByteArray d(24, 'x');
-        d += kMac;
+        const QByteArray d = QByteArray(24, 'x') + Test::kMacFinto;
         QCOMPARE(DecodificaGateway(d), QStringLiteral("00-1A-2B-3C-4D-5E"));
         QCOMPARE(DecodificaGateway(d + QByteArray(2000, 'z')), QStringLiteral("00-1A-2B-3C-4D-5E"));
         Dispositivo x;
@@ -149,6 +131,8 @@ private slots:
         QCOMPARE(int(x.Porta), 0);
     }
 
+    // Registers 0..6 high byte first: version, name "QVR5" low byte first,
+    // address.
     void identificazione_data()
     {
         QTest::addColumn<QByteArray>("versione");
@@ -163,14 +147,8 @@ private slots:
         QFETCH(QByteArray, versione);
         QFETCH(QString, testo);
         PreparaIdentificazione(9);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), n_tx), QByteArray("\x09\x04\x00\x00\x00\x07", 6));
-        // unit, function, count, registers 0..6 high byte first
-        QByteArray r("\x07\x04\x0E\x00\x00", 5);
-        r += versione;
-        r += QByteArray("\x00\x00", 2);       // bytes 9..12: name registers below
-        r += QByteArray("\x00\x00\x00\x00", 4);
-        r[9] = 'V'; r[10] = 'Q'; r[11] = '5'; r[12] = 'R';
-        r += QByteArray("\x00\x07", 2);
+        QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), n_tx), QByteArray::fromHex("090400000007"));
+        const QByteArray r = QByteArray::fromHex("07040E0000") + versione + QByteArray("VQ5R\0\0\0\x07", 8);
         std::copy(r.begin(), r.end(), buff_rx.begin());
         n_rx = int16_t(r.size());
         Identificazione id;
@@ -186,36 +164,26 @@ private slots:
     {
         Test::FakeUdp fake;
         fake.Punta();
-        fake.Rispondi("0001", RispostaControlloreFinta("DEV-ONE", kMac, kIp, kMask, 5, 0, 0),
-                      QHostAddress(QStringLiteral("127.0.0.2")));
-        fake.Rispondi("0001", RispostaControlloreFinta("DEV-TWO", kMac, kIp, kMask, 6, 1, 0),
-                      QHostAddress(QStringLiteral("127.0.0.3")));
+        fake.Rispondi("0001", RispostaControlloreFinta("DEV-ONE", 5), QHostAddress(QStringLiteral("127.0.0.2")));
+        fake.Rispondi("0001", RispostaControlloreFinta("DEV-TWO", 6), QHostAddress(QStringLiteral("127.0.0.3")));
         NumDispositivi = 0;
         CercaDispositiviUDP(QStringLiteral("4555"));
         QCOMPARE(fake.ricevuti, QList<QByteArray>{QByteArray("0001")});
         QCOMPARE(int(NumDispositivi), 2);
-        QSet<QString> ip{Dispositivi[1].IndirizzoIP, Dispositivi[2].IndirizzoIP};
-        QCOMPARE(ip, (QSet<QString>{QStringLiteral("127.0.0.2"), QStringLiteral("127.0.0.3")}));
-        QCOMPARE(int(Dispositivi[1].Porta), 502);
-        QCOMPARE(int(Dispositivi[2].Porta), 502);
+        QCOMPARE((QSet<QString>{Dispositivi[1].IndirizzoIP, Dispositivi[2].IndirizzoIP}),
+                 (QSet<QString>{QStringLiteral("127.0.0.2"), QStringLiteral("127.0.0.3")}));
         QVERIFY(!AttesaUDP);
         // A late reply finds the flags down.
-        UDP_DataArrival(RispostaControlloreFinta("LATE", kMac, kIp, kMask, 1, 0, 0), QHostAddress::LocalHost);
+        UDP_DataArrival(RispostaControlloreFinta("LATE"), QHostAddress::LocalHost);
         QCOMPARE(int(NumDispositivi), 2);
-    }
-
-
-    void tabellaPiena()
-    {
+        // A full table takes no more.
         NumDispositivi = 0;
         AttesaUDP = true;
-        for (int i = 0; i < 300; ++i)
-            UDP_DataArrival(RispostaControlloreFinta(QByteArray::number(i), kMac, kIp, kMask, 1, 0, 0), QHostAddress::LocalHost);
+        for (int i = 0; i < 300; ++i) UDP_DataArrival(RispostaControlloreFinta(QByteArray::number(i)), QHostAddress::LocalHost);
         AttesaUDP = false;
         QCOMPARE(int(NumDispositivi), 255);
         QCOMPARE(Dispositivi[255].NomeDispositivo.trimmed(), QStringLiteral("254"));
     }
-
 };
 
 QTEST_MAIN(TestScoperta)

@@ -7,12 +7,10 @@
 #include "comm/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
-#include "shell/convert/Attesa.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 #include "support/FakeUdp.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -20,6 +18,7 @@
 #include <QtTest>
 
 using Test::FakeController;
+using Test::Figli;
 
 namespace {
 // Devices on the line: the unit asked -> the address the device reports.
@@ -30,26 +29,17 @@ FakeController::Risposta Dispositivi_(QMap<int, int> presenti)
         if (!presenti.contains(unita)) return QByteArray() + q.at(0) + char(0x84) + char(0x0B);
         // registers 0..6, high byte first: version 1.2.3.4, name "QVR5"
         // (low byte first in each register), address in register 6
-        QByteArray r = QByteArray() + q.at(0) + char(4) + char(14);
-        r += QByteArray::fromHex("0000" "0102" "0304" "5651" "3552" "0000");
-        r += char(0);
-        r += char(presenti.value(unita));
-        return r;
+        return QByteArray() + q.at(0) + char(4) + char(14) + QByteArray::fromHex("00000102030456513552000000")
+             + char(presenti.value(unita));
     });
-}
-
-QStringList Figli(QTreeWidgetItem* n)
-{
-    QStringList out;
-    for (int i = 0; n && i < n->childCount(); ++i) out << n->child(i)->text(0);
-    return out;
 }
 } // namespace
 
 class TestScansioni : public QObject {
     Q_OBJECT
     frm_search* w = nullptr;
-    template <class T> T* C(const QString& nome) { return w->findChild<T*>(nome); }
+    template <class T> T* C(const char* nome) { return w->findChild<T*>(QString::fromLatin1(nome)); }
+    QTreeWidgetItem* N(const QString& chiave) { return w->Nodo(chiave); }
 
 private slots:
     void initTestCase()
@@ -65,26 +55,22 @@ private slots:
         for (int i = 0; i < 5; ++i) f.Accoda(Dispositivi_({{6, 6}, {9, 7}}));
         Test::Copione copione;
         copione.Installa();
-        C<QComboBox>(QStringLiteral("cmb_porta"))->setCurrentIndex(3);
+        C<QComboBox>("cmb_porta")->setCurrentIndex(3);
         w->cmb_porta_Click();
-        C<QRadioButton>(QStringLiteral("chk_baud_5"))->setChecked(true);
-        C<QLineEdit>(QStringLiteral("txt_Timeout"))->setText(QStringLiteral("1000"));
-        C<QLineEdit>(QStringLiteral("txt_indir_0"))->setText(QStringLiteral("5"));
-        C<QLineEdit>(QStringLiteral("txt_indir_1"))->setText(QStringLiteral("9"));
+        C<QRadioButton>("chk_baud_5")->setChecked(true);
+        C<QLineEdit>("txt_Timeout")->setText(QStringLiteral("1000"));
+        C<QLineEdit>("txt_indir_0")->setText(QStringLiteral("5"));
+        C<QLineEdit>("txt_indir_1")->setText(QStringLiteral("9"));
         Dispositivi[2].IndirizzoIP = QStringLiteral("stale");
         w->cmd_Search_Click();
 
         QCOMPARE(f.Richieste.size(), 5);
-        for (int a = 5; a <= 9; ++a)
-            QCOMPARE(f.Richieste[a - 5], QByteArray(1, char(a)) + QByteArray::fromHex("0400000007"));
-        QCOMPARE(w->Nodo(QStringLiteral("rete"))->text(0), QStringLiteral("COM3"));
-        QCOMPARE(w->Nodo(QStringLiteral("nodo1"))->text(0), QStringLiteral("QVR5 [6]"));
-        QCOMPARE(Figli(w->Nodo(QStringLiteral("nodo1"))), (QStringList{"Addr: 6", "Vers: 1234"}));
-        QCOMPARE(w->Nodo(QStringLiteral("nodo2"))->text(0), QStringLiteral("QVR5 [7]"));   // as it reports itself
-        QVERIFY(!w->Nodo(QStringLiteral("nodo3")));
+        for (int a = 5; a <= 9; ++a) QCOMPARE(f.Richieste[a - 5], char(a) + QByteArray::fromHex("0400000007"));
+        QCOMPARE(N("rete")->text(0), QStringLiteral("COM3"));
+        QCOMPARE(Figli(N("rete")), (QStringList{"QVR5 [6]", "QVR5 [7]"}));   // as each reports itself
+        QCOMPARE(Figli(N("nodo1")), (QStringList{"Addr: 6", "Vers: 1234"}));
         QCOMPARE(int(Dispositivi[1].TipoConnessione), 1);
         QCOMPARE(int(Dispositivi[1].Porta), 3);
-        QCOMPARE(int(Dispositivi[1].Nodo), 6);
         QCOMPARE(Dispositivi[1].BaudRate, QStringLiteral("38400"));
         QVERIFY(Dispositivi[2].IndirizzoIP.isEmpty());
         QCOMPARE(int(Dispositivi[2].Nodo), 7);
@@ -98,7 +84,7 @@ private slots:
         QVERIFY(copione.Messaggi().isEmpty());
 
         // The second device becomes the controller over the same line.
-        w->Elenco_NodeClick(w->Nodo(QStringLiteral("vers2")));
+        w->Elenco_NodeClick(N("vers2"));
         f.SvuotaCopione();
         f.Richieste.clear();
         w->SetAsController();
@@ -117,19 +103,14 @@ private slots:
         Test::FakeUdp udp;
         udp.Punta();
         // Two gateways (the second answers twice as the same fake).
-        for (int i = 0; i < 2; ++i)
-            udp.Rispondi(QByteArray("\x00\x00\x00\xF6", 4), QByteArray(24, '\0') + QByteArray("\x00\x20\x4A\x01\x02\x03", 6));
-        C<QComboBox>(QStringLiteral("cmb_porta"))->setCurrentIndex(0);
-        C<QLineEdit>(QStringLiteral("txt_Timeout"))->setText(QStringLiteral("300"));
-        w->findChild<QCheckBox*>(QStringLiteral("chk_disp_ethernet_1"))->setChecked(true);
-        w->cmd_Search_Click();
+        for (int i = 0; i < 2; ++i) udp.Rispondi(Test::kCercaGateway, Test::RispostaGatewayFinta());
+        Test::CercaTcp(w, false, true, QStringLiteral("300"));
         QCOMPARE(int(Dispositivi[1].Modello), 12);
 
         Controllore.TipoConnessione = 0;
         Controllore.Porta = int16_t(f.porta());
-        for (int volta = 0; volta < 3; ++volta) {
-            // The third scan is behind the second gateway.
-            const QString g = volta < 2 ? QStringLiteral("1") : QStringLiteral("2");
+        // The third scan is behind the second gateway.
+        for (const QString g : {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2")}) {
             f.SvuotaCopione();
             f.Richieste.clear();
             f.Accoda(FakeController::Risposta::Predefinita());   // the pause command
@@ -138,25 +119,25 @@ private slots:
             const auto c = connect(&f, &FakeController::RichiestaRicevuta, this, [&] {
                 if (f.Richieste.size() >= 4) w->cmd_stop_Click();
             });
-            w->Elenco_NodeClick(w->Nodo(QStringLiteral("mac") + g));
+            w->Elenco_NodeClick(N(QStringLiteral("mac") + g));
             w->SearchSubNodes();
             disconnect(c);
             QCOMPARE(f.Richieste.value(0), QByteArray::fromHex("000600000064"));   // pause, to the gateway's unit
             QCOMPARE(f.Richieste.value(1), QByteArray::fromHex("010400000007"));
             QCOMPARE(f.Richieste.size(), 4);
-            QTreeWidgetItem* sub = w->Nodo(QStringLiteral("subNet") + g);
+            QTreeWidgetItem* sub = N(QStringLiteral("subNet") + g);
             QVERIFY(sub);
             QCOMPARE(sub->text(0), QStringLiteral("SubNet"));
-            QCOMPARE(sub->parent(), w->Nodo(QStringLiteral("nodo") + g));
+            QCOMPARE(sub->parent(), N(QStringLiteral("nodo") + g));
             QCOMPARE(Figli(sub), (QStringList{"QVR5 [1]", "QVR5 [2]"}));
             QCOMPARE(Figli(sub->child(1)), (QStringList{"Addr: 2", "Vers: 1234"}));
         }
         // The first gateway's branch is still whole.
-        QCOMPARE(Figli(w->Nodo(QStringLiteral("subNet1"))), (QStringList{"QVR5 [1]", "QVR5 [2]"}));
+        QCOMPARE(Figli(N(QStringLiteral("subNet1"))), (QStringList{"QVR5 [1]", "QVR5 [2]"}));
         QVERIFY(Controllore.Connesso);
         QCOMPARE(Controllore.IndirizzoIP, QStringLiteral("127.0.0.1"));
         QCOMPARE(int(Controllore.TimeoutTCP), 300);
-        w->Elenco_NodeClick(w->Nodo(QStringLiteral("nodoB2")));
+        w->Elenco_NodeClick(N(QStringLiteral("nodoB2")));
         QCOMPARE(w->IndiceDispositivo(), 0);
         Disconnetti();
     }
@@ -165,14 +146,12 @@ private slots:
     {
         Test::FakeUdp udp;
         udp.Punta();
-        udp.Rispondi("0001", QByteArray("QVR4555") + QByteArray(15, '\0') + char(17) + char(1) + char(0));
-        C<QComboBox>(QStringLiteral("cmb_porta"))->setCurrentIndex(0);
-        C<QLineEdit>(QStringLiteral("txt_Timeout"))->setText(QStringLiteral("300"));
-        w->cmd_Search_Click();
+        udp.Rispondi("0001", Test::RispostaControlloreFinta("QVR4555", 17, 1, 0));
+        Test::CercaTcp(w, true, false, QStringLiteral("300"));
         QCOMPARE(int(Dispositivi[1].Nodo), 17);
         Test::Copione copione;   // nothing listens on 127.0.0.1:502 here
         copione.Installa();
-        w->Elenco_NodeClick(w->Nodo(QStringLiteral("addr1")));
+        w->Elenco_NodeClick(N(QStringLiteral("addr1")));
         w->SetAsController();
         QCOMPARE(int(Controllore.Nodo), 10);
         QCOMPARE(Controllore.IndirizzoIP, QStringLiteral("127.0.0.1"));

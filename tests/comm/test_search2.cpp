@@ -3,15 +3,12 @@
 #include "comm/frm_search2.h"
 #include "shell/Finestre.h"
 #include "support/Ambiente.h"
-#include "shell/convert/Attesa.h"
 #include "support/FakeUdp.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QtTest>
-
-using Test::RispostaControlloreFinta;
 
 class TestSearch2 : public QObject {
     Q_OBJECT
@@ -29,18 +26,14 @@ private slots:
     {
         Test::FakeUdp fake;
         fake.Punta();
-        const QByteArray mac("\x00\x1A\x2B\x3C\x4D\x5E", 6), ip("\x0A\x00\x00\x01", 4), mask("\xFF\xFF\x00\x00", 4);
-        fake.Rispondi("0001", RispostaControlloreFinta("CTRL-A", mac, ip, mask, 3, 1, 0));
+        fake.Rispondi("0001", Test::RispostaControlloreFinta("CTRL-A", 3, 1, 0));
         w->cmd_Search_Click();
-        QTreeWidgetItem* rete = w->Nodo(QStringLiteral("rete"));
-        QCOMPARE(rete->text(0), QStringLiteral("TCP/IP"));
-        QCOMPARE(rete->childCount(), 1);
+        QCOMPARE(w->Nodo(QStringLiteral("rete"))->text(0), QStringLiteral("TCP/IP"));
+        QCOMPARE(w->Nodo(QStringLiteral("rete"))->childCount(), 1);
         QTreeWidgetItem* n = w->Nodo(QStringLiteral("nodo1"));
         QCOMPARE(n->text(0), QStringLiteral("CTRL-A  [127.0.0.1]"));   // name padded to 7 characters
-        QStringList figli;
-        for (int i = 0; i < n->childCount(); ++i) figli << n->child(i)->text(0);
-        QCOMPARE(figli, (QStringList{"IP: 127.0.0.1", "MAC: 00-1A-2B-3C-4D-5E", "Mask: 255.255.0.0", "Addr: 3",
-                                     "Init: True"}));
+        QCOMPARE(Test::Figli(n), (QStringList{"IP: 127.0.0.1", "MAC: 00-1A-2B-3C-4D-5E", "Mask: 255.255.255.0",
+                                              "Addr: 3", "Init: True"}));
         QCOMPARE(int(NumDispositivi), 1);
         // Nobody answers: the root alone.
         Test::FakeUdp muto;
@@ -50,6 +43,7 @@ private slots:
         QCOMPARE(muto.ricevuti, QList<QByteArray>{"0001"});
     }
 
+    // Fields that are not numbers or out of range keep the old value.
     void connetti_data()
     {
         QTest::addColumn<int>("canale");

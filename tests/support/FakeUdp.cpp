@@ -1,6 +1,12 @@
 #include "support/FakeUdp.h"
 
+#include "comm/frm_search.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QNetworkDatagram>
+#include <QTreeWidget>
 #include <QUdpSocket>
 
 namespace Test {
@@ -38,16 +44,32 @@ void FakeUdp::Rispondi(const QByteArray& richiesta, const QByteArray& risposta, 
     m_voci.append({richiesta, risposta, s});
 }
 
-QByteArray RispostaControlloreFinta(const QByteArray& nome7, const QByteArray& mac6, const QByteArray& ip4,
-                                    const QByteArray& mask4, uint8_t indirizzo, uint8_t init, uint8_t sw)
+const QByteArray kMacFinto("\x00\x1A\x2B\x3C\x4D\x5E", 6);
+const QByteArray kCercaGateway("\x00\x00\x00\xF6", 4);
+
+QByteArray RispostaGatewayFinta() { return QByteArray(24, '\0') + QByteArray("\x00\x20\x4A\x01\x02\x03", 6); }
+
+QByteArray RispostaControlloreFinta(const QByteArray& nome7, uint8_t indirizzo, uint8_t init, uint8_t sw)
 {
-    QByteArray r = nome7.leftJustified(7, ' ', true);
-    r += char(0);
-    r += mac6 + ip4 + mask4;
-    r += char(indirizzo);
-    r += char(init);
-    r += char(sw);
-    return r;
+    return nome7.leftJustified(7, ' ', true) + char(0) + kMacFinto + QByteArray("\xC0\xA8\x01\x64\xFF\xFF\xFF\x00", 8)
+         + char(indirizzo) + char(init) + char(sw);
+}
+
+void CercaTcp(frm_search* w, bool controllori, bool gateway, const QString& timeout)
+{
+    w->findChild<QComboBox*>(QStringLiteral("cmb_porta"))->setCurrentIndex(0);
+    w->cmb_porta_Click();
+    w->findChild<QLineEdit*>(QStringLiteral("txt_Timeout"))->setText(timeout);
+    w->findChild<QCheckBox*>(QStringLiteral("chk_disp_ethernet_0"))->setChecked(controllori);
+    w->findChild<QCheckBox*>(QStringLiteral("chk_disp_ethernet_1"))->setChecked(gateway);
+    w->cmd_Search_Click();
+}
+
+QStringList Figli(QTreeWidgetItem* n)
+{
+    QStringList out;
+    for (int i = 0; n && i < n->childCount(); ++i) out << n->child(i)->text(0);
+    return out;
 }
 
 } // namespace Test

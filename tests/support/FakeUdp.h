@@ -2,13 +2,16 @@
 // A device answering the discovery on the loopback network: it listens on
 // 127.0.0.1 (ephemeral port) and answers each request it knows with its
 // replies, each sent from the address the reply is given (127.x), so that
-// several devices can be told apart by their sender address.
+// several devices can be told apart by their sender address. Also the
+// helpers the discovery tests share.
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
 
+class QTreeWidgetItem;
 class QUdpSocket;
+class frm_search;
 
 namespace Test {
 
@@ -33,8 +36,21 @@ private:
     QList<Voce> m_voci;
 };
 
-// An own controller's discovery reply (25 bytes).
-QByteArray RispostaControlloreFinta(const QByteArray& nome7, const QByteArray& mac6, const QByteArray& ip4,
-                                    const QByteArray& mask4, uint8_t indirizzo, uint8_t init, uint8_t sw);
+// The fake controllers' MAC 00-1A-2B-3C-4D-5E.
+extern const QByteArray kMacFinto;
+// The device servers' discovery request and a device server's reply (MAC
+// 00-20-4A-01-02-03).
+extern const QByteArray kCercaGateway;
+QByteArray RispostaGatewayFinta();
+
+// An own controller's discovery reply (25 bytes): MAC kMacFinto, stored
+// address 192.168.1.100, mask 255.255.255.0.
+QByteArray RispostaControlloreFinta(const QByteArray& nome7, uint8_t indirizzo = 17, uint8_t init = 1, uint8_t sw = 1);
+
+// A TCP/IP search of the device search window for the chosen families.
+void CercaTcp(frm_search* w, bool controllori, bool gateway, const QString& timeout = QStringLiteral("150"));
+
+// The texts of a tree node's children.
+QStringList Figli(QTreeWidgetItem* n);
 
 } // namespace Test
