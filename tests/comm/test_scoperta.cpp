@@ -30,15 +30,6 @@ private slots:
         QCOMPARE(int(CalcolaCRC8(testo)), crc);
     }
 
-    void setIP()
-    {
-        const std::array<uint8_t, 4> ip{192, 168, 1, 50};
-        const QByteArray d = RichiestaSetIP(reinterpret_cast<const uint8_t*>(Test::kMacFinto.constData()), ip);
-        QCOMPARE(d.left(14), QByteArray("0002") + Test::kMacFinto + QByteArray("\xC0\xA8\x01\x32", 4));
-        QCOMPARE(d.size(), 15);
-        QCOMPARE(uint8_t(d[14]), CalcolaCRC8(d.left(14)));
-    }
-
     // 1-4 pieces of 0-255, a missing piece is 0; a refusal leaves the target.
     void indirizzoIP_data()
     {

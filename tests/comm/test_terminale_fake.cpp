@@ -56,30 +56,45 @@ private slots:
         T()->Text1->clear();
     }
 
+    // The reply echo: upper-case hex pairs each followed by a blank, CRC
+    // included on RTU; on ASCII the byte count goes out doubled.
     void invio_data()
     {
-        QTest::addColumn<bool>("rtu");
+        QTest::addColumn<int>("canale");   // 0 TCP, 1 RTU, 2 ASCII
         QTest::addColumn<QStringList>("campi");
         QTest::addColumn<QByteArray>("richiesta");
         QTest::addColumn<QString>("eco");
-        QTest::newRow("tcp fc16") << false << QStringList{"1", "16", "0", "10", "0", "1", "2", "0", "5"}
-                                  << QByteArray::fromHex("0110000A0001020005") << QStringLiteral("01 10 00 0A 00 01 ");
-        QTest::newRow("rtu fc4 with CRC") << true << QStringList{"1", "4", "0", "1", "0", "1"}
-                                          << QByteArray::fromHex("010400010001")
-                                          << QString::fromLatin1(FakeController::ConCrc(QByteArray::fromHex("0104021234")).toHex(' ').toUpper() + ' ');
+        const QStringList fc16{"1", "16", "0", "10", "0", "1", "2", "0", "5"};
+        QTest::newRow("tcp fc16") << 0 << fc16 << QByteArray::fromHex("0110000A0001020005") << "01 10 00 0A 00 01 ";
+        QTest::newRow("rtu fc4 with CRC") << 1 << QStringList{"1", "4", "0", "1", "0", "1"} << QByteArray::fromHex("010400010001")
+            << QString::fromLatin1(FakeController::ConCrc(QByteArray::fromHex("0104021234")).toHex(' ').toUpper() + ' ');
+        QTest::newRow("ascii fc16") << 2 << fc16 << QByteArray::fromHex("0110000A0001040005") << ": 01 10 00 0A 00 01 E4 ";
     }
     void invio()
     {
-        QFETCH(bool, rtu);
+        QFETCH(int, canale);
         QFETCH(QStringList, campi);
         QFETCH(QByteArray, richiesta);
         QFETCH(QString, eco);
-        QVERIFY(Test::CollegaAlFake(fake, rtu, 2));
+        Test::FakeAscii ascii;
+        if (canale == 2) {
+            QVERIFY(ascii.Avvia(4));
+            QVERIFY(ApriASCII(4, QStringLiteral("9600,n,8,1")));
+        } else {
+            QVERIFY(Test::CollegaAlFake(fake, canale == 1, 2));
+        }
         fake.Input[1] = 0x1234;
         Campi(campi);
         T()->cmd_invia_Click();
-        QCOMPARE(fake.Richieste.size(), 1);
-        QCOMPARE(fake.Richieste[0].left(richiesta.size()).toHex(' '), richiesta.toHex(' '));
+        QList<QByteArray> inviate = fake.Richieste;
+        if (canale == 2) {
+            inviate.clear();
+            for (const QByteArray& t : ascii.Trame) inviate << Test::FakeAscii::Messaggio(t);
+            ChiudiASCII();
+            Canale = 2;
+        }
+        QCOMPARE(inviate.size(), 1);
+        QCOMPARE(inviate[0].left(richiesta.size()).toHex(' '), richiesta.toHex(' '));
         QCOMPARE(T()->txt_buff_rx->toPlainText(), eco);
         QVERIFY(T()->Text1->text().contains(QRegularExpression("^[0-9]+$")));
         QVERIFY(!EcoTerminale);
@@ -146,21 +161,6 @@ private slots:
         QVERIFY(StopLoop);
     }
 
-    void asciiEco()
-    {
-        Test::FakeAscii ascii;
-        QVERIFY(ascii.Avvia(4));
-        QVERIFY(ApriASCII(4, QStringLiteral("9600,n,8,1")));
-        Campi({"1", "16", "0", "10", "0", "1", "2", "0", "5"});
-        T()->cmd_invia_Click();
-        QCOMPARE(ascii.Trame.size(), 1);
-        // The byte count goes out doubled.
-        QCOMPARE(Test::FakeAscii::Messaggio(ascii.Trame[0]).toHex(' '), QByteArray("01 10 00 0a 00 01 04 00 05"));
-        QCOMPARE(T()->txt_buff_rx->toPlainText(), QStringLiteral(": 01 10 00 0A 00 01 E4 "));
-        ChiudiASCII();
-        Canale = 2;
-    }
-
     // While a loop runs, a second request of this window could only be
     // refused by the transaction under way; its buttons wait for "Stop".
     void clicDuranteLoop()
@@ -174,7 +174,8 @@ private slots:
             if (fake.Richieste.size() == 4)
                 QTest::mouseClick(T()->findChild<QPushButton*>("cmd_stop"), Qt::LeftButton);
         });
-        QTimer::singleShot(2000, &fake, [] { StopLoop = true; });
+        QObject guardia;   // its timer dies with the test
+        QTimer::singleShot(2000, &guardia, [] { StopLoop = true; });
         T()->chk_err->setChecked(true);
         T()->cmd_start_Click();
         disconnect(c);
@@ -194,7 +195,8 @@ private slots:
             if (fake.Richieste.size() == 2) finestra->parentWidget()->close();
         });
         // Should the loop survive the window, this ends it and the test fails.
-        QTimer::singleShot(2000, &fake, [] { StopLoop = true; });
+        QObject guardia;   // its timer dies with the test
+        QTimer::singleShot(2000, &guardia, [] { StopLoop = true; });
         finestra->Command2_Click();
         disconnect(c);
         QVERIFY(finestra.isNull());
@@ -229,9 +231,9 @@ private slots:
         T()->Command3_Click();
         disconnect(c);
         QFile f(dir.filePath("log_eventi.csv"));
+        QDir::setCurrent(prima);
         QVERIFY(f.open(QIODevice::ReadOnly));
         const QList<QByteArray> righe = f.readAll().split('\n');
-        QDir::setCurrent(prima);
         QCOMPARE(fake.Richieste.size(), 2 * passi);
         QCOMPARE(righe.size(), passi + 1);
         for (int passo = 0; passo < passi; ++passo) {
