@@ -62,48 +62,33 @@ private slots:
     }
     void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
 
-    void campi_data()
-    {
-        QTest::addColumn<QStringList>("mac");
-        QTest::addColumn<QString>("testoMac");
-        QTest::addColumn<QStringList>("ip");
-        QTest::addColumn<QString>("testoIp");
-        const QStringList macOk{"00", "1a", "2B", "3c", "4D", "5e"};
-        const QStringList ipOk{"127", "0", "0", "9"};
-        QTest::newRow("good") << macOk << "00:1A:2B:3C:4D:5E" << ipOk << "127.0.0.9";
-        QTest::newRow("one digit") << QStringList{"0", "1a", "2B", "3c", "4D", "5e"} << "" << ipOk << "127.0.0.9";
-        QTest::newRow("not hex") << QStringList{"0G", "1a", "2B", "3c", "4D", "5e"} << "" << QStringList{"1", "2", "3", "256"} << "";
-        QTest::newRow("empty") << QStringList{"", "1a", "2B", "3c", "4D", "5e"} << "" << QStringList{"1", "", "3", "4"} << "";
-        QTest::newRow("shell") << QStringList{"00", "1a", "2B", "3c", "4D", "&&"} << "" << QStringList{"1", "2", "3", "4;"} << "";
-        QTest::newRow("leading zeros") << macOk << "00:1A:2B:3C:4D:5E" << QStringList{"010", "0", "0", "1"} << "10.0.0.1";
-    }
-    void campi()
-    {
-        QFETCH(QStringList, mac);
-        QFETCH(QString, testoMac);
-        QFETCH(QStringList, ip);
-        QFETCH(QString, testoIp);
-        QCOMPARE(ComponiMAC(mac, QLatin1Char(':')), testoMac);
-        QCOMPARE(ComponiIP(ip), testoIp);
-    }
-
+    // The fields become program arguments only when every one is sound: two
+    // hex digits per MAC field, 0-255 per IP field; else nothing runs.
     void manuale_data()
     {
         QTest::addColumn<int>("tipo");          // 0 device server, 1 controller, -1 neither
-        QTest::addColumn<QString>("ultimoMac");
+        QTest::addColumn<QString>("campi");     // 6 MAC and 4 IP fields
         QTest::addColumn<QStringList>("righe"); // empty: refused
         const QString porta = QString::number(PortaSetupServer());
+        const QString buoni = QStringLiteral("00,1a,2B,3c,4D,5e,127,0,0,9");
         const QString arp = QStringLiteral("arp -s 127.0.0.9 00:1A:2B:3C:4D:5E");
-        QTest::newRow("device server") << 0 << "5e"
+        QTest::newRow("device server") << 0 << buoni
                                        << QStringList{arp, "telnet 127.0.0.9 1", "x-terminal-emulator -e telnet 127.0.0.9 " + porta};
-        QTest::newRow("controller") << 1 << "5e" << QStringList{arp, "ping -c 4 127.0.0.9"};
-        QTest::newRow("neither") << -1 << "5e" << QStringList{arp};
-        QTest::newRow("bad MAC") << 1 << "5x" << QStringList{};
+        QTest::newRow("controller") << 1 << buoni << QStringList{arp, "ping -c 4 127.0.0.9"};
+        QTest::newRow("neither") << -1 << buoni << QStringList{arp};
+        QTest::newRow("leading zeros") << -1 << "00,1a,2B,3c,4D,5e,127,00,0,009" << QStringList{arp};
+        QTest::newRow("MAC not hex") << 1 << "00,1a,2B,3c,4D,5x,127,0,0,9" << QStringList{};
+        QTest::newRow("MAC one digit") << 1 << "0,1a,2B,3c,4D,5e,127,0,0,9" << QStringList{};
+        QTest::newRow("MAC empty") << 1 << ",1a,2B,3c,4D,5e,127,0,0,9" << QStringList{};
+        QTest::newRow("MAC shell") << 1 << "00,1a,2B,3c,4D,&&,127,0,0,9" << QStringList{};
+        QTest::newRow("IP 256") << 1 << "00,1a,2B,3c,4D,5e,1,2,3,256" << QStringList{};
+        QTest::newRow("IP empty") << 1 << "00,1a,2B,3c,4D,5e,1,,3,4" << QStringList{};
+        QTest::newRow("IP shell") << 1 << "00,1a,2B,3c,4D,5e,1,2,3,4;" << QStringList{};
     }
     void manuale()
     {
         QFETCH(int, tipo);
-        QFETCH(QString, ultimoMac);
+        QFETCH(QString, campi);
         QFETCH(QStringList, righe);
         QTemporaryDir dir;
         const QString log = dir.filePath(QStringLiteral("log"));
@@ -115,9 +100,9 @@ private slots:
         }
         const QByteArray path = qgetenv("PATH");
         qputenv("PATH", dir.path().toUtf8());
-        const QStringList mac{"00", "1a", "2B", "3c", "4D", ultimoMac}, ip{"127", "0", "0", "9"};
-        for (int i = 0; i < 6; ++i) w->findChild<QLineEdit*>(QStringLiteral("txt_mac_%1").arg(i))->setText(mac[i]);
-        for (int i = 0; i < 4; ++i) w->findChild<QLineEdit*>(QStringLiteral("txt_ip_%1").arg(i))->setText(ip[i]);
+        const QStringList c = campi.split(QLatin1Char(','));
+        for (int i = 0; i < 6; ++i) w->findChild<QLineEdit*>(QStringLiteral("txt_mac_%1").arg(i))->setText(c[i]);
+        for (int i = 0; i < 4; ++i) w->findChild<QLineEdit*>(QStringLiteral("txt_ip_%1").arg(i))->setText(c[6 + i]);
         for (int i = 0; i < 2; ++i) {
             auto* o = w->findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(i));
             o->setAutoExclusive(false);
