@@ -9,7 +9,7 @@ QStringList Campi(const QStringList& testa, const QStringList& dati = {})
     QStringList c = {"1", "4", "0", "1", "0", "1", ""};
     for (int i = 0; i < testa.size(); ++i) c[i] = testa[i];
     for (int i = 7; i < NumCampiTerminale; ++i) c << "0";
-    for (int i = 0; i < dati.size(); ++i) c[7 + i] = dati[i];
+    for (int i = 0; i < dati.size(); ++i) (7 + i < c.size() ? c[7 + i] : c.emplace_back()) = dati[i];
     return c;
 }
 } // namespace
@@ -35,7 +35,8 @@ private slots:
                               << QByteArray::fromHex("010F0000000801FF");
         QTest::newRow("fc20 full 32") << Campi({"1", "20", "0", "4", "0", "0", "32"}, QStringList(32, "9")) << true
                                       << QByteArray::fromHex("0114000400002" "0") + QByteArray(32, char(9));
-        QTest::newRow("CNT 33") << Campi({"1", "16", "0", "0", "0", "0", "33"}) << false << QByteArray();
+        // 33 sound data fields: the count alone is refused.
+        QTest::newRow("CNT 33") << Campi({"1", "16", "0", "0", "0", "0", "33"}, QStringList(33, "1")) << false << QByteArray();
         QTest::newRow("fc23 plain bytes") << Campi({"1", "23", "0", "1", "0", "2", "1"}, {"3"}) << true
                                           << QByteArray::fromHex("01170001000201 03");
         QTest::newRow("fc23 negative") << Campi({"1", "23", "0", "1", "-1", "2", "0"}) << false << QByteArray();
