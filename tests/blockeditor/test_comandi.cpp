@@ -12,27 +12,35 @@
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 #include "comm/Dispositivo.h"
 #include "support/Ambiente.h"
+#include "support/Byte.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QTabBar>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QtTest>
 
-using Slot = QList<int>;
+using Test::Byte;
 
 namespace {
-Slot Leggi(const SlotArgomento& s)
+// Lays out argument row i; tipi are the offered types, puntatori the offered
+// pointer variants.
+DefArgomento& Riga(comandi& dlg, int i, const char* nome, uint8_t tipo, double valore, bool registro,
+                   std::initializer_list<uint8_t> tipi, std::initializer_list<uint8_t> puntatori = {})
 {
-    return Slot{s[0], s[1], s[2], s[3]};
+    DefArgomento& a = Argomenti[size_t(i)];
+    a = DefArgomento{QString::fromLatin1(nome), tipo, valore, registro, {}, {}};
+    for (uint8_t t : tipi) a.TipiAmmessi[t] = 1;
+    for (uint8_t t : puntatori) a.PuntatoriAmmessi[t] = 1;
+    dlg.ShowArg(i);
+    return a;
 }
 
 // A stand-in arithmetic family: rows 0, 1 and 4 and a delay, encoded with
@@ -42,26 +50,9 @@ void RegistraFamigliaProva()
 {
     GestoreFamiglia g;
     g.Impagina = [](comandi& dlg, int) {
-        DefArgomento& a = Argomenti[0];
-        a.Nome = "Source A";
-        a.Tipo = TipoInt;
-        a.DaRegistro = true;
-        a.Valore = 26;
-        a.TipiAmmessi[TipoUInt] = a.TipiAmmessi[TipoInt] = 1;
-        dlg.ShowArg(0);
-        DefArgomento& b = Argomenti[1];
-        b.Nome = "Source B";
-        b.Tipo = TipoKFlt;
-        b.Valore = 1.5;
-        b.TipiAmmessi[TipoInt] = b.TipiAmmessi[TipoKFlt] = 1;
-        dlg.ShowArg(1);
-        DefArgomento& d = Argomenti[4];
-        d.Nome = "Dest";
-        d.Tipo = TipoUInt;
-        d.DaRegistro = true;
-        d.Valore = 100;
-        d.TipiAmmessi[TipoUInt] = 1;
-        dlg.ShowArg(4);
+        Riga(dlg, 0, "Source A", TipoInt, 26, true, {TipoUInt, TipoInt});
+        Riga(dlg, 1, "Source B", TipoKFlt, 1.5, false, {TipoInt, TipoKFlt});
+        Riga(dlg, 4, "Dest", TipoUInt, 100, true, {TipoUInt});
         dlg.txt_delay->show();
         dlg.lbl_Delay->show();
     };
@@ -139,35 +130,25 @@ private slots:
         QCOMPARE(d->Tab_Funzioni->currentIndex(), 4);   // Math
         QCOMPARE(d->txt_Var[0]->currentText(), QStringLiteral("%R26"));
         QCOMPARE(d->txt_Var[1]->currentText(), QStringLiteral("1.5"));
-        QCOMPARE(d->txt_Var[4]->currentText(), QStringLiteral("%R100"));
         QCOMPARE(d->txt_Opt[1]->currentText(), QStringLiteral("K_Flt"));
-        QVERIFY(d->txt_Var[2]->isHidden());
-        QVERIFY(d->frm_trig->isHidden());
-        Modelli[Controllore.Modello].AmmetteTrigger = true;
-        d->SelezionaFunzione(kAdd);
-        QVERIFY(!d->frm_trig->isHidden());
-        Modelli[Controllore.Modello].AmmetteTrigger = false;
-        d->SelezionaFunzione(kAdd);
-        QVERIFY(d->frm_trig->isHidden());
+        QVERIFY(d->txt_Var[2]->isHidden() && d->frm_trig->isHidden());
         QVERIFY(!d->txt_delay->isHidden());
         QCOMPARE(d->lbl_Delay->text(), QStringLiteral("Delay"));
+        Modelli[Controllore.Modello].AmmetteTrigger = true;
+        d->SelezionaFunzione(kAdd);
+        Modelli[Controllore.Modello].AmmetteTrigger = false;
+        QVERIFY(!d->frm_trig->isHidden());
         // A block of a family not built yet gets the preamble only.
         d->SelezionaFunzione(kReturn);
         for (int i = 0; i < 8; ++i) QVERIFY(d->txt_Var[size_t(i)]->isHidden());
-        QVERIFY(d->txt_delay->isHidden());
+        QVERIFY(d->txt_delay->isHidden() && d->frm_trig->isHidden());
         QCOMPARE(Argomenti[0].Nome, QString());
     }
 
     void showArgTypeLists()
     {
         comandi* d = Apri(kReturn);
-        DefArgomento& a = Argomenti[3];
-        a = DefArgomento{};
-        a.Nome = "Table";
-        a.Tipo = TipoInt;
-        a.TipiAmmessi[TipoUInt] = a.TipiAmmessi[TipoInt] = a.TipiAmmessi[TipoTable] = 1;
-        a.PuntatoriAmmessi[TipoUInt] = a.PuntatoriAmmessi[TipoULong] = 1;
-        d->ShowArg(3);
+        DefArgomento& a = Riga(*d, 3, "Table", TipoInt, 0, false, {TipoUInt, TipoInt, TipoTable}, {TipoUInt, TipoULong});
         QComboBox* t = d->txt_Opt[3];
         QStringList voci;
         QList<int> dati;
@@ -181,28 +162,17 @@ private slots:
         QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("Tank"));
         QVERIFY(!d->cmd_set[3]->isHidden());
         QCOMPARE(d->ArgCorrente, 3);
-
         // The register prefix only for register rows of register types.
-        a = DefArgomento{};
-        a.Nome = "X";
-        a.Tipo = TipoInt;
-        a.Valore = 26;
-        a.DaRegistro = true;
-        a.TipiAmmessi[TipoInt] = a.TipiAmmessi[TipoKLong] = 1;
-        d->ShowArg(3);
+        Riga(*d, 3, "X", TipoInt, 26, true, {TipoInt, TipoKLong});
         QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("%R26"));
         QVERIFY(d->cmd_set[3]->isHidden());
-        a.DaRegistro = false;
-        d->ShowArg(3);
+        Riga(*d, 3, "X", TipoInt, 26, false, {TipoInt, TipoKLong});
         QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("26"));
-        a.DaRegistro = true;
-        a.Tipo = TipoKLong;
-        d->ShowArg(3);
+        Riga(*d, 3, "X", TipoKLong, 26, true, {TipoInt, TipoKLong});
         QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("26"));
         QVERIFY(!d->cmd_set[3]->isHidden());
         // Hidden with its caption and type list; the Set button stays.
-        a.Nome.clear();
-        d->ShowArg(3);
+        Riga(*d, 3, "", TipoKLong, 26, true, {TipoInt, TipoKLong});
         QVERIFY(d->txt_Var[3]->isHidden() && d->lbl_Var[3]->isHidden() && d->txt_Opt[3]->isHidden());
         QVERIFY(!d->cmd_set[3]->isHidden());
     }
@@ -230,26 +200,16 @@ private slots:
         d->txt_Var[4]->setEditText("%X7");
         d->txt_delay->setText("3");
         QCOMPARE(int(d->CompilaComando()), 65535);
-        QCOMPARE(Argomenti[0].Valore, 12.0);
-        QCOMPARE(Argomenti[1].Valore, 12.5);
-        QCOMPARE(Argomenti[4].Valore, 7.0);
         QCOMPARE(d->txt_Var[1]->currentText(), QStringLiteral("12.5"));
         const Rung& r = Bersaglio();
-        QCOMPARE(r.ArgTesto[1], QStringLiteral("12.5"));
-        QCOMPARE(r.ArgTesto[4], QStringLiteral("%X7"));
-        QCOMPARE(r.ArgTesto[2], QString());
+        QCOMPARE(QStringList(r.ArgTesto.begin(), r.ArgTesto.begin() + 8), (QStringList{"%R12", "12.5", "", "", "%X7", "", "", ""}));
         QCOMPARE(r.Etichetta, QStringLiteral("L1"));
-        QCOMPARE(r.Classe, int16_t(3));
-        QCOMPARE(r.Gruppo, int16_t(1));
-        QCOMPARE(int(r.Op), 0);
-        QVERIFY(r.Valido);
-        QVERIFY(!r.Trig);
-        QCOMPARE(Leggi(r.ArgByte[0]), (Slot{12, 0, 0, 0}));
-        QCOMPARE(Leggi(r.ArgByte[2]), (Slot{0, 0, 0x48, 0x41}));   // 12.5 as a single
-        QCOMPARE(Leggi(r.ArgByte[4]), (Slot{7, 0, 0, 0}));
+        QCOMPARE(QList<int>({r.Classe, r.Gruppo, r.Op, r.Delay, r.Lunghezza}), (QList<int>{3, 1, 0, 3, 10}));
+        QVERIFY(r.Valido && !r.Trig);
+        QCOMPARE(Byte(r.ArgByte[0]), QByteArray::fromHex("0c000000"));
+        QCOMPARE(Byte(r.ArgByte[2]), QByteArray::fromHex("00004841"));   // 12.5 as a single
+        QCOMPARE(Byte(r.ArgByte[4]), QByteArray::fromHex("07000000"));
         QCOMPARE(int(r.ArgByte[1][0]), 0x51);
-        QCOMPARE(r.Delay, int16_t(3));
-        QCOMPARE(r.Lunghezza, int16_t(10));
         QCOMPARE(r.Riga.Funzione, QStringLiteral("Add"));
         QCOMPARE(r.Riga.Colore, 0xFFFF00u);
         QCOMPARE(r.Riga.Immagine, ChiaveIconaBlocco(17));
@@ -282,15 +242,14 @@ private slots:
         d->txt_Var[size_t(riga)]->setEditText(testo);
         QVERIFY(!EditorBloccoAttivo()->Conferma());
         QCOMPARE(copione.Messaggi(), QStringList{"Error: Check Values"});
-        QVERIFY(d->Aperto);
-        QVERIFY(!ProgettoModificato);
+        QVERIFY(d->Aperto && !ProgettoModificato);
         QCOMPARE(Bersaglio().Valido, validoPrima);
         if (testo != "%") {
             // Texts and identity are written before the slots.
             QCOMPARE(Bersaglio().ArgTesto[size_t(riga)], testo);
             QCOMPARE(Bersaglio().Classe, int16_t(3));
         }
-        if (riga != 4) QCOMPARE(Leggi(Bersaglio().ArgByte[4]), (Slot{9, 9, 9, 9}));
+        if (riga != 4) QCOMPARE(Byte(Bersaglio().ArgByte[4]), QByteArray(4, 9));
     }
 
     void triggerOutOfRange()
@@ -306,7 +265,6 @@ private slots:
         QCOMPARE(Bersaglio().TrigReg, int16_t(-5));
         QCOMPARE(Bersaglio().TrigMask, int16_t(3));
         // A valid rung with a trigger brings it back in the preamble.
-        EditorBloccoAttivo()->Chiudi();
         d = Apri(kReturn);
         QVERIFY(d->chk_trig->isChecked());
         QCOMPARE(d->txt_Var[8]->currentText(), QStringLiteral("-5"));
@@ -317,11 +275,10 @@ private slots:
         Bersaglio().ArgByte[0] = {1, 2, 3, 4};
         Apri(kReturn);
         QVERIFY(EditorBloccoAttivo()->Conferma());
-        QVERIFY(ProgettoModificato);
+        QVERIFY(ProgettoModificato && Bersaglio().Valido);
         QVERIFY(!Finestre::Get<comandi>()->Aperto);
         QCOMPARE(Bersaglio().Gruppo, int16_t(132));
-        QVERIFY(Bersaglio().Valido);
-        QCOMPARE(Leggi(Bersaglio().ArgByte[0]), (Slot{1, 2, 3, 4}));
+        QCOMPARE(Byte(Bersaglio().ArgByte[0]), QByteArray::fromHex("01020304"));
         QCOMPARE(Bersaglio().Riga.Sommario, QString());
     }
 
@@ -337,7 +294,6 @@ private slots:
         QVERIFY(EditorBloccoAttivo()->Conferma());
         const Rung salvato = Bersaglio();
         Bersaglio().ArgByte = {};
-
         // The rung editor's own modify sequence, on a fresh dialog.
         EditorBlocco* e = EditorBloccoAttivo();
         chiamateValore = -1;
@@ -355,10 +311,8 @@ private slots:
         QVERIFY(e->Conferma());
         QCOMPARE(Bersaglio().ArgByte, salvato.ArgByte);
         QCOMPARE(Bersaglio().ArgTesto, salvato.ArgTesto);
-        QCOMPARE(Bersaglio().Etichetta, QStringLiteral("LOOP"));
         QCOMPARE(Bersaglio().Delay, int16_t(7));
         QVERIFY(!d->isVisible());
-
         // A rung that is not valid opens with the block's defaults.
         Bersaglio().Valido = false;
         e->ImpostaBersaglio(0, 2);
@@ -371,14 +325,10 @@ private slots:
     void unknownIdentityOpensAsFirstBlock()
     {
         Bersaglio().Classe = 5;
-        EditorBlocco* e = EditorBloccoAttivo();
-        const int i = e->FunzToOpt(5, 1, 0);
-        e->Chiudi();
-        e->ImpostaBersaglio(0, 2);
-        e->SelezionaFunzione(i);
-        QCOMPARE(Finestre::Get<comandi>()->FunzioneScelta(), 0);
-        QCOMPARE(Finestre::Get<comandi>()->Tab_Funzioni->currentIndex(), 0);
-        e->Chiudi();
+        comandi* d = Apri(EditorBloccoAttivo()->FunzToOpt(5, 1, 0));
+        QCOMPARE(d->FunzioneScelta(), 0);
+        QCOMPARE(d->Tab_Funzioni->currentIndex(), 0);
+        EditorBloccoAttivo()->Chiudi();
     }
 
     void targetGone()
@@ -401,9 +351,7 @@ private slots:
         TabRegistri[301].Tipo = TipoFloat;
         d->ArgCorrente = 0;
         d->ImpostaRegistroRiga(300);
-        QCOMPARE(d->txt_Var[0]->currentText(), QStringLiteral("%R300"));
         QCOMPARE(int(Argomenti[0].Tipo), int(TipoUInt));
-        QCOMPARE(d->txt_Opt[0]->currentText(), QStringLiteral("uInt"));
         d->ImpostaRegistroRiga(301);   // Float is not offered: the row keeps uInt
         QCOMPARE(d->txt_Var[0]->currentText(), QStringLiteral("%R301"));
         QCOMPARE(int(Argomenti[0].Tipo), int(TipoUInt));
@@ -437,22 +385,11 @@ private slots:
             DialogoAperto = false;
         };
         ServiziEditor::TabellaEditor = [] { return 2; };
-        DefArgomento& k = Argomenti[2];
-        k = DefArgomento{};
-        k.Nome = "Const";
-        k.Tipo = TipoKLong;
-        k.Valore = 29;
-        k.TipiAmmessi[TipoKLong] = 1;
-        d->ShowArg(2);
+        Riga(*d, 2, "Const", TipoKLong, 29, false, {TipoKLong});
         d->cmd_set_Click(2);
         QCOMPARE(d->txt_Var[2]->currentText(), QStringLiteral("123456"));
         QVERIFY(!DialogoAperto);
-
-        DefArgomento& t = Argomenti[3];
-        t = DefArgomento{};
-        t.Nome = "Table";
-        t.TipiAmmessi[TipoTable] = 1;
-        d->ShowArg(3);
+        Riga(*d, 3, "Table", 0, 0, false, {TipoTable});
         d->txt_Var[3]->setCurrentIndex(1);
         ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe", "Flow"}; };
         d->cmd_set_Click(3);
@@ -464,7 +401,6 @@ private slots:
         Argomenti[3].Tipo = TipoInt;
         d->cmd_set_Click(3);
         QCOMPARE(tabellaAperta, -1);
-
         ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
         ServiziEditor::ApriValoreTesto = nullptr;
         ServiziEditor::ApriEditorTabelle = nullptr;
@@ -474,17 +410,13 @@ private slots:
     void labelsOfTheProcess()
     {
         comandi* d = Apri(kReturn);
-        Programmi[0].Rung[1].Etichetta = "START";
-        Programmi[0].Rung[2].Etichetta = "";
-        Programmi[0].Rung[3].Etichetta = "END";
-        Programmi[0].Rung[4].Etichetta = "BEYOND";   // past NumRung
+        const QStringList etichette = {"START", "", "END", "BEYOND"};   // rung 4 is past NumRung
+        for (int n = 1; n <= 4; ++n) Programmi[0].Rung[size_t(n)].Etichetta = etichette[n - 1];
         d->RiempiEtichette(5);
         QComboBox* c = d->txt_Var[5];
         QCOMPARE(c->count(), 2);
-        QCOMPARE(c->itemText(0), QStringLiteral("START"));
-        QCOMPARE(c->itemData(0).toInt(), 1);
-        QCOMPARE(c->itemText(1), QStringLiteral("END"));
-        QCOMPARE(c->itemData(1).toInt(), 3);
+        QCOMPARE(c->itemText(0) + c->itemData(0).toString() + c->itemText(1) + c->itemData(1).toString(),
+                 QStringLiteral("START1END3"));
         QCOMPARE(c->currentIndex(), 0);
         for (int n = 1; n <= 4; ++n) Programmi[0].Rung[size_t(n)].Etichetta.clear();
     }
@@ -496,25 +428,21 @@ private slots:
         QTest::keyClick(d->txt_delay, Qt::Key_Return);
         QVERIFY(d->Aperto);
         QTest::keyClick(d->txt_Label, Qt::Key_Return);
-        QVERIFY(!d->Aperto);
-        QVERIFY(ProgettoModificato);
-        QVERIFY(Bersaglio().Valido);
+        QVERIFY(!d->Aperto && ProgettoModificato && Bersaglio().Valido);
         d = Apri(kAdd);
         d->show();
         Bersaglio().Valido = false;
         QTest::keyClick(d->txt_Var[4]->lineEdit(), Qt::Key_Enter);
-        QVERIFY(!d->Aperto);
-        QVERIFY(Bersaglio().Valido);
+        QVERIFY(!d->Aperto && Bersaglio().Valido);
     }
 
     void icons()
     {
-        for (int n = 1; n <= 64; ++n) {
-            const QIcon i = IconaBlocco(n);
-            QCOMPARE(i.isNull(), n == 33);
-            QCOMPARE(IconaBloccoDaChiave(ChiaveIconaBlocco(n)).isNull(), n == 33);
+        for (int n = 0; n <= 64; ++n) {
+            QCOMPARE(IconaBlocco(n).isNull(), n == 33 || n == 0);
+            QCOMPARE(IconaBloccoDaChiave(ChiaveIconaBlocco(n)).isNull(), n == 33 || n == 0);
         }
-        QVERIFY(IconaBlocco(0).isNull());
+        QVERIFY(IconaBloccoDaChiave("run").isNull());
         // Every picture a catalogue block uses is told apart from the others.
         QHash<QByteArray, int> viste;
         for (int i = 0; i < NumBlocchi; ++i) {
@@ -526,11 +454,9 @@ private slots:
             QVERIFY2(altra == n, qPrintable(QStringLiteral("pictures %1 and %2 look alike").arg(altra).arg(n)));
             viste.insert(chiave, n);
         }
-        QVERIFY(IconaBloccoDaChiave("run").isNull());
         // Drawn for the density asked, not scaled up from a small bitmap.
-        const QPixmap pm = IconaBlocco(17).pixmap(QSize(32, 32), 2.0);
-        QCOMPARE(pm.size(), QSize(64, 64));
-        const QImage img = pm.toImage();
+        const QImage img = IconaBlocco(17).pixmap(QSize(32, 32), 2.0).toImage();
+        QCOMPARE(img.size(), QSize(64, 64));
         QVERIFY(img.pixelColor(32, 32).alpha() > 0);
         QCOMPARE(img.pixelColor(0, 0).alpha(), 0);
     }

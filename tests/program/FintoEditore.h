@@ -14,18 +14,10 @@ struct FintoEditore : EditorBlocco {
     std::array<QString, 8> argomenti;
 
     int FunzToOpt(int16_t classe, int16_t, uint8_t) override { return classe; }
-    void ImpostaBersaglio(int p, int r) override
-    {
-        processo = p;
-        rung = r;
-        chiamate << QStringLiteral("bersaglio %1 %2").arg(p).arg(r);
-    }
+    void ImpostaBersaglio(int p, int r) override { chiamate << QStringLiteral("bersaglio %1 %2").arg(processo = p).arg(rung = r); }
     void SelezionaFunzione(int i) override { chiamate << QStringLiteral("funzione %1").arg(funzione = i); }
     void ImpostaEtichetta(const QString& t) override { chiamate << QStringLiteral("etichetta ") + t; }
-    void ImpostaArgomento(int riga, const QString& t) override
-    {
-        chiamate << QStringLiteral("arg %1 ").arg(riga) + (argomenti[riga] = t);
-    }
+    void ImpostaArgomento(int riga, const QString& t) override { chiamate << QStringLiteral("arg %1 ").arg(riga) + (argomenti[riga] = t); }
     void ArgomentoClick(int riga) override { chiamate << QStringLiteral("click %1").arg(riga); }
     void ImpostaDelay(const QString& t) override { chiamate << QStringLiteral("delay ") + t; }
     void Mostra() override { chiamate << QStringLiteral("mostra"); }
@@ -37,18 +29,13 @@ struct FintoEditore : EditorBlocco {
         Rung& r = Programmi[processo].Rung[rung];
         r.Classe = int16_t(funzione);
         r.Valido = true;
-        for (int k = 0; k < 8; ++k) r.ArgTesto[k] = argomenti[k];
+        std::copy(argomenti.begin(), argomenti.end(), r.ArgTesto.begin());
         r.Riga.Funzione = QStringLiteral("F%1").arg(funzione);
         NotificaRigaRung(processo, rung);
         ProgettoModificato = true;
         return true;
     }
-    void Azzera()
-    {
-        chiamate.clear();
-        argomenti = {};
-        processo = rung = funzione = -1;
-    }
+    void Azzera() { *this = FintoEditore(); }
 };
 
 // Each test starts with a fresh prompt script and this editor installed.

@@ -86,35 +86,29 @@ private slots:
 
     void chiusuraFinestra_data()
     {
-        QTest::addColumn<bool>("modificato");
-        QTest::addColumn<QList<int>>("risposte");
+        QTest::addColumn<QList<int>>("risposte");   // two answers: the project is modified
         QTest::addColumn<bool>("chiusa");
-        QTest::newRow("cancel") << false << QList<int>{Prompt::Annulla} << false;
-        QTest::newRow("ok") << false << QList<int>{Prompt::Ok} << true;
-        QTest::newRow("ok, modified, discard") << true << QList<int>{Prompt::Ok, Prompt::Annulla} << true;
-        QTest::newRow("ok, modified, save not done") << true << QList<int>{Prompt::Ok, Prompt::Ok} << false;
+        QTest::newRow("cancel") << QList<int>{Prompt::Annulla} << false;
+        QTest::newRow("ok") << QList<int>{Prompt::Ok} << true;
+        QTest::newRow("ok, modified, discard") << QList<int>{Prompt::Ok, Prompt::Annulla} << true;
+        QTest::newRow("ok, modified, save not done") << QList<int>{Prompt::Ok, Prompt::Ok} << false;
     }
     void chiusuraFinestra()
     {
-        QFETCH(bool, modificato);
         QFETCH(QList<int>, risposte);
         QFETCH(bool, chiusa);
         Prepara(3);
-        ProgettoModificato = modificato;
+        ProgettoModificato = risposte.size() > 1;
         for (int r : risposte) copione.Rispondi(r);
         ChiudiFinestra();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(FinestraProgramma(false) == nullptr, chiusa);
-        QCOMPARE(Attuale().NumRung, int16_t(chiusa ? 0 : 3));
-        QCOMPARE(RungCorrente, int16_t(chiusa ? 0 : 3));
+        QCOMPARE((QList<int>{Attuale().NumRung, RungCorrente}), (QList<int>{chiusa ? 0 : 3, chiusa ? 0 : 3}));
         QCOMPARE(Abilitato("rung_add_after"), !chiusa);
-        if (!chiusa) QCOMPARE(RigheCoerenti(), QString());
-        if (chiusa) {
-            // Referring to the window again builds it from the records.
-            Tasto("rung_add_after");
-            QCOMPARE(Attuale().NumRung, int16_t(1));
-            QVERIFY(Controllo<QWidget>(QStringLiteral("Bordo_1")));
-        }
+        // Referring to the window again builds it from the records.
+        if (chiusa) Tasto("rung_add_after");
+        QCOMPARE(Attuale().NumRung, int16_t(chiusa ? 1 : 3));
+        QCOMPARE(RigheCoerenti(), QString());
     }
 
     void nuovoSvuotaSoloIlProcessoCorrente()
@@ -146,13 +140,11 @@ private slots:
         NuovaSub();
         NuovaSub();
         Program* w = FinestraProgramma(false);
-        QCOMPARE(w->Tab_Prog()->tabText(n0 + 1), QStringLiteral("Sub%1").arg(n0 + 1));
-        QCOMPARE(w->Tab_Prog()->tabText(n0 + 2), QStringLiteral("Sub%1").arg(n0 + 2));
+        QCOMPARE(w->Tab_Prog()->tabText(n0 + 1) + w->Tab_Prog()->tabText(n0 + 2),
+                 QStringLiteral("Sub%1Sub%2").arg(n0 + 1).arg(n0 + 2));
         QCOMPARE(int(ProgCorrente), n0 + 2);
         QCOMPARE(w->Tab_Prog()->currentIndex(), n0 + 2);
-        QCOMPARE(Programmi[n0 + 1].NumRung, int16_t(1));
-        QCOMPARE(Programmi[n0 + 2].NumRung, int16_t(1));
-        QCOMPARE(RungCorrente, int16_t(1));
+        QCOMPARE((QList<int>{Programmi[n0 + 1].NumRung, Programmi[n0 + 2].NumRung, RungCorrente}), (QList<int>{1, 1, 1}));
         // Tab switching only changes what shows; the main program is intact.
         w->Tab_Prog()->setCurrentIndex(0);
         QCOMPARE(Firma(), QStringLiteral("L1 L2"));
@@ -193,18 +185,15 @@ private slots:
         QCOMPARE(NomeProgetto, QStringLiteral("Project"));
         QCOMPARE(int(NumVariabili), 32);
         QCOMPARE(Variabili[5].RegistroVar, 100);
-        QCOMPARE(Variabili[31].FormatoVar, QStringLiteral("%+5.0f"));
-        QCOMPARE(Variabili[31].EtichettaVar, QStringLiteral("---"));
-        QCOMPARE(Variabili[31].NomeCampo, QStringLiteral("---"));
+        QCOMPARE(Variabili[31].FormatoVar + Variabili[31].EtichettaVar + Variabili[31].NomeCampo,
+                 QStringLiteral("%+5.0f------"));
         QCOMPARE(Variabili[32].EtichettaVar, QStringLiteral("fuori"));
         QCOMPARE(Stringhe[0].TestoVoce, QStringLiteral("resta"));
         QCOMPARE(int(NumPagine), 1);
         QCOMPARE(int(Pagine[0].NumOggetti), 0);
         QCOMPARE(int(NumTestiSMS) + int(NumNumeriSMS), 0);
-        QCOMPARE(Attuale().NumRung, int16_t(1));
-        QCOMPARE(RungCorrente, int16_t(1));
-        QVERIFY(Abilitato("rung_add_after") && Abilitato("proj_comp"));
-        QVERIFY(!ProgettoModificato);
+        QCOMPARE((QList<int>{Attuale().NumRung, RungCorrente}), (QList<int>{1, 1}));
+        QVERIFY(Abilitato("rung_add_after") && Abilitato("proj_comp") && !ProgettoModificato);
         // The rung list sits beside the Log.
         QWidget* log = Finestre::Cerca(QByteArrayLiteral("Log"))->parentWidget();
         QWidget* programma = FinestraProgramma(false)->parentWidget();

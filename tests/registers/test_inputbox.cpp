@@ -17,18 +17,15 @@
 
 namespace {
 constexpr int N = 40;   // a user register
-
-QByteArray Inviato()
-{
-    return QByteArray(reinterpret_cast<const char*>(buff_tx.data()), n_tx);
-}
 } // namespace
 
 class TestInputBox : public QObject {
     Q_OBJECT
     Test::Copione m_copione;
 
-    Input_Box* Apri(int n, int tipo, int basso, int alto = 0)
+    // Opens the dialog on register n holding `basso` (and `alto` above it);
+    // with `formato` >= 0 picks that format and types name and value.
+    Input_Box* Apri(int n, int tipo, int basso, int alto = 0, int formato = -1, const QString& valore = {})
     {
         TabRegistri[size_t(n)].Tipo = uint8_t(tipo);
         TabRegistri[size_t(n)].Valore = basso;
@@ -39,6 +36,11 @@ class TestInputBox : public QObject {
         ib->IndiceRegistro = n;
         ib->Modo = 0;
         ib->Apri();
+        if (formato >= 0) {
+            ib->Combo1()->setCurrentIndex(ib->Combo1()->findData(formato));
+            ib->Testo(0)->setText(QStringLiteral("Nuovo"));
+            ib->Testo(1)->setText(valore);
+        }
         return ib;
     }
     static QString Bit(Input_Box* ib, int k) { return ib->cmd_bit(k)->text(); }
@@ -48,8 +50,6 @@ private slots:
     {
         Test::AvviaWorkbench();
         Controllore.Modello = 6;   // 1024 registers, user area from 34
-        QCOMPARE(Modelli[6].NumRegistri, int16_t(1024));
-        QCOMPARE(Modelli[6].PrimoRegistroUtente, int16_t(34));
         Controllore.Nodo = 10;
     }
     void init()
@@ -88,13 +88,11 @@ private slots:
         QFETCH(int, tipo);
         QFETCH(int, basso);
         QFETCH(int, alto);
-        QFETCH(QString, testo);
-        QFETCH(bool, bitAlti);
         Input_Box* ib = Apri(N, tipo, basso, alto);
         QVERIFY(ib->isVisible());
-        QCOMPARE(ib->Testo(1)->text(), testo);
+        QTEST(ib->Testo(1)->text(), "testo");
         QCOMPARE(ib->Testo(0)->text(), QStringLiteral("vecchio"));
-        QCOMPARE(!ib->pBits(1)->isHidden(), bitAlti);
+        QTEST(!ib->pBits(1)->isHidden(), "bitAlti");
         QVERIFY(!ib->pBits(0)->isHidden());
         for (int i = 0; i < 16; ++i) {
             QCOMPARE(Bit(ib, i), QString::number(((basso & 0xFFFF) >> i) & 1));
@@ -103,8 +101,9 @@ private slots:
         QCOMPARE(ib->Combo1()->currentIndex() < 0, tipo == 10);
     }
 
-    void bitTrentunoDiUnLong()
+    void bitButtons()
     {
+        // Bit 31 of a Long is its sign: the text stays unsigned.
         Input_Box* ib = Apri(N, 3, 0, 0);
         ib->cmd_bit(31)->click();
         QCOMPARE(Bit(ib, 31), QStringLiteral("1"));
@@ -113,11 +112,8 @@ private slots:
         QCOMPARE(ib->Testo(1)->text(), QStringLiteral("2147483649"));
         ib->cmd_bit(31)->click();
         QCOMPARE(ib->Testo(1)->text(), QStringLiteral("1"));
-    }
-
-    void sceltaFormatoMostraEntrambiIPannelli()
-    {
-        Input_Box* ib = Apri(N, 0, 7);
+        // Choosing a format re-shows the value with both bit panels.
+        ib = Apri(N, 0, 7);
         QVERIFY(ib->pBits(1)->isHidden());
         ib->Combo1()->setCurrentIndex(7);
         ib->Combo1_Click();
@@ -135,17 +131,14 @@ private slots:
         Input_Box* ib = Finestre::Get<Input_Box>();
         QVERIFY(ib->isVisible());
         QCOMPARE(ib->Testo(1)->text(), QStringLiteral("5"));
-        QVERIFY(ib->Combo1()->isHidden());
-        QVERIFY(ib->Testo(0)->isHidden());
+        QVERIFY(ib->Combo1()->isHidden() && ib->Testo(0)->isHidden());
         QVERIFY(!ib->pBits(0)->isHidden() && !ib->pBits(1)->isHidden());
         QCOMPARE(Bit(ib, 0) + Bit(ib, 1) + Bit(ib, 2), QStringLiteral("101"));
         ib->cmd_bit(1)->click();
         QCOMPARE(ib->Testo(1)->text(), QStringLiteral("7"));
         QTest::keyClick(ib->Testo(1), Qt::Key_Return);   // Enter is OK
         QCOMPARE(TestoInput, QStringLiteral("7"));
-        QVERIFY(!DialogoAperto);
-        QVERIFY(ProgettoModificato);
-        QVERIFY(!ib->isVisible());
+        QVERIFY(!DialogoAperto && ProgettoModificato && !ib->isVisible());
         ib->Modo = 0;
     }
 
@@ -160,13 +153,14 @@ private slots:
     void nomeDeiRegistriDiSistema()
     {
         QFETCH(int, n);
-        QFETCH(bool, abilitato);
         Input_Box* ib = Apri(n, 0, 0);
-        QCOMPARE(ib->Testo(0)->isEnabled(), abilitato);
+        QTEST(ib->Testo(0)->isEnabled(), "abilitato");
         ib->cmd_ok_Click(1);
         QCOMPARE(TabRegistri[size_t(n)].Nome, QStringLiteral("vecchio"));
     }
 
+    // Not connected: name and type are stored, the value is not written and
+    // the user is told so (where the format writes anything at all).
     void nonConnesso_data()
     {
         QTest::addColumn<int>("tipo");
@@ -181,31 +175,23 @@ private slots:
     {
         QFETCH(int, tipo);
         QFETCH(bool, avvisa);
-        Input_Box* ib = Apri(N, 1, 3);
-        ib->Combo1()->setCurrentIndex(ib->Combo1()->findData(tipo));
-        ib->Testo(0)->setText(QStringLiteral("Livello"));
-        ib->Testo(1)->setText(QStringLiteral("12"));
-        ib->cmd_ok_Click(1);
+        Apri(N, 1, 3, 0, tipo, QStringLiteral("12"))->cmd_ok_Click(1);
         QCOMPARE(n_tx, int16_t(0));
-        QCOMPARE(TabRegistri[N].Nome, QStringLiteral("Livello"));
+        QCOMPARE(TabRegistri[N].Nome, QStringLiteral("Nuovo"));
         QCOMPARE(int(TabRegistri[N].Tipo), tipo);
         QCOMPARE(TabRegistri[N].Valore, 3);
         QCOMPARE(m_copione.Messaggi().size(), avvisa ? 1 : 0);
         if (avvisa) QVERIFY(m_copione.Messaggi().first().contains(QStringLiteral("not written")));
-        QVERIFY(!DialogoAperto);
-        QVERIFY(ProgettoModificato);
+        QVERIFY(!DialogoAperto && ProgettoModificato);
     }
 
     void annullaSegnaModificato()
     {
-        Input_Box* ib = Apri(N, 1, 3);
-        ib->Testo(0)->setText(QStringLiteral("Altro"));
-        ib->Combo1()->setCurrentIndex(7);
+        Input_Box* ib = Apri(N, 1, 3, 0, 7, QStringLiteral("12"));
         ib->findChild<QPushButton*>("cmd_ok_0")->click();
         QCOMPARE(TabRegistri[N].Nome, QStringLiteral("vecchio"));
         QCOMPARE(int(TabRegistri[N].Tipo), 1);
-        QVERIFY(ProgettoModificato);
-        QVERIFY(!DialogoAperto);
+        QVERIFY(ProgettoModificato && !DialogoAperto);
     }
 
     void rifiuti_data()
@@ -231,19 +217,13 @@ private slots:
         QFETCH(int, tipo);
         QFETCH(QString, testo);
         Controllore.Connesso = true;
-        Input_Box* ib = Apri(N, 0, 3);
-        ib->Combo1()->setCurrentIndex(ib->Combo1()->findData(tipo));
-        ib->Testo(0)->setText(QStringLiteral("Nuovo"));
-        ib->Testo(1)->setText(testo);
-        n_tx = 0;
+        Input_Box* ib = Apri(N, 0, 3, 0, tipo, testo);
         ib->cmd_ok_Click(1);
         QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
         QCOMPARE(n_tx, int16_t(0));
-        QVERIFY(ib->isVisible());
-        QVERIFY(DialogoAperto);
+        QVERIFY(ib->isVisible() && DialogoAperto && !ProgettoModificato);
         QCOMPARE(TabRegistri[N].Nome, QStringLiteral("vecchio"));
         QCOMPARE(int(TabRegistri[N].Tipo), 0);
-        QVERIFY(!ProgettoModificato);
     }
 };
 

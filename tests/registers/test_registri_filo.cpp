@@ -32,6 +32,7 @@ class TestRegistriFilo : public QObject {
         Controllore.Modello = 6;   // 1024 registers
         m_copione = Test::Copione();
         m_copione.Installa();
+        ProgettoModificato = false;
     }
     // Runs the value dialog on register n with format `tipo` and value text `testo`.
     void Scrivi(int n, int tipo, const QString& testo)
@@ -54,6 +55,7 @@ private slots:
         QVERIFY(m_fake.AvviaTcp());
         QVERIFY(m_fake.AvviaRtu(5));
     }
+    void cleanup() { Finestre::Get<Registri>()->VScroll1()->setValue(0); }
     void cleanupTestCase() { Disconnetti(); }
 
     void letturaPagina_data()
@@ -82,19 +84,15 @@ private slots:
         w->Redraw();
         w->VScroll1()->setValue(primo);
         w->AggiornaRegistri_new(true);
-        QCOMPARE(m_fake.Richieste.size(), 1);
-        QByteArray attesa = QByteArray::fromHex("0a04");
-        attesa.append(char(primo >> 8)).append(char(primo & 0xFF)).append('\0').append(char(conta));
-        QCOMPARE(m_fake.Richieste.first(), attesa);
+        const QByteArray attesa = QByteArray::fromHex("0a04") + char(primo >> 8) + char(primo & 0xFF) + '\0' + char(conta);
+        QCOMPARE(m_fake.Richieste, QList<QByteArray>{attesa});
         QCOMPARE(TabRegistri[size_t(primo + 3)].Valore, 1003);
-        QVERIFY(TabRegistri[size_t(primo + 3)].Cambiato);
-        QVERIFY(!TabRegistri[size_t(primo + 2)].Cambiato);
+        QVERIFY(TabRegistri[size_t(primo + 3)].Cambiato && !TabRegistri[size_t(primo + 2)].Cambiato);
         QCOMPARE(TabRegistri[size_t(primo + 4)].Valore, 65535);
         QCOMPARE(w->lbl_reg_val(3)->text(), QStringLiteral("1003"));
         QCOMPARE(w->lbl_reg_val(3)->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
         QCOMPARE(w->lbl_reg_val(2)->palette().color(QPalette::WindowText), QColor(0, 0xC0, 0));
         QCOMPARE(w->lbl_reg_val(conta - 1)->text(), QString::number(1000 + conta - 1));
-        w->VScroll1()->setValue(0);
     }
 
     void letturaFallitaNonCambiaNulla()
@@ -108,7 +106,6 @@ private slots:
         w->AggiornaRegistri_new(true);
         QCOMPARE(TabRegistri[40].Valore, 5);
         QCOMPARE(int(ComErr), 1);
-        w->VScroll1()->setValue(0);
     }
 
     void azzeramento()
@@ -117,60 +114,56 @@ private slots:
         for (int i = 34; i < 50; ++i) m_fake.Holding[size_t(i)] = 0x1111;
         m_fake.Holding[50] = 0x2222;
         Finestre::Get<Registri>()->ClearRegistri();
-        QCOMPARE(m_fake.Richieste.size(), 1);
-        QCOMPARE(m_fake.Richieste.first(), QByteArray::fromHex("0a10002200102" "0") + QByteArray(32, '\0'));
+        QCOMPARE(m_fake.Richieste, QList<QByteArray>{QByteArray::fromHex("0a100022001020") + QByteArray(32, '\0')});
         for (int i = 34; i < 50; ++i) QCOMPARE(m_fake.Holding[size_t(i)], uint16_t(0));
         QCOMPARE(m_fake.Holding[50], uint16_t(0x2222));
     }
 
+    // Registers 40 and 41 start at 0x7777 on the controller.
     void scritture_data()
     {
         QTest::addColumn<int>("tipo");
         QTest::addColumn<QString>("testo");
-        QTest::addColumn<QList<QByteArray>>("richieste");
+        QTest::addColumn<QString>("richieste");
         QTest::addColumn<int>("h40");
-        QTest::addColumn<int>("h41");   // 0x7777: untouched
+        QTest::addColumn<int>("h41");
         QTest::addColumn<int>("valore40");
-        using L = QList<QByteArray>;
-        auto h = [](const char* s) { return QByteArray::fromHex(s); };
-        QTest::newRow("uInt") << 0 << "65535" << L{h("0a060028ffff")} << 0xFFFF << 0x7777 << 65535;
-        QTest::newRow("Int negative") << 1 << "-2" << L{h("0a060028fffe")} << 0xFFFE << 0x7777 << -2;
-        QTest::newRow("Int half to even") << 1 << "2.5" << L{h("0a0600280002")} << 2 << 0x7777 << 2;
-        QTest::newRow("Int decimal comma") << 1 << "3,5" << L{h("0a0600280004")} << 4 << 0x7777 << 4;
-        QTest::newRow("Bin") << 9 << "257" << L{h("0a0600280101")} << 0x101 << 0x7777 << 257;
-        QTest::newRow("K_Long 16 bits") << 6 << "300" << L{h("0a060028012c")} << 300 << 0x7777 << 300;
-        QTest::newRow("Hex short right-aligned") << 7 << "1F" << L{h("0a060028001f")} << 0x1F << 0x7777 << 0x1F;
-        QTest::newRow("Hex four digits") << 7 << "beef" << L{h("0a060028beef")} << 0xBEEF << 0x7777 << 0xBEEF;
-        QTest::newRow("Long low word first")
-            << 3 << "305419896" << L{h("0a0600285678"), h("0a0600291234")} << 0x5678 << 0x1234 << 0x5678;
-        QTest::newRow("Long -1") << 3 << "-1" << L{h("0a060028ffff"), h("0a060029ffff")} << 0xFFFF << 0xFFFF << -1;
-        QTest::newRow("uLong top") << 2 << "4294967295" << L{h("0a060028ffff"), h("0a060029ffff")} << 0xFFFF
-                                   << 0xFFFF << -1;
-        QTest::newRow("Float 1.5") << 4 << "1.5" << L{h("0a0600280000"), h("0a0600293fc0")} << 0 << 0x3FC0 << 0;
-        QTest::newRow("K_Flt writes nothing") << 5 << "12" << L{} << 0x7777 << 0x7777 << 0;
-        QTest::newRow("String (Ram) writes nothing") << 13 << "12" << L{} << 0x7777 << 0x7777 << 0;
+        auto r = [](const char* riga, int tipo, const char* testo, const char* richieste, int h40, int h41, int v40) {
+            QTest::newRow(riga) << tipo << QString::fromLatin1(testo) << QString::fromLatin1(richieste) << h40 << h41 << v40;
+        };
+        r("uInt", 0, "65535", "0a060028ffff", 0xFFFF, 0x7777, 65535);
+        r("Int negative", 1, "-2", "0a060028fffe", 0xFFFE, 0x7777, -2);
+        r("Int half to even", 1, "2.5", "0a0600280002", 2, 0x7777, 2);
+        r("Int decimal comma", 1, "3,5", "0a0600280004", 4, 0x7777, 4);
+        r("Bin", 9, "257", "0a0600280101", 0x101, 0x7777, 257);
+        r("K_Long 16 bits", 6, "300", "0a060028012c", 300, 0x7777, 300);
+        r("Hex short right-aligned", 7, "1F", "0a060028001f", 0x1F, 0x7777, 0x1F);
+        r("Hex four digits", 7, "beef", "0a060028beef", 0xBEEF, 0x7777, 0xBEEF);
+        r("Long low word first", 3, "305419896", "0a0600285678 0a0600291234", 0x5678, 0x1234, 0x5678);
+        r("Long -1", 3, "-1", "0a060028ffff 0a060029ffff", 0xFFFF, 0xFFFF, -1);
+        r("uLong top", 2, "4294967295", "0a060028ffff 0a060029ffff", 0xFFFF, 0xFFFF, -1);
+        r("Float 1.5", 4, "1.5", "0a0600280000 0a0600293fc0", 0, 0x3FC0, 0);
+        r("K_Flt writes nothing", 5, "12", "", 0x7777, 0x7777, 0);
+        r("String (Ram) writes nothing", 13, "12", "", 0x7777, 0x7777, 0);
     }
     void scritture()
     {
         QFETCH(int, tipo);
         QFETCH(QString, testo);
-        QFETCH(QList<QByteArray>, richieste);
-        QFETCH(int, h40);
-        QFETCH(int, h41);
-        QFETCH(int, valore40);
+        QFETCH(QString, richieste);
         Collega(false);
         m_fake.Holding[40] = m_fake.Holding[41] = 0x7777;
         TabRegistri[40].Valore = 0;
         TabRegistri[40].Tipo = 0;
-        ProgettoModificato = false;
         Scrivi(40, tipo, testo);
-        QCOMPARE(m_fake.Richieste, richieste);
-        QCOMPARE(int(m_fake.Holding[40]), h40);
-        QCOMPARE(int(m_fake.Holding[41]), h41);
-        QCOMPARE(TabRegistri[40].Valore, valore40);
+        QList<QByteArray> attese;
+        for (const QString& h : richieste.split(QLatin1Char(' '), Qt::SkipEmptyParts)) attese << QByteArray::fromHex(h.toLatin1());
+        QCOMPARE(m_fake.Richieste, attese);
+        QTEST(int(m_fake.Holding[40]), "h40");
+        QTEST(int(m_fake.Holding[41]), "h41");
+        QTEST(TabRegistri[40].Valore, "valore40");
         QCOMPARE(int(TabRegistri[40].Tipo), tipo);
-        QVERIFY(!DialogoAperto);
-        QVERIFY(ProgettoModificato);
+        QVERIFY(!DialogoAperto && ProgettoModificato);
         QVERIFY(m_copione.Messaggi().isEmpty());
     }
 
@@ -179,13 +172,12 @@ private slots:
         Collega(false);
         for (int i = 40; i < 44; ++i) TabRegistri[size_t(i)].Tipo = 0;
         Scrivi(40, 8, QStringLiteral("ABCD"));
-        QCOMPARE(m_fake.Richieste, QList<QByteArray>{QByteArray::fromHex("0a1000280003064142434400" "00")});
+        QCOMPARE(m_fake.Richieste, QList<QByteArray>{QByteArray::fromHex("0a100028000306414243440000")});
         QCOMPARE(m_fake.Holding[40], uint16_t(0x4142));
         QCOMPARE(m_fake.Holding[42], uint16_t(0));
-        QCOMPARE(int(TabRegistri[40].Tipo), 8);    // stored by the dialog after the write
-        QCOMPARE(int(TabRegistri[41].Tipo), 13);
-        QCOMPARE(int(TabRegistri[42].Tipo), 13);
-        QCOMPARE(int(TabRegistri[43].Tipo), 0);
+        // Stored by the dialog after the write: ASCII, then the string's tail.
+        QCOMPARE(QList<int>({TabRegistri[40].Tipo, TabRegistri[41].Tipo, TabRegistri[42].Tipo, TabRegistri[43].Tipo}),
+                 (QList<int>{8, 13, 13, 0}));
     }
 
     void scritturaFallitaChiudeComunque()
@@ -197,8 +189,7 @@ private slots:
         QCOMPARE(m_fake.Richieste.size(), 1);
         QCOMPARE(TabRegistri[40].Valore, 11);
         QCOMPARE(int(TabRegistri[40].Tipo), 0);
-        QVERIFY(!DialogoAperto);
-        QVERIFY(!Finestre::Get<Input_Box>()->isVisible());
+        QVERIFY(!DialogoAperto && !Finestre::Get<Input_Box>()->isVisible());
     }
 };
 

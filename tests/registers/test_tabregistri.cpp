@@ -9,10 +9,9 @@
 #include <QtTest>
 
 namespace {
-void Svuota() { TabRegistri.fill(DefRegistro{}); }
-
-void Costruisci(int modello, bool azzera)
+void Costruisci(int modello, bool azzera, bool svuota = false)
 {
+    if (svuota) TabRegistri.fill(DefRegistro{});
     Controllore.Modello = uint8_t(modello);
     CaricaRegistriSistema(azzera);
 }
@@ -21,20 +20,15 @@ void Costruisci(int modello, bool azzera)
 class TestTabRegistri : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Test::AvviaWorkbench(); }
-    void cleanupTestCase()
+    void initTestCase()
     {
-        Svuota();
-        Costruisci(0, true);
-    }
-
-    void dopoAvvio()
-    {
+        Test::AvviaWorkbench();
         // Main builds model 0 with the user area reset.
         QCOMPARE(TabRegistri[0].Nome, QStringLiteral("RUN"));
         QCOMPARE(TabRegistri[26].Indirizzo, QStringLiteral("%R26"));
         QCOMPARE(int(TabRegistri[26].Tipo), 1);
     }
+    void cleanupTestCase() { Costruisci(0, true, true); }
 
     void voci_data()
     {
@@ -43,88 +37,84 @@ private slots:
         QTest::addColumn<QString>("nome");
         QTest::addColumn<int>("tipo");
         QTest::addColumn<int>("categoria");
-        QTest::addColumn<QString>("indirizzo");
-        const QString ris = QStringLiteral("--Reserved--");
+        auto r = [](const char* riga, int m, int n, const char* nome, int tipo, int cat) {
+            QTest::newRow(riga) << m << n << QString::fromLatin1(nome) << tipo << cat;
+        };
+        const char* ris = "--Reserved--";
         // QVR4555: controller, serial ports, no clock, no local I/O.
-        QTest::newRow("4555 RUN") << 0 << 0 << "RUN" << 0 << 1 << "%R0";
-        QTest::newRow("4555 port 1") << 0 << 5 << "Port 1 Settings" << 7 << 2 << "%R5";
-        QTest::newRow("4555 PC") << 0 << 13 << "PC" << 0 << 1 << "%R13";
-        QTest::newRow("4555 port 2") << 0 << 19 << "Port 2 Settings" << 0 << 1 << "%R19";
-        QTest::newRow("4555 no I/O on 8") << 0 << 8 << ris << 0 << 1 << "%R8";
-        QTest::newRow("4555 no clock on 22") << 0 << 22 << ris << 0 << 1 << "%R22";
-        QTest::newRow("4555 last reserved") << 0 << 25 << ris << 0 << 1 << "%R25";
-        QTest::newRow("4555 first user") << 0 << 26 << "" << 1 << 0 << "%R26";
-        QTest::newRow("4555 32-bit first") << 0 << 960 << "" << 1 << 3 << "%R960";
-        QTest::newRow("4555 beyond") << 0 << 1024 << "" << 0 << 0 << "";
-        // QVR4555-DL: the clock.
-        QTest::newRow("DL RTC") << 2 << 22 << "RTC[Sec]" << 7 << 1 << "%R22";
-        QTest::newRow("DL no I/O") << 2 << 9 << ris << 0 << 1 << "%R9";
-        // QVR4555-DL-IO, the second record sharing that name.
-        QTest::newRow("4588 I/O") << 4 << 9 << "Digital Outputs" << 9 << 1 << "%R9";
-        QTest::newRow("4588 clock") << 4 << 23 << "RTC[Min/Hours]" << 7 << 1 << "%R23";
+        r("4555 RUN", 0, 0, "RUN", 0, 1);
+        r("4555 port 1", 0, 5, "Port 1 Settings", 7, 2);
+        r("4555 PC", 0, 13, "PC", 0, 1);
+        r("4555 port 2", 0, 19, "Port 2 Settings", 0, 1);
+        r("4555 no I/O on 8", 0, 8, ris, 0, 1);
+        r("4555 no clock on 22", 0, 22, ris, 0, 1);
+        r("4555 last reserved", 0, 25, ris, 0, 1);
+        r("4555 first user", 0, 26, "", 1, 0);
+        r("4555 32-bit first", 0, 960, "", 1, 3);
+        r("4555 beyond", 0, 1024, "", 0, 0);
+        // QVR4555-DL: the clock; QVR4555-DL-IO, the second record of that name.
+        r("DL RTC", 2, 22, "RTC[Sec]", 7, 1);
+        r("DL no I/O", 2, 9, ris, 0, 1);
+        r("4588 I/O", 4, 9, "Digital Outputs", 9, 1);
+        r("4588 clock", 4, 23, "RTC[Min/Hours]", 7, 1);
         // QVR4555-USB: network, retain and log directory over the 32-bit area.
-        QTest::newRow("USB clock") << 5 << 22 << "RTC[Sec]" << 7 << 1 << "%R22";
-        QTest::newRow("USB IP") << 5 << 945 << "IP[3/2]" << 7 << 1 << "%R945";
-        QTest::newRow("USB reserved 957") << 5 << 957 << ris << 0 << 1 << "%R957";
-        QTest::newRow("USB counter") << 5 << 932 << "Counter[0]" << 3 << 1 << "%R932";
-        QTest::newRow("USB counter high word") << 5 << 933 << "" << 1 << 0 << "%R933";
-        QTest::newRow("USB DDNS") << 5 << 1024 << "Status DDNS" << 0 << 1 << "%R1024";
-        QTest::newRow("USB retain 19") << 5 << 1045 << "Retain[19]" << 0 << 1 << "%R1045";
-        QTest::newRow("USB user 1048") << 5 << 1048 << "" << 1 << 0 << "%R1048";
-        QTest::newRow("USB 32-bit first") << 5 << 1216 << "" << 1 << 3 << "%R1216";
-        QTest::newRow("USB log dir") << 5 << 1220 << "Log Dir [0]" << 8 << 3 << "%R1220";
+        r("USB clock", 5, 22, "RTC[Sec]", 7, 1);
+        r("USB IP", 5, 945, "IP[3/2]", 7, 1);
+        r("USB reserved 957", 5, 957, ris, 0, 1);
+        r("USB counter", 5, 932, "Counter[0]", 3, 1);
+        r("USB counter high word", 5, 933, "", 1, 0);
+        r("USB DDNS", 5, 1024, "Status DDNS", 0, 1);
+        r("USB retain 19", 5, 1045, "Retain[19]", 0, 1);
+        r("USB user 1048", 5, 1048, "", 1, 0);
+        r("USB 32-bit first", 5, 1216, "", 1, 3);
+        r("USB log dir", 5, 1220, "Log Dir [0]", 8, 3);
         // The "4157" record is a QVR4555-USB too.
-        QTest::newRow("4157 network") << int(RecordModello4157) << 950 << "Gateway[1/0]" << 7 << 1 << "%R950";
+        r("4157 network", int(RecordModello4157), 950, "Gateway[1/0]", 7, 1);
         // QVR4566: reserved up to 33, analog names over them, 34 named.
-        QTest::newRow("4566 analog in") << 6 << 26 << "Analog Input[0]" << 1 << 1 << "%R26";
-        QTest::newRow("4566 analog out") << 6 << 33 << "Analog Output[1]" << 1 << 1 << "%R33";
-        QTest::newRow("4566 input type") << 6 << 34 << "Input Type[1-0]" << 7 << 1 << "%R34";
-        QTest::newRow("4566 user 35") << 6 << 35 << "" << 1 << 0 << "%R35";
-        QTest::newRow("4566 no clock") << 6 << 22 << ris << 0 << 1 << "%R22";
-        // QVR4566-USB (record 16).
-        QTest::newRow("4566-USB clock") << 16 << 24 << "RTC[Day/Date]" << 7 << 1 << "%R24";
-        QTest::newRow("4566-USB DNS") << 16 << 954 << "DNS2[1/0]" << 7 << 1 << "%R954";
-        QTest::newRow("4566-USB input type") << 16 << 34 << "Input Type[1-0]" << 7 << 1 << "%R34";
+        r("4566 analog in", 6, 26, "Analog Input[0]", 1, 1);
+        r("4566 analog out", 6, 33, "Analog Output[1]", 1, 1);
+        r("4566 input type", 6, 34, "Input Type[1-0]", 7, 1);
+        r("4566 user 35", 6, 35, "", 1, 0);
+        r("4566 no clock", 6, 22, ris, 0, 1);
+        r("4566-USB clock", 16, 24, "RTC[Day/Date]", 7, 1);
+        r("4566-USB DNS", 16, 954, "DNS2[1/0]", 7, 1);
+        r("4566-USB input type", 16, 34, "Input Type[1-0]", 7, 1);
         // QVR4005: display registers, no I/O.
-        QTest::newRow("4005 keys") << 9 << 8 << "Function Keys" << 9 << 1 << "%R8";
-        QTest::newRow("4005 options") << 9 << 11 << "Display Options" << 9 << 1 << "%R11";
-        QTest::newRow("4005 no clock") << 9 << 22 << ris << 0 << 1 << "%R22";
+        r("4005 keys", 9, 8, "Function Keys", 9, 1);
+        r("4005 options", 9, 11, "Display Options", 9, 1);
+        r("4005 no clock", 9, 22, ris, 0, 1);
         // QVR8566: a module, its analog registers inside the user area.
-        QTest::newRow("8566 no RUN") << 10 << 0 << ris << 0 << 1 << "%R0";
-        QTest::newRow("8566 no PC") << 10 << 13 << ris << 0 << 1 << "%R13";
-        QTest::newRow("8566 port 18") << 10 << 18 << "Port 0 Settings" << 0 << 1 << "%R18";
-        QTest::newRow("8566 port 19 same name") << 10 << 19 << "Port 0 Settings" << 0 << 1 << "%R19";
-        QTest::newRow("8566 analog in") << 10 << 27 << "Analog Input[1]" << 1 << 1 << "%R27";
-        QTest::newRow("8566 analog out") << 10 << 32 << "Analog Output[0]" << 1 << 1 << "%R32";
-        QTest::newRow("8566 input type in 32-bit area") << 10 << 1216 << "Input Type[1-0]" << 7 << 3 << "%R1216";
-        QTest::newRow("8566 34 is user") << 13 << 34 << "" << 1 << 0 << "%R34";
+        r("8566 no RUN", 10, 0, ris, 0, 1);
+        r("8566 no PC", 10, 13, ris, 0, 1);
+        r("8566 port 18", 10, 18, "Port 0 Settings", 0, 1);
+        r("8566 port 19 same name", 10, 19, "Port 0 Settings", 0, 1);
+        r("8566 analog in", 10, 27, "Analog Input[1]", 1, 1);
+        r("8566 analog out", 10, 32, "Analog Output[0]", 1, 1);
+        r("8566 input type in 32-bit area", 10, 1216, "Input Type[1-0]", 7, 3);
+        r("8566 34 is user", 13, 34, "", 1, 0);
         // QVR0573.
-        QTest::newRow("0573 analog in") << 11 << 26 << "Analog Input" << 1 << 1 << "%R26";
-        QTest::newRow("0573 27 user") << 11 << 27 << "" << 1 << 0 << "%R27";
-        QTest::newRow("0573 analog out") << 11 << 33 << "Analog Output" << 1 << 1 << "%R33";
-        QTest::newRow("0573 T0") << 11 << 1215 << "T 0 (ms)" << 1 << 1 << "%R1215";
-        QTest::newRow("0573 input def") << 11 << 1216 << "Input Type (def)" << 1 << 3 << "%R1216";
-        QTest::newRow("0573 two blanks") << 11 << 1231 << "T 0  1/10s (prg)" << 1 << 3 << "%R1231";
-        QTest::newRow("0573 no I/O") << 11 << 8 << ris << 0 << 1 << "%R8";
+        r("0573 analog in", 11, 26, "Analog Input", 1, 1);
+        r("0573 27 user", 11, 27, "", 1, 0);
+        r("0573 analog out", 11, 33, "Analog Output", 1, 1);
+        r("0573 T0", 11, 1215, "T 0 (ms)", 1, 1);
+        r("0573 input def", 11, 1216, "Input Type (def)", 1, 3);
+        r("0573 two blanks", 11, 1231, "T 0  1/10s (prg)", 1, 3);
+        r("0573 no I/O", 11, 8, ris, 0, 1);
         // The gateway's fixed name matches no brand name: common names only.
-        QTest::newRow("gateway watchdog") << 12 << 12 << "WatchDog Time" << 0 << 2 << "%R12";
-        QTest::newRow("gateway no RUN") << 12 << 0 << ris << 0 << 1 << "%R0";
+        r("gateway watchdog", 12, 12, "WatchDog Time", 0, 2);
+        r("gateway no RUN", 12, 0, ris, 0, 1);
     }
     void voci()
     {
         QFETCH(int, modello);
         QFETCH(int, n);
-        QFETCH(QString, nome);
-        QFETCH(int, tipo);
-        QFETCH(int, categoria);
-        QFETCH(QString, indirizzo);
-        Svuota();
-        Costruisci(modello, true);
+        Costruisci(modello, true, true);
         const DefRegistro& r = TabRegistri[n];
-        QCOMPARE(r.Nome, nome);
-        QCOMPARE(int(r.Tipo), tipo);
-        QCOMPARE(int(r.Categoria), categoria);
-        QCOMPARE(r.Indirizzo, indirizzo);
+        QTEST(r.Nome, "nome");
+        QTEST(int(r.Tipo), "tipo");
+        QTEST(int(r.Categoria), "categoria");
+        // Every register of the model is addressed, none past it.
+        QCOMPARE(r.Indirizzo, n < Modelli[modello].NumRegistri ? QStringLiteral("%R%1").arg(n) : QString());
     }
 
     void areaLongSempreMarcata_data()
@@ -145,13 +135,11 @@ private slots:
         Costruisci(modello, false);
         int senzaNome = 0;
         for (int n = m.PrimoRegistroLong; n < m.NumRegistri; ++n) {
-            QVERIFY(TabRegistri[n].Categoria != 0);
-            QVERIFY(TabRegistri[n].Nome != QStringLiteral("vecchio"));
-            if (TabRegistri[n].Nome.isEmpty()) {
-                ++senzaNome;
-                QCOMPARE(int(TabRegistri[n].Tipo), 1);
-                QCOMPARE(int(TabRegistri[n].Categoria), 3);
-            }
+            const DefRegistro& r = TabRegistri[n];
+            QVERIFY(r.Categoria != 0 && r.Nome != QStringLiteral("vecchio"));
+            if (!r.Nome.isEmpty()) continue;
+            ++senzaNome;
+            QCOMPARE(int(r.Tipo) * 10 + r.Categoria, 13);   // Int, 32-bit area
         }
         QVERIFY(senzaNome > 0);
     }
@@ -166,22 +154,17 @@ private slots:
     void areaUtenteTenutaOAzzerata()
     {
         QFETCH(bool, azzera);
-        QFETCH(int, tipo);
         Costruisci(0, true);
         DefRegistro& r = TabRegistri[100];
-        r.Nome = QStringLiteral("Pressure");
-        r.Tipo = 4;   // Float
-        r.Valore = -1234;
-        r.Cambiato = true;
+        r = DefRegistro{r.Indirizzo, QStringLiteral("Pressure"), 0, 4, -1234, true};   // a Float
+        TabRegistri[20].Nome = QStringLiteral("x");
         Costruisci(0, azzera);
         QCOMPARE(r.Nome, QStringLiteral("Pressure"));   // user names always remain
-        QCOMPARE(int(r.Tipo), tipo);
+        QTEST(int(r.Tipo), "tipo");
         QCOMPARE(int(r.Categoria), 0);
         QCOMPARE(r.Valore, -1234);
         QVERIFY(r.Cambiato);
         // The reserved area is rebuilt either way.
-        TabRegistri[20].Nome = QStringLiteral("x");
-        Costruisci(0, azzera);
         QCOMPARE(TabRegistri[20].Nome, QStringLiteral("Timers Enable"));
     }
 
@@ -189,9 +172,8 @@ private slots:
     {
         // Names of the previous model stay on addresses the new model leaves
         // to the user.
-        Svuota();
-        Costruisci(5, true);                    // QVR4555-USB names 945..959
-        Costruisci(0, false);                   // QVR4555
+        Costruisci(5, true, true);   // QVR4555-USB names 945..959
+        Costruisci(0, false);        // QVR4555
         QCOMPARE(TabRegistri[945].Nome, QStringLiteral("IP[3/2]"));
         QCOMPARE(int(TabRegistri[945].Categoria), 1);
         Costruisci(0, true);
@@ -204,7 +186,7 @@ private slots:
 
     void definisciRegistro()
     {
-        Svuota();
+        TabRegistri.fill(DefRegistro{});
         DefinisciRegistro(12, QStringLiteral("nome"), 7, 4);
         QCOMPARE(TabRegistri[12].Indirizzo, QStringLiteral("12"));
         QCOMPARE(TabRegistri[12].Nome, QStringLiteral("nome"));
@@ -214,19 +196,14 @@ private slots:
         QCOMPARE(TabRegistri[12].Indirizzo, QStringLiteral("%R12"));
         DefinisciRegistro(2048, QStringLiteral("ultimo"), 0, 1);
         QCOMPARE(TabRegistri[2048].Indirizzo, QStringLiteral("%R2048"));
-        // Outside the data model: nothing happens.
+        // Outside the data model, or an unknown category: nothing happens.
         DefinisciRegistro(2049, QStringLiteral("fuori"), 0, 1);
         DefinisciRegistro(-1, QStringLiteral("fuori"), 0, 1);
         DefinisciRegistro(13, QStringLiteral("fuori"), 0, 5);
         QVERIFY(TabRegistri[13].Indirizzo.isEmpty());
-    }
-
-    void modelloFuoriTabella()
-    {
-        Svuota();
-        Costruisci(41, true);
-        QVERIFY(TabRegistri[0].Indirizzo.isEmpty());
-        QVERIFY(TabRegistri[1].Nome.isEmpty());
+        // A model past the table builds nothing.
+        Costruisci(41, true, true);
+        QVERIFY(TabRegistri[0].Indirizzo.isEmpty() && TabRegistri[1].Nome.isEmpty());
         Controllore.Modello = 0;
     }
 };
