@@ -10,6 +10,8 @@
 #include "comm/Connessione.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
+#include "support/ShellFake.h"
+#include "support/ShellStato.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,36 +27,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-struct Stato {
-    Dispositivo c;
-    int16_t comTimeout;
-    int16_t tempo;
-    bool auto_;
-    uint8_t lingua;
-};
-Stato Fotografa() { return Stato{Controllore, ComTimeout, TempoAggiornamento, AggiornamentoAuto, Lingua}; }
-void Ripristina(const Stato& s)
-{
-    Controllore = s.c;
-    ComTimeout = s.comTimeout;
-    TempoAggiornamento = s.tempo;
-    AggiornamentoAuto = s.auto_;
-    Lingua = s.lingua;
-}
-bool Uguali(const Stato& a, const Stato& b)
-{
-    return a.c.Modello == b.c.Modello && a.c.TipoConnessione == b.c.TipoConnessione && a.c.BaudRate == b.c.BaudRate &&
-           a.c.DueStop == b.c.DueStop && a.c.IndirizzoIP == b.c.IndirizzoIP && a.c.Porta == b.c.Porta &&
-           a.c.Nodo == b.c.Nodo && a.c.TimeoutTCP == b.c.TimeoutTCP && a.c.Modem == b.c.Modem &&
-           a.comTimeout == b.comTimeout && a.tempo == b.tempo && a.auto_ == b.auto_ && a.lingua == b.lingua;
-}
-} // namespace
+using Test::Impostazioni;
 
 class TestSettings : public QObject {
     Q_OBJECT
     QTemporaryDir m_home;
-    Stato m_iniziale;
+    Test::StatoShell m_iniziale;
     Test::Copione m_copione;
 
     QString Cartella() const { return m_home.path() + QStringLiteral("/data"); }
@@ -83,11 +61,11 @@ private slots:
         qputenv("HOME", m_home.path().toUtf8());
         qputenv("XDG_DATA_HOME", Cartella().toUtf8());
         Test::AvviaWorkbench();
-        m_iniziale = Fotografa();
+        m_iniziale = Test::StatoShell{};
     }
     void init()
     {
-        Ripristina(m_iniziale);
+        m_iniziale.Ripristina();
         QFile::remove(File());
         m_copione = Test::Copione();
         m_copione.Installa();
@@ -139,11 +117,8 @@ private slots:
         Campo<QCheckBox>("chk_Modem")->setChecked(true);
         Campo<QLineEdit>("txt_address")->setText(QStringLiteral("247"));
         Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(Controllore.TipoConnessione, uint8_t(1));
-        QCOMPARE(Controllore.Porta, int16_t(3));
+        QVERIFY(Controllore.TipoConnessione == 1 && Controllore.Porta == 3 && Controllore.DueStop && Controllore.Modem);
         QCOMPARE(Controllore.BaudRate, QStringLiteral("38400"));
-        QVERIFY(Controllore.DueStop);
-        QVERIFY(Controllore.Modem);
         QCOMPARE(ComTimeout, m_iniziale.comTimeout);
         QCOMPARE(LeggiFile(),
                  QByteArray(" 1 \r\n4595\r\n 1 \r\n 247 \r\n192.168.1.100\r\n 3 \r\n 1000 \r\n38400\r\n 1 \r\n 1 \r\n"));
@@ -174,11 +149,11 @@ private slots:
             Controllore.DueStop = true;
             Controllore.Modem = true;
         }
-        const Stato prima = Fotografa();
+        const auto prima = Impostazioni();
         Dialogo();
         Campo<QPushButton>("cmd_ok_1")->click();
         QVERIFY(m_copione.Messaggi().isEmpty());
-        QVERIFY(Uguali(prima, Fotografa()));
+        QVERIFY(prima == Impostazioni());
         QVERIFY(!LeggiFile().isEmpty());
     }
 
@@ -193,23 +168,28 @@ private slots:
         QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QStringLiteral("50000"));
     }
 
-    void modelloFuoriElencoResta()
+    void sceltaModello_data()
     {
-        Controllore.Modello = 8;   // not offered by this edition's list
-        Dialogo();
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(Controllore.Modello, uint8_t(8));
+        QTest::addColumn<int>("prima");
+        QTest::addColumn<int>("scelto");   // -1 the list is left alone
+        QTest::addColumn<int>("dopo");
+        QTest::newRow("chosen") << 0 << 17 << 17;
+        QTest::newRow("not in this edition's list, kept") << 8 << -1 << 8;
     }
-
     void sceltaModello()
     {
+        QFETCH(int, prima);
+        QFETCH(int, scelto);
+        QFETCH(int, dopo);
+        Controllore.Modello = uint8_t(prima);
         Dialogo();
         QComboBox* c = Campo<QComboBox>("Combo1");
-        const int i = c->findData(17);
-        QVERIFY(i > 0);
-        c->setCurrentIndex(i);
+        if (scelto >= 0) {
+            QVERIFY(c->findData(scelto) > 0);
+            c->setCurrentIndex(c->findData(scelto));
+        }
         Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(Controllore.Modello, uint8_t(17));
+        QCOMPARE(int(Controllore.Modello), dopo);
     }
 
     void separatoriNonSelezionabili()
@@ -272,14 +252,14 @@ private slots:
     {
         QFETCH(QString, campo);
         QFETCH(QString, testo);
-        const Stato prima = Fotografa();
+        const auto prima = Impostazioni();
         frm_Settings* f = Dialogo();
         Campo<QLineEdit>("txt_ip")->setText(QStringLiteral("127.0.0.9"));
         Campo<QLineEdit>(campo.toLatin1().constData())->setText(testo);
         Campo<QPushButton>("cmd_ok_1")->click();
         QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
         QVERIFY(f->isVisible());
-        QVERIFY(Uguali(prima, Fotografa()));
+        QVERIFY(prima == Impostazioni());
         QVERIFY(!QFile::exists(File()));
     }
 
@@ -295,7 +275,7 @@ private slots:
 
     void annullaTieneSoloLaLingua()
     {
-        const Stato prima = Fotografa();
+        const auto prima = Impostazioni();
         Dialogo(1);
         Campo<QRadioButton>("opt_lang_0")->click();
         QCOMPARE(Lingua, uint8_t(0));
@@ -305,22 +285,18 @@ private slots:
         Campo<QPushButton>("cmd_ok_0")->click();
         QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
         QCOMPARE(Lingua, uint8_t(0));
-        Stato dopo = Fotografa();
-        dopo.lingua = prima.lingua;
-        QVERIFY(Uguali(prima, dopo));
+        QVERIFY(prima == Impostazioni());
         QVERIFY(!QFile::exists(File()));
         Dialogo(1);
         Campo<QRadioButton>("opt_lang_1")->click();
-        QCOMPARE(Lingua, uint8_t(1));
         QCOMPARE(Finestre::Get<frm_Settings>()->windowTitle(), QStringLiteral("Settings"));
     }
 
     void cursoreAggiornamento()
     {
         Dialogo(1);
-        QSlider* s = Campo<QSlider>("Slider1");
-        s->setValue(3);
-        QCOMPARE(Finestre::Get<frm_Settings>()->findChild<QLabel*>("lbl_tempo")->text(), QStringLiteral("3"));
+        Campo<QSlider>("Slider1")->setValue(3);
+        QCOMPARE(Campo<QLabel>("lbl_tempo")->text(), QStringLiteral("3"));
         Campo<QCheckBox>("chk_Update")->setChecked(true);
         Campo<QPushButton>("cmd_ok_1")->click();
         QCOMPARE(TempoAggiornamento, int16_t(3000));
@@ -333,19 +309,16 @@ private slots:
         Test::FakeController fake;
         QVERIFY(fake.AvviaTcp());
         QVERIFY(Test::CollegaAlFake(fake, false));
-        const Stato collegato = Fotografa();
-        fake.Input[1] = 0x0405;   // one code digit per byte: "4599"
-        fake.Input[2] = 0x0909;
+        const auto collegato = Impostazioni();
+        Test::CodiceNelFake(fake, "4599");
         Dialogo();
         QCOMPARE(Campo<QComboBox>("Combo1")->currentData().toInt(), 0);
         Campo<QPushButton>("cmd_ok_1")->click();
         QCOMPARE(fake.Richieste.value(0), QByteArray::fromHex("0a0400010002"));
         QCOMPARE(Modelli[Controllore.Modello].Codice, QStringLiteral("4599"));
-        Stato dopo = Fotografa();
-        dopo.c.Modello = collegato.c.Modello;
-        QVERIFY(Uguali(collegato, dopo));
+        Controllore.Modello = std::get<0>(collegato);   // nothing else changed
+        QVERIFY(collegato == Impostazioni());
         Disconnetti();
-        QVERIFY(!Controllore.Connesso);
     }
 
     void cartellaSpeciale()

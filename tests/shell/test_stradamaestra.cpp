@@ -20,6 +20,7 @@
 #include "shell/model/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
+#include "support/ShellFake.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,22 +76,6 @@ void ClicTra(int ms, const char* chiave)
 }
 
 QString Pannello(int i) { return Principale::Istanza()->Pannello(i); }
-
-int IndiceModello(const char* codice)
-{
-    for (int i = 0; i < NumModelli; ++i)
-        if (Modelli[i].Codice == QLatin1String(codice)) return i;
-    return -1;
-}
-
-// The model code as the identification read gives it: one digit a byte.
-void CodiceNelFake(FakeController& f, const char* codice)
-{
-    const QByteArray c(codice);
-    auto cifra = [&](int i) { return uint16_t(QByteArray(1, c[i]).toUShort(nullptr, 16)); };
-    f.Input[1] = uint16_t(cifra(0) << 8 | cifra(1));
-    f.Input[2] = uint16_t(cifra(2) << 8 | cifra(3));
-}
 } // namespace
 
 // One live loop: the key that starts it, the click (if any) that ends it,
