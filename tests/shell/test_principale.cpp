@@ -44,38 +44,29 @@ void TuttiAttivi(bool si)
 }
 } // namespace
 
-// A window that takes its captions from the language texts.
+// Windows for the language switch: with captions from the language texts,
+// with fixed captions, one whose reload fails half way, one whose reload
+// unloads another loaded window, one never opened.
 class FinestraConTesti : public QWidget {
     Q_OBJECT
 public:
     Q_INVOKABLE void SetRes() { ++chiamate; }
     int chiamate = 0;
 };
-
-// A window with fixed captions.
 class FinestraFissa : public QWidget {
     Q_OBJECT
 };
-
-// A window whose caption reload fails half way.
 class FinestraGuasta : public QWidget {
     Q_OBJECT
 public:
-    Q_INVOKABLE void SetRes()
-    {
-        ++chiamate;
-        throw std::runtime_error("no caption");
-    }
+    Q_INVOKABLE void SetRes() { ++chiamate, throw std::runtime_error("no caption"); }
     int chiamate = 0;
 };
-
-// A window whose reload unloads another loaded window.
 class FinestraCheChiude : public QWidget {
     Q_OBJECT
 public:
     Q_INVOKABLE void SetRes() { Finestre::Scarica<FinestraGuasta>(); }
 };
-
 class FinestraMaiAperta : public QWidget {
     Q_OBJECT
 public:

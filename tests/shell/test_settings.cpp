@@ -128,26 +128,27 @@ private slots:
     {
         QTest::addColumn<bool>("seriale");
         QTest::addColumn<QString>("baud");
-        QTest::newRow("ethernet") << false << "";
-        QTest::newRow("serial") << true << "19200";
-        QTest::newRow("serial, rate from the device search") << true << "4800";
+        QTest::addColumn<int>("modello");
+        QTest::newRow("ethernet") << false << "" << 7;
+        QTest::newRow("serial, model not in this edition's list") << true << "19200" << 8;
+        QTest::newRow("serial, rate from the device search") << true << "4800" << 7;
     }
     void okSenzaModificheNonCambiaNulla()
     {
         QFETCH(bool, seriale);
         QFETCH(QString, baud);
+        QFETCH(int, modello);
         Controllore.TimeoutTCP = 2500;
         ComTimeout = 5;
         TempoAggiornamento = 1500;
         AggiornamentoAuto = true;
-        Controllore.Modello = 7;
+        Controllore.Modello = uint8_t(modello);
         Controllore.Nodo = 33;
         if (seriale) {
             Controllore.TipoConnessione = 1;
             Controllore.Porta = 4;
             Controllore.BaudRate = baud;
-            Controllore.DueStop = true;
-            Controllore.Modem = true;
+            Controllore.DueStop = Controllore.Modem = true;
         }
         const auto prima = Impostazioni();
         Dialogo();
@@ -157,39 +158,72 @@ private slots:
         QVERIFY(!LeggiFile().isEmpty());
     }
 
-    void portaAlta()
+    // Fields edited ("control=value"; "#n" picks the list item with data n),
+    // then OK: the state afterwards, or the refusal that changes nothing.
+    void modifiche_data()
     {
-        Dialogo();
-        Campo<QLineEdit>("txt_port")->setText(QStringLiteral("50000"));
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(uint16_t(Controllore.Porta), uint16_t(50000));
-        QVERIFY(LeggiFile().contains("\r\n 50000 \r\n"));
-        Dialogo();
-        QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QStringLiteral("50000"));
+        QTest::addColumn<QStringList>("modifiche");
+        QTest::addColumn<QStringList>("attesi");   // empty: refused
+        auto r = [](const char* n, QStringList m, QStringList a = {}) { QTest::newRow(n) << m << a; };
+        r("timeout 400 never 0 s", {"txt_timeoutTCP=400"}, {"TimeoutTCP=400", "ComTimeout=1"});
+        r("timeout 2500 half to even", {"txt_timeoutTCP=2500"}, {"TimeoutTCP=2500", "ComTimeout=2"});
+        r("timeout 3500 half to even", {"txt_timeoutTCP=3500"}, {"TimeoutTCP=3500", "ComTimeout=4"});
+        r("timeout 1499", {"txt_timeoutTCP=1499"}, {"TimeoutTCP=1499", "ComTimeout=1"});
+        r("port above 15 bits", {"txt_port=50000"}, {"Porta=50000", "file= 50000 "});
+        r("model chosen", {"Combo1=#17"}, {"Modello=17"});
+        r("refresh", {"Slider1=3", "chk_Update=1"}, {"lbl_tempo=3", "TempoAggiornamento=3000", "AggiornamentoAuto=1"});
+        r("port text", {"txt_port=abc"});
+        r("port 0", {"txt_port=0"});
+        r("port above 16 bits", {"txt_port=65536"});
+        r("port empty", {"txt_port="});
+        r("node 256", {"txt_address=256"});
+        r("node negative", {"txt_address=-1"});
+        r("node text", {"txt_address=1O"});
+        r("timeout 0", {"txt_timeoutTCP=0"});
+        r("timeout text", {"txt_timeoutTCP=1s"});
+        r("timeout decimal", {"txt_timeoutTCP=1.5"});
+        r("serial without a rate", {"optChannel_1=1", "cmbBaud=-1"});   // as the dialog starts
     }
-
-    void sceltaModello_data()
+    void modifiche()
     {
-        QTest::addColumn<int>("prima");
-        QTest::addColumn<int>("scelto");   // -1 the list is left alone
-        QTest::addColumn<int>("dopo");
-        QTest::newRow("chosen") << 0 << 17 << 17;
-        QTest::newRow("not in this edition's list, kept") << 8 << -1 << 8;
-    }
-    void sceltaModello()
-    {
-        QFETCH(int, prima);
-        QFETCH(int, scelto);
-        QFETCH(int, dopo);
-        Controllore.Modello = uint8_t(prima);
-        Dialogo();
-        QComboBox* c = Campo<QComboBox>("Combo1");
-        if (scelto >= 0) {
-            QVERIFY(c->findData(scelto) > 0);
-            c->setCurrentIndex(c->findData(scelto));
+        QFETCH(QStringList, modifiche);
+        QFETCH(QStringList, attesi);
+        const auto prima = Impostazioni();
+        frm_Settings* f = Dialogo();
+        // A refusal must not keep the fields read before it.
+        Campo<QLineEdit>("txt_ip")->setText(QStringLiteral("127.0.0.9"));
+        for (const QString& m : modifiche) {
+            const QString v = m.section(QLatin1Char('='), 1);
+            QWidget* w = Campo<QWidget>(qPrintable(m.section(QLatin1Char('='), 0, 0)));
+            if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(v);
+            else if (auto* c = qobject_cast<QComboBox*>(w))
+                c->setCurrentIndex(v.startsWith(QLatin1Char('#')) ? c->findData(v.mid(1).toInt()) : v.toInt());
+            else if (auto* s = qobject_cast<QSlider*>(w)) s->setValue(v.toInt());
+            else if (auto* o = qobject_cast<QRadioButton*>(w)) o->click();
+            else qobject_cast<QCheckBox*>(w)->setChecked(v == u"1");
         }
+        const QString tempo = Campo<QLabel>("lbl_tempo")->text();
         Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(int(Controllore.Modello), dopo);
+        if (attesi.isEmpty()) {
+            QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
+            QVERIFY(f->isVisible());
+            QVERIFY(prima == Impostazioni());
+            QVERIFY(!QFile::exists(File()));
+            return;
+        }
+        QVERIFY(m_copione.Messaggi().isEmpty());
+        const QMap<QString, QString> visti = {
+            {"TimeoutTCP", QString::number(Controllore.TimeoutTCP)}, {"ComTimeout", QString::number(ComTimeout)},
+            {"Porta", QString::number(uint16_t(Controllore.Porta))}, {"Modello", QString::number(Controllore.Modello)},
+            {"TempoAggiornamento", QString::number(TempoAggiornamento)},
+            {"AggiornamentoAuto", QString::number(AggiornamentoAuto)}, {"lbl_tempo", tempo}};
+        for (const QString& a : attesi) {
+            const QString k = a.section(QLatin1Char('='), 0, 0), v = a.section(QLatin1Char('='), 1);
+            if (k == u"file") QVERIFY(LeggiFile().contains("\r\n" + v.toLatin1() + "\r\n"));
+            else QCOMPARE(k + QLatin1Char('=') + visti.value(k), a);
+        }
+        Dialogo();   // opened again, it shows what was kept
+        QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QString::number(uint16_t(Controllore.Porta)));
     }
 
     void separatoriNonSelezionabili()
@@ -211,68 +245,6 @@ private slots:
         QCOMPARE(separatori, 2);
     }
 
-    void timeout_data()
-    {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<int>("tcp");
-        QTest::addColumn<int>("com");
-        QTest::newRow("400 never 0 s") << "400" << 400 << 1;
-        QTest::newRow("2500 half to even") << "2500" << 2500 << 2;
-        QTest::newRow("3500 half to even") << "3500" << 3500 << 4;
-        QTest::newRow("1499") << "1499" << 1499 << 1;
-    }
-    void timeout()
-    {
-        QFETCH(QString, testo);
-        QFETCH(int, tcp);
-        QFETCH(int, com);
-        Dialogo();
-        Campo<QLineEdit>("txt_timeoutTCP")->setText(testo);
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(int(Controllore.TimeoutTCP), tcp);
-        QCOMPARE(int(ComTimeout), com);
-    }
-
-    void rifiuti_data()
-    {
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("testo");
-        QTest::newRow("port text") << "txt_port" << "abc";
-        QTest::newRow("port 0") << "txt_port" << "0";
-        QTest::newRow("port above 16 bits") << "txt_port" << "65536";
-        QTest::newRow("port empty") << "txt_port" << "";
-        QTest::newRow("node 256") << "txt_address" << "256";
-        QTest::newRow("node negative") << "txt_address" << "-1";
-        QTest::newRow("node text") << "txt_address" << "1O";
-        QTest::newRow("timeout 0") << "txt_timeoutTCP" << "0";
-        QTest::newRow("timeout text") << "txt_timeoutTCP" << "1s";
-        QTest::newRow("timeout decimal") << "txt_timeoutTCP" << "1.5";
-    }
-    void rifiuti()
-    {
-        QFETCH(QString, campo);
-        QFETCH(QString, testo);
-        const auto prima = Impostazioni();
-        frm_Settings* f = Dialogo();
-        Campo<QLineEdit>("txt_ip")->setText(QStringLiteral("127.0.0.9"));
-        Campo<QLineEdit>(campo.toLatin1().constData())->setText(testo);
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
-        QVERIFY(f->isVisible());
-        QVERIFY(prima == Impostazioni());
-        QVERIFY(!QFile::exists(File()));
-    }
-
-    void serialeSenzaVelocitaRifiutato()
-    {
-        Dialogo();
-        Campo<QRadioButton>("optChannel_1")->click();
-        Campo<QComboBox>("cmbBaud")->setCurrentIndex(-1);   // default state has no rate yet
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
-        QCOMPARE(Controllore.TipoConnessione, uint8_t(0));
-    }
-
     void annullaTieneSoloLaLingua()
     {
         const auto prima = Impostazioni();
@@ -290,17 +262,6 @@ private slots:
         Dialogo(1);
         Campo<QRadioButton>("opt_lang_1")->click();
         QCOMPARE(Finestre::Get<frm_Settings>()->windowTitle(), QStringLiteral("Settings"));
-    }
-
-    void cursoreAggiornamento()
-    {
-        Dialogo(1);
-        Campo<QSlider>("Slider1")->setValue(3);
-        QCOMPARE(Campo<QLabel>("lbl_tempo")->text(), QStringLiteral("3"));
-        Campo<QCheckBox>("chk_Update")->setChecked(true);
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(TempoAggiornamento, int16_t(3000));
-        QVERIFY(AggiornamentoAuto);
     }
 
     // With a controller connected, the model it reports wins over the list.

@@ -167,36 +167,17 @@ private slots:
         QCOMPARE(Modelli[12].Nome, QStringLiteral("QVR8035-MBTCP"));
     }
 
-    void testoRisorsa_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("testo");
-        QTest::newRow("version") << 501 << "1.8";
-        QTest::newRow("language label it") << 900 << "Lingua";
-        QTest::newRow("Italiano") << 902 << "Italiano";
-        QTest::newRow("block 12 blank") << 1212 << " ";
-        QTest::newRow("block 17") << 1217 << "Bit Set";
-        QTest::newRow("block 36 same text") << 1236 << "Bit Set";
-        QTest::newRow("block 62") << 1262 << "Write Coil";
-        QTest::newRow("it 65 as spelled") << 2065 << "Regisro";
-        QTest::newRow("it accented") << 2098 << QString::fromUtf8("Modalità Debug");
-        QTest::newRow("en 100 quotes") << 3100 << "'Animate' time";
-        QTest::newRow("both 169") << 2169 << QString::fromUtf8("Bit [0÷15]");
-        QTest::newRow("en 208 as spelled") << 3208 << "Lenght";
-        QTest::newRow("en 211") << 3211 << "The application must contain at least 1 function block";
-        QTest::newRow("brand 650 position 27") << 677 << "ZM-E4566-USB";
-        QTest::newRow("brand 700 position 26") << 726 << "PRW3 (USB)";
-        // Ids the table does not carry.
-        QTest::newRow("brand position 0") << 650 << "";
-        QTest::newRow("past the brand table") << 678 << "";
-        QTest::newRow("italian block names not carried") << 1000 << "";
-        QTest::newRow("no text 47") << 3047 << "";
-    }
     void testoRisorsa()
     {
-        QFETCH(int, id);
-        QFETCH(QString, testo);
-        QCOMPARE(TestoRisorsa(id), testo);
+        // Misspellings are the table's own; "" for ids it does not carry:
+        // brand position 0, past the brand table, Italian block names, text 47.
+        const QList<std::pair<int, QString>> casi = {
+            {501, "1.8"}, {900, "Lingua"}, {902, "Italiano"}, {1212, " "}, {1217, "Bit Set"}, {1236, "Bit Set"},
+            {1262, "Write Coil"}, {2065, "Regisro"}, {2098, "Modalità Debug"}, {3100, "'Animate' time"},
+            {2169, "Bit [0÷15]"}, {3208, "Lenght"}, {3211, "The application must contain at least 1 function block"},
+            {677, "ZM-E4566-USB"}, {726, "PRW3 (USB)"}, {650, ""}, {678, ""}, {1000, ""}, {3047, ""}};
+        for (const auto& [id, testo] : casi)
+            QCOMPARE(QString::number(id) + u' ' + TestoRisorsa(id), QString::number(id) + u' ' + testo);
     }
 
     void cambioLingua_data()
