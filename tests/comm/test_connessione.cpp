@@ -7,8 +7,6 @@
 #include "comm/Rete.h"
 #include "shell/Principale.h"
 #include "shell/convert/Attesa.h"
-#include "support/Ambiente.h"
-#include "support/FakeController.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -20,17 +18,10 @@
 
 using namespace Test;
 
-class TestConnessione : public QObject {
+class TestConnessione : public QObject, ProvaFake {
     Q_OBJECT
-    FakeController fake;
-    Copione copione;
 
     bool Abilitato(const char* k) const { return Principale::Istanza()->Pulsante(QLatin1String(k))->isEnabled(); }
-    void Nuovo()
-    {
-        copione = Copione();
-        copione.Installa();
-    }
     QByteArray LeggiMaster(int ms)
     {
         QByteArray b;
@@ -44,13 +35,7 @@ class TestConnessione : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
-        AvviaWorkbench();
-        QVERIFY(fake.AvviaTcp());
-        QVERIFY(fake.AvviaRtu(2));
-    }
+    void initTestCase() { Avvia(2); }
 
     void indirizzi_data()
     {
@@ -94,8 +79,7 @@ private slots:
 
     void tcpConnettiDisconnetti()
     {
-        Nuovo();
-        QVERIFY(CollegaAlFake(fake, false));
+        Prepara(false, 2);
         QCOMPARE(Canale, int16_t(2));
         QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Connected"));
         ComErr = 0;   // a live loop running: disconnect does nothing
@@ -122,11 +106,29 @@ private slots:
         QVERIFY(copione.Messaggi().isEmpty());
     }
 
-    // Nothing listens: the attempt ends at once and is reported as the
-    // link's one failure; the socket is left closed.
-    void tcpNessunoAscolta()
+    // Nothing listening, an address off loopback, no address: the attempt
+    // ends at once, is reported as the link's one failure, and leaves the
+    // socket closed.
+    void tcpFallito_data()
     {
-        Nuovo();
+        QTest::addColumn<QString>("ip");
+        QTest::addColumn<bool>("soloLoopback");
+        QTest::addColumn<QStringList>("log");
+        QTest::addColumn<QStringList>("box");
+        const QStringList scaduto{"Connection Timeout"};
+        QTest::newRow("nobody listens") << "127.0.0.1" << true << scaduto << scaduto;
+        QTest::newRow("not loopback") << "192.168.1.100" << true
+                                      << QStringList{"Address refused (loopback only) [192.168.1.100]", scaduto[0]}
+                                      << QStringList();
+        QTest::newRow("no address, guard off") << "" << false << scaduto << QStringList();
+    }
+    void tcpFallito()
+    {
+        QFETCH(QString, ip);
+        QFETCH(bool, soloLoopback);
+        QFETCH(QStringList, log);
+        QFETCH(QStringList, box);
+        NuovoCopione();
         QTcpServer libero;
         QVERIFY(libero.listen(QHostAddress::LocalHost, 0));
         const quint16 porta = libero.serverPort();
@@ -134,51 +136,22 @@ private slots:
         ComErr = 1;
         Disconnetti();
         Controllore.TipoConnessione = 0;
-        Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
+        Controllore.IndirizzoIP = ip;
         Controllore.Porta = int16_t(porta);
         Controllore.TimeoutTCP = 3000;
         const int log0 = RigheLog();
         QElapsedTimer t;
         t.start();
-        Connetti();
-        QVERIFY(t.elapsed() < 2000);
-        QVERIFY(!Controllore.Connesso);
-        QCOMPARE(copione.Messaggi(), QStringList{"Connection Timeout"});
-        QCOMPARE(copione.richieste[0].pulsanti, int(Prompt::Critica));
-        QCOMPARE(Testi(LogDa(log0)), QStringList{"Connection Timeout"});
-        QVERIFY(!Abilitato("debug") && !Abilitato("download"));
-        QCOMPARE(Collegamento::Istanza()->Winsock1()->state(), QAbstractSocket::UnconnectedState);
-    }
-
-    void tcpIndirizzoRifiutato()
-    {
-        Nuovo();
-        ComErr = 1;
-        Disconnetti();
-        Controllore.TipoConnessione = 0;
-        Controllore.IndirizzoIP = QStringLiteral("192.168.1.100");
-        Controllore.Porta = 502;
-        Controllore.TimeoutTCP = 3000;
-        const int log0 = RigheLog();
-        QElapsedTimer t;
-        t.start();
-        Connetti();
-        QVERIFY(t.elapsed() < 500);
-        QVERIFY(!Controllore.Connesso);
-        const QStringList log = Testi(LogDa(log0));
-        QCOMPARE(log.size(), 2);
-        QVERIFY(log[0].contains(QLatin1String("192.168.1.100")));
-        QCOMPARE(log[1], QStringLiteral("Connection Timeout"));
-        QCOMPARE(Collegamento::Istanza()->Winsock1()->state(), QAbstractSocket::UnconnectedState);
-
-        // No address at all, guard off: a plain failed connect, no word of loopback.
-        qputenv("WORKBENCH_LOOPBACK_ONLY", "0");
-        Controllore.IndirizzoIP.clear();
-        const int log1 = RigheLog();
+        qputenv("WORKBENCH_LOOPBACK_ONLY", soloLoopback ? "1" : "0");
         Connetti();
         qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
+        QVERIFY(t.elapsed() < 2000);
         QVERIFY(!Controllore.Connesso);
-        QCOMPARE(Testi(LogDa(log1)), QStringList{"Connection Timeout"});
+        QCOMPARE(copione.Messaggi(), box);
+        if (!box.isEmpty()) QCOMPARE(copione.richieste[0].pulsanti, int(Prompt::Critica));
+        QCOMPARE(Testi(LogDa(log0)), log);
+        QVERIFY(!Abilitato("debug") && !Abilitato("download"));
+        QCOMPARE(Collegamento::Istanza()->Winsock1()->state(), QAbstractSocket::UnconnectedState);
     }
 
     void serialeImpostazioni_data()
@@ -201,7 +174,7 @@ private slots:
         QFETCH(bool, modem);
         QFETCH(QString, impostazioni);
         QFETCH(bool, aperta);
-        Nuovo();
+        NuovoCopione();
         ComErr = 1;
         Disconnetti();
         LeggiMaster(20);

@@ -7,6 +7,10 @@
 #include <QTimer>
 #include <unistd.h>
 
+#include "comm/AreaComunicazione.h"
+#include "comm/Connessione.h"
+#include "comm/Dispositivo.h"
+
 namespace Test {
 
 namespace {
@@ -31,63 +35,18 @@ void Metti16(QByteArray& b, int v)
 }
 } // namespace
 
-FakeController::Risposta FakeController::Risposta::Pdu(const QByteArray& pdu)
-{
-    Risposta r;
-    r.tipo = Tipo::Pdu;
-    r.dati = pdu;
-    return r;
-}
-FakeController::Risposta FakeController::Risposta::Funzione(std::function<QByteArray(const QByteArray&)> f)
-{
-    Risposta r;
-    r.tipo = Tipo::Funzione;
-    r.funzione = std::move(f);
-    return r;
-}
-FakeController::Risposta FakeController::Risposta::Nessuna()
-{
-    Risposta r;
-    r.tipo = Tipo::Nessuna;
-    return r;
-}
-FakeController::Risposta FakeController::Risposta::Eccezione(int codice)
-{
-    Risposta r;
-    r.tipo = Tipo::Eccezione;
-    r.codice = codice;
-    return r;
-}
-FakeController::Risposta FakeController::Risposta::UnitaErrata()
-{
-    Risposta r;
-    r.tipo = Tipo::UnitaErrata;
-    return r;
-}
-FakeController::Risposta FakeController::Risposta::CrcErrato(bool alto)
-{
-    Risposta r;
-    r.tipo = Tipo::CrcErrato;
-    r.crcAlto = alto;
-    return r;
-}
-FakeController::Risposta FakeController::Risposta::Grezza(const QByteArray& byte)
-{
-    Risposta r;
-    r.tipo = Tipo::Grezza;
-    r.dati = byte;
-    return r;
-}
+using R = FakeController::Risposta;
+R R::Pdu(const QByteArray& pdu) { return {.tipo = Tipo::Pdu, .dati = pdu}; }
+R R::Funzione(std::function<QByteArray(const QByteArray&)> f) { return {.tipo = Tipo::Funzione, .funzione = std::move(f)}; }
+R R::Nessuna() { return {.tipo = Tipo::Nessuna}; }
+R R::Eccezione(int codice) { return {.tipo = Tipo::Eccezione, .codice = codice}; }
+R R::UnitaErrata() { return {.tipo = Tipo::UnitaErrata}; }
+R R::CrcErrato(bool alto) { return {.tipo = Tipo::CrcErrato, .crcAlto = alto}; }
+R R::Grezza(const QByteArray& byte) { return {.tipo = Tipo::Grezza, .dati = byte}; }
 
-FakeController::FakeController(QObject* parent)
-    : QObject(parent)
-{
-}
+FakeController::FakeController(QObject* parent) : QObject(parent) {}
 
-FakeController::~FakeController()
-{
-    ChiudiConnessioni();
-}
+FakeController::~FakeController() { ChiudiConnessioni(); }
 
 QByteArray FakeController::ConCrc(const QByteArray& pdu)
 {
@@ -113,10 +72,7 @@ bool FakeController::AvviaTcp()
     return m_server->isListening() || m_server->listen(QHostAddress::LocalHost, 0);
 }
 
-quint16 FakeController::porta() const
-{
-    return m_server ? m_server->serverPort() : 0;
-}
+quint16 FakeController::porta() const { return m_server ? m_server->serverPort() : 0; }
 
 void FakeController::ChiudiConnessioni()
 {
@@ -152,71 +108,57 @@ void FakeController::DaTcp(QTcpSocket* s)
     while (in.size() >= 6 && in.size() >= 6 + U16(in, 4)) {
         const QByteArray trama = in.left(6 + U16(in, 4));
         in.remove(0, trama.size());
-        QPointer<QTcpSocket> ps(s);
-        const QByteArray testa = trama.left(4);
-        Servi(
-            trama, trama.mid(6),
-            [ps](const QByteArray& b) {
-                if (ps) {
-                    ps->write(b);
-                    ps->flush();
-                }
-            },
-            [testa](const QByteArray& pdu) {
-                QByteArray b = testa;
-                Metti16(b, int(pdu.size()));
-                return b + pdu;
-            },
-            false);
+        Servi(trama, trama.mid(6), s);
     }
 }
 
 void FakeController::DaPty()
 {
     char buf[512];
-    for (;;) {
-        const ssize_t n = ::read(m_pty.Master(), buf, sizeof buf);
-        if (n <= 0) break;
-        m_rtuIn.append(buf, int(n));
-    }
+    for (ssize_t n; (n = ::read(m_pty.Master(), buf, sizeof buf)) > 0;) m_rtuIn.append(buf, int(n));
     // A frame ends with the line's silence, as on a real RTU slave.
     m_silenzio->start(5);
 }
 
 void FakeController::FineTramaRtu()
 {
-    const QByteArray trama = m_rtuIn;
+    const QByteArray t = m_rtuIn;
     m_rtuIn.clear();
-    if (trama.isEmpty()) return;
-    const int fd = m_pty.Master();
-    auto invia = [fd](const QByteArray& b) {
-        qsizetype fatto = 0;
-        while (fatto < b.size()) {
-            const ssize_t n = ::write(fd, b.constData() + fatto, size_t(b.size() - fatto));
-            if (n <= 0) break;
-            fatto += n;
-        }
-    };
-    // A request whose CRC is wrong gets no answer, but is recorded.
-    QByteArray pdu = trama.size() >= 4 && ConCrc(trama.left(trama.size() - 2)) == trama ? trama.left(trama.size() - 2)
-                                                                                          : QByteArray();
-    if (pdu.isEmpty() && trama.size() >= 6 && ConCrc(trama.left(trama.size() - 4)) == trama.left(trama.size() - 2))
-        pdu = trama.left(trama.size() - 4);   // a frame with a second CRC behind it
-    if (pdu.isEmpty()) {
-        Trame.append(trama);
-        Richieste.append(QByteArray());
-        emit RichiestaRicevuta();
-        return;
-    }
-    Servi(trama, pdu, invia, [](const QByteArray& p) { return ConCrc(p); }, true);
+    if (t.isEmpty()) return;
+    // A request whose CRC is wrong gets no answer, but is recorded; a frame
+    // may carry a second CRC behind the first.
+    QByteArray pdu;
+    for (int crc : {2, 4})
+        if (pdu.isEmpty() && t.size() >= 2 + crc && ConCrc(t.left(t.size() - crc)) == t.left(t.size() - crc + 2))
+            pdu = t.left(t.size() - crc);
+    Servi(t, pdu, nullptr);
 }
 
-void FakeController::Servi(const QByteArray& trama, const QByteArray& pdu,
-                           const std::function<void(const QByteArray&)>& invia,
-                           const std::function<QByteArray(const QByteArray&)>& incornicia, bool rtu)
+void FakeController::Servi(const QByteArray& trama, const QByteArray& pdu, QTcpSocket* tcp)
 {
     Trame.append(trama);
     Richieste.append(pdu);
+    if (!tcp && pdu.isEmpty()) {
+        emit RichiestaRicevuta();
+        return;
+    }
+    const QPointer<QTcpSocket> socket(tcp);
+    const int fd = m_pty.Master();
+    auto invia = [socket, fd, rtu = !tcp](const QByteArray& b) {
+        if (socket) {
+            socket->write(b);
+            socket->flush();
+        }
+        if (rtu)
+            for (qsizetype fatto = 0, n = 0; fatto < b.size(); fatto += n)
+                if ((n = ::write(fd, b.constData() + fatto, size_t(b.size() - fatto))) <= 0) break;
+    };
+    auto incornicia = [&](const QByteArray& p) {
+        if (!tcp) return ConCrc(p);
+        QByteArray b = trama.left(4);
+        Metti16(b, int(p.size()));
+        return b + p;
+    };
     const Risposta r = m_copione.isEmpty() ? Risposta() : m_copione.takeFirst();
     QByteArray uscita;
     using T = Risposta::Tipo;
@@ -234,10 +176,7 @@ void FakeController::Servi(const QByteArray& trama, const QByteArray& pdu,
     }
     case T::CrcErrato:
         uscita = incornicia(RispostaPredefinita(pdu));
-        if (rtu) {
-            const int i = int(uscita.size()) - (r.crcAlto ? 1 : 2);
-            uscita[i] = char(uscita[i] ^ 0x5A);
-        }
+        if (!tcp) uscita[uscita.size() - (r.crcAlto ? 1 : 2)] ^= 0x5A;
         break;
     case T::Predefinita: uscita = incornicia(RispostaPredefinita(pdu)); break;
     }
@@ -245,14 +184,10 @@ void FakeController::Servi(const QByteArray& trama, const QByteArray& pdu,
     if (uscita.isEmpty()) return;
 
     auto manda = [this, invia, uscita, r] {
-        if (r.segmenti < 2 || uscita.size() < 2) {
-            invia(uscita);
-            return;
-        }
-        const int meta = int(uscita.size()) / 2;
+        const int meta = int(r.segmenti < 2 || uscita.size() < 2 ? uscita.size() : uscita.size() / 2);
         invia(uscita.left(meta));
-        const QByteArray resto = uscita.mid(meta);
-        QTimer::singleShot(r.pausaSegmentiMs, this, [invia, resto] { invia(resto); });
+        if (meta < uscita.size())
+            QTimer::singleShot(r.pausaSegmentiMs, this, [invia, resto = uscita.mid(meta)] { invia(resto); });
     };
     if (r.ritardoMs > 0) QTimer::singleShot(r.ritardoMs, this, manda);
     else manda();
@@ -295,13 +230,6 @@ QByteArray FakeController::RispostaPredefinita(const QByteArray& q)
     }
 }
 
-} // namespace Test
-
-#include "comm/AreaComunicazione.h"
-#include "comm/Connessione.h"
-#include "comm/Dispositivo.h"
-
-namespace Test {
 bool CollegaAlFake(FakeController& f, bool rtu, int com)
 {
     ComErr = 1;

@@ -51,13 +51,7 @@ public:
         static Risposta CrcErrato(bool alto = false);
         static Risposta Grezza(const QByteArray& byte);
         Risposta Ritardo(int ms) const { Risposta r = *this; r.ritardoMs = ms; return r; }
-        Risposta InDuePezzi(int pausaMs = 20) const
-        {
-            Risposta r = *this;
-            r.segmenti = 2;
-            r.pausaSegmentiMs = pausaMs;
-            return r;
-        }
+        Risposta InDuePezzi(int pausaMs = 20) const { Risposta r = *this; r.segmenti = 2; r.pausaSegmentiMs = pausaMs; return r; }
     };
 
     explicit FakeController(QObject* parent = nullptr);
@@ -97,8 +91,8 @@ private:
     void DaTcp(QTcpSocket* s);
     void DaPty();
     void FineTramaRtu();
-    void Servi(const QByteArray& trama, const QByteArray& pdu, const std::function<void(const QByteArray&)>& invia,
-               const std::function<QByteArray(const QByteArray&)>& incornicia, bool rtu);
+    // tcp: the client asking; none: the pseudo-terminal.
+    void Servi(const QByteArray& trama, const QByteArray& pdu, QTcpSocket* tcp);
 
     QTcpServer* m_server = nullptr;
     QList<QPointer<QTcpSocket>> m_client;
@@ -110,9 +104,6 @@ private:
     QList<Risposta> m_copione;
 };
 
-} // namespace Test
-
-namespace Test {
 // Points Controllore at the fake (loopback TCP, or COM<com> over its
 // pseudo-terminal at 38400 baud), unit 10, short time-outs, and connects
 // afresh, with an empty script and no recorded frames. True when connected.
