@@ -47,15 +47,6 @@ private slots:
         QCOMPARE(f->Lista()->height(), std::max(0, f->height() - Twips(300)));
     }
 
-    void voci()
-    {
-        QTreeWidget* l = Finestre::Get<frm_Progetto>()->Lista();
-        QStringList testi;
-        for (int i = 0; i < l->topLevelItemCount(); ++i) testi << l->topLevelItem(i)->text(0);
-        QVERIFY(testi.contains(QStringLiteral("Settings")));
-        QVERIFY(testi.contains(QStringLiteral("Programma")));
-    }
-
     void settingsSemprePaginaControllore()
     {
         frm_Settings::Apri(1);

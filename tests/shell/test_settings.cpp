@@ -10,6 +10,8 @@
 #include "comm/Connessione.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
+#include "support/ShellFake.h"
+#include "support/ShellStato.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,36 +27,12 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-namespace {
-struct Stato {
-    Dispositivo c;
-    int16_t comTimeout;
-    int16_t tempo;
-    bool auto_;
-    uint8_t lingua;
-};
-Stato Fotografa() { return Stato{Controllore, ComTimeout, TempoAggiornamento, AggiornamentoAuto, Lingua}; }
-void Ripristina(const Stato& s)
-{
-    Controllore = s.c;
-    ComTimeout = s.comTimeout;
-    TempoAggiornamento = s.tempo;
-    AggiornamentoAuto = s.auto_;
-    Lingua = s.lingua;
-}
-bool Uguali(const Stato& a, const Stato& b)
-{
-    return a.c.Modello == b.c.Modello && a.c.TipoConnessione == b.c.TipoConnessione && a.c.BaudRate == b.c.BaudRate &&
-           a.c.DueStop == b.c.DueStop && a.c.IndirizzoIP == b.c.IndirizzoIP && a.c.Porta == b.c.Porta &&
-           a.c.Nodo == b.c.Nodo && a.c.TimeoutTCP == b.c.TimeoutTCP && a.c.Modem == b.c.Modem &&
-           a.comTimeout == b.comTimeout && a.tempo == b.tempo && a.auto_ == b.auto_ && a.lingua == b.lingua;
-}
-} // namespace
+using Test::Impostazioni;
 
 class TestSettings : public QObject {
     Q_OBJECT
     QTemporaryDir m_home;
-    Stato m_iniziale;
+    Test::StatoShell m_iniziale;
     Test::Copione m_copione;
 
     QString Cartella() const { return m_home.path() + QStringLiteral("/data"); }
@@ -83,11 +61,11 @@ private slots:
         qputenv("HOME", m_home.path().toUtf8());
         qputenv("XDG_DATA_HOME", Cartella().toUtf8());
         Test::AvviaWorkbench();
-        m_iniziale = Fotografa();
+        m_iniziale = Test::StatoShell{};
     }
     void init()
     {
-        Ripristina(m_iniziale);
+        m_iniziale.Ripristina();
         QFile::remove(File());
         m_copione = Test::Copione();
         m_copione.Installa();
@@ -117,99 +95,119 @@ private slots:
         QVERIFY(!f->frm_opt(1)->isHidden());
     }
 
-    void fileEthernet()
-    {
-        Dialogo();
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
-        QCOMPARE(LeggiFile(), QByteArray(" 1 \r\n4595\r\n 0 \r\n 10 \r\n192.168.1.100\r\n 502 \r\n 1000 \r\n\r\n 0 \r\n 0 \r\n"));
-        QCOMPARE(QDir::current().absolutePath(), QDir(Cartella()).absolutePath());
-        QVERIFY(m_copione.Messaggi().isEmpty());
-    }
-
-    void fileSeriale()
-    {
-        Dialogo();
-        Campo<QRadioButton>("optChannel_1")->click();
-        QVERIFY(!Campo<QWidget>("frmCOM")->isHidden());
-        QVERIFY(Campo<QWidget>("frmTCP")->isHidden());
-        Campo<QComboBox>("cmbCOM")->setCurrentIndex(2);
-        Campo<QComboBox>("cmbBaud")->setCurrentText(QStringLiteral("38400"));
-        Campo<QRadioButton>("optStop_1")->click();
-        Campo<QCheckBox>("chk_Modem")->setChecked(true);
-        Campo<QLineEdit>("txt_address")->setText(QStringLiteral("247"));
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(Controllore.TipoConnessione, uint8_t(1));
-        QCOMPARE(Controllore.Porta, int16_t(3));
-        QCOMPARE(Controllore.BaudRate, QStringLiteral("38400"));
-        QVERIFY(Controllore.DueStop);
-        QVERIFY(Controllore.Modem);
-        QCOMPARE(ComTimeout, m_iniziale.comTimeout);
-        QCOMPARE(LeggiFile(),
-                 QByteArray(" 1 \r\n4595\r\n 1 \r\n 247 \r\n192.168.1.100\r\n 3 \r\n 1000 \r\n38400\r\n 1 \r\n 1 \r\n"));
-    }
-
     void okSenzaModificheNonCambiaNulla_data()
     {
         QTest::addColumn<bool>("seriale");
         QTest::addColumn<QString>("baud");
-        QTest::newRow("ethernet") << false << "";
-        QTest::newRow("serial") << true << "19200";
-        QTest::newRow("serial, rate from the device search") << true << "4800";
+        QTest::addColumn<int>("modello");
+        QTest::newRow("ethernet") << false << "" << 7;
+        QTest::newRow("serial, model not in this edition's list") << true << "19200" << 8;
+        QTest::newRow("serial, rate from the device search") << true << "4800" << 7;
     }
     void okSenzaModificheNonCambiaNulla()
     {
         QFETCH(bool, seriale);
         QFETCH(QString, baud);
+        QFETCH(int, modello);
         Controllore.TimeoutTCP = 2500;
         ComTimeout = 5;
         TempoAggiornamento = 1500;
         AggiornamentoAuto = true;
-        Controllore.Modello = 7;
+        Controllore.Modello = uint8_t(modello);
         Controllore.Nodo = 33;
         if (seriale) {
             Controllore.TipoConnessione = 1;
             Controllore.Porta = 4;
             Controllore.BaudRate = baud;
-            Controllore.DueStop = true;
-            Controllore.Modem = true;
+            Controllore.DueStop = Controllore.Modem = true;
         }
-        const Stato prima = Fotografa();
+        const auto prima = Impostazioni();
         Dialogo();
         Campo<QPushButton>("cmd_ok_1")->click();
         QVERIFY(m_copione.Messaggi().isEmpty());
-        QVERIFY(Uguali(prima, Fotografa()));
+        QVERIFY(prima == Impostazioni());
         QVERIFY(!LeggiFile().isEmpty());
     }
 
-    void portaAlta()
+    // Fields edited ("control=value"; "#n" picks the list item with data n,
+    // a word the item with that text), then OK: the state and file
+    // afterwards, or the refusal that changes nothing.
+    void modifiche_data()
     {
-        Dialogo();
-        Campo<QLineEdit>("txt_port")->setText(QStringLiteral("50000"));
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(uint16_t(Controllore.Porta), uint16_t(50000));
-        QVERIFY(LeggiFile().contains("\r\n 50000 \r\n"));
-        Dialogo();
-        QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QStringLiteral("50000"));
+        QTest::addColumn<QStringList>("modifiche");
+        QTest::addColumn<QStringList>("attesi");   // empty: refused
+        QTest::addColumn<QByteArray>("file");
+        auto r = [](const char* n, QStringList m, QStringList a = {}, QByteArray f = {}) {
+            QTest::newRow(n) << m << a << f;
+        };
+        r("ethernet", {}, {"TipoConnessione=0"},
+          " 1 \r\n4595\r\n 0 \r\n 10 \r\n127.0.0.9\r\n 502 \r\n 1000 \r\n\r\n 0 \r\n 0 \r\n");
+        r("serial", {"optChannel_1=1", "frmCOM=1", "frmTCP=0", "cmbCOM=2", "cmbBaud=x38400", "optStop_1=1", "chk_Modem=1", "txt_address=247"},
+          {"TipoConnessione=1", "Porta=3", "ComTimeout=2"},
+          // The address field is not taken on a serial link.
+          " 1 \r\n4595\r\n 1 \r\n 247 \r\n192.168.1.100\r\n 3 \r\n 1000 \r\n38400\r\n 1 \r\n 1 \r\n");        r("timeout 400 never 0 s", {"txt_timeoutTCP=400"}, {"TimeoutTCP=400", "ComTimeout=1"});
+        r("timeout 2500 half to even", {"txt_timeoutTCP=2500"}, {"TimeoutTCP=2500", "ComTimeout=2"});
+        r("timeout 3500 half to even", {"txt_timeoutTCP=3500"}, {"TimeoutTCP=3500", "ComTimeout=4"});
+        r("timeout 1499", {"txt_timeoutTCP=1499"}, {"TimeoutTCP=1499", "ComTimeout=1"});
+        r("port above 15 bits", {"txt_port=50000"}, {"Porta=50000"},
+          " 1 \r\n4595\r\n 0 \r\n 10 \r\n127.0.0.9\r\n 50000 \r\n 1000 \r\n\r\n 0 \r\n 0 \r\n");
+        r("model chosen", {"Combo1=#17"}, {"Modello=17"});
+        r("refresh", {"Slider1=3", "chk_Update=1"}, {"lbl_tempo=3", "TempoAggiornamento=3000", "AggiornamentoAuto=1"});
+        r("port text", {"txt_port=abc"});
+        r("port 0", {"txt_port=0"});
+        r("port above 16 bits", {"txt_port=65536"});
+        r("port empty", {"txt_port="});
+        r("node 256", {"txt_address=256"});
+        r("node negative", {"txt_address=-1"});
+        r("node text", {"txt_address=1O"});
+        r("timeout 0", {"txt_timeoutTCP=0"});
+        r("timeout text", {"txt_timeoutTCP=1s"});
+        r("timeout decimal", {"txt_timeoutTCP=1.5"});
+        r("serial without a rate", {"optChannel_1=1", "cmbBaud=-1"});   // as the dialog starts
     }
-
-    void modelloFuoriElencoResta()
+    void modifiche()
     {
-        Controllore.Modello = 8;   // not offered by this edition's list
-        Dialogo();
+        QFETCH(QStringList, modifiche);
+        QFETCH(QStringList, attesi);
+        QFETCH(QByteArray, file);
+        const auto prima = Impostazioni();
+        frm_Settings* f = Dialogo();
+        // A refusal must not keep the fields read before it.
+        Campo<QLineEdit>("txt_ip")->setText(QStringLiteral("127.0.0.9"));
+        for (const QString& m : modifiche) {
+            const QString v = m.section(QLatin1Char('='), 1);
+            QWidget* w = Campo<QWidget>(qPrintable(m.section(QLatin1Char('='), 0, 0)));
+            if (auto* e = qobject_cast<QLineEdit*>(w)) e->setText(v);
+            else if (auto* c = qobject_cast<QComboBox*>(w))
+                c->setCurrentIndex(v.startsWith(QLatin1Char('#')) ? c->findData(v.mid(1).toInt())
+                                   : v.startsWith(QLatin1Char('x')) ? c->findText(v.mid(1)) : v.toInt());
+            else if (auto* s = qobject_cast<QSlider*>(w)) s->setValue(v.toInt());
+            else if (auto* o = qobject_cast<QRadioButton*>(w)) o->click();
+            else if (auto* k = qobject_cast<QCheckBox*>(w)) k->setChecked(v == u"1");
+            else QCOMPARE(w->isVisibleTo(f), v == u"1");   // a frame the choice shows or hides
+        }
+        const QString tempo = Campo<QLabel>("lbl_tempo")->text();
         Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(Controllore.Modello, uint8_t(8));
-    }
-
-    void sceltaModello()
-    {
-        Dialogo();
-        QComboBox* c = Campo<QComboBox>("Combo1");
-        const int i = c->findData(17);
-        QVERIFY(i > 0);
-        c->setCurrentIndex(i);
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(Controllore.Modello, uint8_t(17));
+        if (attesi.isEmpty()) {
+            QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
+            QVERIFY(f->isVisible());
+            QVERIFY(prima == Impostazioni());
+            QVERIFY(!QFile::exists(File()));
+            return;
+        }
+        QVERIFY(m_copione.Messaggi().isEmpty());
+        QVERIFY(!f->isVisible());
+        if (!file.isEmpty()) QCOMPARE(LeggiFile(), file);
+        QCOMPARE(QDir::current().absolutePath(), QDir(Cartella()).absolutePath());
+        const QMap<QString, QString> visti = {{"TipoConnessione", QString::number(Controllore.TipoConnessione)},
+            {"TimeoutTCP", QString::number(Controllore.TimeoutTCP)}, {"ComTimeout", QString::number(ComTimeout)},
+            {"Porta", QString::number(uint16_t(Controllore.Porta))}, {"Modello", QString::number(Controllore.Modello)},
+            {"TempoAggiornamento", QString::number(TempoAggiornamento)},
+            {"AggiornamentoAuto", QString::number(AggiornamentoAuto)}, {"lbl_tempo", tempo}};
+        for (const QString& a : attesi) QCOMPARE(a.section(QLatin1Char('='), 0, 0) + QLatin1Char('=') +
+                                                      visti.value(a.section(QLatin1Char('='), 0, 0)), a);
+        Dialogo();   // opened again, it shows the port kept
+        if (Controllore.TipoConnessione == 0) QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QString::number(uint16_t(Controllore.Porta)));
     }
 
     void separatoriNonSelezionabili()
@@ -231,71 +229,9 @@ private slots:
         QCOMPARE(separatori, 2);
     }
 
-    void timeout_data()
-    {
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<int>("tcp");
-        QTest::addColumn<int>("com");
-        QTest::newRow("400 never 0 s") << "400" << 400 << 1;
-        QTest::newRow("2500 half to even") << "2500" << 2500 << 2;
-        QTest::newRow("3500 half to even") << "3500" << 3500 << 4;
-        QTest::newRow("1499") << "1499" << 1499 << 1;
-    }
-    void timeout()
-    {
-        QFETCH(QString, testo);
-        QFETCH(int, tcp);
-        QFETCH(int, com);
-        Dialogo();
-        Campo<QLineEdit>("txt_timeoutTCP")->setText(testo);
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(int(Controllore.TimeoutTCP), tcp);
-        QCOMPARE(int(ComTimeout), com);
-    }
-
-    void rifiuti_data()
-    {
-        QTest::addColumn<QString>("campo");
-        QTest::addColumn<QString>("testo");
-        QTest::newRow("port text") << "txt_port" << "abc";
-        QTest::newRow("port 0") << "txt_port" << "0";
-        QTest::newRow("port above 16 bits") << "txt_port" << "65536";
-        QTest::newRow("port empty") << "txt_port" << "";
-        QTest::newRow("node 256") << "txt_address" << "256";
-        QTest::newRow("node negative") << "txt_address" << "-1";
-        QTest::newRow("node text") << "txt_address" << "1O";
-        QTest::newRow("timeout 0") << "txt_timeoutTCP" << "0";
-        QTest::newRow("timeout text") << "txt_timeoutTCP" << "1s";
-        QTest::newRow("timeout decimal") << "txt_timeoutTCP" << "1.5";
-    }
-    void rifiuti()
-    {
-        QFETCH(QString, campo);
-        QFETCH(QString, testo);
-        const Stato prima = Fotografa();
-        frm_Settings* f = Dialogo();
-        Campo<QLineEdit>("txt_ip")->setText(QStringLiteral("127.0.0.9"));
-        Campo<QLineEdit>(campo.toLatin1().constData())->setText(testo);
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
-        QVERIFY(f->isVisible());
-        QVERIFY(Uguali(prima, Fotografa()));
-        QVERIFY(!QFile::exists(File()));
-    }
-
-    void serialeSenzaVelocitaRifiutato()
-    {
-        Dialogo();
-        Campo<QRadioButton>("optChannel_1")->click();
-        Campo<QComboBox>("cmbBaud")->setCurrentIndex(-1);   // default state has no rate yet
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
-        QCOMPARE(Controllore.TipoConnessione, uint8_t(0));
-    }
-
     void annullaTieneSoloLaLingua()
     {
-        const Stato prima = Fotografa();
+        const auto prima = Impostazioni();
         Dialogo(1);
         Campo<QRadioButton>("opt_lang_0")->click();
         QCOMPARE(Lingua, uint8_t(0));
@@ -305,26 +241,11 @@ private slots:
         Campo<QPushButton>("cmd_ok_0")->click();
         QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
         QCOMPARE(Lingua, uint8_t(0));
-        Stato dopo = Fotografa();
-        dopo.lingua = prima.lingua;
-        QVERIFY(Uguali(prima, dopo));
+        QVERIFY(prima == Impostazioni());
         QVERIFY(!QFile::exists(File()));
         Dialogo(1);
         Campo<QRadioButton>("opt_lang_1")->click();
-        QCOMPARE(Lingua, uint8_t(1));
         QCOMPARE(Finestre::Get<frm_Settings>()->windowTitle(), QStringLiteral("Settings"));
-    }
-
-    void cursoreAggiornamento()
-    {
-        Dialogo(1);
-        QSlider* s = Campo<QSlider>("Slider1");
-        s->setValue(3);
-        QCOMPARE(Finestre::Get<frm_Settings>()->findChild<QLabel*>("lbl_tempo")->text(), QStringLiteral("3"));
-        Campo<QCheckBox>("chk_Update")->setChecked(true);
-        Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(TempoAggiornamento, int16_t(3000));
-        QVERIFY(AggiornamentoAuto);
     }
 
     // With a controller connected, the model it reports wins over the list.
@@ -333,19 +254,16 @@ private slots:
         Test::FakeController fake;
         QVERIFY(fake.AvviaTcp());
         QVERIFY(Test::CollegaAlFake(fake, false));
-        const Stato collegato = Fotografa();
-        fake.Input[1] = 0x0405;   // one code digit per byte: "4599"
-        fake.Input[2] = 0x0909;
+        const auto collegato = Impostazioni();
+        Test::CodiceNelFake(fake, "4599");
         Dialogo();
         QCOMPARE(Campo<QComboBox>("Combo1")->currentData().toInt(), 0);
         Campo<QPushButton>("cmd_ok_1")->click();
         QCOMPARE(fake.Richieste.value(0), QByteArray::fromHex("0a0400010002"));
         QCOMPARE(Modelli[Controllore.Modello].Codice, QStringLiteral("4599"));
-        Stato dopo = Fotografa();
-        dopo.c.Modello = collegato.c.Modello;
-        QVERIFY(Uguali(collegato, dopo));
+        Controllore.Modello = std::get<0>(collegato);   // nothing else changed
+        QVERIFY(collegato == Impostazioni());
         Disconnetti();
-        QVERIFY(!Controllore.Connesso);
     }
 
     void cartellaSpeciale()

@@ -20,6 +20,7 @@
 #include "shell/model/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
+#include "support/ShellFake.h"
 
 #include <QAction>
 #include <QApplication>
@@ -75,23 +76,24 @@ void ClicTra(int ms, const char* chiave)
 }
 
 QString Pannello(int i) { return Principale::Istanza()->Pannello(i); }
-
-int IndiceModello(const char* codice)
-{
-    for (int i = 0; i < NumModelli; ++i)
-        if (Modelli[i].Codice == QLatin1String(codice)) return i;
-    return -1;
-}
-
-// The model code as the identification read gives it: one digit a byte.
-void CodiceNelFake(FakeController& f, const char* codice)
-{
-    const QByteArray c(codice);
-    auto cifra = [&](int i) { return uint16_t(QByteArray(1, c[i]).toUShort(nullptr, 16)); };
-    f.Input[1] = uint16_t(cifra(0) << 8 | cifra(1));
-    f.Input[2] = uint16_t(cifra(2) << 8 | cifra(3));
-}
 } // namespace
+
+// One live loop: the key that starts it, the click (if any) that ends it,
+// and what the controller sees.
+struct Ciclo {
+    const char* tasto;
+    const char* clic;
+    int clicMs;
+    bool auto_;
+    int tempo;
+    int input0;        // input register 0 at the start
+    int breakMs;       // when it stops reading 90, -1 never
+    int minimoMs;      // the loop may not end sooner
+    int ultimo;        // last command sent
+    Trame attese;
+    bool rtu = false;
+};
+Q_DECLARE_METATYPE(Ciclo)
 
 class ApriUrl : public QObject {
     Q_OBJECT
@@ -177,47 +179,39 @@ private slots:
         QTest::addColumn<bool>("rtu");
         QTest::addColumn<QString>("chiave");
         QTest::addColumn<Trame>("attese");
-        QTest::addColumn<QString>("pannello2");
-        QTest::addColumn<QString>("pannello3");
+        QTest::addColumn<QStringList>("pannelli");   // 2 and 3
         for (bool rtu : {false, true}) {
-            const char* t = rtu ? "rtu " : "tcp ";
-            auto riga = [&](const char* nome, const char* chiave, const Trame& attese, const char* p2,
-                            const char* p3) {
-                QTest::newRow(qPrintable(QLatin1String(t) + QLatin1String(nome)))
-                    << rtu << QString::fromLatin1(chiave) << attese << QString::fromLatin1(p2)
-                    << QString::fromLatin1(p3);
+            auto riga = [&](const char* chiave, const Trame& attese, QStringList p) {
+                QTest::newRow(qPrintable(QLatin1String(rtu ? "rtu " : "tcp ") + QLatin1String(chiave)))
+                    << rtu << QString::fromLatin1(chiave) << attese << p;
             };
-            riga("run without refresh", "run", {kRun}, "Debug Mode", "RUN");
-            riga("pause", "pause", {kPausa, kMonitor, kPagina}, "Debug Mode", "Stop");
-            riga("stop", "stop", {kPausa, kStop, kMonitor, kPagina}, "Debug Mode", "Stop");
-            riga("debug", "debug", {kDebug, kStatoDebug}, "Debug Mode", "Stop");
-            riga("release", "release", {kRelease, kStatoDebug}, "Release Mode", "Stop");
-            riga("disconnect", "disconnect", {}, "", "");
-            riga("upload", "upload", {}, "Debug Mode", "Stop");
-            riga("view_log", "view_log", {}, "Debug Mode", "Stop");
-            riga("unknown key", "proj_zzz", {}, "Debug Mode", "Stop");
+            riga("run", {kRun}, {"Debug Mode", "RUN"});   // no refresh: no loop
+            riga("pause", {kPausa, kMonitor, kPagina}, {"Debug Mode", "Stop"});
+            riga("stop", {kPausa, kStop, kMonitor, kPagina}, {"Debug Mode", "Stop"});
+            riga("debug", {kDebug, kStatoDebug}, {"Debug Mode", "Stop"});
+            riga("release", {kRelease, kStatoDebug}, {"Release Mode", "Stop"});
+            riga("disconnect", {}, {"", ""});
+            riga("upload", {}, {"Debug Mode", "Stop"});
+            riga("view_log", {}, {"Debug Mode", "Stop"});
+            riga("proj_zzz", {}, {"Debug Mode", "Stop"});   // unknown key
         }
     }
-
     void tasti()
     {
         QFETCH(bool, rtu);
         QFETCH(QString, chiave);
         QFETCH(Trame, attese);
-        QFETCH(QString, pannello2);
-        QFETCH(QString, pannello3);
+        QFETCH(QStringList, pannelli);
         Collega(rtu);
         ComErr = 0;
         Principale::Istanza()->Toolbar1_ButtonClick(chiave);
         QCOMPARE(m_fake->Richieste, attese);
-        // Every click stops whatever loop runs.
-        QCOMPARE(int(ComErr), 1);
+        QCOMPARE(int(ComErr), 1);   // every click stops whatever loop runs
         const bool connesso = chiave != u"disconnect";
         QCOMPARE(Controllore.Connesso, connesso);
-        QCOMPARE(Pannello(1), connesso ? (rtu ? QStringLiteral("Port Open") : QStringLiteral("Connected"))
-                                       : (rtu ? QStringLiteral("Port Closed") : QStringLiteral("Not Connected")));
-        QCOMPARE(Pannello(2), pannello2);
-        QCOMPARE(Pannello(3), pannello3);
+        QCOMPARE(Pannello(1), QLatin1String(connesso ? (rtu ? "Port Open" : "Connected")
+                                                     : (rtu ? "Port Closed" : "Not Connected")));
+        QCOMPARE((QStringList{Pannello(2), Pannello(3)}), pannelli);
         if (!attese.isEmpty()) QCOMPARE(Pannello(4), QStringLiteral("Com OK"));
     }
 
@@ -226,33 +220,29 @@ private slots:
         QTest::addColumn<bool>("rtu");
         QTest::addColumn<QByteArray>("codice");
         QTest::addColumn<bool>("leggeDebug");
-        for (bool rtu : {false, true}) {
-            const char* t = rtu ? "rtu " : "tcp ";
-            QTest::newRow(qPrintable(QLatin1String(t) + "QVR4555")) << rtu << QByteArray("4595") << true;
-            QTest::newRow(qPrintable(QLatin1String(t) + "QVR4005")) << rtu << QByteArray("4005") << true;
-            QTest::newRow(qPrintable(QLatin1String(t) + "QVR4566")) << rtu << QByteArray("4599") << false;
-        }
+        for (bool rtu : {false, true})
+            // QVR4555 and QVR4005 read the debug byte, QVR4566 does not.
+            for (auto [codice, debug] : {std::pair{"4595", true}, {"4005", true}, {"4599", false}})
+                QTest::newRow(qPrintable(QLatin1String(rtu ? "rtu " : "tcp ") + QLatin1String(codice)))
+                    << rtu << QByteArray(codice) << debug;
     }
-
     void connetti()
     {
         QFETCH(bool, rtu);
         QFETCH(QByteArray, codice);
         QFETCH(bool, leggeDebug);
         Collega(rtu);
-        const int modello = IndiceModello(codice.constData());
+        const int modello = IndiceModello(codice);
         QVERIFY(modello >= 0);
         Controllore.Modello = uint8_t(modello);   // the expected one: no question
         Controllore.ModoDebug = 0;
-        CodiceNelFake(*m_fake, codice.constData());
+        CodiceNelFake(*m_fake, codice);
         m_fake->Memoria[0x13] = ByteDebug;
         const int accettate = m_fake->ConnessioniAccettate;
         Clic("connect");
         QVERIFY(Controllore.Connesso);
         if (!rtu) QCOMPARE(m_fake->ConnessioniAccettate, accettate + 1);   // a fresh link
-        Trame attese{kModello};
-        if (leggeDebug) attese << kStatoDebug;
-        QCOMPARE(m_fake->Richieste, attese);
+        QCOMPARE(m_fake->Richieste, (leggeDebug ? Trame{kModello, kStatoDebug} : Trame{kModello}));
         QCOMPARE(int(Controllore.Modello), modello);
         QCOMPARE(int(Controllore.ModoDebug), leggeDebug ? -1 : 0);
         QCOMPARE(Pannello(6), Modelli[modello].Nome);
@@ -262,36 +252,15 @@ private slots:
     void connettiFallito()
     {
         Collega(false);
-        quint16 libera = 0;
         {
             QTcpServer s;
             QVERIFY(s.listen(QHostAddress::LocalHost));
-            libera = s.serverPort();
+            Controllore.Porta = int16_t(s.serverPort());   // nobody listens there once it closes
         }
-        Controllore.Porta = int16_t(libera);   // nobody listens there now
         Clic("connect");
         QVERIFY(!Controllore.Connesso);
         QCOMPARE(Pannello(1), QStringLiteral("Not Connected"));
         QVERIFY(m_fake->Richieste.isEmpty());
-    }
-
-    void runLoopFinoAlClic_data() { AggiungiTrasporto(); }
-    void runLoopFinoAlClic()
-    {
-        QFETCH(bool, rtu);
-        Collega(rtu);
-        AggiornamentoAuto = true;
-        Guardia(6000);
-        ClicTra(1400, "stop");
-        QElapsedTimer t;
-        t.start();
-        Clic("run");
-        // One page a second; the stop runs inside the second pass's wait, the
-        // pass still reads its page, then the loop ends.
-        QCOMPARE(m_fake->Richieste, (Trame{kRun, kPagina, kPausa, kStop, kMonitor, kPagina, kPagina}));
-        QVERIFY(t.elapsed() >= 1900 && t.elapsed() < 3500);
-        QCOMPARE(int(ComErr), 1);
-        QCOMPARE(Pannello(3), QStringLiteral("Stop"));
     }
 
     void runLoopLinkCaduto_data() { AggiungiTrasporto(); }
@@ -302,16 +271,10 @@ private slots:
         AggiornamentoAuto = true;
         Guardia(8000);
         QTimer::singleShot(500, m_fake, [this, rtu] {
-            if (rtu) {
-                for (int i = 0; i < 4; ++i) m_fake->Accoda(FakeController::Risposta::Nessuna());
-            } else {
-                m_fake->ChiudiConnessioni();
-            }
+            if (!rtu) m_fake->ChiudiConnessioni();
+            else for (int i = 0; i < 4; ++i) m_fake->Accoda(FakeController::Risposta::Nessuna());
         });
-        QElapsedTimer t;
-        t.start();
         Clic("run");
-        QVERIFY(t.elapsed() < 4000);
         QCOMPARE(int(ComErr), 1);
         QCOMPARE(m_fake->Richieste.first(), kRun);
         QVERIFY(Pannello(4).startsWith(QLatin1String("Com ")) && Pannello(4) != u"Com OK");
@@ -320,15 +283,18 @@ private slots:
     void runBrAvviso_data()
     {
         QTest::addColumn<int>("risposta");
-        QTest::addColumn<bool>("invia");
-        QTest::newRow("abort") << int(Prompt::Interrompi) << false;
-        QTest::newRow("retry") << int(Prompt::Riprova) << false;
-        QTest::newRow("ignore") << int(Prompt::Ignora) << true;
+        QTest::addColumn<Trame>("attese");
+        QTest::addColumn<QString>("pannello3");
+        QTest::newRow("abort") << int(Prompt::Interrompi) << Trame{} << "untouched";
+        QTest::newRow("retry") << int(Prompt::Riprova) << Trame{} << "untouched";
+        // Input register 0 does not read 90: no pass runs.
+        QTest::newRow("ignore") << int(Prompt::Ignora) << Trame{kRunBreak, kComando, kMonitor, kPagina} << "RUN";
     }
     void runBrAvviso()
     {
         QFETCH(int, risposta);
-        QFETCH(bool, invia);
+        QFETCH(Trame, attese);
+        QFETCH(QString, pannello3);
         Collega(false);
         ProgettoModificato = true;
         Principale::Istanza()->ImpostaPannello(3, QStringLiteral("untouched"));
@@ -339,90 +305,72 @@ private slots:
         QCOMPARE(r.testo, QStringLiteral("Program modified: download program to avoid mismatch"));
         QCOMPARE(r.titolo, QStringLiteral("Warning"));
         QCOMPARE(r.pulsanti & 7, int(Prompt::InterrompiRiprovaIgnora));
-        if (invia) {
-            // Input register 0 does not read 90: no pass runs.
-            QCOMPARE(m_fake->Richieste, (Trame{kRunBreak, kComando, kMonitor, kPagina}));
-            QCOMPARE(Pannello(3), QStringLiteral("RUN"));
-        } else {
-            QVERIFY(m_fake->Richieste.isEmpty());
-            QCOMPARE(Pannello(3), QStringLiteral("untouched"));
-        }
-        QCOMPARE(int(ComErr), 1);
-    }
-
-    void runBrFinoAlBreak_data()
-    {
-        QTest::addColumn<bool>("rtu");
-        QTest::addColumn<bool>("auto_");
-        QTest::addColumn<Trame>("attese");
-        for (bool rtu : {false, true}) {
-            const char* t = rtu ? "rtu " : "tcp ";
-            QTest::newRow(qPrintable(QLatin1String(t) + "no refresh"))
-                << rtu << false << Trame{kRunBreak, kComando, kComando, kComando, kMonitor, kPagina};
-            QTest::newRow(qPrintable(QLatin1String(t) + "refresh"))
-                << rtu << true << Trame{kRunBreak, kComando, kComando, kPagina, kComando, kPagina, kMonitor, kPagina};
-        }
-    }
-    void runBrFinoAlBreak()
-    {
-        QFETCH(bool, rtu);
-        QFETCH(bool, auto_);
-        QFETCH(Trame, attese);
-        Collega(rtu);
-        AggiornamentoAuto = auto_;
-        m_fake->Input[0] = 90;
-        // The controller reaches its break between the first and second pass.
-        QTimer::singleShot(1500, m_fake, [this] { m_fake->Input[0] = 0; });
-        Guardia(6000);
-        Clic("runBr");
         QCOMPARE(m_fake->Richieste, attese);
-        QCOMPARE(int(ComErr), 1);
-        QCOMPARE(TabRegistri[0].Valore, 0);
-    }
-
-    void runBrFinoAlClic()
-    {
-        Collega(false);
-        m_fake->Input[0] = 90;
-        Guardia(6000);
-        ClicTra(1400, "pause");
-        Clic("runBr");
-        QCOMPARE(m_fake->Richieste,
-                 (Trame{kRunBreak, kComando, kComando, kPausa, kMonitor, kPagina, kComando, kMonitor, kPagina}));
-        QCOMPARE(TabRegistri[0].Valore, 90);
+        QCOMPARE(Pannello(3), pannello3);
         QCOMPARE(int(ComErr), 1);
     }
 
-    void animaFinoAlClic_data() { AggiungiTrasporto(); }
-    void animaFinoAlClic()
+    // Each live loop runs until a toolbar click or, for run to break, until
+    // input register 0 stops reading 90; the pass under way still ends.
+    void cicloFinoAllaFine_data()
     {
-        QFETCH(bool, rtu);
-        Collega(rtu);
-        TempoAggiornamento = 400;
-        Guardia(5000);
-        ClicTra(200, "stop");
-        Clic("step");
-        // The stop runs inside the first wait; the pass still steps once.
-        QCOMPARE(m_fake->Richieste, (Trame{kPausa, kStop, kMonitor, kPagina, kPausa, kMonitor, kPagina}));
-        QCOMPARE(int(Controllore.UltimoComando), 100);
+        QTest::addColumn<Ciclo>("c");
+        for (bool rtu : {false, true}) {
+            const QString t = QLatin1String(rtu ? "rtu " : "tcp ");
+            auto riga = [&](const char* n, Ciclo c) { c.rtu = rtu; QTest::newRow(qPrintable(t + QLatin1String(n))) << c; };
+            // One page a second: the stop lands in the second pass's wait.
+            riga("run until a click", {"run", "stop", 1400, true, 50, 0, -1, 1900, 252,
+                                       {kRun, kPagina, kPausa, kStop, kMonitor, kPagina, kPagina}});
+            riga("run to break, no refresh", {"runBr", nullptr, 0, false, 50, 90, 1500, 0, 90,
+                                              {kRunBreak, kComando, kComando, kComando, kMonitor, kPagina}});
+            riga("run to break, refresh", {"runBr", nullptr, 0, true, 50, 90, 1500, 0, 90,
+                                           {kRunBreak, kComando, kComando, kPagina, kComando, kPagina, kMonitor, kPagina}});
+            // The stop lands in the first wait; the pass still steps once.
+            riga("animate until a click", {"step", "stop", 200, false, 400, 0, -1, 0, 100,
+                                           {kPausa, kStop, kMonitor, kPagina, kPausa, kMonitor, kPagina}});
+        }
+        QTest::newRow("tcp run to break until a click")
+            << Ciclo{"runBr", "pause", 1400, false, 50, 90, -1, 0, 100,
+                     {kRunBreak, kComando, kComando, kPausa, kMonitor, kPagina, kComando, kMonitor, kPagina}};
+    }
+    void cicloFinoAllaFine()
+    {
+        QFETCH(Ciclo, c);
+        Collega(c.rtu);
+        AggiornamentoAuto = c.auto_;
+        TempoAggiornamento = int16_t(c.tempo);
+        m_fake->Input[0] = uint16_t(c.input0);
+        if (c.breakMs >= 0) QTimer::singleShot(c.breakMs, m_fake, [this] { m_fake->Input[0] = 0; });
+        if (c.clic) ClicTra(c.clicMs, c.clic);
+        Guardia(8000);
+        QElapsedTimer t;
+        t.start();
+        Clic(c.tasto);
+        QCOMPARE(m_fake->Richieste, c.attese);
+        QVERIFY(t.elapsed() >= c.minimoMs);
+        QCOMPARE(int(ComErr), 1);
+        QCOMPARE(int(Controllore.UltimoComando), c.ultimo);
+        // The break is seen in the register table; a click leaves it as read.
+        QCOMPARE(TabRegistri[0].Valore, c.breakMs >= 0 ? 0 : c.input0);
+        QCOMPARE(Pannello(3), c.ultimo == 90 ? QStringLiteral("RUN") : QStringLiteral("Stop"));
     }
 
     void animaPassi()
     {
         Collega(false);
         TempoAggiornamento = 100;
-        Guardia(5000);
+        Guardia(6000);
         // A menu item chosen meanwhile does not stop the loop.
         QTimer::singleShot(150, qApp, [] { Principale::Istanza()->MenuClick(QStringLiteral("mnu_log")); });
-        ClicTra(720, "pause");
+        ClicTra(1000, "pause");
         QElapsedTimer t;
         t.start();
         Clic("step");
-        const qint64 durata = t.elapsed();
+        QVERIFY(t.elapsed() >= 950);
+        // One step per period plus the time of the transactions: at most 10
+        // in the second, and a slow machine still manages a few.
         const int passi = int(m_fake->Richieste.count(kPausa)) - 1;   // the last one is the click's
-        // One step per period plus the time of the transactions.
-        QVERIFY2(passi >= 4 && passi <= 8, qPrintable(QString::number(passi)));
-        QVERIFY(durata >= 700);
+        QVERIFY2(passi >= 3 && passi <= 11, qPrintable(QString::number(passi)));
     }
 
     // A click that lands while a transaction waits for its reply runs once
@@ -438,11 +386,9 @@ private slots:
         m_fake->Accoda(FakeController::Risposta::Predefinita().Ritardo(300));
         ClicTra(100, "stop");
         Clic("run");
-        QVERIFY(AttendiFinche([this] { return m_fake->Richieste.size() >= 5; }, 3000));
-        QStringList viste;
-        for (const auto& r : m_fake->Richieste) viste << QString::fromLatin1(r.toHex(' '));
-        QVERIFY2(m_fake->Richieste == (Trame{kRun, kPausa, kStop, kMonitor, kPagina}), qPrintable(viste.join(QLatin1Char('|'))));
-        QVERIFY2(m_copione.Messaggi().isEmpty(), qPrintable(m_copione.Messaggi().join(QLatin1Char('|'))));
+        QVERIFY(AttendiFinche([this] { return m_fake->Richieste.size() >= 5; }, 5000));
+        QCOMPARE(m_fake->Richieste, (Trame{kRun, kPausa, kStop, kMonitor, kPagina}));
+        QCOMPARE(m_copione.Messaggi(), QStringList{});
         QCOMPARE(Pannello(4), QStringLiteral("Com OK"));
     }
 
@@ -456,86 +402,63 @@ private slots:
         QCOMPARE(gestore.aperti, (QList<QUrl>{QUrl(QStringLiteral("http://127.0.0.5"))}));
     }
 
-    void vociCheAprono_data()
+    // No item of the menu bar is silent: each opens its window or says in the
+    // Log that its function is not in this build. A menu item is no toolbar
+    // click: a running loop goes on.
+    void vociDelMenu()
     {
-        QTest::addColumn<QString>("voce");
-        QTest::addColumn<QByteArray>("finestra");
-        QTest::addColumn<int>("pagina");   // Settings page shown, -1 not the Settings dialog
-        QTest::newRow("log") << "mnu_log" << QByteArray("Log") << -1;
-        QTest::newRow("about") << "mnu_About" << QByteArray("frmAbout") << -1;
-        QTest::newRow("search") << "mnu_search" << QByteArray("frm_search") << -1;
-        QTest::newRow("registers") << "mnu_Registri" << QByteArray("Registri") << -1;
-        QTest::newRow("terminal") << "mnu_dialoga" << QByteArray("frm_dialoga") << -1;
-        QTest::newRow("program") << "mnu_program" << QByteArray("Program") << -1;
-        QTest::newRow("project tree") << "mnu_viewProj" << QByteArray("frm_Progetto") << -1;
-        QTest::newRow("controller") << "mnu_controller" << QByteArray("frm_Settings") << 0;
-        QTest::newRow("workspace") << "mnu_workspace" << QByteArray("frm_Settings") << 1;
-        QTest::newRow("controller again") << "mnu_controller" << QByteArray("frm_Settings") << 0;
-    }
-    void vociCheAprono()
-    {
-        QFETCH(QString, voce);
-        QFETCH(QByteArray, finestra);
-        QFETCH(int, pagina);
-        if (pagina < 0) Finestre::Scarica(Finestre::Cerca(finestra));
-        ComErr = 0;
-        Principale::Istanza()->MenuClick(voce);
-        QWidget* w = Finestre::Cerca(finestra);
-        QVERIFY(w);
-        QVERIFY(w->isVisible());
-        if (pagina >= 0) {
-            auto* f = qobject_cast<frm_Settings*>(w);
-            QVERIFY(f);
+        const QHash<QString, QString> finestre = {
+            {"mnu_log", "Log"},          {"mnu_About", "frmAbout"},       {"mnu_search", "frm_search"},
+            {"mnu_Registri", "Registri"}, {"mnu_dialoga", "frm_dialoga"}, {"mnu_program", "Program"},
+            {"mnu_viewProj", "frm_Progetto"}, {"mnu_controller", "frm_Settings"}};
+        const QStringList aParte = {"mnu_exit", "mnu_new", "mnu_close"};
+        int provate = 0;
+        QList<QAction*> voci = Principale::Istanza()->menuBar()->actions();
+        while (!voci.isEmpty()) {
+            QAction* a = voci.takeFirst();
+            const QString nome = a->objectName();
+            if (a->menu()) voci << a->menu()->actions();
+            if (a->menu() || a->isSeparator() || aParte.contains(nome)) continue;
+            for (QWidget* w : Finestre::Caricate())
+                if (w->objectName() != u"Log") Finestre::Scarica(w);
+            LogClear();
+            Log* log = Finestre::Get<Log>();
+            log->parentWidget()->hide();
+            ComErr = 0;
+            a->trigger();
+            QVERIFY2(ComErr == 0, qPrintable(nome));
+            ComErr = 1;
+            ++provate;
+            if (finestre.contains(nome)) {
+                QWidget* w = Finestre::Cerca(finestre[nome].toLatin1());
+                QVERIFY2(w && w->isVisible(), qPrintable(nome));
+                continue;
+            }
+            bool altra = false;
+            for (QWidget* w : Finestre::Caricate()) altra = altra || (w != log && w->isVisible());
+            const int righe = log->Testo()->count();
+            QVERIFY2(altra || (righe ? log->Testo()->item(righe - 1)->text().contains(u"not available")
+                                     : log->isVisible()),
+                     qPrintable(nome));
+        }
+        QCOMPARE(provate, 33);
+        // The Settings items show their page, also on the dialog already open.
+        for (auto [voce, pagina] : {std::pair{"mnu_controller", 0}, {"mnu_workspace", 1}, {"mnu_controller", 0}}) {
+            Principale::Istanza()->MenuClick(QString::fromLatin1(voce));
+            frm_Settings* f = Finestre::Get<frm_Settings>();
+            QVERIFY(f->isVisible());
             QCOMPARE(f->frm_opt(0)->isVisibleTo(f), pagina == 0);
             QCOMPARE(f->frm_opt(1)->isVisibleTo(f), pagina == 1);
         }
-        // A menu item is no toolbar click: a running loop goes on.
-        QCOMPARE(int(ComErr), 0);
-        ComErr = 1;
     }
 
-    // No item of the menu bar is silent: each opens or does something, or
-    // says in the Log that its function is not in this build.
-    void nessunaVoceMuta()
-    {
-        Principale* p = Principale::Istanza();
-        const QStringList aParte = {"mnu_exit", "mnu_new", "mnu_close"};
-        int provate = 0;
-        for (QAction* menu : p->menuBar()->actions()) {
-            QList<QAction*> voci = menu->menu()->actions();
-            while (!voci.isEmpty()) {
-                QAction* a = voci.takeFirst();
-                if (a->menu()) {
-                    voci << a->menu()->actions();
-                    continue;
-                }
-                if (a->isSeparator() || aParte.contains(a->objectName())) continue;
-                for (QWidget* w : Finestre::Caricate())
-                    if (w->objectName() != u"Log") Finestre::Scarica(w);
-                LogClear();
-                Log* log = Finestre::Get<Log>();
-                log->parentWidget()->hide();
-                a->trigger();
-                bool altra = false;
-                for (QWidget* w : Finestre::Caricate()) altra = altra || (w != log && w->isVisible());
-                const int righe = log->Testo()->count();
-                if (righe > 0)
-                    QVERIFY2(altra || log->Testo()->item(righe - 1)->text().contains(u"not available"),
-                             qPrintable(a->objectName()));
-                else
-                    QVERIFY2(altra || log->isVisible(), qPrintable(a->objectName()));
-                ++provate;
-            }
-        }
-        QCOMPARE(provate, 33);
-    }
-
+    // salvataggio: -1 no saver, 0 the save fails, 1 it saves.
     void nuovoChiudi_data()
     {
         QTest::addColumn<QString>("voce");
         QTest::addColumn<int>("risposta");
-        QTest::addColumn<int>("salvataggio");   // -1 no saver, 0 fails, 1 saves
-        QTest::addColumn<int>("rung");          // rungs afterwards; 3 = untouched
+        QTest::addColumn<int>("salvataggio");
+        QTest::addColumn<int>("rung");   // rungs afterwards; 3 = untouched
         QTest::newRow("new, cancel") << "mnu_new" << int(Prompt::Annulla) << -1 << 1;
         QTest::newRow("new, saved") << "mnu_new" << int(Prompt::Ok) << 1 << 1;
         QTest::newRow("new, save fails") << "mnu_new" << int(Prompt::Ok) << 0 << 3;
@@ -554,7 +477,6 @@ private slots:
         AggiornaProgetto();
         AggiungiRungVuoto();
         AggiungiRungVuoto();
-        QCOMPARE(int(Programmi[ProgCorrente].NumRung), 3);
         NomeProgetto = QStringLiteral("before");
         ProgettoModificato = true;
         m_copione.Rispondi(risposta);
@@ -584,7 +506,7 @@ private slots:
     {
         QTest::addColumn<bool>("modificato");
         QTest::addColumn<int>("risposta");
-        QTest::addColumn<int>("salvataggio");   // -1 no saver, 0 fails, 1 saves
+        QTest::addColumn<int>("salvataggio");
         QTest::addColumn<bool>("chiusa");
         QTest::addColumn<int>("salvataggiChiesti");
         QTest::newRow("not modified") << false << int(Prompt::Ok) << 1 << true << 0;
@@ -602,11 +524,9 @@ private slots:
         QFETCH(int, salvataggiChiesti);
         Principale* p = Principale::Istanza();
         int chiesti = 0;
-        bool comeSalvaCome = false;
         if (salvataggio >= 0) {
             SalvaProgettoAggancio = [&](bool salvaCome) {
-                ++chiesti;
-                comeSalvaCome = salvaCome;
+                chiesti += salvaCome ? 1 : 100;   // Exit saves as
                 return salvataggio == 1;
             };
         }
@@ -616,18 +536,15 @@ private slots:
         p->MenuClick(QStringLiteral("mnu_exit"));
         QCOMPARE(p->isVisible(), !chiusa);
         QCOMPARE(chiesti, salvataggiChiesti);
-        if (chiesti) QVERIFY(comeSalvaCome);
+        QCOMPARE(m_copione.richieste.size(), modificato ? 1 : 0);
         if (modificato) {
-            QCOMPARE(m_copione.richieste.size(), 1);
-            QCOMPARE(m_copione.richieste.first().testo, Testo(172));
-            QCOMPARE(m_copione.richieste.first().titolo, p->windowTitle());
-            QCOMPARE(m_copione.richieste.first().pulsanti & 7, int(Prompt::OkAnnulla));
-        } else {
-            QVERIFY(m_copione.richieste.isEmpty());
+            const Prompt::Richiesta& r = m_copione.richieste.first();
+            QCOMPARE(r.testo, Testo(172));
+            QCOMPARE(r.titolo, p->windowTitle());
+            QCOMPARE(r.pulsanti & 7, int(Prompt::OkAnnulla));
         }
         // A loop left running would keep the program alive after the close.
         QCOMPARE(int(ComErr), chiusa ? 1 : 0);
-        ComErr = 1;
     }
 };
 

@@ -12,19 +12,15 @@
 #include <QSet>
 #include <QtTest>
 
-// A window that takes its caption from the language texts, as every
-// translated window does.
-class FinestraProva : public QWidget {
-    Q_OBJECT
-public:
-    int chiamate = 0;
-    QString titolo;
-    Q_INVOKABLE void SetRes()
-    {
-        ++chiamate;
-        titolo = Testo(53);
-    }
+// One model record as the tables give it.
+struct Riga {
+    int record;
+    const char* codice;
+    const char* nome;
+    int registri, variabili, stringhe, blocchi, primoUtente;
+    bool puntatori, argAggiuntivo;
 };
+Q_DECLARE_METATYPE(Riga)
 
 // Runs the loader under another brand and puts the edition's brand back.
 struct MarchioTemporaneo {
@@ -62,113 +58,54 @@ private slots:
 
     void offsetMarchio_data()
     {
-        QTest::addColumn<bool>("m600");
-        QTest::addColumn<bool>("m650");
-        QTest::addColumn<bool>("m700");
-        QTest::addColumn<bool>("m750");
+        QTest::addColumn<int>("flag");   // bits 600, 650, 700, 750
         QTest::addColumn<int>("offset");
         // The last set flag in the order 600, 650, 700, 750 wins.
-        QTest::newRow("none") << false << false << false << false << 0;
-        QTest::newRow("600") << true << false << false << false << 0;
-        QTest::newRow("650") << false << true << false << false << 50;
-        QTest::newRow("600+650") << true << true << false << false << 50;
-        QTest::newRow("700") << false << false << true << false << 100;
-        QTest::newRow("600+700") << true << false << true << false << 100;
-        QTest::newRow("650+700") << false << true << true << false << 100;
-        QTest::newRow("600+650+700") << true << true << true << false << 100;
-        QTest::newRow("750") << false << false << false << true << 150;
-        QTest::newRow("600+750") << true << false << false << true << 150;
-        QTest::newRow("650+750") << false << true << false << true << 150;
-        QTest::newRow("600+650+750") << true << true << false << true << 150;
-        QTest::newRow("700+750") << false << false << true << true << 150;
-        QTest::newRow("600+700+750") << true << false << true << true << 150;
-        QTest::newRow("650+700+750") << false << true << true << true << 150;
-        QTest::newRow("all") << true << true << true << true << 150;
+        for (int f = 0; f < 16; ++f)
+            QTest::newRow(qPrintable(QString::number(f, 2))) << f << (f & 8 ? 150 : f & 4 ? 100 : f & 2 ? 50 : 0);
     }
     void offsetMarchio()
     {
-        QFETCH(bool, m600);
-        QFETCH(bool, m650);
-        QFETCH(bool, m700);
-        QFETCH(bool, m750);
+        QFETCH(int, flag);
         QFETCH(int, offset);
-        QCOMPARE(int(CalcolaOffsetMarchio(m600, m650, m700, m750)), offset);
-    }
-
-    void edizione()
-    {
-        QCOMPARE(int(OffsetMarchio), 50);
-        QCOMPARE(TestoRisorsa(601 + OffsetMarchio), QStringLiteral("Brixa"));
+        QCOMPARE(int(CalcolaOffsetMarchio(flag & 1, flag & 2, flag & 4, flag & 8)), offset);
     }
 
     void modelli_data()
     {
-        QTest::addColumn<int>("record");
-        QTest::addColumn<QString>("codice");
-        QTest::addColumn<QString>("nome");
-        QTest::addColumn<int>("registri");
-        QTest::addColumn<int>("variabili");
-        QTest::addColumn<int>("stringhe");
-        QTest::addColumn<int>("blocchi");
-        QTest::addColumn<int>("primoUtente");
-        QTest::addColumn<bool>("puntatori");
-        QTest::addColumn<bool>("argAggiuntivo");
+        QTest::addColumn<Riga>("m");
         // Names as the main brand's table gives them.
-        QTest::newRow("0") << 0 << "4595" << "QVR4555" << 1024 << 32 << 0 << 0 << 26 << false << false;
-        QTest::newRow("4 shares 3's name") << 4 << "4588" << "QVR4555-DL-IO" << 1024 << 32 << 0 << 0 << 26 << false
-                                           << false;
-        QTest::newRow("5") << 5 << "48B7" << "QVR4555-USB" << 1280 << 96 << 127 << 0 << 26 << false << false;
-        QTest::newRow("6") << 6 << "4599" << "QVR4566" << 1024 << 32 << 0 << 0 << 34 << false << false;
-        QTest::newRow("8") << 8 << "47A9" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << false << false;
-        QTest::newRow("11") << 11 << "7875" << "QVR0573" << 1280 << 96 << 0 << 0 << 26 << false << false;
-        QTest::newRow("12 gateway") << 12 << "8035" << "QVR8035-MBTCP" << 1280 << 96 << 0 << 0 << 26 << false
-                                    << false;
-        QTest::newRow("15") << 15 << "49B7" << "QVR4555-USB" << 1280 << 96 << 127 << 0 << 26 << true << true;
-        QTest::newRow("16") << 16 << "49A7" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << true << true;
-        QTest::newRow("18") << 18 << "4847" << "QVR4555-USB" << 1280 << 128 << 127 << 2 << 26 << false << true;
-        QTest::newRow("19") << 19 << "40A7" << "QVR4566-USB" << 1280 << 128 << 127 << 2 << 34 << true << true;
-        QTest::newRow("20") << 20 << "41A7" << "QVR4566-USB" << 1280 << 96 << 0 << 0 << 34 << true << true;
-        QTest::newRow("4157") << int(RecordModello4157) << "4157" << "QVR4555-USB" << 1280 << 128 << 127 << 2 << 26
-                              << false << true;
-        QTest::newRow("24 empty") << 24 << "" << "" << 0 << 0 << 0 << 0 << 0 << false << false;
+        QTest::newRow("0") << Riga{0, "4595", "QVR4555", 1024, 32, 0, 0, 26, false, false};
+        QTest::newRow("4 shares 3's name") << Riga{4, "4588", "QVR4555-DL-IO", 1024, 32, 0, 0, 26, false, false};
+        QTest::newRow("5") << Riga{5, "48B7", "QVR4555-USB", 1280, 96, 127, 0, 26, false, false};
+        QTest::newRow("6") << Riga{6, "4599", "QVR4566", 1024, 32, 0, 0, 34, false, false};
+        QTest::newRow("8") << Riga{8, "47A9", "QVR4566-USB", 1280, 96, 0, 0, 34, false, false};
+        QTest::newRow("11") << Riga{11, "7875", "QVR0573", 1280, 96, 0, 0, 26, false, false};
+        QTest::newRow("12 gateway") << Riga{12, "8035", "QVR8035-MBTCP", 1280, 96, 0, 0, 26, false, false};
+        QTest::newRow("15") << Riga{15, "49B7", "QVR4555-USB", 1280, 96, 127, 0, 26, true, true};
+        QTest::newRow("16") << Riga{16, "49A7", "QVR4566-USB", 1280, 96, 0, 0, 34, true, true};
+        QTest::newRow("18") << Riga{18, "4847", "QVR4555-USB", 1280, 128, 127, 2, 26, false, true};
+        QTest::newRow("19") << Riga{19, "40A7", "QVR4566-USB", 1280, 128, 127, 2, 34, true, true};
+        QTest::newRow("20") << Riga{20, "41A7", "QVR4566-USB", 1280, 96, 0, 0, 34, true, true};
+        QTest::newRow("4157") << Riga{RecordModello4157, "4157", "QVR4555-USB", 1280, 128, 127, 2, 26, false, true};
+        QTest::newRow("24 empty") << Riga{24, "", "", 0, 0, 0, 0, 0, false, false};
     }
     void modelli()
     {
-        QFETCH(int, record);
-        QFETCH(QString, codice);
-        QFETCH(QString, nome);
-        QFETCH(int, registri);
-        QFETCH(int, variabili);
-        QFETCH(int, stringhe);
-        QFETCH(int, blocchi);
-        QFETCH(int, primoUtente);
-        QFETCH(bool, puntatori);
-        QFETCH(bool, argAggiuntivo);
+        QFETCH(Riga, m);
         MarchioTemporaneo principale(0);
-        const DefModello& m = Modelli[record];
-        QCOMPARE(m.Codice, codice);
-        QCOMPARE(m.Nome, nome);
-        QCOMPARE(int(m.NumRegistri), registri);
-        QCOMPARE(int(m.MaxVariabili), variabili);
-        QCOMPARE(int(m.NumStringhe), stringhe);
-        QCOMPARE(int(m.NumBlocchi), blocchi);
-        QCOMPARE(int(m.PrimoRegistroUtente), primoUtente);
-        QCOMPARE(m.AmmettePuntatori, puntatori);
-        QCOMPARE(m.ArgAggiuntivo, argAggiuntivo);
-        QVERIFY(!m.AmmetteTrigger);
-        if (registri == 0) {
-            QCOMPARE(int(m.IndirizzoProgramma), 0);
-            QCOMPARE(int(m.NumRegistriLong), 0);
-            return;
-        }
+        const DefModello& d = Modelli[m.record];
+        QCOMPARE(d.Codice, QLatin1String(m.codice));
+        QCOMPARE(d.Nome, QLatin1String(m.nome));
+        const QList<int> visti = {d.NumRegistri, d.MaxVariabili, d.NumStringhe, d.NumBlocchi, d.PrimoRegistroUtente,
+                                  d.AmmettePuntatori, d.ArgAggiuntivo, d.AmmetteTrigger};
+        QCOMPARE(visti, (QList<int>{m.registri, m.variabili, m.stringhe, m.blocchi, m.primoUtente, m.puntatori,
+                                    m.argAggiuntivo, false}));
         // The memory map is the same on every model.
-        QCOMPARE(int(m.NumRegistriLong), 64);
-        QCOMPARE(int(m.PrimoRegistroLong), registri - 64);
-        QCOMPARE(int(m.IndirizzoVariabili), 7680);
-        QCOMPARE(int(m.IndirizzoProgramma), 512);
-        QCOMPARE(int(m.DimensioneProgramma), 5634);
-        QCOMPARE(int(m.IndirizzoSlave), 6146);
-        QCOMPARE(int(m.IndirizzoStringhe), 35840);
+        const QList<int> mappa = {d.NumRegistriLong, d.PrimoRegistroLong, d.IndirizzoVariabili, d.IndirizzoProgramma,
+                                  d.DimensioneProgramma, d.IndirizzoSlave, d.IndirizzoStringhe};
+        if (m.registri) QCOMPARE(mappa, (QList<int>{64, m.registri - 64, 7680, 512, 5634, 6146, 35840}));
+        else QCOMPARE(mappa.mid(0, 1) + mappa.mid(3, 1), (QList<int>{0, 0}));
     }
 
     void codiciDistinti()
@@ -230,93 +167,50 @@ private slots:
         QCOMPARE(Modelli[12].Nome, QStringLiteral("QVR8035-MBTCP"));
     }
 
-    void testoRisorsa_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QString>("testo");
-        QTest::newRow("version") << 501 << "1.8";
-        QTest::newRow("language label it") << 900 << "Lingua";
-        QTest::newRow("Italiano") << 902 << "Italiano";
-        QTest::newRow("block 12 blank") << 1212 << " ";
-        QTest::newRow("block 17") << 1217 << "Bit Set";
-        QTest::newRow("block 36 same text") << 1236 << "Bit Set";
-        QTest::newRow("block 62") << 1262 << "Write Coil";
-        QTest::newRow("it 65 as spelled") << 2065 << "Regisro";
-        QTest::newRow("it accented") << 2098 << QString::fromUtf8("Modalità Debug");
-        QTest::newRow("en 100 quotes") << 3100 << "'Animate' time";
-        QTest::newRow("both 169") << 2169 << QString::fromUtf8("Bit [0÷15]");
-        QTest::newRow("en 208 as spelled") << 3208 << "Lenght";
-        QTest::newRow("en 211") << 3211 << "The application must contain at least 1 function block";
-        QTest::newRow("brand 650 position 27") << 677 << "ZM-E4566-USB";
-        QTest::newRow("brand 700 position 26") << 726 << "PRW3 (USB)";
-        // Ids the table does not carry.
-        QTest::newRow("brand position 0") << 650 << "";
-        QTest::newRow("past the brand table") << 678 << "";
-        QTest::newRow("italian block names not carried") << 1000 << "";
-        QTest::newRow("no text 47") << 3047 << "";
-    }
     void testoRisorsa()
     {
-        QFETCH(int, id);
-        QFETCH(QString, testo);
-        QCOMPARE(TestoRisorsa(id), testo);
+        // Misspellings are the table's own; "" for ids it does not carry:
+        // brand position 0, past the brand table, Italian block names, text 47.
+        const QList<std::pair<int, QString>> casi = {
+            {501, "1.8"}, {900, "Lingua"}, {902, "Italiano"}, {1212, " "}, {1217, "Bit Set"}, {1236, "Bit Set"},
+            {1262, "Write Coil"}, {2065, "Regisro"}, {2098, "Modalità Debug"}, {3100, "'Animate' time"},
+            {2169, "Bit [0÷15]"}, {3208, "Lenght"}, {3211, "The application must contain at least 1 function block"},
+            {677, "ZM-E4566-USB"}, {726, "PRW3 (USB)"}, {650, ""}, {678, ""}, {1000, ""}, {3047, ""}};
+        for (const auto& [id, testo] : casi)
+            QCOMPARE(QString::number(id) + u' ' + TestoRisorsa(id), QString::number(id) + u' ' + testo);
     }
 
     void cambioLingua_data()
     {
         QTest::addColumn<int>("lingua");
-        QTest::addColumn<QString>("gennaio");
-        QTest::addColumn<QString>("dicembre");
-        QTest::addColumn<QString>("salvare");
-        QTest::addColumn<QString>("etichetta");
-        QTest::addColumn<QString>("lunghezza");
-        QTest::addColumn<QString>("esporta");
-        QTest::addColumn<QString>("programma");
-        QTest::newRow("italian") << 0 << "Gennaio" << "Dicembre" << "Salvare i cambiamenti?" << "Lingua"
-                                 << "Lunghezza" << "Esporta" << "Programma";
-        QTest::newRow("english") << 1 << "January" << "December" << "Do you want to save your changes?"
-                                 << "Language" << "Lenght" << "Export" << "Program";
+        // Months 1 and 12, texts 172, 208 and 53, the language label, the
+        // Export and Program menu captions.
+        QTest::addColumn<QStringList>("testi");
+        QTest::newRow("italian") << 0 << QStringList{"Gennaio", "Dicembre", "Salvare i cambiamenti?", "Lunghezza",
+                                                     "Programma", "Lingua", "Esporta", "Programma"};
+        QTest::newRow("english") << 1 << QStringList{"January", "December", "Do you want to save your changes?",
+                                                     "Lenght", "Program", "Language", "Export", "Program"};
     }
     void cambioLingua()
     {
         QFETCH(int, lingua);
-        QFETCH(QString, gennaio);
-        QFETCH(QString, dicembre);
-        QFETCH(QString, salvare);
-        QFETCH(QString, etichetta);
-        QFETCH(QString, lunghezza);
-        QFETCH(QString, esporta);
-        QFETCH(QString, programma);
-
+        QFETCH(QStringList, testi);
         // Start from the other language so every table really changes.
         CaricaLingua(1 - lingua);
         const auto tipi = TipiDato;
         const auto funzioni = NomiFunzione;
         const auto modelli = NomiModello;
-
         CambiaLingua(lingua);
         QCOMPARE(int(Lingua), lingua);
-        QVERIFY(NomiMese[0].isEmpty());
-        QCOMPARE(NomiMese[1], gennaio);
-        QCOMPARE(NomiMese[12], dicembre);
-        QCOMPARE(Testo(172), salvare);
-        QCOMPARE(Testo(208), lunghezza);
-        QCOMPARE(Testo(53), programma);
-        QCOMPARE(EtichettaLingua, etichetta);
-        QCOMPARE(NomiLingua[0], QStringLiteral("Italiano"));
-        QCOMPARE(NomiLingua[1], QStringLiteral("English"));
-        // Menu captions are not window texts.
-        QVERIFY(!TestiLingua.contains(171));
-        QVERIFY(!TestiLingua.contains(19));
-        QVERIFY(!TestiLingua.contains(7));
-
         Principale* p = Principale::Istanza();
-        QAction* export_ = p->Menu(QStringLiteral("mnu_Export"));
-        QAction* program = p->Menu(QStringLiteral("mnu_program"));
-        QVERIFY(export_ && program);
-        QCOMPARE(export_->text(), esporta);
-        QCOMPARE(program->text(), programma);
-
+        const QStringList visti = {NomiMese[1], NomiMese[12], Testo(172), Testo(208), Testo(53), EtichettaLingua,
+                                   p->Menu(QStringLiteral("mnu_Export"))->text(),
+                                   p->Menu(QStringLiteral("mnu_program"))->text()};
+        QCOMPARE(visti, testi);
+        QVERIFY(NomiMese[0].isEmpty());
+        QCOMPARE(NomiLingua, (std::array<QString, 2>{"Italiano", "English"}));
+        // Menu captions are not window texts.
+        for (int id : {171, 19, 7}) QVERIFY(!TestiLingua.contains(id));
         // Language-independent tables stay as they were.
         QCOMPARE(TipiDato, tipi);
         QCOMPARE(NomiFunzione, funzioni);
@@ -342,24 +236,6 @@ private slots:
         QVERIFY(PrefissiRegistro[4].isEmpty());
         QCOMPARE(NomiFunzione[55], QStringLiteral("PID"));
         QVERIFY(NomiFunzione[63].isEmpty());
-    }
-
-    void setResSuFinestreCaricate()
-    {
-        auto* f = Finestre::Get<FinestraProva>();
-        auto* senza = new QWidget;   // a window without SetRes is passed over
-        Finestre::Registra("SenzaSetRes", senza);
-        const int prima = f->chiamate;
-        CambiaLingua(0);
-        QCOMPARE(f->chiamate, prima + 1);
-        QCOMPARE(f->titolo, QStringLiteral("Programma"));
-        // The language already in force still reloads every window.
-        CambiaLingua(0);
-        QCOMPARE(f->chiamate, prima + 2);
-        CambiaLingua(1);
-        QCOMPARE(f->titolo, QStringLiteral("Program"));
-        Finestre::Scarica(senza);
-        Finestre::Scarica<FinestraProva>();
     }
 
     void voceMancanteLasciaIlValore()
