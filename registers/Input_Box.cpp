@@ -27,13 +27,7 @@
 #include <cmath>
 
 namespace {
-constexpr int UltimoRegistro = NumVociRegistri - 1;
 const QString kErroreValori = QStringLiteral("Error: Check Values");
-
-uint16_t Parola(int n)
-{
-    return (n >= 0 && n <= UltimoRegistro) ? uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF) : 0;
-}
 
 constexpr int kMaxStringa = 99;
 } // namespace
@@ -189,7 +183,7 @@ void Input_Box::MostraValore()
             w->show();
         m_etichette[2]->setText(r.Indirizzo);
         m_pannelli[1]->hide();
-        const uint16_t w = Parola(n), w1 = Parola(n + 1);
+        const uint16_t w = ParolaRegistro(n), w1 = ParolaRegistro(n + 1);
         m_testo[1]->setText(QString::number(w));
         switch (m_combo->currentIndex()) {
         case 2:

@@ -24,7 +24,6 @@
 #include <cmath>
 
 namespace {
-constexpr int UltimoRegistro = NumVociRegistri - 1;
 constexpr int RigheVisibili = 27;   // full rows at the height cap
 
 // Types whose value spans registers n (low word) and n + 1 (high word).
@@ -32,12 +31,6 @@ bool Doppio(uint8_t tipo)
 {
     return tipo == 2 || tipo == 3 || tipo == 4 || tipo == 6;
 }
-
-uint16_t Parola(int n)
-{
-    return uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF);
-}
-
 
 // Column layout of a row, in twips from the row's left edge.
 constexpr int kColonne[5] = {0, 700, 2500, 3400, 4935};
@@ -67,7 +60,7 @@ VistaRegistro DescriviRegistro(int n)
     case 3: v.coloreTesto = QColor(0, 0, 0xFF); v.coloreTestoValido = true; break;
     default: break;
     }
-    const uint16_t w = Parola(n);
+    const uint16_t w = ParolaRegistro(n);
     switch (r.Tipo) {
     case 0: v.valore = QString::number(w); break;
     case 1: v.valore = QString::number(int16_t(w)); break;
@@ -86,7 +79,7 @@ VistaRegistro DescriviRegistro(int n)
     case 6: {
         v.valore = QStringLiteral("---");
         if (n + 1 > UltimoRegistro) break;   // no high word in the table
-        const uint16_t alta = Parola(n + 1);
+        const uint16_t alta = ParolaRegistro(n + 1);
         const uint8_t b0 = alta >> 8, b1 = alta & 0xFF, b2 = w >> 8, b3 = w & 0xFF;
         if (r.Tipo == 4) {
             // A NaN or infinite pattern has no "#0.00000" form: the "---" stays.

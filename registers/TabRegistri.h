@@ -14,7 +14,14 @@ struct DefRegistro {
 };
 
 constexpr int NumVociRegistri = 2049;
+constexpr int UltimoRegistro = NumVociRegistri - 1;
 inline std::array<DefRegistro, NumVociRegistri> TabRegistri;
+
+// The 16-bit word register n last held; 0 for an address outside the table.
+inline uint16_t ParolaRegistro(int n)
+{
+    return (n >= 0 && n <= UltimoRegistro) ? uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF) : 0;
+}
 
 // Data-type indexes the table itself assigns (TipiDato).
 namespace TipoReg {
