@@ -27,8 +27,6 @@
 #include <cmath>
 
 namespace {
-const QString kErroreValori = QStringLiteral("Error: Check Values");
-
 constexpr int kMaxStringa = 99;
 } // namespace
 
@@ -265,11 +263,11 @@ bool Input_Box::ConfermaValore()
         switch (tipo) {
         case 7:
             hex = LeggiHex(testo);
-            if (!hex) return Prompt::MsgBox(kErroreValori), false;
+            if (!hex) return Prompt::ErroreValori(), false;
             break;
         case 8:
             if (testo.size() > kMaxStringa || n + (testo.size() + 2) / 2 - 1 > UltimoRegistro)
-                return Prompt::MsgBox(kErroreValori), false;
+                return Prompt::ErroreValori(), false;
             break;
         default: {
             numero = NumeroCompleto(testo);
@@ -283,7 +281,7 @@ bool Input_Box::ConfermaValore()
             } else if (buono && tipo == 4) {
                 buono = std::fabs(*numero) <= FLT_MAX && n + 1 <= UltimoRegistro;
             }
-            if (!buono) return Prompt::MsgBox(kErroreValori), false;
+            if (!buono) return Prompt::ErroreValori(), false;
             break;
         }
         }

@@ -99,6 +99,11 @@ QString InputBox(const QString& testo, const QString& titolo, const QString& pre
     return r.testo;
 }
 
+void ErroreValori()
+{
+    MsgBox(QStringLiteral("Error: Check Values"));
+}
+
 QString FileApri(const QString& titolo, const QString& filtro, const QString& predefinito)
 {
     Risposta_ r = Chiedi(Richiesta{Tipo::FileApri, {}, titolo, SoloOk, predefinito, filtro});

@@ -43,6 +43,8 @@ int MsgBox(const QString& testo, int pulsanti = SoloOk, const QString& titolo = 
 // Returns the typed text; *annullato tells Cancel apart from an empty text.
 QString InputBox(const QString& testo, const QString& titolo = QString(),
                  const QString& predefinito = QString(), bool* annullato = nullptr);
+// The one message every refused value check gives.
+void ErroreValori();
 // Empty text when cancelled.
 QString FileApri(const QString& titolo, const QString& filtro, const QString& predefinito = QString());
 QString FileSalva(const QString& titolo, const QString& filtro, const QString& predefinito = QString());

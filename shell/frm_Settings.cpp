@@ -301,7 +301,7 @@ void frm_Settings::cmd_ok_Click(int Index)
         // A field that cannot be used refuses the whole OK: half-applied
         // settings would leave a link nobody chose.
         if (!CampiValidi(c)) {
-            Prompt::MsgBox(QStringLiteral("Error: Check Values"));
+            Prompt::ErroreValori();
             return;
         }
         ScegliModello(c.modello);
