@@ -6,6 +6,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
+#include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Prompt.h"
@@ -53,16 +54,13 @@ Input_Box::Input_Box()
     setModal(true);
     auto* griglia = new QGridLayout;
     for (int i = 0; i < 4; ++i) {
-        m_etichette[size_t(i)] = new QLabel(this);
-        m_etichette[size_t(i)]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        m_etichette[size_t(i)] = Crea<QLabel>(this, QStringLiteral("Label1_%1").arg(i));
     }
     for (int i = 0; i < 2; ++i) {
-        m_testo[size_t(i)] = new QLineEdit(this);
-        m_testo[size_t(i)]->setObjectName(QStringLiteral("Testo_%1").arg(i));
+        m_testo[size_t(i)] = Crea<QLineEdit>(this, QStringLiteral("Testo_%1").arg(i));
         m_testo[size_t(i)]->installEventFilter(this);
     }
-    m_combo = new QComboBox(this);
-    m_combo->setObjectName(QStringLiteral("Combo1"));
+    m_combo = Crea<QComboBox>(this, QStringLiteral("Combo1"));
     m_combo->installEventFilter(this);
     connect(m_combo, &QComboBox::activated, this, [this] { Combo1_Click(); });
 
@@ -78,16 +76,14 @@ Input_Box::Input_Box()
     colonna->addLayout(griglia);
     // High bits above the low ones, the most significant bit at the left.
     for (int p : {1, 0}) {
-        QWidget* pannello = new QWidget(this);
-        pannello->setObjectName(QStringLiteral("pBits_%1").arg(p));
+        QWidget* pannello = Crea<QWidget>(this, QStringLiteral("pBits_%1").arg(p));
         auto* riga = new QHBoxLayout(pannello);
         riga->setSpacing(1);
         riga->setContentsMargins(0, 0, 0, 0);
         riga->addWidget(new QLabel(QString::number(16 * p + 15), pannello));
         for (int i = 15; i >= 0; --i) {
             const int k = 16 * p + i;
-            auto* b = new QPushButton(QStringLiteral("x"), pannello);
-            b->setObjectName(QStringLiteral("cmd_bit_%1").arg(k));
+            auto* b = Crea<QPushButton>(pannello, QStringLiteral("cmd_bit_%1").arg(k), QStringLiteral("x"));
             b->setAutoDefault(false);
             b->setFixedSize(Twips(300), Twips(300));
             b->installEventFilter(this);
@@ -102,8 +98,8 @@ Input_Box::Input_Box()
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     for (int i : {1, 0}) {
-        auto* b = new QPushButton(i ? QStringLiteral("OK") : QStringLiteral("Annulla"), this);
-        b->setObjectName(QStringLiteral("cmd_ok_%1").arg(i));
+        auto* b = Crea<QPushButton>(this, QStringLiteral("cmd_ok_%1").arg(i),
+                                    i ? QStringLiteral("OK") : QStringLiteral("Annulla"));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, i] { cmd_ok_Click(i); });
         m_ok[size_t(i)] = b;

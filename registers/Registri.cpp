@@ -6,6 +6,7 @@
 #include "comm/Dispositivo.h"
 #include "registers/Input_Box.h"
 #include "registers/TabRegistri.h"
+#include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/convert/Attesa.h"
@@ -146,20 +147,14 @@ uint8_t AzzeraRegistriUtente()
 Registri::Registri()
 {
     setWindowTitle(QStringLiteral("Registri"));
-    m_pannello = new QWidget(this);
-    m_pannello->setObjectName(QStringLiteral("pRegistri"));
-    for (int k = 0; k < 4; ++k) {
-        m_titoli[size_t(k)] = new QLabel(this);
-        m_titoli[size_t(k)]->setObjectName(QStringLiteral("Label1_%1").arg(k));
-    }
-    m_leggi = new QPushButton(QStringLiteral("R"), this);
-    m_leggi->setObjectName(QStringLiteral("Command1"));
+    m_pannello = Crea<QWidget>(this, QStringLiteral("pRegistri"));
+    for (int k = 0; k < 4; ++k) m_titoli[size_t(k)] = Crea<QLabel>(this, QStringLiteral("Label1_%1").arg(k));
+    m_leggi = Crea<QPushButton>(this, QStringLiteral("Command1"), QStringLiteral("R"));
     connect(m_leggi, &QPushButton::clicked, this, [this] { AggiornaRegistri_new(true); });
 
     for (int i = 0; i < NumRighe; ++i) {
         Riga& r = m_righe[size_t(i)];
-        r.p = new QWidget(m_pannello);
-        r.p->setObjectName(QStringLiteral("pRegistro_%1").arg(i));
+        r.p = Crea<QWidget>(m_pannello, QStringLiteral("pRegistro_%1").arg(i));
         r.p->setAutoFillBackground(true);
         QPalette pal = r.p->palette();
         pal.setColor(QPalette::Window, i % 2 ? QColor(0xF0, 0xF0, 0xF0) : QColor(0xE0, 0xE0, 0xE0));
@@ -167,14 +162,12 @@ Registri::Registri()
         QLabel** etichette[4] = {&r.ind, &r.nome, &r.tipo, &r.val};
         static const char* const kNomi[4] = {"lbl_reg_ind", "lbl_reg_nome", "lbl_reg_type", "lbl_reg_val"};
         for (int k = 0; k < 4; ++k) {
-            QLabel* l = new QLabel(r.p);
-            l->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(kNomi[k])).arg(i));
+            QLabel* l = Crea<QLabel>(r.p, QStringLiteral("%1_%2").arg(QLatin1String(kNomi[k])).arg(i));
             l->installEventFilter(this);
             *etichette[k] = l;
         }
         for (int k = 0; k < 3; ++k) {
-            QFrame* linea = new QFrame(r.p);
-            linea->setObjectName(QStringLiteral("Line%1_%2").arg(k + 1).arg(i));
+            QFrame* linea = Crea<QFrame>(r.p, QStringLiteral("Line%1_%2").arg(k + 1).arg(i));
             linea->setFrameShape(QFrame::VLine);
             r.linee[size_t(k)] = linea;
         }

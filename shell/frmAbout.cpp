@@ -1,6 +1,7 @@
 #include "shell/frmAbout.h"
 
 #include "resources/Immagini.h"
+#include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Prompt.h"
@@ -18,8 +19,7 @@
 namespace {
 QFrame* Linea(QWidget* genitore, int indice)
 {
-    auto* l = new QFrame(genitore);
-    l->setObjectName(QStringLiteral("Line1_%1").arg(indice));
+    auto* l = Crea<QFrame>(genitore, QStringLiteral("Line1_%1").arg(indice));
     l->setFrameShape(QFrame::HLine);
     l->setFrameShadow(QFrame::Sunken);
     return l;
@@ -34,22 +34,17 @@ bool Avvia(const QString& percorso)
 
 frmAbout::frmAbout()
 {
-    m_picIcon = new QLabel(this);
-    m_picIcon->setObjectName(QStringLiteral("picIcon"));
+    m_picIcon = Crea<QLabel>(this, QStringLiteral("picIcon"));
     m_picIcon->setFixedSize(48, 48);
-    m_lblTitle = new QLabel(this);
-    m_lblTitle->setObjectName(QStringLiteral("lblTitle"));
+    m_lblTitle = Crea<QLabel>(this, QStringLiteral("lblTitle"));
     QFont f = m_lblTitle->font();
     f.setPointSizeF(f.pointSizeF() * 1.6);
     f.setBold(true);
     m_lblTitle->setFont(f);
-    m_lblVersion = new QLabel(this);
-    m_lblVersion->setObjectName(QStringLiteral("lblVersion"));
-    m_cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
+    m_lblVersion = Crea<QLabel>(this, QStringLiteral("lblVersion"));
+    m_cmdOK = Crea<QPushButton>(this, QStringLiteral("cmdOK"), QStringLiteral("OK"));
     m_cmdOK->setDefault(true);
-    m_cmdSysInfo = new QPushButton(QStringLiteral("&System Info..."), this);
-    m_cmdSysInfo->setObjectName(QStringLiteral("cmdSysInfo"));
+    m_cmdSysInfo = Crea<QPushButton>(this, QStringLiteral("cmdSysInfo"), QStringLiteral("&System Info..."));
 
     auto* testa = new QHBoxLayout;
     testa->addWidget(m_picIcon, 0, Qt::AlignTop);

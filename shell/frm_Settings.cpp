@@ -5,6 +5,7 @@
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
 #include "resources/Immagini.h"
+#include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Impostazioni.h"
 #include "shell/Lingua.h"
@@ -30,13 +31,6 @@
 namespace {
 const char* const kBaud[] = {"1200", "2400", "9600", "19200", "38400", "57600", "115200"};
 constexpr int kMaxSecondi = 30;   // the refresh interval is kept in a 16-bit millisecond count
-
-template <class T> T* Crea(QWidget* padre, const char* nome)
-{
-    T* w = new T(padre);
-    w->setObjectName(QString::fromLatin1(nome));
-    return w;
-}
 
 // With a controller connected its own code decides the model; otherwise
 // the one chosen in the list is taken, without asking a link that is not
@@ -70,8 +64,7 @@ frm_Settings::frm_Settings()
     auto* gf2 = new QGridLayout(Frame2);
     auto* gruppoCanale = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-        optChannel[size_t(i)] = new QRadioButton(Frame2);
-        optChannel[size_t(i)]->setObjectName(QStringLiteral("optChannel_%1").arg(i));
+        optChannel[size_t(i)] = Crea<QRadioButton>(Frame2, QStringLiteral("optChannel_%1").arg(i));
         gruppoCanale->addButton(optChannel[size_t(i)], i);
         gf2->addWidget(optChannel[size_t(i)], 0, i);
         connect(optChannel[size_t(i)], &QRadioButton::clicked, this, [this, i] { optChannel_Click(i); });
@@ -79,13 +72,10 @@ frm_Settings::frm_Settings()
     frmTCP = Crea<QWidget>(Frame2, "frmTCP");
     auto* gt = new QGridLayout(frmTCP);
     Label1 = Crea<QLabel>(frmTCP, "Label1");
-    txt_ip = Crea<QLineEdit>(frmTCP, "txt_ip");
-    txt_ip->setText(QStringLiteral("192.168.1.172"));
+    txt_ip = Crea<QLineEdit>(frmTCP, "txt_ip", QStringLiteral("192.168.1.172"));
     Label7 = Crea<QLabel>(frmTCP, "Label7");
-    txt_port = Crea<QLineEdit>(frmTCP, "txt_port");
-    txt_port->setText(QStringLiteral("502"));
-    txt_timeoutTCP = Crea<QLineEdit>(frmTCP, "txt_timeoutTCP");
-    txt_timeoutTCP->setText(QStringLiteral("1000"));
+    txt_port = Crea<QLineEdit>(frmTCP, "txt_port", QStringLiteral("502"));
+    txt_timeoutTCP = Crea<QLineEdit>(frmTCP, "txt_timeoutTCP", QStringLiteral("1000"));
     gt->addWidget(Label1, 0, 0);
     gt->addWidget(txt_ip, 0, 1);
     gt->addWidget(Label7, 1, 0);
@@ -110,14 +100,12 @@ frm_Settings::frm_Settings()
     hs->setContentsMargins(0, 0, 0, 0);
     auto* gruppoStop = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
-        optStop[size_t(i)] = new QRadioButton(QString::number(i + 1), stop);
-        optStop[size_t(i)]->setObjectName(QStringLiteral("optStop_%1").arg(i));
+        optStop[size_t(i)] = Crea<QRadioButton>(stop, QStringLiteral("optStop_%1").arg(i), QString::number(i + 1));
         gruppoStop->addButton(optStop[size_t(i)], i);
         hs->addWidget(optStop[size_t(i)]);
     }
     gc->addWidget(stop, 2, 1);
-    chk_Modem = Crea<QCheckBox>(frmCOM, "chk_Modem");
-    chk_Modem->setText(QStringLiteral("Modem Dial up"));
+    chk_Modem = Crea<QCheckBox>(frmCOM, "chk_Modem", QStringLiteral("Modem Dial up"));
     gc->addWidget(chk_Modem, 3, 0, 1, 2);
     // Only one channel's fields show at a time, in the same place.
     gf2->addWidget(frmCOM, 1, 0, 1, 2, Qt::AlignTop);
@@ -133,8 +121,8 @@ frm_Settings::frm_Settings()
     auto* gruppoLingua = new QButtonGroup(this);
     static const char* const kLingue[2] = {"Italiano", "English"};
     for (int i = 0; i < 2; ++i) {
-        opt_lang[size_t(i)] = new QRadioButton(QString::fromLatin1(kLingue[i]), Frame4);
-        opt_lang[size_t(i)]->setObjectName(QStringLiteral("opt_lang_%1").arg(i));
+        opt_lang[size_t(i)] =
+            Crea<QRadioButton>(Frame4, QStringLiteral("opt_lang_%1").arg(i), QString::fromLatin1(kLingue[i]));
         gruppoLingua->addButton(opt_lang[size_t(i)], i);
         h4->addWidget(opt_lang[size_t(i)]);
         connect(opt_lang[size_t(i)], &QRadioButton::clicked, this, [this, i] { opt_lang_Click(i); });
@@ -165,8 +153,8 @@ frm_Settings::frm_Settings()
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
     for (int i : {1, 0}) {
-        cmd_ok[size_t(i)] = new QPushButton(i ? QStringLiteral("OK") : QStringLiteral("Cancel"), this);
-        cmd_ok[size_t(i)]->setObjectName(QStringLiteral("cmd_ok_%1").arg(i));
+        cmd_ok[size_t(i)] = Crea<QPushButton>(this, QStringLiteral("cmd_ok_%1").arg(i),
+                                              i ? QStringLiteral("OK") : QStringLiteral("Cancel"));
         cmd_ok[size_t(i)]->setAutoDefault(false);
         connect(cmd_ok[size_t(i)], &QPushButton::clicked, this, [this, i] { cmd_ok_Click(i); });
         pulsanti->addWidget(cmd_ok[size_t(i)]);
