@@ -126,13 +126,12 @@ void CaricaRegistriSistema(bool azzeraUtente)
     Definisci(kOgniModello);
 
     const QString& nome = m.Nome;
-    const auto controllore = {0, 1, 2, 3, 4, 5, 6, 7, 8};
-    if (NomeTra(nome, controllore)) Definisci(kControllori);
-
-    if (NomeTra(nome, controllore))
+    if (NomeTra(nome, {0, 1, 2, 3, 4, 5, 6, 7, 8})) {
+        Definisci(kControllori);
         Definisci(kPorteSeriali);
-    else if (NomeTra(nome, {9}))
+    } else if (NomeTra(nome, {9})) {
         Definisci(kPorteSeriali8566);
+    }
 
     if (NomeTra(nome, {2, 3, 4, 6, 7})) Definisci(kOrologio);
 
