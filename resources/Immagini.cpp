@@ -652,7 +652,8 @@ public:
     QPixmap scaledPixmap(const QSize& px, QIcon::Mode modo, QIcon::State, qreal scala) override
     {
         if (px.isEmpty()) return QPixmap();
-        const QString chiave = QStringLiteral("%1x%2/%3").arg(px.width()).arg(px.height()).arg(int(modo));
+        // Width, height and mode packed in one number: this runs on every repaint.
+        const quint64 chiave = quint64(px.width()) << 32 | quint64(px.height()) << 8 | quint64(modo);
         auto it = m_cache.constFind(chiave);
         if (it != m_cache.constEnd()) {
             QPixmap pm = *it;
@@ -687,7 +688,7 @@ public:
 
 private:
     Disegno m_disegno;
-    QHash<QString, QPixmap> m_cache;
+    QHash<quint64, QPixmap> m_cache;
 };
 
 } // namespace
