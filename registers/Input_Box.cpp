@@ -34,9 +34,8 @@ constexpr int kMaxStringa = 99;
 std::optional<double> NumeroCompleto(const QString& testo)
 {
     QString t = testo.trimmed();
-    t.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
-    const double v = t.toDouble(&ok);
+    const double v = VirgolaToPunto(t).toDouble(&ok);
     if (!ok || !std::isfinite(v)) return std::nullopt;
     return v;
 }
