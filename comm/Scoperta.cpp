@@ -213,14 +213,20 @@ void UDP_DataArrival(const QByteArray& dati, const QHostAddress& mittente)
     }
 }
 
-void CercaDispositiviUDP(const QString& famiglia)
+void AttendiRisposte(QUdpSocket& socket, const QString& famiglia, double secondi)
 {
-    for (Dispositivo& d : Dispositivi) d.IndirizzoIP.clear();
     const QByteArray richiesta = RichiestaScoperta(famiglia);
     if (richiesta.isEmpty()) return;
     bool& attesa = famiglia == FamigliaControllori ? AttesaUDP : AttesaUDPGateway;
     attesa = true;
-    InviaScoperta(*SocketModulo(), richiesta);
-    Attesa(1.0);
+    InviaScoperta(socket, richiesta);
+    // The wait always runs to its end: replies are taken meanwhile.
+    Attesa(secondi);
     attesa = false;
+}
+
+void CercaDispositiviUDP(const QString& famiglia)
+{
+    for (Dispositivo& d : Dispositivi) d.IndirizzoIP.clear();
+    AttendiRisposte(*SocketModulo(), famiglia, 1.0);
 }

@@ -81,6 +81,11 @@ struct Identificazione {
 // the registers.
 bool DecodificaIdentificazione(Identificazione& id);
 
+// Sends the family's request on `socket` and keeps the family's wait flag
+// (AttesaUDP or AttesaUDPGateway) up for `secondi`: the socket's handler
+// takes the replies meanwhile. Nothing for an unknown family.
+void AttendiRisposte(QUdpSocket& socket, const QString& famiglia, double secondi);
+
 // Module-level discovery: sends the family's request and, for one second,
 // files every reply at Dispositivi(NumDispositivi + 1). The caller resets
 // NumDispositivi.

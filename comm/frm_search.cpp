@@ -388,33 +388,22 @@ void frm_search::cmd_Search_Click()
     m_macValido.fill(false);
 
     if (!seriale) {
-        if (m_ricercaAttiva) {
-            AggiungiNodo(QString(), QStringLiteral("rete"), QStringLiteral("Ethernet"), QStringLiteral("connect"));
-            if (chk_disp_ethernet[0]->isChecked() && m_ricercaAttiva) {
-                AttesaUDP = true;
-                lbl_search->setText(QStringLiteral("Searching: ") + QStringLiteral("Ethernet; ") + NomiModello[0]);
-                CercaUDP(FamigliaControllori);
-                AttesaUDP = false;
-            }
-            if (chk_disp_ethernet[1]->isChecked() && m_ricercaAttiva) {
-                AttesaUDPGateway = true;
-                lbl_search->setText(QStringLiteral("Searching: ") + QStringLiteral("Ethernet;  ") + NomiModello[24]);
-                CercaUDP(FamigliaGateway);
-                AttesaUDPGateway = false;
-            }
-        }
+        AggiungiNodo(QString(), QStringLiteral("rete"), QStringLiteral("Ethernet"), QStringLiteral("connect"));
+        if (chk_disp_ethernet[0]->isChecked() && m_ricercaAttiva)
+            CercaUDP(FamigliaControllori, QStringLiteral("Ethernet; ") + NomiModello[0], ms);
+        if (chk_disp_ethernet[1]->isChecked() && m_ricercaAttiva)
+            CercaUDP(FamigliaGateway, QStringLiteral("Ethernet;  ") + NomiModello[24], ms);
     } else {
-        ScansioneSeriale(da, a);
+        ScansioneSeriale(da, a, ms);
     }
     lbl_search->setText(QStringLiteral("Search Complete"));
     cmd_Search->setEnabled(true);
 }
 
-void frm_search::CercaUDP(const QString& famiglia)
+void frm_search::CercaUDP(const QString& famiglia, const QString& cosa, double ms)
 {
-    InviaScoperta(*UDP, RichiestaScoperta(famiglia));
-    // The wait always runs to its end: replies are taken meanwhile.
-    Attesa(txt_Timeout->text().trimmed().toDouble() / 1000.0);
+    lbl_search->setText(QStringLiteral("Searching: ") + cosa);
+    AttendiRisposte(*UDP, famiglia, ms / 1000.0);
 }
 
 void frm_search::UDP_DataArrival(const QByteArray& dati, const QHostAddress& mittente)
@@ -467,7 +456,7 @@ void frm_search::cmd_stop_Click()
 
 // ---- Modbus address scans ---------------------------------------------------
 
-void frm_search::ScansioneSeriale(int da, int a)
+void frm_search::ScansioneSeriale(int da, int a, double ms)
 {
     Disconnetti();
     Attesa(0.5);
@@ -475,7 +464,7 @@ void frm_search::ScansioneSeriale(int da, int a)
     for (int k = 0; k < 8; ++k)
         if (chk_baud[k]->isChecked()) Controllore.BaudRate = QString::number(kBaud[k]);
     Controllore.TipoConnessione = 1;
-    Controllore.TimeoutTCP = int16_t(std::nearbyint(txt_Timeout->text().trimmed().toDouble()));
+    Controllore.TimeoutTCP = int16_t(std::nearbyint(ms));
     Connetti();
     Attesa(0.5);
     if (!m_ricercaAttiva) return;

@@ -60,8 +60,10 @@ private:
     void RimuoviNodo(const QString& chiave);
     void SvuotaElenco();
     void MostraNodo(const QString& chiave, bool seleziona);
-    void CercaUDP(const QString& famiglia);
-    void ScansioneSeriale(int da, int a);
+    // One family's discovery, `cosa` telling the user what is searched.
+    void CercaUDP(const QString& famiglia, const QString& cosa, double ms);
+    // `ms`: the time-out field, already read.
+    void ScansioneSeriale(int da, int a, double ms);
     void WriteDefaultProg();
     void Sniffer_DataArrival();
     QUdpSocket* SocketSniffer();
