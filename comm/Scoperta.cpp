@@ -19,11 +19,16 @@ QHostAddress DestinazioneScoperta()
     return QHostAddress(QStringLiteral("255.255.255.255"));
 }
 
-quint16 PortaScoperta()
+quint16 PortaAmbiente(const char* variabile, quint16 predefinita)
 {
     bool ok = false;
-    const int p = qEnvironmentVariableIntValue("WORKBENCH_UDP_PORT", &ok);
-    return ok && p > 0 && p < 65536 ? quint16(p) : quint16(30718);
+    const int p = qEnvironmentVariableIntValue(variabile, &ok);
+    return ok && p > 0 && p < 65536 ? quint16(p) : predefinita;
+}
+
+quint16 PortaScoperta()
+{
+    return PortaAmbiente("WORKBENCH_UDP_PORT", 30718);
 }
 
 QByteArray RichiestaScoperta(const QString& famiglia)

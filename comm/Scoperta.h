@@ -25,6 +25,10 @@ constexpr uint8_t ModelloGateway = 12;
 QHostAddress DestinazioneScoperta();
 quint16 PortaScoperta();
 
+// A port a variable of the environment may move: `predefinita` when the
+// variable is unset or not a port number.
+quint16 PortaAmbiente(const char* variabile, quint16 predefinita);
+
 // The request of a family; empty for an unknown family.
 QByteArray RichiestaScoperta(const QString& famiglia);
 
