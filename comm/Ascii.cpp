@@ -167,8 +167,9 @@ bool RiceviASCII()
 
 uint8_t TransazioneASCII(bool MostraErrori, QString* guasto)
 {
-    // The byte count of functions 16 and 20 goes out doubled: the count of
-    // characters rather than bytes.
+    // Byte 6 (the byte count of the multi-register writes) goes out doubled,
+    // as characters rather than bytes, for every request longer than 6 bytes
+    // except function 15: the devices read it so.
     if (buff_tx[1] != 15 && n_tx > 6) {
         if (buff_tx[6] > 127) {
             *guasto = QStringLiteral("Overflow");
