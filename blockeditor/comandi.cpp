@@ -31,8 +31,6 @@
 #include <QPushButton>
 #include <QMouseEvent>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace {
 QRect Rett(int x, int y, int w, int h)
