@@ -32,8 +32,7 @@ double ConComunica()
 double ConSocket(quint16 porta)
 {
     QTcpSocket s;
-    if (!IndirizzoConsentito(QStringLiteral("127.0.0.1"))) return -1;
-    s.connectToHost(QStringLiteral("127.0.0.1"), porta);
+    if (!ConnettiSocket(s, QStringLiteral("127.0.0.1"), porta)) return -1;
     if (!AttendiFinche([&] { return s.state() == QAbstractSocket::ConnectedState; }, 2000)) return -1;
     QByteArray trama(6, '\0');
     trama[5] = char(kRichiesta.size());

@@ -31,8 +31,6 @@
 #include <QPushButton>
 #include <QMouseEvent>
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 namespace {
 QRect Rett(int x, int y, int w, int h)
@@ -60,6 +58,12 @@ int16_t Intero16(const QString& testo)
     const double v = ArrotondaPari(LeggiNumero(testo));
     if (v < -32768 || v > 32767) throw ErroreCodifica("16-bit value out of range");
     return int16_t(v);
+}
+
+// The value and table dialogs are not modal: the row waits for them to close.
+void AttendiDialogo()
+{
+    while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
 }
 
 const char* const kRiga = "riga";
@@ -124,7 +128,6 @@ SchedeFunzioni::SchedeFunzioni(QWidget* parent) : QWidget(parent)
 int SchedeFunzioni::addTab(const QString& testo)
 {
     m_testi.append(testo);
-    m_dati.append(QVariant());
     if (m_corrente < 0) setCurrentIndex(0);
     update();
     return count() - 1;
@@ -134,7 +137,6 @@ void SchedeFunzioni::removeTab(int indice)
 {
     if (indice < 0 || indice >= count()) return;
     m_testi.removeAt(indice);
-    m_dati.removeAt(indice);
     if (m_corrente >= count()) m_corrente = count() - 1;
     update();
     emit currentChanged(m_corrente);
@@ -143,16 +145,6 @@ void SchedeFunzioni::removeTab(int indice)
 QString SchedeFunzioni::tabText(int indice) const
 {
     return indice >= 0 && indice < count() ? m_testi[indice] : QString();
-}
-
-void SchedeFunzioni::setTabData(int indice, const QVariant& dato)
-{
-    if (indice >= 0 && indice < count()) m_dati[indice] = dato;
-}
-
-QVariant SchedeFunzioni::tabData(int indice) const
-{
-    return indice >= 0 && indice < count() ? m_dati[indice] : QVariant();
 }
 
 void SchedeFunzioni::setCurrentIndex(int indice)
@@ -369,6 +361,14 @@ void comandi::CostruisciControlli()
     for (QWidget* w : controlli) w->show();
 }
 
+void comandi::NascondiRiga(int i)
+{
+    lbl_Var[size_t(i)]->hide();
+    txt_Var[size_t(i)]->hide();
+    txt_Opt[size_t(i)]->hide();
+    cmd_set[size_t(i)]->hide();
+}
+
 void comandi::SetRes()
 {
     setWindowTitle(Testo(60));
@@ -392,9 +392,7 @@ void comandi::Form_Load()
     lbl_Delay->clear();
     for (int i = 0; i < 8; ++i) {
         lbl_Var[size_t(i)]->clear();
-        for (QWidget* w : {static_cast<QWidget*>(lbl_Var[size_t(i)]), static_cast<QWidget*>(txt_Var[size_t(i)]),
-                           static_cast<QWidget*>(cmd_set[size_t(i)]), static_cast<QWidget*>(txt_Opt[size_t(i)])})
-            w->hide();
+        NascondiRiga(i);
     }
     for (int i = 0; i < 9; ++i) {
         txt_Var[size_t(i)]->clear();
@@ -423,10 +421,7 @@ void comandi::Form_Load()
     {
         const QSignalBlocker blocca(Tab_Funzioni);
         while (Tab_Funzioni->count() > 0) Tab_Funzioni->removeTab(0);
-        for (const QString& s : SchedePalette()) {
-            const int k = Tab_Funzioni->addTab(s);
-            Tab_Funzioni->setTabData(k, s);
-        }
+        for (const QString& s : SchedePalette()) Tab_Funzioni->addTab(s);
         Tab_Funzioni->setCurrentIndex(0);
     }
     Tab_Funzioni_Click();
@@ -530,10 +525,7 @@ void comandi::ImpostaFunzione(int indice)
     }
     // 2. Every row empty and hidden.
     for (int i = 0; i < 8; ++i) {
-        lbl_Var[size_t(i)]->hide();
-        txt_Var[size_t(i)]->hide();
-        txt_Opt[size_t(i)]->hide();
-        cmd_set[size_t(i)]->hide();
+        NascondiRiga(i);
         txt_Var[size_t(i)]->clear();
         txt_Opt[size_t(i)]->clear();
         Argomenti[size_t(i)] = DefArgomento{};
@@ -662,7 +654,7 @@ void comandi::cmd_set_Click(int riga)
         DialogoAperto = true;
         TestoInput = val->currentText();
         ServiziEditor::ApriValoreTesto();
-        while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
+        AttendiDialogo();
         val->setEditText(TestoInput);
         break;
     case TipoTable: {
@@ -672,7 +664,7 @@ void comandi::cmd_set_Click(int riga)
         }
         DialogoAperto = true;
         ServiziEditor::ApriEditorTabelle(val->currentIndex());
-        while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
+        AttendiDialogo();
         const QSignalBlocker blocca(val);
         val->clear();
         if (ServiziEditor::NomiTabelle) val->addItems(ServiziEditor::NomiTabelle());

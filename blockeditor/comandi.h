@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QDialog>
 #include <QStringList>
-#include <QVariant>
 #include <array>
 #include <cstdint>
 
@@ -28,8 +27,6 @@ public:
     void removeTab(int indice);
     int count() const { return int(m_testi.size()); }
     QString tabText(int indice) const;
-    void setTabData(int indice, const QVariant& dato);
-    QVariant tabData(int indice) const;
     int currentIndex() const { return m_corrente; }
     void setCurrentIndex(int indice);
     QRect tabRect(int indice) const;
@@ -46,7 +43,6 @@ protected:
 private:
     static constexpr int kColonne = 3;
     QStringList m_testi;
-    QList<QVariant> m_dati;
     int m_corrente = -1;
 };
 
@@ -141,6 +137,8 @@ private:
     void AssicuraCaricato();
     void SlotBersaglio(double valore, uint8_t codice, int slot, bool scambiato);
     void SelezionaTipo(int riga, int tipo);
+    // Argument row i (0..7) out of sight: name, value, type and Set.
+    void NascondiRiga(int i);
 
     QButtonGroup* m_gruppo = nullptr;
     int m_funzioneScelta = 0;

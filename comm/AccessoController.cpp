@@ -172,15 +172,12 @@ bool LeggiStatoPLC()
     bool debug = false;
     if (!Transazione(4)) {
         Errore();
-    } else if (buff_rx[3] == ByteRelease) {
-        Controllore.ModoDebug = 0;
-        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Download"), false);
-        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Debug"), false);
-    } else if (buff_rx[3] == ByteDebug) {
-        Controllore.ModoDebug = -1;
-        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Download"), true);
-        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Debug"), true);
-        debug = true;
+    } else if (buff_rx[3] == ByteRelease || buff_rx[3] == ByteDebug) {
+        // Any other byte says nothing about the mode: nothing changes.
+        debug = buff_rx[3] == ByteDebug;
+        Controllore.ModoDebug = debug ? -1 : 0;
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Download"), debug);
+        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Debug"), debug);
     }
     Aggiorna();
     return debug;

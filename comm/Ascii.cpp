@@ -42,8 +42,6 @@ private:
     }
 };
 
-void Box(const QString& testo) { Prompt::MsgBox(testo, Prompt::SoloOk); }
-
 } // namespace
 
 uint8_t LrcModbus(const uint8_t* dati, int n)
@@ -154,12 +152,12 @@ bool RiceviASCII()
 
     const RispostaASCII r = DecodificaASCII(str_rx, buff_rx.data(), int(buff_rx.size()));
     if (r.vuota) {
-        Box(QStringLiteral("TimeOut"));
+        Prompt::MsgBox(QStringLiteral("TimeOut"));
     } else {
         n_rx = int16_t(r.n);
-        if (r.erroreCR) Box(QStringLiteral("Risposta Errata (CR)"));
-        if (r.erroreLF) Box(QStringLiteral("Risposta Errata (LF)"));
-        if (r.erroreLRC) Box(QStringLiteral("Risposta Errata (lrc)"));
+        if (r.erroreCR) Prompt::MsgBox(QStringLiteral("Risposta Errata (CR)"));
+        if (r.erroreLF) Prompt::MsgBox(QStringLiteral("Risposta Errata (LF)"));
+        if (r.erroreLRC) Prompt::MsgBox(QStringLiteral("Risposta Errata (lrc)"));
     }
     EcoRisposta(r.eco);
     str_rx.clear();
@@ -167,11 +165,11 @@ bool RiceviASCII()
     return r.Ok();
 }
 
-uint8_t ComunicaASCII(bool MostraErrori, QString* guasto)
+uint8_t TransazioneASCII(bool MostraErrori, QString* guasto)
 {
-    EcoRisposta(QString());
-    // The byte count of functions 16 and 20 goes out doubled: the count of
-    // characters rather than bytes.
+    // Byte 6 (the byte count of the multi-register writes) goes out doubled,
+    // as characters rather than bytes, for every request longer than 6 bytes
+    // except function 15: the devices read it so.
     if (buff_tx[1] != 15 && n_tx > 6) {
         if (buff_tx[6] > 127) {
             *guasto = QStringLiteral("Overflow");
@@ -188,18 +186,7 @@ uint8_t ComunicaASCII(bool MostraErrori, QString* guasto)
         return EsitoGuasto;
     }
     FissaRichiesta();
-    const uint8_t unita = buff_tx[0];
-    const uint8_t funzione = buff_tx[1];
     if (!AttendiRisposta) return 0;
     if (!RiceviASCII()) return 1;
-    if (buff_rx[0] != unita) {
-        if (MostraErrori) Box(QStringLiteral("Risposta Errata (indirizzo)"));
-        return 2;
-    }
-    if (buff_rx[1] != funzione) {
-        if (MostraErrori) Box(QStringLiteral("Risposta Errata (funzione)"));
-        return 2;
-    }
-    AccettaRisposta(n_rx - 1);
-    return 0;
+    return AccettaRisposta(n_rx - 1, MostraErrori);
 }

@@ -54,7 +54,5 @@ bool InviaASCII(uint8_t* buffer, int capienza, int16_t& n);
 // when a frame arrived and passed every check.
 bool RiceviASCII();
 
-// The ASCII framing of the transaction (Comunica on Canale 0), on
-// buff_tx/n_tx: 0 success, 1 time-out or bad frame, 2 wrong unit address or
-// function, EsitoGuasto with *guasto for a failure inside it.
-uint8_t ComunicaASCII(bool MostraErrori, QString* guasto);
+// The transaction's framing on Canale 0 is TransazioneASCII (comm/Comunica.h):
+// InviaASCII, then RiceviASCII.

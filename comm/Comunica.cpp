@@ -46,15 +46,13 @@ uint8_t Trasporto(bool MostraErrori, QString* guasto)
         *guasto = QStringLiteral("Transaction already in progress");
         return EsitoGuasto;
     }
+    using Trama = uint8_t (*)(bool, QString*);
+    static constexpr Trama kTrame[] = {TransazioneASCII, TransazioneRTU, TransazioneTCP};
+    if (Canale < 0 || Canale >= int16_t(std::size(kTrame))) return 2;   // no such framing: nothing sent, an error
     g_inCorso = true;
     g_fissata = false;
-    uint8_t r;
-    switch (Canale) {
-    case 0: r = TransazioneASCII(MostraErrori, guasto); break;
-    case 1: r = TransazioneRTU(MostraErrori, guasto); break;
-    case 2: r = TransazioneTCP(MostraErrori, guasto); break;
-    default: r = 2; break;   // no framing of that number: nothing sent, an error
-    }
+    EcoRisposta(QString());
+    const uint8_t r = kTrame[Canale](MostraErrori, guasto);
     if (g_fissata) {
         buff_tx = g_richiesta;
         n_tx = g_nRichiesta;
@@ -74,15 +72,30 @@ int LunghezzaRisposta()
     return g_lunghezza;
 }
 
-void AccettaRisposta(int lunghezza)
+uint8_t AccettaRisposta(int lunghezza, bool avvisa)
 {
+    const char* errore = buff_rx[0] != g_richiesta[0]   ? "Risposta Errata (indirizzo)"
+                         : buff_rx[1] != g_richiesta[1] ? "Risposta Errata (funzione)"
+                                                        : nullptr;
+    if (errore) {
+        if (avvisa) Prompt::MsgBox(QString::fromLatin1(errore));
+        return 2;
+    }
     g_lunghezza = lunghezza;
+    return 0;
 }
 
-void PrendiRisposta(const QByteArray& dati)
+void PrendiRisposta(QByteArrayView dati)
 {
     n_rx = int16_t(dati.size());
     std::copy(dati.begin(), dati.end(), buff_rx.begin());
+    // The hexadecimal text is made only for a terminal that shows it.
+    if (EcoTerminale && EcoRispostaTerminale) {
+        QString eco;
+        eco.reserve(3 * n_rx);
+        for (int i = 0; i < n_rx; ++i) eco += ByteToHex(buff_rx[i]) + QLatin1Char(' ');
+        EcoRispostaTerminale(eco);
+    }
 }
 
 void FissaRichiesta()
@@ -97,21 +110,15 @@ void EcoRisposta(const QString& testo)
     if (EcoTerminale && EcoRispostaTerminale) EcoRispostaTerminale(testo);
 }
 
-QString EcoEsadecimale()
-{
-    QString s;
-    for (int i = 0; i < n_rx && i < int(buff_rx.size()); ++i) s += ByteToHex(buff_rx[i]) + QLatin1Char(' ');
-    return s;
-}
-
 uint8_t Comunica(bool MostraErrori)
 {
-    uint8_t risultato;
-    if (!g_inCorso) g_lunghezza = 0;
-    if (!Controllore.Connesso) {
-        risultato = 3;
-    } else {
-        if (!g_inCorso) SvuotaPannello().start();
+    // A call from a handler during another transaction's wait is refused and
+    // leaves that transaction's reply length and status panel alone.
+    const bool annidata = g_inCorso;
+    if (!annidata) g_lunghezza = 0;
+    uint8_t risultato = 3;
+    if (Controllore.Connesso) {
+        if (!annidata) SvuotaPannello().start();
         QString guasto;
         risultato = Trasporto(MostraErrori, &guasto);
         if (risultato == EsitoGuasto) {
@@ -119,13 +126,10 @@ uint8_t Comunica(bool MostraErrori)
             risultato = 1;
         }
     }
-    if (risultato != 0) {
-        // "Not connected" stops a live loop too: it cannot get better by itself.
-        ComErr = 1;
-        if (!g_inCorso) g_lunghezza = 0;
-    }
+    // "Not connected" stops a live loop too: it cannot get better by itself.
+    if (risultato != 0) ComErr = 1;
 
-    if (!g_inCorso) SvuotaPannello().stop();
+    if (!annidata) SvuotaPannello().stop();
     switch (risultato) {
     case 0: Pannello4(QStringLiteral("Com OK")); break;
     case 1:

@@ -43,7 +43,7 @@ void ConnettiSeriale()
     porta->setPortName(nome);
     if (!ImpostaSeriale(*porta, g_impostazioni)) return;
     porta->setFlowControl(Controllore.Modem ? QSerialPort::HardwareControl : QSerialPort::NoFlowControl);
-    if (!porta->open(QIODevice::ReadWrite) || !porta->isOpen()) return;
+    if (!porta->open(QIODevice::ReadWrite)) return;
     // Some drivers take the settings only once the port is open.
     if (!ImpostaSeriale(*porta, g_impostazioni)) {
         porta->close();

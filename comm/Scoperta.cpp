@@ -19,11 +19,16 @@ QHostAddress DestinazioneScoperta()
     return QHostAddress(QStringLiteral("255.255.255.255"));
 }
 
-quint16 PortaScoperta()
+quint16 PortaAmbiente(const char* variabile, quint16 predefinita)
 {
     bool ok = false;
-    const int p = qEnvironmentVariableIntValue("WORKBENCH_UDP_PORT", &ok);
-    return ok && p > 0 && p < 65536 ? quint16(p) : quint16(30718);
+    const int p = qEnvironmentVariableIntValue(variabile, &ok);
+    return ok && p > 0 && p < 65536 ? quint16(p) : predefinita;
+}
+
+quint16 PortaScoperta()
+{
+    return PortaAmbiente("WORKBENCH_UDP_PORT", 30718);
 }
 
 QByteArray RichiestaScoperta(const QString& famiglia)
@@ -213,14 +218,20 @@ void UDP_DataArrival(const QByteArray& dati, const QHostAddress& mittente)
     }
 }
 
-void CercaDispositiviUDP(const QString& famiglia)
+void AttendiRisposte(QUdpSocket& socket, const QString& famiglia, double secondi)
 {
-    for (Dispositivo& d : Dispositivi) d.IndirizzoIP.clear();
     const QByteArray richiesta = RichiestaScoperta(famiglia);
     if (richiesta.isEmpty()) return;
     bool& attesa = famiglia == FamigliaControllori ? AttesaUDP : AttesaUDPGateway;
     attesa = true;
-    InviaScoperta(*SocketModulo(), richiesta);
-    Attesa(1.0);
+    InviaScoperta(socket, richiesta);
+    // The wait always runs to its end: replies are taken meanwhile.
+    Attesa(secondi);
     attesa = false;
+}
+
+void CercaDispositiviUDP(const QString& famiglia)
+{
+    for (Dispositivo& d : Dispositivi) d.IndirizzoIP.clear();
+    AttendiRisposte(*SocketModulo(), famiglia, 1.0);
 }

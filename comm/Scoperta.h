@@ -25,6 +25,10 @@ constexpr uint8_t ModelloGateway = 12;
 QHostAddress DestinazioneScoperta();
 quint16 PortaScoperta();
 
+// A port a variable of the environment may move: `predefinita` when the
+// variable is unset or not a port number.
+quint16 PortaAmbiente(const char* variabile, quint16 predefinita);
+
 // The request of a family; empty for an unknown family.
 QByteArray RichiestaScoperta(const QString& famiglia);
 
@@ -80,6 +84,11 @@ struct Identificazione {
 // Decodes the reply in buff_rx/n_rx; false when it is too short to hold
 // the registers.
 bool DecodificaIdentificazione(Identificazione& id);
+
+// Sends the family's request on `socket` and keeps the family's wait flag
+// (AttesaUDP or AttesaUDPGateway) up for `secondi`: the socket's handler
+// takes the replies meanwhile. Nothing for an unknown family.
+void AttendiRisposte(QUdpSocket& socket, const QString& famiglia, double secondi);
 
 // Module-level discovery: sends the family's request and, for one second,
 // files every reply at Dispositivi(NumDispositivi + 1). The caller resets

@@ -1,6 +1,7 @@
 #include "comm/ServerSeriale.h"
 
 #include "comm/Rete.h"
+#include "comm/Scoperta.h"
 #include "shell/convert/Attesa.h"
 
 #include <QProcess>
@@ -34,9 +35,7 @@ QString ComponiIP(const QStringList& campi)
 
 quint16 PortaSetupServer()
 {
-    bool ok = false;
-    const int p = qEnvironmentVariableIntValue("WORKBENCH_TELNET_PORT", &ok);
-    return ok && p > 0 && p < 65536 ? quint16(p) : quint16(9999);
+    return PortaAmbiente("WORKBENCH_TELNET_PORT", 9999);
 }
 
 QList<ComandoEsterno> ComandiManuale(const QString& ip, const QString& macDuePunti, TipoManuale tipo)

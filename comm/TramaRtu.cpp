@@ -29,8 +29,8 @@ bool InviaRTU(const uint8_t* buffer, int n, QString* guasto)
     return true;
 }
 
-// 1 something received, 0 nothing, EsitoGuasto a reply the buffer can't hold.
-uint8_t AttendiRispostaRTU(int offset, QString* guasto)
+// 0 something received, 1 nothing, EsitoGuasto a reply the buffer can't hold.
+uint8_t AttendiRispostaRTU(QString* guasto)
 {
     QElapsedTimer ultimo;
     bool arrivato = false;
@@ -56,16 +56,13 @@ uint8_t AttendiRispostaRTU(int offset, QString* guasto)
 
     QSerialPort* porta = Collegamento::Istanza()->MSComm1();
     if (porta->isOpen()) str_rx = porta->readAll();
-    uint8_t esito = 0;
-    if (str_rx.size() > offset) {
-        const QByteArray dati = str_rx.mid(offset);
-        if (dati.size() > int(buff_rx.size())) {
-            *guasto = QStringLiteral("Reply longer than the receive buffer");
-            esito = EsitoGuasto;
-        } else {
-            PrendiRisposta(dati);
-            esito = 1;
-        }
+    uint8_t esito = 1;
+    if (str_rx.size() > int(buff_rx.size())) {
+        *guasto = QStringLiteral("Reply longer than the receive buffer");
+        esito = EsitoGuasto;
+    } else if (!str_rx.isEmpty()) {
+        PrendiRisposta(str_rx);
+        esito = 0;
     }
     str_rx.clear();
     return esito;
@@ -74,7 +71,6 @@ uint8_t AttendiRispostaRTU(int offset, QString* guasto)
 
 uint8_t TransazioneRTU(bool MostraErrori, QString* guasto)
 {
-    EcoRisposta(QString());
     if (n_tx < 0 || n_tx > int(buff_tx.size()) - 2) {
         *guasto = QStringLiteral("Request too long for the transmit buffer");
         return EsitoGuasto;
@@ -84,28 +80,14 @@ uint8_t TransazioneRTU(bool MostraErrori, QString* guasto)
     buff_tx[n_tx + 1] = uint8_t(CRC_H);
     n_tx = int16_t(n_tx + 2);
     FissaRichiesta();
-    const uint8_t unita = buff_tx[0];
-    const uint8_t funzione = buff_tx[1];
 
     if (!InviaRTU(buff_tx.data(), n_tx, guasto)) return EsitoGuasto;
     if (!AttendiRisposta) return 0;
-
-    const uint8_t ricevuto = AttendiRispostaRTU(0, guasto);
-    if (ricevuto != 1) return ricevuto == EsitoGuasto ? EsitoGuasto : 1;
-    EcoRisposta(EcoEsadecimale());
+    if (const uint8_t r = AttendiRispostaRTU(guasto)) return r;
 
     if (!VerificaCRC(buff_rx.data(), n_rx - 2)) {
         if (MostraErrori) Prompt::MsgBox(QStringLiteral("CheckSum Rx Errato"));
         return 1;
     }
-    if (buff_rx[0] != unita) {
-        if (MostraErrori) Prompt::MsgBox(QStringLiteral("Risposta Errata (indirizzo)"));
-        return 2;
-    }
-    if (buff_rx[1] != funzione) {
-        if (MostraErrori) Prompt::MsgBox(QStringLiteral("Risposta Errata (funzione)"));
-        return 2;
-    }
-    AccettaRisposta(n_rx - 2);
-    return 0;
+    return AccettaRisposta(n_rx - 2, MostraErrori);
 }

@@ -36,9 +36,30 @@ void InviaTCP(const QByteArray& trama)
     }
 }
 
-// 1 reply taken, 0 nothing (or not all of it) in time, EsitoGuasto a reply
-// that is malformed or too long for the buffer.
-uint8_t AttendiRispostaTCP(int offset, QString* guasto)
+// What the wait left in str_rx: 0 reply taken, 1 nothing (or not all of
+// it) in time, EsitoGuasto a reply that is malformed or too long.
+uint8_t PrendiRispostaTCP(bool troppoLunga, QString* guasto)
+{
+    if (troppoLunga) {
+        *guasto = QStringLiteral("Reply longer than the receive buffer");
+        return EsitoGuasto;
+    }
+    if (str_rx.isEmpty()) return 1;
+    if (str_rx.size() < kIntestazione) {
+        *guasto = QStringLiteral("Reply shorter than its header");
+        return EsitoGuasto;
+    }
+    const int attesi = LunghezzaDichiarata(str_rx);
+    if (str_rx.size() < kIntestazione + attesi) return 1;   // the rest never came: a time-out
+    if (attesi < 2) {
+        *guasto = QStringLiteral("Reply without unit address and function");
+        return EsitoGuasto;
+    }
+    PrendiRisposta(QByteArrayView(str_rx).sliced(kIntestazione, attesi));
+    return 0;
+}
+
+uint8_t AttendiRispostaTCP(QString* guasto)
 {
     DatiArrivati = 0;
     bool troppoLunga = false;
@@ -51,42 +72,19 @@ uint8_t AttendiRispostaTCP(int offset, QString* guasto)
         },
         qMax(0, int(Controllore.TimeoutTCP)));
     DatiArrivati = 0;
-
-    uint8_t esito = 0;
-    if (troppoLunga) {
-        *guasto = QStringLiteral("Reply longer than the receive buffer");
-        esito = EsitoGuasto;
-    } else if (!str_rx.isEmpty() && str_rx.size() < kIntestazione) {
-        *guasto = QStringLiteral("Reply shorter than its header");
-        esito = EsitoGuasto;
-    } else if (!str_rx.isEmpty()) {
-        const int attesi = LunghezzaDichiarata(str_rx);
-        if (str_rx.size() < kIntestazione + attesi) {
-            esito = 0;   // the rest never came: a time-out
-        } else if (attesi < 2) {
-            *guasto = QStringLiteral("Reply without unit address and function");
-            esito = EsitoGuasto;
-        } else {
-            const QByteArray dati = str_rx.mid(offset, attesi);
-            PrendiRisposta(dati);
-            esito = 1;
-        }
-    }
+    const uint8_t esito = PrendiRispostaTCP(troppoLunga, guasto);
     str_rx.clear();
     return esito;
 }
 } // namespace
 
-uint8_t TransazioneTCP(bool MostraErrori, QString* guasto)
+uint8_t TransazioneTCP(bool /*MostraErrori*/, QString* guasto)
 {
-    EcoRisposta(QString());
     if (n_tx < 0 || n_tx > int(buff_tx.size())) {
         *guasto = QStringLiteral("Request too long for the transmit buffer");
         return EsitoGuasto;
     }
     FissaRichiesta();
-    const uint8_t unita = buff_tx[0];
-    const uint8_t funzione = buff_tx[1];
 
     // The frame is made before events run: a handler may refill buff_tx.
     const QByteArray trama = TramaTCP(buff_tx.data(), n_tx);
@@ -97,12 +95,7 @@ uint8_t TransazioneTCP(bool MostraErrori, QString* guasto)
     str_rx.clear();
     InviaTCP(trama);
     if (!AttendiRisposta) return 0;
-
-    const uint8_t ricevuto = AttendiRispostaTCP(kIntestazione, guasto);
-    if (ricevuto != 1) return ricevuto == EsitoGuasto ? EsitoGuasto : 1;
-    EcoRisposta(EcoEsadecimale());
-
-    if (buff_rx[0] != unita || buff_rx[1] != funzione) return 2;
-    AccettaRisposta(n_rx);
-    return 0;
+    if (const uint8_t r = AttendiRispostaTCP(guasto)) return r;
+    // A mismatch is an error without a box, whoever asked.
+    return AccettaRisposta(n_rx, false);
 }

@@ -128,6 +128,7 @@ frm_search::frm_search()
     Elenco->setHeaderHidden(true);
     Elenco->setContextMenuPolicy(Qt::CustomContextMenu);
     Elenco->setMinimumWidth(Larghezza(Elenco, 34));
+    m_albero = AlberoScoperta(Elenco);
     lbl_search = Crea<QLabel>(this, QStringLiteral("lbl_search"));
 
     tab_search[0] = Crea<QGroupBox>(this, QStringLiteral("tab_search_0"), QStringLiteral("Search by MAC"));
@@ -276,52 +277,16 @@ void frm_search::cmb_porta_Click()
 
 // ---- tree ----------------------------------------------------------------
 
-QString frm_search::ChiaveNodo(const QTreeWidgetItem* nodo) const
-{
-    return nodo ? nodo->data(0, Qt::UserRole).toString() : QString();
-}
-
 QTreeWidgetItem* frm_search::AggiungiNodo(const QString& padre, const QString& chiave, const QString& testo,
                                           const QString& immagine)
 {
-    if (m_nodi.contains(chiave)) return nullptr;   // keys are unique
-    QTreeWidgetItem* n = nullptr;
-    if (padre.isEmpty()) {
-        n = new QTreeWidgetItem(Elenco);
-    } else if (QTreeWidgetItem* p = m_nodi.value(padre)) {
-        n = new QTreeWidgetItem(p);
-    } else {
-        return nullptr;
-    }
-    n->setText(0, testo);
-    n->setData(0, Qt::UserRole, chiave);
-    if (!immagine.isEmpty()) n->setIcon(0, Principale::Istanza()->Immagine(immagine));
-    m_nodi.insert(chiave, n);
-    return n;
-}
-
-void frm_search::RimuoviNodo(const QString& chiave)
-{
-    QTreeWidgetItem* n = m_nodi.value(chiave);
-    if (!n) return;
-    QList<QTreeWidgetItem*> daVisitare{n};
-    while (!daVisitare.isEmpty()) {
-        QTreeWidgetItem* x = daVisitare.takeLast();
-        m_nodi.remove(ChiaveNodo(x));
-        for (int i = 0; i < x->childCount(); ++i) daVisitare.append(x->child(i));
-    }
-    delete n;
-}
-
-void frm_search::SvuotaElenco()
-{
-    Elenco->clear();
-    m_nodi.clear();
+    return m_albero.Aggiungi(padre, chiave, testo,
+                             immagine.isEmpty() ? QIcon() : Principale::Istanza()->Immagine(immagine));
 }
 
 void frm_search::MostraNodo(const QString& chiave, bool seleziona)
 {
-    QTreeWidgetItem* n = m_nodi.value(chiave);
+    QTreeWidgetItem* n = m_albero.Nodo(chiave);
     if (!n) return;
     for (QTreeWidgetItem* p = n->parent(); p; p = p->parent()) p->setExpanded(true);
     Elenco->scrollToItem(n);
@@ -330,7 +295,7 @@ void frm_search::MostraNodo(const QString& chiave, bool seleziona)
 
 void frm_search::Elenco_NodeClick(QTreeWidgetItem* nodo)
 {
-    const QString chiave = ChiaveNodo(nodo);
+    const QString chiave = AlberoScoperta::Chiave(nodo);
     // Nodes of the sub-nodes behind a gateway have no entries of their own.
     if (chiave.startsWith(QStringLiteral("nodoB")) || chiave.startsWith(QStringLiteral("addrB"))
         || chiave.startsWith(QStringLiteral("versB"))) {
@@ -381,40 +346,29 @@ void frm_search::cmd_Search_Click()
     m_ricercaAttiva = true;
     for (Dispositivo& d : Dispositivi) d.IndirizzoIP.clear();
     cmd_Search->setEnabled(false);
-    SvuotaElenco();
+    m_albero.Svuota();
     m_indice = 0;
     m_trovati = 0;
     m_valido.fill(false);
     m_macValido.fill(false);
 
     if (!seriale) {
-        if (m_ricercaAttiva) {
-            AggiungiNodo(QString(), QStringLiteral("rete"), QStringLiteral("Ethernet"), QStringLiteral("connect"));
-            if (chk_disp_ethernet[0]->isChecked() && m_ricercaAttiva) {
-                AttesaUDP = true;
-                lbl_search->setText(QStringLiteral("Searching: ") + QStringLiteral("Ethernet; ") + NomiModello[0]);
-                CercaUDP(FamigliaControllori);
-                AttesaUDP = false;
-            }
-            if (chk_disp_ethernet[1]->isChecked() && m_ricercaAttiva) {
-                AttesaUDPGateway = true;
-                lbl_search->setText(QStringLiteral("Searching: ") + QStringLiteral("Ethernet;  ") + NomiModello[24]);
-                CercaUDP(FamigliaGateway);
-                AttesaUDPGateway = false;
-            }
-        }
+        AggiungiNodo(QString(), QStringLiteral("rete"), QStringLiteral("Ethernet"), QStringLiteral("connect"));
+        if (chk_disp_ethernet[0]->isChecked() && m_ricercaAttiva)
+            CercaUDP(FamigliaControllori, QStringLiteral("Ethernet; ") + NomiModello[0], ms);
+        if (chk_disp_ethernet[1]->isChecked() && m_ricercaAttiva)
+            CercaUDP(FamigliaGateway, QStringLiteral("Ethernet;  ") + NomiModello[24], ms);
     } else {
-        ScansioneSeriale(da, a);
+        ScansioneSeriale(da, a, ms);
     }
     lbl_search->setText(QStringLiteral("Search Complete"));
     cmd_Search->setEnabled(true);
 }
 
-void frm_search::CercaUDP(const QString& famiglia)
+void frm_search::CercaUDP(const QString& famiglia, const QString& cosa, double ms)
 {
-    InviaScoperta(*UDP, RichiestaScoperta(famiglia));
-    // The wait always runs to its end: replies are taken meanwhile.
-    Attesa(txt_Timeout->text().trimmed().toDouble() / 1000.0);
+    lbl_search->setText(QStringLiteral("Searching: ") + cosa);
+    AttendiRisposte(*UDP, famiglia, ms / 1000.0);
 }
 
 void frm_search::UDP_DataArrival(const QByteArray& dati, const QHostAddress& mittente)
@@ -467,7 +421,7 @@ void frm_search::cmd_stop_Click()
 
 // ---- Modbus address scans ---------------------------------------------------
 
-void frm_search::ScansioneSeriale(int da, int a)
+void frm_search::ScansioneSeriale(int da, int a, double ms)
 {
     Disconnetti();
     Attesa(0.5);
@@ -475,7 +429,7 @@ void frm_search::ScansioneSeriale(int da, int a)
     for (int k = 0; k < 8; ++k)
         if (chk_baud[k]->isChecked()) Controllore.BaudRate = QString::number(kBaud[k]);
     Controllore.TipoConnessione = 1;
-    Controllore.TimeoutTCP = int16_t(std::nearbyint(txt_Timeout->text().trimmed().toDouble()));
+    Controllore.TimeoutTCP = int16_t(std::nearbyint(ms));
     Connetti();
     Attesa(0.5);
     if (!m_ricercaAttiva) return;
@@ -520,7 +474,7 @@ void frm_search::SearchSubNodes()
     double ms = 0;
     if (g > 0 && !Dispositivi[size_t(g)].IndirizzoIP.isEmpty() && LeggiTimeout(ms)) {
         const QString sg = QString::number(g);
-        RimuoviNodo(QStringLiteral("subNet") + sg);
+        m_albero.Rimuovi(QStringLiteral("subNet") + sg);
         AggiungiNodo(QStringLiteral("nodo") + sg, QStringLiteral("subNet") + sg, QStringLiteral("SubNet"));
         Disconnetti();
         Attesa(0.1);
@@ -547,7 +501,7 @@ void frm_search::SearchSubNodes()
             // Sub-nodes of another gateway listed earlier may hold the
             // first numbers: take the next free one so none is lost.
             do ++m;
-            while (m_nodi.contains(QStringLiteral("nodoB") + QString::number(m)));
+            while (m_albero.Nodo(QStringLiteral("nodoB") + QString::number(m)));
             const QString sm = QString::number(m);
             const QString addr = QString::number(id.indirizzo);
             AggiungiNodo(QStringLiteral("subNet") + sg, QStringLiteral("nodoB") + sm,

@@ -4,10 +4,11 @@
 // tree and acts on the one selected.
 #include <QByteArray>
 #include <QDateTime>
-#include <QHash>
 #include <QHostAddress>
 #include <QWidget>
 #include <array>
+
+#include "comm/ScopertaAlbero.h"
 
 class QCheckBox;
 class QComboBox;
@@ -51,17 +52,16 @@ public:
     bool RicercaAttiva() const { return m_ricercaAttiva; }
     QString RispostaTelnet() const { return QString::fromLatin1(m_rispostaTelnet); }
     // The tree node with this key; nullptr when there is none.
-    QTreeWidgetItem* Nodo(const QString& chiave) const { return m_nodi.value(chiave); }
-    QString ChiaveNodo(const QTreeWidgetItem* nodo) const;
+    QTreeWidgetItem* Nodo(const QString& chiave) const { return m_albero.Nodo(chiave); }
 
 private:
     QTreeWidgetItem* AggiungiNodo(const QString& padre, const QString& chiave, const QString& testo,
                                   const QString& immagine = QString());
-    void RimuoviNodo(const QString& chiave);
-    void SvuotaElenco();
     void MostraNodo(const QString& chiave, bool seleziona);
-    void CercaUDP(const QString& famiglia);
-    void ScansioneSeriale(int da, int a);
+    // One family's discovery, `cosa` telling the user what is searched.
+    void CercaUDP(const QString& famiglia, const QString& cosa, double ms);
+    // `ms`: the time-out field, already read.
+    void ScansioneSeriale(int da, int a, double ms);
     void WriteDefaultProg();
     void Sniffer_DataArrival();
     QUdpSocket* SocketSniffer();
@@ -79,7 +79,7 @@ private:
     std::array<bool, 256> m_macValido{};
     bool m_ricercaAttiva = false;
     QByteArray m_rispostaTelnet;
-    QHash<QString, QTreeWidgetItem*> m_nodi;
+    AlberoScoperta m_albero{nullptr};   // over Elenco
 
     QComboBox* cmb_porta;
     QLineEdit* txt_Timeout;

@@ -32,6 +32,7 @@ frm_search2::frm_search2()
     Elenco = new QTreeWidget(Frame2);
     Elenco->setObjectName(QStringLiteral("Elenco"));
     Elenco->setHeaderHidden(true);
+    m_albero = AlberoScoperta(Elenco);
     auto* lista = new QVBoxLayout(Frame2);
     lista->addWidget(cmd_Search);
     lista->addWidget(Elenco, 1);
@@ -84,25 +85,10 @@ void frm_search2::CaricaElenchi()
     cmb_channel->setCurrentIndex(0);
 }
 
-QTreeWidgetItem* frm_search2::AggiungiNodo(const QString& padre, const QString& chiave, const QString& testo)
-{
-    QTreeWidgetItem* p = m_nodi.value(padre);
-    if (!p || m_nodi.contains(chiave)) return nullptr;
-    auto* n = new QTreeWidgetItem(p);
-    n->setText(0, testo);
-    n->setData(0, Qt::UserRole, chiave);
-    m_nodi.insert(chiave, n);
-    return n;
-}
-
 void frm_search2::Radice(const QString& testo)
 {
-    Elenco->clear();
-    m_nodi.clear();
-    auto* r = new QTreeWidgetItem(Elenco);
-    r->setText(0, testo);
-    r->setData(0, Qt::UserRole, QStringLiteral("rete"));
-    m_nodi.insert(QStringLiteral("rete"), r);
+    m_albero.Svuota();
+    m_albero.Aggiungi(QString(), QStringLiteral("rete"), testo);
 }
 
 void frm_search2::cmd_Search_Click()
@@ -116,14 +102,14 @@ void frm_search2::cmd_Search_Click()
         const Dispositivo& d = Dispositivi[size_t(i)];
         const QString s = QString::number(i);
         const QString nodo = QStringLiteral("nodo") + s;
-        AggiungiNodo(QStringLiteral("rete"), nodo, d.NomeDispositivo + QStringLiteral(" [") + d.IndirizzoIP + QStringLiteral("]"));
-        AggiungiNodo(nodo, QStringLiteral("ip") + s, QStringLiteral("IP: ") + d.IndirizzoIP);
-        AggiungiNodo(nodo, QStringLiteral("mac") + s, QStringLiteral("MAC: ") + d.MAC);
-        AggiungiNodo(nodo, QStringLiteral("Mask") + s, QStringLiteral("Mask: ") + d.Subnet);
-        AggiungiNodo(nodo, QStringLiteral("addr") + s, QStringLiteral("Addr: ") + QString::number(d.Nodo));
-        AggiungiNodo(nodo, QStringLiteral("init") + s,
-                     QStringLiteral("Init: ") + (d.InitAttivo ? QStringLiteral("True") : QStringLiteral("False")));
-        if (QTreeWidgetItem* n = m_nodi.value(nodo)) {
+        m_albero.Aggiungi(QStringLiteral("rete"), nodo, d.NomeDispositivo + QStringLiteral(" [") + d.IndirizzoIP + QStringLiteral("]"));
+        m_albero.Aggiungi(nodo, QStringLiteral("ip") + s, QStringLiteral("IP: ") + d.IndirizzoIP);
+        m_albero.Aggiungi(nodo, QStringLiteral("mac") + s, QStringLiteral("MAC: ") + d.MAC);
+        m_albero.Aggiungi(nodo, QStringLiteral("Mask") + s, QStringLiteral("Mask: ") + d.Subnet);
+        m_albero.Aggiungi(nodo, QStringLiteral("addr") + s, QStringLiteral("Addr: ") + QString::number(d.Nodo));
+        m_albero.Aggiungi(nodo, QStringLiteral("init") + s,
+                          QStringLiteral("Init: ") + (d.InitAttivo ? QStringLiteral("True") : QStringLiteral("False")));
+        if (QTreeWidgetItem* n = m_albero.Nodo(nodo)) {
             n->setExpanded(true);
             Elenco->scrollToItem(n);
         }

@@ -1,8 +1,9 @@
 #pragma once
 // The compact search-and-connect window: lists the controllers that answer
 // the discovery and connects to the controller typed into its fields.
-#include <QHash>
 #include <QWidget>
+
+#include "comm/ScopertaAlbero.h"
 
 class QCheckBox;
 class QComboBox;
@@ -21,14 +22,13 @@ public:
     void cmd_Search_Click();
     void cmd_Connect_Click() { SetAsController(); }
 
-    QTreeWidgetItem* Nodo(const QString& chiave) const { return m_nodi.value(chiave); }
+    QTreeWidgetItem* Nodo(const QString& chiave) const { return m_albero.Nodo(chiave); }
 
 private:
     void CaricaElenchi();
-    QTreeWidgetItem* AggiungiNodo(const QString& padre, const QString& chiave, const QString& testo);
     void Radice(const QString& testo);
 
-    QHash<QString, QTreeWidgetItem*> m_nodi;
+    AlberoScoperta m_albero{nullptr};   // over Elenco
     QGroupBox* Frame1;
     QGroupBox* Frame2;
     QPushButton* cmd_Search;

@@ -125,7 +125,10 @@ bool BersaglioEsiste(int processo, int rung)
     return processo >= 0 && processo < NumProcessi && rung >= 1 && rung <= Programmi[processo].NumRung;
 }
 
-void CopiaRung(int src, int dst)
+namespace {
+// The record half of CopiaRung. The shifts of delete, insert and undo move
+// many rungs and redraw the rows in view once at the end, not once per rung.
+void CopiaRecord(int src, int dst)
 {
     if (!InRange(src) || !InRange(dst)) return;
     Programma& P = Corrente();
@@ -134,6 +137,21 @@ void CopiaRung(int src, int dst)
     CopiaCampi(s, d);
     d.Descrizione = SenzaVirgole(s.Descrizione);
     d.Riga.ImmagineVisibile = true;
+}
+
+// Moves rungs n..NumRung-1 one slot down (NumRung already counts the slot
+// they move into), so slot n is free; an open editor follows its rung.
+void ApriVarco(int n)
+{
+    Programma& P = Corrente();
+    for (int i = P.NumRung - 1; i >= n; --i) CopiaRecord(i, i + 1);
+    SeguiBersaglio([n](int t) { return t >= n && t < MaxRung ? t + 1 : t; });
+}
+} // namespace
+
+void CopiaRung(int src, int dst)
+{
+    CopiaRecord(src, dst);
     RigaCambiata(dst);
 }
 
@@ -185,7 +203,7 @@ void CancellaRung(int r)
     SalvaRedo(r);
     Redo.DaCancellazione = true;
     Programma& P = Corrente();
-    for (int i = r; i <= P.NumRung - 1; ++i) CopiaRung(i + 1, i);
+    for (int i = r; i <= P.NumRung - 1; ++i) CopiaRecord(i + 1, i);
     SeguiBersaglio([r](int t) { return t == r ? RungSparito : t > r && t <= MaxRung ? t - 1 : t; });
     P.NumRung -= 1;
     RigheCaricate = int16_t(qMax(0, RigheCaricate - 1));
@@ -199,18 +217,14 @@ void InserisciRung(int k)
     const int nuovo = k + 1;
     if (nuovo < 1 || nuovo > P.NumRung) return;
     AbilitaRedo(false);
-    for (int i = P.NumRung - 1; i >= nuovo; --i) {
-        CopiaRung(i, i + 1);
-        SvuotaBlocco(P.Rung[i]);
-    }
-    if (nuovo == P.NumRung) SvuotaBlocco(P.Rung[nuovo]);
-    SeguiBersaglio([nuovo](int t) { return t >= nuovo && t < MaxRung ? t + 1 : t; });
+    ApriVarco(nuovo);
     Rung& r = P.Rung[nuovo];
+    SvuotaBlocco(r);
     r.Riga = RigaRung{};
     r.Descrizione = DescrizioneVuota;
     r.Valido = false;
     SelezionaRung(nuovo);
-    RigaCambiata(nuovo);
+    RigheCambiate();
 }
 
 namespace {
@@ -269,8 +283,7 @@ void RipristinaRedo()
         // A deleted rung goes back in between, where it was.
         n = qBound(1, n, P.NumRung + 1);
         if (!DisegnaProgramma()) return;
-        for (int i = P.NumRung - 1; i >= n; --i) CopiaRung(i, i + 1);
-        SeguiBersaglio([n](int t) { return t >= n && t < MaxRung ? t + 1 : t; });
+        ApriVarco(n);
     } else if (!RungInUso(n)) {
         return;
     }

@@ -188,11 +188,6 @@ void RigaProgramma::ImpostaFormato(int formato)
     txt_Var->setVisible(compatto);
 }
 
-int RigaProgramma::AltezzaPannello() const
-{
-    return shRung->height();
-}
-
 void RigaProgramma::Mostra(const Rung& r, int formato, bool selezionato, const QColor& numero)
 {
     ImpostaFormato(formato);

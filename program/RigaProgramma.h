@@ -22,8 +22,6 @@ public:
     void Mostra(const Rung& r, int formato, bool selezionato, const QColor& numero);
     void Seleziona(bool selezionato);
     void ImpostaFormato(int formato);
-    // Panel height in pixels for the current format.
-    int AltezzaPannello() const;
 
     QFrame* shRung = nullptr;
     QLabel* lbl_Rung = nullptr;

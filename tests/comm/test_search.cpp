@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,13 +26,9 @@ using namespace Test;
 
 class TestSearch : public QObject {
     Q_OBJECT
-public slots:
-    void apri(const QUrl& u) { aperti << u.toString(); }
-
-private:
     frm_search* w = nullptr;
     FakeUdp* fake = nullptr;
-    QStringList aperti;
+    Test::PagineAperte pagine;
     template <class T> T* C(const char* nome) { return w->findChild<T*>(QString::fromLatin1(nome)); }
     void Clic(const QString& chiave) { w->Elenco_NodeClick(w->Nodo(chiave)); }
     QString Testo(const QString& chiave) { return w->Nodo(chiave)->text(0); }
@@ -50,7 +45,6 @@ private slots:
     {
         AvviaWorkbench();
         w = Finestre::Get<frm_search>();
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "apri");
     }
     void init()
     {
@@ -60,7 +54,6 @@ private slots:
         fake->Rispondi(kCercaGateway, RispostaGatewayFinta(), QHostAddress(QStringLiteral("127.0.0.3")));
     }
     void cleanup() { delete fake; }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
 
     void ricercaEthernet()
     {
@@ -232,9 +225,9 @@ private slots:
         QCOMPARE(cb->text(), QStringLiteral("127.0.0.2"));
         voce("mnu_CopyMAC");
         QCOMPARE(cb->text(), QStringLiteral("00-1A-2B-3C-4D-5E"));
-        aperti.clear();
+        pagine.aperti.clear();
         voce("mnu_ViewHomePage");
-        QCOMPARE(aperti, QStringList{"http://127.0.0.2"});
+        QCOMPARE(pagine.aperti, QStringList{"http://127.0.0.2"});
         Clic("rete");
         cb->setText(QStringLiteral("sentinel"));
         voce("mnu_CopyIP");
@@ -243,7 +236,7 @@ private slots:
         w->Elenco_DblClick();
         Clic("nodo1");
         w->Elenco_DblClick();
-        QCOMPARE(aperti, (QStringList{"http://127.0.0.2", "http://127.0.0.2"}));
+        QCOMPARE(pagine.aperti, (QStringList{"http://127.0.0.2", "http://127.0.0.2"}));
         // A device server offers its set-up; Cancel does nothing more.
         Copione copione;
         copione.Rispondi(Prompt::Annulla);
@@ -252,7 +245,7 @@ private slots:
         w->Elenco_DblClick();
         QCOMPARE(copione.Messaggi(), QStringList{"Write default prog?"});
         QCOMPARE(copione.richieste[0].pulsanti, int(Prompt::OkAnnulla));
-        QCOMPARE(aperti.size(), 2);
+        QCOMPARE(pagine.aperti.size(), 2);
         w->hide();
         Principale::Istanza()->Menu(QStringLiteral("mnu_search"))->trigger();
         QVERIFY(!w->isHidden());

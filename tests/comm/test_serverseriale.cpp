@@ -9,7 +9,6 @@
 #include "support/Ambiente.h"
 #include "support/FakeUdp.h"
 
-#include <QDesktopServices>
 #include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -46,21 +45,15 @@ public:
 
 class TestServerSeriale : public QObject {
     Q_OBJECT
-public slots:
-    void apri(const QUrl& u) { aperti << u.toString(); }
-
-private:
     frm_search* w = nullptr;
-    QStringList aperti;
+    Test::PagineAperte pagine;
 
 private slots:
     void initTestCase()
     {
         Test::AvviaWorkbench();
         w = Finestre::Get<frm_search>();
-        QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "apri");
     }
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
 
     // The fields become program arguments only when every one is sound: two
     // hex digits per MAC field, 0-255 per IP field; else nothing runs.
@@ -109,7 +102,7 @@ private slots:
             o->setChecked(i == tipo);
             o->setAutoExclusive(true);
         }
-        aperti.clear();
+        pagine.aperti.clear();
         Test::Copione copione;
         copione.Installa();
         w->cmd_Manual_Click();
@@ -128,7 +121,7 @@ private slots:
         righe.sort();
         QCOMPARE(letto(), righe);
         QCOMPARE(copione.Messaggi(), righe.isEmpty() ? QStringList{"Error: Check Values"} : QStringList{});
-        QCOMPARE(aperti, tipo == 1 && !righe.isEmpty() ? QStringList{"http://127.0.0.9"} : QStringList{});
+        QCOMPARE(pagine.aperti, tipo == 1 && !righe.isEmpty() ? QStringList{"http://127.0.0.9"} : QStringList{});
     }
 
     // The answer to each step is judged on all text received since its send.

@@ -4,10 +4,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLineEdit>
 #include <QNetworkDatagram>
 #include <QTreeWidget>
 #include <QUdpSocket>
+#include <QUrl>
 
 namespace Test {
 
@@ -71,5 +73,11 @@ QStringList Figli(QTreeWidgetItem* n)
     for (int i = 0; n && i < n->childCount(); ++i) out << n->child(i)->text(0);
     return out;
 }
+
+PagineAperte::PagineAperte() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "apri"); }
+
+PagineAperte::~PagineAperte() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+
+void PagineAperte::apri(const QUrl& u) { aperti << u.toString(); }
 
 } // namespace Test

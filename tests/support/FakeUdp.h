@@ -8,6 +8,9 @@
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
+#include <QStringList>
+
+class QUrl;
 
 class QTreeWidgetItem;
 class QUdpSocket;
@@ -52,5 +55,17 @@ void CercaTcp(frm_search* w, bool controllori, bool gateway, const QString& time
 
 // The texts of a tree node's children.
 QStringList Figli(QTreeWidgetItem* n);
+
+// While it lives, the web pages the program opens are recorded here
+// instead of opened.
+class PagineAperte : public QObject {
+    Q_OBJECT
+public:
+    PagineAperte();
+    ~PagineAperte() override;
+    QStringList aperti;
+public slots:
+    void apri(const QUrl& u);
+};
 
 } // namespace Test
