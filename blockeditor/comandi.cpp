@@ -866,6 +866,6 @@ bool comandi::cmd_AddFunc_Click()
         ProgettoModificato = true;
         return true;
     }
-    Prompt::MsgBox(QStringLiteral("Error: Check Values"));
+    Prompt::ErroreValori();
     return false;
 }

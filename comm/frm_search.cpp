@@ -8,6 +8,7 @@
 #include "comm/Scoperta.h"
 #include "comm/ScopertaCollegamento.h"
 #include "comm/ServerSeriale.h"
+#include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Log.h"
@@ -43,14 +44,6 @@
 
 namespace {
 constexpr int kBaud[8] = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
-const QString kErroreValori = QStringLiteral("Error: Check Values");
-
-template <class T> T* Crea(QWidget* padre, const QString& nome, const QString& testo = QString())
-{
-    T* w = new T(testo, padre);
-    w->setObjectName(nome);
-    return w;
-}
 
 // Width of a field that shows about `cifre` digits.
 int Larghezza(const QWidget* w, int cifre)
@@ -327,7 +320,7 @@ bool frm_search::LeggiTimeout(double& ms)
     bool ok = false;
     ms = txt_Timeout->text().trimmed().toDouble(&ok);
     if (ok && std::isfinite(ms) && ms >= 0 && ms <= 32767) return true;
-    Prompt::MsgBox(kErroreValori);
+    Prompt::ErroreValori();
     return false;
 }
 
@@ -338,7 +331,7 @@ void frm_search::cmd_Search_Click()
     const bool seriale = cmb_porta->currentText() != QStringLiteral("TCP/IP");
     int da = 0, a = 0;
     if (seriale && (!LeggiByte(txt_indir[0]->text(), da) || !LeggiByte(txt_indir[1]->text(), a) || da > a)) {
-        Prompt::MsgBox(kErroreValori);
+        Prompt::ErroreValori();
         return;
     }
 
@@ -554,7 +547,7 @@ void frm_search::SetIP()
     if (risposta.isEmpty()) return;
     std::array<uint8_t, 4> ip{};
     if (!LeggiIndirizzoIP(risposta, ip)) {
-        Prompt::MsgBox(kErroreValori);
+        Prompt::ErroreValori();
         return;
     }
     const QByteArray dati = RichiestaSetIP(Dispositivi[size_t(i)].MACByte.data(), ip);
@@ -601,7 +594,7 @@ void frm_search::cmd_Manual_Click()
     const QString testoMAC = ComponiMAC(mac, QLatin1Char(':'));
     const QString testoIP = ComponiIP(ip);
     if (testoMAC.isEmpty() || testoIP.isEmpty()) {
-        Prompt::MsgBox(kErroreValori);
+        Prompt::ErroreValori();
         return;
     }
     if (!IndirizzoConsentito(QHostAddress(testoIP))) {
