@@ -62,6 +62,11 @@ QString TestoDecimale(double v);
 // window: catalogue index, name, context and the family's layout.
 DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto);
 
+// A stored rung's block as the project loader rebuilds it: its catalogue block
+// laid out on the rung, then its label and argument texts put back, row 0 first
+// with its value-list reaction. Ready for CodificaBlocco.
+DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto);
+
 // Rung list captions in the shared pattern.
 // "Name (type)": the row's caption, " (", its type text, ")".
 QString DidascaliaConTipo(const RigaBlocco& riga);
