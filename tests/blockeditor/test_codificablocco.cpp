@@ -112,6 +112,7 @@ private slots:
         QCOMPARE(rung.ArgTesto[1], QStringLiteral("12.5"));
         QCOMPARE(rung.Etichetta, QStringLiteral("L1"));
         QCOMPARE(rung.Riga.Funzione, QStringLiteral("Add"));
+        QVERIFY(!rung.Trig);
         QCOMPARE(rung.Riga.Immagine, ChiaveIconaBlocco(17));
         // Values and visibility from the frame, captions from the family.
         QCOMPARE(rung.Riga.ValoriArg[3], QStringLiteral("hidden"));
@@ -138,6 +139,7 @@ private slots:
         QTest::addColumn<int>("rigaErrata");
         const int errata = int(Esito::RigaErrata);
         QTest::newRow("lone %") << 0 << "%" << errata << 0;
+        QTest::newRow("negative past 16 bits") << 0 << "-65537" << errata << 0;
         QTest::newRow("register past 16 bits") << 4 << "%R70000" << errata << 4;
         QTest::newRow("single overflow") << 1 << "1e39" << errata << 1;
         QTest::newRow("trigger register") << 8 << "40000" << int(Esito::TriggerErrato) << -1;
@@ -158,6 +160,9 @@ private slots:
         QTEST(e.riga, "rigaErrata");
         QVERIFY(!rung.Valido);
         if (riga != 4) QCOMPARE(Byte(rung.ArgByte[4]), QByteArray(4, 9));
+        // Texts and identity are written before the slots.
+        if (riga < 8 && testo != "%") QCOMPARE(rung.ArgTesto[size_t(riga)], testo);
+        QCOMPARE(rung.Classe, int16_t(testo == "%" || riga >= 8 ? 0 : 3));   // the trigger comes first
     }
 
     void blockWithoutFamily()
@@ -177,6 +182,55 @@ private slots:
         QCOMPARE(rung.Riga.Sommario, QStringLiteral("[ old ]"));
         d.indice = NumBlocchi;
         QCOMPARE(CodificaBlocco(d, rung).esito, Esito::FuoriCatalogo);
+    }
+
+    void showArg_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<bool>("registro");
+        QTest::addColumn<QList<int>>("tipi");
+        QTest::addColumn<QList<int>>("puntatori");
+        QTest::addColumn<QString>("voci");
+        QTest::addColumn<int>("scelta");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("set");
+        // Table forces the type, and the last entry of that code is chosen.
+        QTest::newRow("table wins") << 1 << false << QList<int>{0, 1, 10} << QList<int>{0, 2}
+                                    << "uInt Int Table Punt->uInt Punt->uLong" << 4 << "Tank" << true;
+        QTest::newRow("register row") << 1 << true << QList<int>{1, 6} << QList<int>{} << "Int K_Long" << 0 << "%R26"
+                                      << false;
+        QTest::newRow("plain row") << 1 << false << QList<int>{1, 6} << QList<int>{} << "Int K_Long" << 0 << "26"
+                                   << false;
+        QTest::newRow("constant, no prefix") << 6 << true << QList<int>{1, 6} << QList<int>{} << "Int K_Long" << 1
+                                             << "26" << true;
+        QTest::newRow("type not offered") << 3 << true << QList<int>{0, 1} << QList<int>{} << "uInt Int" << -1
+                                          << "%R26" << false;
+    }
+    void showArg()
+    {
+        QFETCH(int, tipo);
+        QFETCH(QList<int>, tipi);
+        QFETCH(QList<int>, puntatori);
+        DefArgomento a{QStringLiteral("X"), uint8_t(tipo), 26, false, {}, {}};
+        QFETCH(bool, registro);
+        a.DaRegistro = registro;
+        for (int t : tipi) a.TipiAmmessi[size_t(t)] = 1;
+        for (int t : puntatori) a.PuntatoriAmmessi[size_t(t)] = 1;
+        RigaBlocco r;
+        MostraArgomento(r, a, {"Tank", "Probe"});
+        QStringList voci;
+        for (const VoceLista& v : r.tipi) voci << v.testo;
+        QTEST(voci.join(' '), "voci");
+        QTEST(r.sceltaTipo, "scelta");
+        QTEST(r.testo, "testo");
+        QTEST(r.pulsanteSet, "set");
+        QVERIFY(r.visibile && r.tipoVisibile);
+        QCOMPARE(r.didascalia, QStringLiteral("X"));
+        if (tipi.contains(10)) {
+            QCOMPARE(int(a.Tipo), 10);
+            QCOMPARE(r.Tipo(), 10);   // the pointer to uLong shares the code
+            QCOMPARE(r.lista.size(), 2);
+        }
     }
 
     void hexBeyondRangeReadsAsNothing()
