@@ -1,5 +1,7 @@
 // The block encoder and the layouts as data, without the dialog: how a family
 // is registered and tested.
+#include "FamigliaProva.h"
+
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/CodificaBlocco.h"
@@ -16,46 +18,9 @@ using Test::Byte;
 namespace {
 constexpr int kAdd = 4, kReturn = 15;
 
-// A stand-in for the arithmetic family: a register row, a constant row that
-// also offers Table, a destination; the delay shown.
-void RegistraProva()
-{
-    GestoreFamiglia g;
-    g.Impagina = [](int, Rung& rung, const ContestoBlocco& c) {
-        rung.Op = 9;   // written as soon as the block is chosen
-        LayoutBlocco l;
-        auto riga = [&l](int i, const char* nome, uint8_t tipo, double valore, bool registro,
-                         std::initializer_list<uint8_t> tipi) {
-            DefArgomento& a = l.righe[size_t(i)].arg;
-            a = DefArgomento{QString::fromLatin1(nome), tipo, valore, registro, {}, {}};
-            for (uint8_t t : tipi) a.TipiAmmessi[t] = 1;
-            l.ordine << i;
-        };
-        riga(0, "Source", TipoInt, c.modello.PrimoRegistroUtente, true, {TipoUInt, TipoInt});
-        riga(1, "Const", TipoKFlt, 1.5, false, {TipoKFlt});
-        riga(2, "Table", TipoUInt, 0, false, {TipoUInt, TipoTable});
-        riga(4, "Dest", TipoUInt, 100, true, {TipoUInt});
-        l.righe[4].tipoVisibile = false;
-        l.ritardo = QStringLiteral("10");
-        return l;
-    };
-    g.Codifica = [](const DatiBlocco& d, Rung& r) {
-        const auto& a = d.righe;
-        r.ArgByte[1][0] = uint8_t(a[0].Tipo() | (a[1].Tipo() << 4));
-        if (!Trasf(r, a[0].valore, 0, 0)) return EsitoCodifica::Riga(0);
-        if (!Trasf(r, a[1].valore, 5, 2)) return EsitoCodifica::Riga(1);
-        if (!Trasf(r, a[4].valore, 0, 4)) return EsitoCodifica::Riga(4);
-        r.Lunghezza = 10;
-        DidascalieRung(d, r, {0, 1, 4}, {0, 1});
-        return EsitoCodifica::Ok();
-    };
-    RegistraFamiglia(Famiglia::Aritmetica, g);
-}
-
 ContestoBlocco Contesto()
 {
     ContestoBlocco c;
-    c.modello.PrimoRegistroUtente = 26;
     c.tabelle = {"Tank", "Probe"};
     return c;
 }
@@ -70,7 +35,7 @@ private slots:
                                   "Bin", "Table", "Direct", "Swap"};
         for (int i = 0; i < tipi.size(); ++i) TipiDato[size_t(i)] = tipi[i];
         NomiFunzione[kAdd] = "Add";
-        RegistraProva();
+        Prova::RegistraFamiglia();
     }
 
     void layoutAsData()
@@ -78,18 +43,10 @@ private slots:
         Rung rung;
         const DatiBlocco d = DatiIniziali(kAdd, rung, Contesto());
         QCOMPARE(int(rung.Op), 9);
-        const auto& a = d.righe;
-        QCOMPARE(a[0].testo, QStringLiteral("%R26"));
-        QCOMPARE(a[0].TestoTipo(), QStringLiteral("Int"));
-        QCOMPARE(a[1].testo, QStringLiteral("1.5"));
-        // Table wins over the laid-out type; its value list holds the tables.
-        QCOMPARE(a[2].Tipo(), int(TipoTable));
-        QCOMPARE(a[2].testo, QStringLiteral("Tank"));
-        QCOMPARE(a[2].lista.size(), 2);
-        QVERIFY(a[2].pulsanteSet && !a[0].pulsanteSet);
-        QVERIFY(a[4].visibile && !a[4].tipoVisibile && !a[3].visibile);
-        QVERIFY(d.ritardoVisibile);
-        QCOMPARE(d.ritardo, QStringLiteral("10"));
+        QCOMPARE(d.righe[0].testo + d.righe[0].TestoTipo(), QStringLiteral("%R26Int"));
+        QCOMPARE(d.righe[2].testo, QStringLiteral("Tank"));   // Table wins
+        QVERIFY(d.righe[4].visibile && !d.righe[4].tipoVisibile && !d.righe[3].visibile);
+        QVERIFY(d.ritardoVisibile && d.ritardo == "10");
     }
 
     void encodes()
@@ -118,7 +75,7 @@ private slots:
         QCOMPARE(rung.Riga.ValoriArg[3], QStringLiteral("hidden"));
         QVERIFY(rung.Riga.ArgVisibile[4] && !rung.Riga.ArgVisibile[3]);
         QCOMPARE(rung.Riga.NomiArg[3], QStringLiteral("kept"));
-        QCOMPARE(rung.Riga.NomiArg[0], QStringLiteral("Source (Int)"));
+        QCOMPARE(rung.Riga.NomiArg[0], QStringLiteral("Source A (Int)"));
         QCOMPARE(rung.Riga.NomiArg[4], QStringLiteral("Dest"));
         QCOMPARE(rung.Riga.Sommario, QStringLiteral("[ %X7 , 12.5 , %R100 ]"));
         // Rebuilt from what the rung keeps, as the project loader does.

@@ -1,3 +1,5 @@
+#include "FamigliaProva.h"
+
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
@@ -50,41 +52,6 @@ template <class T = QWidget> T* C(comandi* d, const QString& nome)
     return w;
 }
 
-// A stand-in arithmetic family: rows 0, 1 and 4 and a delay.
-int chiamateValore = -1;
-void RegistraFamigliaProva()
-{
-    GestoreFamiglia g;
-    g.Impagina = [](int, Rung&, const ContestoBlocco&) {
-        LayoutBlocco l;
-        auto riga = [&l](int i, const char* nome, uint8_t tipo, double valore, bool registro,
-                         std::initializer_list<uint8_t> tipi) {
-            DefArgomento& a = l.righe[size_t(i)].arg;
-            a = DefArgomento{QString::fromLatin1(nome), tipo, valore, registro, {}, {}};
-            for (uint8_t t : tipi) a.TipiAmmessi[t] = 1;
-            l.ordine << i;
-        };
-        riga(0, "Source A", TipoInt, 26, true, {TipoUInt, TipoInt});
-        riga(1, "Source B", TipoKFlt, 1.5, false, {TipoInt, TipoKFlt});
-        riga(4, "Dest", TipoUInt, 100, true, {TipoUInt});
-        l.ritardo = QStringLiteral("10");
-        return l;
-    };
-    g.Codifica = [](const DatiBlocco& d, Rung& r) {
-        const auto& a = d.righe;
-        r.ArgByte[1][0] = uint8_t(a[0].Tipo() | (a[1].Tipo() << 4));
-        if (!Trasf(r, a[0].valore, 0, 0)) return EsitoCodifica::Riga(0);
-        if (!Trasf(r, a[1].valore, a[1].Tipo() == TipoKFlt ? 5 : 0, 2)) return EsitoCodifica::Riga(1);
-        if (!Trasf(r, a[4].valore, 0, 4)) return EsitoCodifica::Riga(4);
-        r.Delay = int16_t(LeggiNumero(d.ritardo));
-        r.Lunghezza = 10;
-        DidascalieRung(d, r, {0, 1, 4}, {0, 1, 4});
-        return EsitoCodifica::Ok();
-    };
-    g.ValoreScelto = [](DatiBlocco&, int riga) { chiamateValore = riga; };
-    RegistraFamiglia(Famiglia::Aritmetica, g);
-}
-
 constexpr int kAdd = 4, kReturn = 15;
 
 Rung& Bersaglio()
@@ -120,7 +87,7 @@ private slots:
         NomiFunzione[kReturn] = "Return";
         TestiLingua[68] = "Delay";
         InstallaEditorBlocco();
-        RegistraFamigliaProva();
+        Prova::RegistraFamiglia();
         ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
         NotificaRigaRung = [this](int p, int r) { notifiche.append({p, r}); };
     }
@@ -150,7 +117,7 @@ private slots:
         QCOMPARE(dati.righe[1].testo, QStringLiteral("1.5"));
         QCOMPARE(C<QComboBox>(d, "txt_Opt_1")->currentText(), QStringLiteral("K_Flt"));
         QCOMPARE(d->ArgCorrente, 4);   // the layout's last row
-        QVERIFY(C(d, "txt_Var_2")->isHidden() && C(d, "frm_trig")->isHidden());
+        QVERIFY(C(d, "txt_Var_3")->isHidden() && C(d, "frm_trig")->isHidden());
         QVERIFY(!C(d, "txt_delay")->isHidden() && dati.ritardoVisibile);
         QCOMPARE(C<QLabel>(d, "lbl_Delay")->text(), QStringLiteral("Delay"));
         Modelli[Controllore.Modello].AmmetteTrigger = true;
@@ -252,9 +219,9 @@ private slots:
         Bersaglio().ArgByte = {};
         // The rung editor's own modify sequence, on a fresh dialog.
         EditorBlocco* e = EditorBloccoAttivo();
-        chiamateValore = -1;
+        Prova::rigaScelta = -1;
         ModificaRung(2);
-        QCOMPARE(chiamateValore, 0);   // row 0's reaction ran
+        QCOMPARE(Prova::rigaScelta, 0);   // row 0's reaction ran
         QVERIFY(d->isVisible());
         QCOMPARE(d->FunzioneScelta(), kAdd);
         const DatiBlocco dati = d->Raccogli();
