@@ -114,6 +114,8 @@ private slots:
         TestiLingua[68] = "Delay";
         InstallaEditorBlocco();
         RegistraFamigliaProva();
+        // "Return" stands for a block that no family encodes.
+        RegistraFamiglia(Famiglia::Flusso, {});
         ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
         NotificaRigaRung = [this](int p, int r) { notifiche.append({p, r}); };
     }
