@@ -10,6 +10,7 @@
 #include "shell/model/Modelli.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace Aiuti {
 
@@ -17,12 +18,8 @@ namespace Aiuti {
 inline Rung B(int classe, int gruppo = 0, int op = 0, int lunghezza = 34, const QString& etichetta = {},
               const QString& t4 = {}, const QString& t5 = {})
 {
-    Rung g;
-    g.Classe = int16_t(classe);
-    g.Gruppo = int16_t(gruppo);
-    g.Op = uint8_t(op);
-    g.Lunghezza = int16_t(lunghezza);
-    g.Etichetta = etichetta;
+    Rung g{.Etichetta = etichetta, .Classe = int16_t(classe), .Op = uint8_t(op), .Gruppo = int16_t(gruppo),
+           .Lunghezza = int16_t(lunghezza)};
     g.ArgTesto[4] = t4;
     g.ArgTesto[5] = t5;
     for (int k = 0; k < 9; ++k)
@@ -32,19 +29,14 @@ inline Rung B(int classe, int gruppo = 0, int op = 0, int lunghezza = 34, const 
 
 inline void Carica(int p, const QList<Rung>& rung)
 {
-    Programmi[p] = Programma{};
-    Programmi[p].NumRung = int16_t(rung.size());
-    for (int r = 0; r < rung.size(); ++r) Programmi[p].Rung[r + 1] = rung[r];
+    Programmi[p] = Programma{.NumRung = int16_t(rung.size())};
+    std::copy(rung.begin(), rung.end(), Programmi[p].Rung.begin() + 1);
 }
 
-// Texts of language 0 (Italian) or 1 (English), as the string table has them.
-inline void Lingua_(int lingua)
+// Language 0 (Italian) or 1 (English) and the program area, as at start.
+inline void Prepara(int lingua = 1, int dimensione = 5634)
 {
     for (int k : NumeriTestiInterfaccia()) TestiLingua[k] = TabellaStringhe().value(2000 + 1000 * lingua + k);
-}
-
-inline void Modello(int dimensione = 5634)
-{
     Controllore.Modello = 0;
     Modelli[0].DimensioneProgramma = int16_t(dimensione);
 }
@@ -55,8 +47,7 @@ struct RapportoFinto : Rapporto {
     void Scrivi(const QString& riga) override { righe << riga; }
 };
 
-// The display pages as the page path will add them: programs 1..n, compiled
-// after the main program.
+// The display pages as the page path adds them: programs compiled after the main program.
 struct PagineFinte : ParteImmagine {
     QList<int> programmi;
     int VociRiservate() override
@@ -68,9 +59,7 @@ struct PagineFinte : ParteImmagine {
     QList<int> ProgrammiRung() override { return programmi; }
     bool Compila() override
     {
-        for (int p : programmi)
-            if (!CompilaRungProgramma(p)) return false;
-        return true;
+        return std::all_of(programmi.begin(), programmi.end(), CompilaRungProgramma);
     }
 };
 

@@ -21,8 +21,7 @@ class TestCompilatore : public QObject {
 private slots:
     void init()
     {
-        Modello();
-        Lingua_(1);
+        Prepara();
         for (int p = 0; p < NumProcessi; ++p) Carica(p, {});
         NumTabelle = 1;
         Tabelle[0].NPunti = 4;
@@ -48,7 +47,6 @@ private slots:
             {"vuoti", {B(4), B(0), B(3, 3), B(5)}, {{0, {2, 0, 0, 0, 4}}, {14, {3, 1, 0, 44, 0, 0, 0, 34}}, {24, {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 3, 0}}}, 78},
             {"refresh", {B(3, 3, 254)}, {{14, {3, 0, 254, 2, 3, 4, 254, 12, 13, 14, 254, 22}}, {44, {254, 72, 73, 74, 0}}}, 48},
             {"lunghezza 5", {B(3, 1, 0, 5)}, {{11, {5}}}, 20},
-            {"lunghezza 2", {B(3, 132, 0, 2), B(2)}, {{0, {2}}, {24, {132, 0}}}, 26},
             // Table 0 of 4 points: X at 0x200 + 24 + 34, Y 16 further.
             {"linearizzazione", {Tabella_(0), B(3, 2)},
              {{4, {3, 1, 0, 24, 0, 0, 0, 66, 0, 0, 3, 2, 0, 90, 0, 0, 0, 34}},
@@ -90,7 +88,7 @@ private slots:
         };
         for (const auto& c : casi) {
             Carica(0, c.rung);
-            Modello(c.dimensione);
+            Prepara(1, c.dimensione);
             ProgCorrente = 3;
             RapportoFinto r;
             const int atteso = c.ultima == u"Compiled" ? 48 : 0;
@@ -99,7 +97,7 @@ private slots:
             QCOMPARE(ProgCorrente, int16_t(0));
         }
         // 28 points overflow the entry's length byte; 27 fit.
-        Modello();
+        Prepara();
         for (int punti : {27, 28}) {
             Tabelle[0].NPunti = uint8_t(punti);
             Carica(0, {Tabella_(0)});
