@@ -94,7 +94,7 @@ void CodiceInterno(int r)
         }
     }
     const int a = IndirizzoCodice;
-    const int scritti = std::max<int>(ByteCodice, g.Lunghezza);
+    const int scritti = g.Lunghezza > ByteCodice ? MaxLunghezzaRung : ByteCodice;
     if (g.Lunghezza < 0 || g.Lunghezza > MaxLunghezzaRung || g.Gruppo < 0 || g.Gruppo > 255 ||
         a + scritti > DimensioneImmagineCodice || a + g.Lunghezza + 8 * punti > DimensioneImmagineCodice ||
         NumComandi >= NumRiservate) {
