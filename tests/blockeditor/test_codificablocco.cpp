@@ -122,6 +122,14 @@ private slots:
         QCOMPARE(rung.Riga.NomiArg[0], QStringLiteral("Source (Int)"));
         QCOMPARE(rung.Riga.NomiArg[4], QStringLiteral("Dest"));
         QCOMPARE(rung.Riga.Sommario, QStringLiteral("[ %X7 , 12.5 , %R100 ]"));
+        // Rebuilt from what the rung keeps, as the project loader does.
+        Rung ricostruito = rung;
+        ricostruito.ArgByte = {};
+        DatiBlocco di = DatiDaRung(ricostruito, Contesto());
+        QCOMPARE(di.indice, kAdd);
+        QCOMPARE(di.etichetta, QStringLiteral("L1"));
+        QVERIFY(CodificaBlocco(di, ricostruito).Memorizzato());
+        QCOMPARE(ricostruito.ArgByte, rung.ArgByte);
     }
 
     void refusals_data()
