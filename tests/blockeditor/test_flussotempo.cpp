@@ -112,6 +112,35 @@ private slots:
         for (auto it = testi.begin(); it != testi.end(); ++it) QCOMPARE(r.ArgTesto[size_t(it.key())], it.value());
     }
 
+    // The loader rebuilds a stored rung from its texts and its slot 1 types: same bytes again.
+    void ricaricato_data() { codifica_data(); }
+
+    void ricaricato()
+    {
+        QFETCH(int, indice);
+        QFETCH(Testi, testi);
+        QFETCH(Tipi, tipi);
+        Rung r = Usato();
+        QVERIFY(Codifica(indice, r, testi, tipi).Memorizzato());
+        Rung copia = r;
+        DatiBlocco d = DatiDaRung(copia, Contesto());
+        QVERIFY(CodificaBlocco(d, copia).Memorizzato());
+        QCOMPARE(Slot(copia).toHex(), Slot(r).toHex());
+        QCOMPARE(copia.ArgTesto, r.ArgTesto);
+    }
+
+    void ricaricatoBitFuoriCampo()
+    {
+        Rung r = Usato();
+        r.Classe = 3;
+        r.Gruppo = 129;
+        r.Valido = true;
+        r.ArgTesto[1] = "16";
+        DatiBlocco d = DatiDaRung(r, Contesto());
+        QCOMPARE(CodificaBlocco(d, r).riga, 1);
+        QCOMPARE(Slot(r), Slot(Usato()));
+    }
+
     void didascalie_data()
     {
         QTest::addColumn<int>("indice");
