@@ -1,5 +1,6 @@
 #include "blockeditor/famiglie/ModuliDispositivo.h"
 
+#include "blockeditor/Catalogo.h"
 #include "shell/Lingua.h"
 
 namespace {
@@ -16,22 +17,34 @@ constexpr int kAnalogiciScrittura = 3;   // write positions 0..2; 3..5 are digit
 constexpr int kBaseUscitaAnalogica = 14;
 constexpr int kRegistroUscitaDigitale = 9;
 
-RisorsaModulo R(const char* nome, int registro)
+constexpr int kRigaDispositivo = 0, kRigaRisorsa = 4, kRigaDa = 5, kRigaA = 6;
+
+VoceLista R(const char* nome, int registro)
 {
     return {QString::fromLatin1(nome), registro};
 }
 } // namespace
+
+std::optional<VersoDispositivo> VersoDi(int indice)
+{
+    if (indice < 0 || indice >= NumBlocchi) return std::nullopt;
+    const DefFunzione& f = VoceFunzione(indice).def;
+    if (f.Gruppo != 1) return std::nullopt;
+    if (f.Classe == 2 || f.Classe == 4) return VersoDispositivo::Lettura;
+    if (f.Classe == 1) return VersoDispositivo::Scrittura;
+    return std::nullopt;
+}
 
 const QList<VoceModulo>& ModuliDispositivo(VersoDispositivo verso)
 {
     return verso == VersoDispositivo::Lettura ? kLettura : kScrittura;
 }
 
-QStringList TestiModuli(VersoDispositivo verso)
+QList<VoceLista> VociModuli(VersoDispositivo verso)
 {
-    QStringList testi;
-    for (const VoceModulo& m : ModuliDispositivo(verso)) testi << NomiModello[size_t(m.nome)];
-    return testi;
+    QList<VoceLista> voci;
+    for (const VoceModulo& m : ModuliDispositivo(verso)) voci.append({NomiModello[size_t(m.nome)], m.codice});
+    return voci;
 }
 
 RisorseModulo RisorseDi(VersoDispositivo verso, int codice)
@@ -70,24 +83,19 @@ RisorseModulo RisorseDi(VersoDispositivo verso, int codice)
     return r;
 }
 
-SceltaModulo ScegliModulo(VersoDispositivo verso, const QString& testoDispositivo)
+LimitiCanali LimitiDiRisorse(VersoDispositivo verso, const QList<VoceLista>& risorse)
 {
-    SceltaModulo s;
-    const QList<VoceModulo>& moduli = ModuliDispositivo(verso);
-    for (int i = 0; i < moduli.size(); ++i)
-        if (NomiModello[size_t(moduli[i].nome)] == testoDispositivo) {
-            s.posizione = i;
-            s.codice = moduli[i].codice;
-            break;
-        }
-    s.offerta = RisorseDi(verso, s.codice);
-    return s;
+    for (const VoceModulo& m : ModuliDispositivo(verso)) {
+        const RisorseModulo r = RisorseDi(verso, m.codice);
+        if (r.risorse == risorse) return r.limiti;
+    }
+    return {};
 }
 
-int PosizioneRisorsa(const QList<RisorsaModulo>& risorse, const QString& testo)
+int PosizioneTesto(const QList<VoceLista>& lista, const QString& testo)
 {
-    for (int i = 0; i < risorse.size(); ++i)
-        if (risorse[i].nome == testo) return i;
+    for (int i = 0; i < lista.size(); ++i)
+        if (lista[i].testo == testo) return i;
     return -1;
 }
 
@@ -96,7 +104,7 @@ bool CanaliAmmessi(double da, double a, const LimitiCanali& limiti)
     return da >= limiti.Da && a >= da && a <= limiti.A && a - da <= limiti.Canali;
 }
 
-RegistroConteggio RegistroLettura(int base, double da, double a)
+RegistroConteggio RegistroCanali(double base, double da, double a)
 {
     return {da + base, a + 1 - da};
 }
@@ -105,5 +113,34 @@ std::optional<RegistroConteggio> RegistroScrittura(int posizioneModulo, int posi
 {
     if (posizioneModulo < 0 || posizioneModulo >= kScrittura.size()) return std::nullopt;
     if (posizioneModulo >= kAnalogiciScrittura) return RegistroConteggio{kRegistroUscitaDigitale, 1};
-    return RegistroLettura(posizioneRisorsa == 0 ? kBaseUscitaAnalogica : 0, da, a);
+    return RegistroCanali(posizioneRisorsa == 0 ? kBaseUscitaAnalogica : 0, da, a);
+}
+
+void SceltaDispositivo(DatiBlocco& dati, int riga)
+{
+    if (riga != kRigaDispositivo) return;
+    const std::optional<VersoDispositivo> verso = VersoDi(dati.indice);
+    if (!verso) return;
+
+    RigaBlocco& risorsa = dati.righe[kRigaRisorsa];
+    risorsa.lista.clear();
+    risorsa.scelta = -1;
+    risorsa.testo.clear();
+
+    // A text restored from a stored rung chooses its module again.
+    RigaBlocco& dispositivo = dati.righe[kRigaDispositivo];
+    dispositivo.scelta = PosizioneTesto(dispositivo.lista, dispositivo.testo);
+    const int codice = dispositivo.DatoScelto(0);
+
+    const RisorseModulo offerta = RisorseDi(*verso, codice);
+    risorsa.lista = offerta.risorse;
+    if (!risorsa.lista.isEmpty()) {
+        risorsa.scelta = 0;
+        risorsa.testo = risorsa.lista.first().testo;
+    }
+    for (int i : {kRigaDa, kRigaA}) {
+        RigaBlocco& r = dati.righe[size_t(i)];
+        r.visibile = offerta.canaliVisibili;
+        if (!offerta.canaliVisibili) r.testo = QStringLiteral("0");
+    }
 }
