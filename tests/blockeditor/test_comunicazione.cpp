@@ -29,7 +29,8 @@ ContestoBlocco Contesto()
     return c;
 }
 
-// "r=text;..." into the rows; a Device text is chosen as the user picks it.
+// "r=text;..." into the rows; a Device text (row 0) is chosen as the user picks
+// it, while "10=text" only types it; row 9 is the delay.
 void Scrivi(DatiBlocco& d, const QString& righe)
 {
     for (const QString& voce : righe.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
@@ -39,7 +40,7 @@ void Scrivi(DatiBlocco& d, const QString& righe)
             d.ritardo = testo;
             continue;
         }
-        d.righe[size_t(riga)].testo = testo;
+        d.righe[size_t(riga % 10)].testo = testo;
         if (riga == 0) GestoreBlocco(d.indice)->ValoreScelto(d, 0);
     }
 }
@@ -141,17 +142,20 @@ private slots:
         r("no node range check", kWrite, "0=65535;9=0", true,
           "ffff0000 01000000 01000000 1a000000 00000000 00000000 00000000 00000000", 1);
         r("delay past 16 bits", kReadInput, "9=70000", false, QString(base).replace(36, 8, "00000000"), 2);
+        r("delay past Delay's range", kReadInput, "9=40000", false, QString(base).replace(36, 17, "40000000 9c000000"), 2);
         r("register past 16 bits", kWrite, "1=65536", false,
           QString(kSporco).replace(0, 8, "01000000"), 1);
         r("analog in 0..7", kReadDevice, "0=QVR8569;5=0;6=7", true,
           "01000000 0e000000 08000000 1a000000 0a000000 00000000 00000000 00000000", 2);
-        r("sync inputs 2..3", kReadDevice, "0=QVR8560;4=Sync Inputs;5=2;6=3;1=5", true,
+        r("sync inputs 2..3", kReadDevice, "0=QVR8560;4=Sync Inputs;5=2 ch;6=3ch;1=5", true,
           "05000000 18000000 02000000 1a000000 0a000000 00000000 00000000 00000000", 2);
         r("CJC value", kReadDevice, "0=QVR8561;4=CJC Value", true,
           "01000000 0d000000 01000000 1a000000 0a000000 00000000 00000000 00000000", 2);
         r("digital in", kReadDevice, "0=QVR8685", true,
           "01000000 08000000 01000000 1a000000 0a000000 00000000 00000000 00000000", 2);
         r("16 digital in", kReadDevice, "0=QVR8693;6=15", true,
+          "01000000 0a000000 10000000 1a000000 0a000000 00000000 00000000 00000000", 2);
+        r("limits stay until the choice runs", kReadDevice, "0=QVR8693;10=QVR8569;6=15", true,
           "01000000 0a000000 10000000 1a000000 0a000000 00000000 00000000 00000000", 2);
         r("unknown resource: base 0", kReadDevice, "4=Other;5=3;6=4", true,
           "01000000 03000000 02000000 1a000000 0a000000 00000000 00000000 00000000", 2);
