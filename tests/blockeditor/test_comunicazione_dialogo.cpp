@@ -9,9 +9,6 @@
 #include "shell/Lingua.h"
 #include "support/Ambiente.h"
 
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
 #include <QtTest>
 
 class TestComunicazioneDialogo : public QObject {
@@ -33,25 +30,28 @@ private slots:
         e->ImpostaBersaglio(0, 2);
         e->SelezionaFunzione(2);   // Read Device
         comandi* d = Finestre::Get<comandi>();
-        QCOMPARE(d->txt_Var[0]->count(), 13);
-        QCOMPARE(d->txt_Var[4]->currentText(), QStringLiteral("Analog In"));
-        QVERIFY(!d->txt_delay->isHidden());
-        QCOMPARE(d->txt_delay->text(), QStringLiteral("10"));
+        DatiBlocco v = d->Raccogli();
+        QCOMPARE(v.righe[0].lista.size(), 13);
+        QCOMPARE(v.righe[4].testo, QStringLiteral("Analog In"));
+        QVERIFY(v.ritardoVisibile);
+        QCOMPARE(v.ritardo, QStringLiteral("10"));
 
-        d->txt_Var[0]->setEditText(NomiModello[22]);   // 16 digital inputs: no channel rows
+        d->ImpostaTestoRiga(0, NomiModello[22]);   // 16 digital inputs: no channel rows
         d->txt_Var_Click(0);
-        QVERIFY(d->txt_Var[5]->isHidden() && d->lbl_Var[6]->isHidden());
-        QCOMPARE(d->txt_Var[4]->currentText(), QStringLiteral("Digital In"));
-        d->txt_delay->setText("300");
+        v = d->Raccogli();
+        QVERIFY(!v.righe[5].visibile && !v.righe[6].visibile);
+        QCOMPARE(v.righe[4].testo, QStringLiteral("Digital In"));
+        d->ImpostaDelay("300");
         QVERIFY(e->Conferma());
         const Rung& r = Programmi[0].Rung[2];
         QCOMPARE(QList<int>({r.ArgByte[1][0], r.ArgByte[2][0], r.ArgByte[4][0], r.ArgByte[5][0], r.Delay}),
                  (QList<int>{10, 1, 0x2C, 1, 300}));
 
         ModificaRung(2);
-        QCOMPARE(d->txt_Var[0]->currentIndex(), 11);
-        QVERIFY(d->txt_Var[5]->isHidden());
-        QCOMPARE(d->txt_delay->text(), QStringLiteral("300"));
+        v = d->Raccogli();
+        QCOMPARE(v.righe[0].scelta, 11);
+        QVERIFY(!v.righe[5].visibile);
+        QCOMPARE(v.ritardo, QStringLiteral("300"));
         Programmi[0].Rung[2].ArgByte = {};
         QVERIFY(e->Conferma());
         QCOMPARE(QList<int>({r.ArgByte[1][0], r.ArgByte[2][0], r.ArgByte[5][0]}), (QList<int>{10, 1, 1}));
