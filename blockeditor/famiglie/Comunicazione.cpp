@@ -74,8 +74,10 @@ EsitoCodifica CodificaDispositivo(const DatiBlocco& d, Rung& r, VersoDispositivo
     const RigaBlocco& risorsa = d.righe[4];
     const double da = LeggiNumero(d.righe[5].testo);
     const double a = LeggiNumero(d.righe[6].testo);
-    // Refused before anything of the block is written.
-    if (!CanaliAmmessi(da, a, LimitiDiRisorse(verso, risorsa.lista))) return EsitoCodifica::Riga(a < da ? 6 : 5);
+    // Refused before anything of the block is written. The limits are those
+    // the Device row's last choice set, which its Resource list still shows.
+    const LimitiCanali limiti = LimitiDiRisorse(verso, risorsa.lista);
+    if (!CanaliAmmessi(da, a, limiti)) return EsitoCodifica::Riga(da < limiti.Da ? 5 : 6);
 
     if (const EsitoCodifica e = Slot(r, d, 1, 0); !e.Memorizzato()) return e;
     const int posizioneRisorsa = PosizioneTesto(risorsa.lista, risorsa.testo);
