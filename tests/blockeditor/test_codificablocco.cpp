@@ -36,6 +36,8 @@ private slots:
         for (int i = 0; i < tipi.size(); ++i) TipiDato[size_t(i)] = tipi[i];
         NomiFunzione[kAdd] = "Add";
         Prova::RegistraFamiglia();
+        // "Return" stands for a block that no family encodes.
+        RegistraFamiglia(Famiglia::Flusso, {});
     }
 
     void layoutAsData()
