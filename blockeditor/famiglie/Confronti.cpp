@@ -1,0 +1,139 @@
+#include "blockeditor/famiglie/BitConfronto.h"
+
+#include "blockeditor/Codifica.h"
+#include "program/Programmi.h"
+#include "shell/Lingua.h"
+
+namespace {
+// Catalogue indexes: the old "Compare", "A = B" (Op 0) to "A <= B" (Op 5),
+// then "Limit (Int)" and "Limit (Ext)".
+constexpr int kCompare = 10, kPrimoConfronto = 47, kPrimoLimite = 53, kUltimoLimite = 54;
+// The fixed default of the compared rows, whatever the model.
+constexpr double kRegistroConfronto = 26;
+// The compared rows list types 0..5 in order: position 5 is K_Flt.
+constexpr int kPosizioneKFlt = 5;
+
+uint8_t Alto(uint8_t b) { return b >> 4; }
+uint8_t Basso(uint8_t b) { return b & 0x0F; }
+
+// Position of the row's chosen type in its list; -1 when none.
+int Posizione(const RigaBlocco& r)
+{
+    return r.sceltaTipo >= 0 && r.sceltaTipo < r.tipi.size() ? r.sceltaTipo : -1;
+}
+
+// A compared row at position 5 (K_Flt) holds the constant itself; any other
+// names a register by its 16-bit number, its width being in the type bytes.
+bool Operando(Rung& r, const RigaBlocco& riga, int slot)
+{
+    return Trasf(r, riga.valore, Posizione(riga) == kPosizioneKFlt ? TipoKFlt : TipoUInt, slot);
+}
+
+LayoutBlocco ImpaginaCompare()
+{
+    static const char* const kNomi[8] = {"Reg A",       "Reg B",      "Mask",         "Dest",
+                                         "And if True", "Or if True", "And if False", "Or if False"};
+    LayoutBlocco l;
+    for (int i = 0; i < 8; ++i) {
+        RigaLayout& r = l.righe[size_t(i)];
+        r.arg.Nome = QString::fromLatin1(kNomi[i]);
+        r.tipoVisibile = false;
+        r.testo = QStringLiteral("0");
+        l.ordine << i;
+    }
+    return l;
+}
+
+// Row values as 16-bit words, some low byte first and some high byte first,
+// as the old controllers read them. Beyond 16 bits a value is refused, like
+// every other 16-bit slot, rather than stored with a wrong high byte.
+EsitoCodifica CodificaCompare(const DatiBlocco& d, Rung& r)
+{
+    struct Posto {
+        int slot, riga;
+        bool altoPrima;
+    };
+    static constexpr Posto kPosti[] = {{0, 0, false}, {1, 1, false}, {2, 3, false}, {3, 4, true},
+                                       {4, 5, true},  {5, 6, true},  {6, 7, true},  {7, 2, true}};
+    for (const Posto& p : kPosti) {
+        const double v = d.righe[size_t(p.riga)].valore;
+        if (!(p.altoPrima ? TrasfSwap(r, v, TipoUInt, p.slot) : Trasf(r, v, TipoUInt, p.slot)))
+            return EsitoCodifica::Riga(p.riga);
+    }
+    r.Delay = 0;
+    r.Lunghezza = 34;
+    return EsitoCodifica::Ok();
+}
+} // namespace
+
+LayoutBlocco ImpaginaConfronto(int indice, Rung& rung, const ContestoBlocco& contesto)
+{
+    if (indice == kCompare) return ImpaginaCompare();
+    if (indice < kPrimoConfronto || indice > kUltimoLimite) return {};
+    rung.Op = uint8_t(indice - kPrimoConfronto);
+    const bool limite = indice >= kPrimoLimite;
+    const uint8_t a = rung.ArgByte[1][0], b = rung.ArgByte[1][1];
+
+    // A new comparison offers Int; "Dest" does not offer it and so starts
+    // with no type. A limit block always reads its three inputs back.
+    uint8_t tipo[4] = {TipoInt, TipoInt, TipoInt, TipoInt};
+    if (rung.Valido) {
+        tipo[0] = Alto(a);
+        tipo[1] = Basso(a);
+        tipo[3] = Basso(b);
+    }
+    if (limite) {
+        tipo[0] = Alto(b);
+        tipo[1] = Basso(a);
+        tipo[2] = Alto(a);
+    }
+
+    const QStringList nomi = limite ? QStringList{QStringLiteral("Input"), QStringLiteral("MAX"), QStringLiteral("MIN")}
+                                    : QStringList{QStringLiteral("Input A"), QStringLiteral("Input B")};
+    LayoutBlocco l;
+    for (int i = 0; i < nomi.size(); ++i) {
+        l.righe[size_t(i)] = RigaOperando(nomi[i], tipo[i], kRegistroConfronto, true,
+                                          {TipoUInt, TipoInt, TipoULong, TipoLong, TipoFloat, TipoKFlt});
+        l.ordine << i;
+    }
+    l.righe[3] = RigaOperando(Testo(67), tipo[3], contesto.modello.PrimoRegistroUtente, true, {TipoUInt, TipoULong});
+    l.righe[4] = RigaOperando(Testo(74), TipoKLong, 1, false, {TipoKLong});
+    l.ordine << 3 << 4;
+    return l;
+}
+
+EsitoCodifica CodificaConfronto(const DatiBlocco& d, Rung& r)
+{
+    if (d.indice == kCompare) return CodificaCompare(d, r);
+    if (d.indice < kPrimoConfronto || d.indice > kUltimoLimite) return EsitoCodifica::Ok();
+    const auto& a = d.righe;
+    const bool limite = d.indice >= kPrimoLimite;
+
+    r.ArgByte[0][0] = r.Op;
+
+    // Byte A: the comparisons pack the type codes of A and B, the limits the
+    // list positions of MIN and MAX; byte B: the input's position and the
+    // destination's width. A byte that comes out negative is refused.
+    int tipoA = 0;
+    if (limite) {
+        tipoA = 16 * Posizione(a[2]) + Posizione(a[1]);
+        if (tipoA < 0) return EsitoCodifica::Riga(Posizione(a[2]) < 0 ? 2 : 1);
+    } else {
+        if (a[0].Tipo() < 0) return EsitoCodifica::Riga(0);
+        tipoA = 16 * a[0].Tipo() + (a[1].Tipo() >= 0 ? a[1].Tipo() : 0);
+    }
+    const int tipoB = 16 * Posizione(a[0]) + (Posizione(a[3]) == 1 ? TipoULong : TipoUInt);
+    if (tipoB < 0) return EsitoCodifica::Riga(0);
+    r.ArgByte[1] = {uint8_t(tipoA), uint8_t(tipoB), 0, 0};
+
+    if (!Operando(r, a[0], 5)) return EsitoCodifica::Riga(0);
+    if (!Operando(r, a[1], 3)) return EsitoCodifica::Riga(1);
+    if (!Operando(r, a[2], 4)) return EsitoCodifica::Riga(2);
+    if (!Trasf(r, a[3].valore, TipoUInt, 7)) return EsitoCodifica::Riga(3);
+    if (a[4].Tipo() < 0 || !Trasf(r, a[4].valore, TipoKLong, 2)) return EsitoCodifica::Riga(4);
+
+    r.Delay = 0;
+    r.Lunghezza = 34;
+    DidascalieRung(d, r, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4});
+    return EsitoCodifica::Ok();
+}
