@@ -5,18 +5,9 @@
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/LayoutBlocco.h"
 
-#include <QString>
-#include <cstdint>
-#include <initializer_list>
-
 struct Rung;
 
 LayoutBlocco ImpaginaBit(int indice, Rung& rung, const ContestoBlocco& contesto);
 EsitoCodifica CodificaBit(const DatiBlocco& dati, Rung& rung);
 LayoutBlocco ImpaginaConfronto(int indice, Rung& rung, const ContestoBlocco& contesto);
 EsitoCodifica CodificaConfronto(const DatiBlocco& dati, Rung& rung);
-
-// One row of these layouts: caption, type, default value, register pick and
-// the offered types; none of these blocks offers pointer variants.
-RigaLayout RigaOperando(const QString& nome, uint8_t tipo, double valore, bool daRegistro,
-                        std::initializer_list<uint8_t> tipi);

@@ -1,6 +1,7 @@
 #include "blockeditor/famiglie/BitConfronto.h"
 
 #include "blockeditor/Codifica.h"
+#include "blockeditor/famiglie/FlussoTempo.h"
 #include "program/Programmi.h"
 #include "shell/Lingua.h"
 
@@ -10,23 +11,11 @@ namespace {
 constexpr int kCompare = 10, kPrimoConfronto = 47, kPrimoLimite = 53, kUltimoLimite = 54;
 // The fixed default of the compared rows, whatever the model.
 constexpr double kRegistroConfronto = 26;
-// The compared rows list types 0..5 in order: position 5 is K_Flt.
-constexpr int kPosizioneKFlt = 5;
-
-uint8_t Alto(uint8_t b) { return b >> 4; }
-uint8_t Basso(uint8_t b) { return b & 0x0F; }
 
 // Position of the row's chosen type in its list; -1 when none.
 int Posizione(const RigaBlocco& r)
 {
     return r.sceltaTipo >= 0 && r.sceltaTipo < r.tipi.size() ? r.sceltaTipo : -1;
-}
-
-// A compared row at position 5 (K_Flt) holds the constant itself; any other
-// names a register by its 16-bit number, its width being in the type bytes.
-bool Operando(Rung& r, const RigaBlocco& riga, int slot)
-{
-    return Trasf(r, riga.valore, Posizione(riga) == kPosizioneKFlt ? TipoKFlt : TipoUInt, slot);
 }
 
 LayoutBlocco ImpaginaCompare()
@@ -78,26 +67,26 @@ LayoutBlocco ImpaginaConfronto(int indice, Rung& rung, const ContestoBlocco& con
     // with no type. A limit block always reads its three inputs back.
     uint8_t tipo[4] = {TipoInt, TipoInt, TipoInt, TipoInt};
     if (rung.Valido) {
-        tipo[0] = Alto(a);
-        tipo[1] = Basso(a);
-        tipo[3] = Basso(b);
+        tipo[0] = Nibble(a, true);
+        tipo[1] = Nibble(a, false);
+        tipo[3] = Nibble(b, false);
     }
     if (limite) {
-        tipo[0] = Alto(b);
-        tipo[1] = Basso(a);
-        tipo[2] = Alto(a);
+        tipo[0] = Nibble(b, true);
+        tipo[1] = Nibble(a, false);
+        tipo[2] = Nibble(a, true);
     }
 
     const QStringList nomi = limite ? QStringList{QStringLiteral("Input"), QStringLiteral("MAX"), QStringLiteral("MIN")}
                                     : QStringList{QStringLiteral("Input A"), QStringLiteral("Input B")};
     LayoutBlocco l;
     for (int i = 0; i < nomi.size(); ++i) {
-        l.righe[size_t(i)] = RigaOperando(nomi[i], tipo[i], kRegistroConfronto, true,
+        l.righe[size_t(i)] = RigaSemplice(nomi[i], tipo[i], kRegistroConfronto, true,
                                           {TipoUInt, TipoInt, TipoULong, TipoLong, TipoFloat, TipoKFlt});
         l.ordine << i;
     }
-    l.righe[3] = RigaOperando(Testo(67), tipo[3], contesto.modello.PrimoRegistroUtente, true, {TipoUInt, TipoULong});
-    l.righe[4] = RigaOperando(Testo(74), TipoKLong, 1, false, {TipoKLong});
+    l.righe[3] = RigaSemplice(Testo(67), tipo[3], contesto.modello.PrimoRegistroUtente, true, {TipoUInt, TipoULong});
+    l.righe[4] = RigaSemplice(Testo(74), TipoKLong, 1, false, {TipoKLong});
     l.ordine << 3 << 4;
     return l;
 }
@@ -126,9 +115,12 @@ EsitoCodifica CodificaConfronto(const DatiBlocco& d, Rung& r)
     if (tipoB < 0) return EsitoCodifica::Riga(0);
     r.ArgByte[1] = {uint8_t(tipoA), uint8_t(tipoB), 0, 0};
 
-    if (!Operando(r, a[0], 5)) return EsitoCodifica::Riga(0);
-    if (!Operando(r, a[1], 3)) return EsitoCodifica::Riga(1);
-    if (!Operando(r, a[2], 4)) return EsitoCodifica::Riga(2);
+    // The compared rows list types 0..5 in order, so the chosen type is K_Flt
+    // exactly when the chosen position is 5; any other row names a register
+    // by its 16-bit number, its width being in the type bytes.
+    if (!TrasfOperando(r, a[0], 5)) return EsitoCodifica::Riga(0);
+    if (!TrasfOperando(r, a[1], 3)) return EsitoCodifica::Riga(1);
+    if (!TrasfOperando(r, a[2], 4)) return EsitoCodifica::Riga(2);
     if (!Trasf(r, a[3].valore, TipoUInt, 7)) return EsitoCodifica::Riga(3);
     if (a[4].Tipo() < 0 || !Trasf(r, a[4].valore, TipoKLong, 2)) return EsitoCodifica::Riga(4);
 

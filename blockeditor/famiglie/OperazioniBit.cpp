@@ -1,6 +1,7 @@
 #include "blockeditor/famiglie/BitConfronto.h"
 
 #include "blockeditor/Codifica.h"
+#include "blockeditor/famiglie/FlussoTempo.h"
 #include "program/Programmi.h"
 #include "shell/Lingua.h"
 
@@ -68,13 +69,13 @@ LayoutBlocco ImpaginaBit(int indice, Rung& rung, const ContestoBlocco& contesto)
     // The register rows take their types from slot 1 even for a rung that
     // was never encoded or held another block: a nibble naming no offered
     // type leaves the row without a selection.
-    const uint8_t tipoA = rung.ArgByte[1][0] & 0x0F, tipoB = rung.ArgByte[1][0] >> 4;
-    const uint8_t tipoDest = rung.ArgByte[1][1] & 0x0F;
+    const uint8_t tipoA = Nibble(rung.ArgByte[1][0], false), tipoB = Nibble(rung.ArgByte[1][0], true);
+    const uint8_t tipoDest = Nibble(rung.ArgByte[1][1], false);
     const double primo = contesto.modello.PrimoRegistroUtente;
     auto sorgente = [primo](const QString& nome, uint8_t tipo) {
-        return RigaOperando(nome, tipo, primo, true, {TipoUInt, TipoULong, TipoKLong});
+        return RigaSemplice(nome, tipo, primo, true, {TipoUInt, TipoULong, TipoKLong});
     };
-    auto costante = [](const QString& nome) { return RigaOperando(nome, TipoKLong, 1, false, {TipoKLong}); };
+    auto costante = [](const QString& nome) { return RigaSemplice(nome, TipoKLong, 1, false, {TipoKLong}); };
     const QString src = Testo(69), maschera = Testo(74);
     auto& r = l.righe;
     switch (b->disposizione) {
@@ -89,7 +90,7 @@ LayoutBlocco ImpaginaBit(int indice, Rung& rung, const ContestoBlocco& contesto)
         break;
     case Disposizione::Scorrimento:
         r[0] = sorgente(src, tipoA);
-        r[2] = RigaOperando(Testo(66), TipoUInt, 1, false, {TipoUInt});
+        r[2] = RigaSemplice(Testo(66), TipoUInt, 1, false, {TipoUInt});
         break;
     case Disposizione::Bit:
         r[0] = sorgente(src + QStringLiteral(" A"), tipoA);
@@ -102,12 +103,12 @@ LayoutBlocco ImpaginaBit(int indice, Rung& rung, const ContestoBlocco& contesto)
         r[5] = costante(maschera);
         break;
     case Disposizione::Latch:
-        r[0] = RigaOperando(src, tipoA, primo, true, {TipoUInt});
+        r[0] = RigaSemplice(src, tipoA, primo, true, {TipoUInt});
         r[1] = costante(maschera + QLatin1Char(' ') + src);
-        r[2] = RigaOperando(Testo(152), tipoB, primo, true, {TipoUInt});
+        r[2] = RigaSemplice(Testo(152), tipoB, primo, true, {TipoUInt});
         break;
     }
-    r[4] = RigaOperando(Testo(67), tipoDest, primo, true, {TipoUInt, TipoULong});
+    r[4] = RigaSemplice(Testo(67), tipoDest, primo, true, {TipoUInt, TipoULong});
     for (int i : {0, 1, 2, 3, 5, 4})
         if (!r[size_t(i)].arg.Nome.isEmpty()) l.ordine << i;
     return l;
