@@ -13,7 +13,7 @@
 #include "shell/Lingua.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
+#include "shell/AttesaEditore.h"
 #include "shell/convert/Conversioni.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
@@ -58,12 +58,6 @@ int16_t Intero16(const QString& testo)
     const double v = ArrotondaPari(LeggiNumero(testo));
     if (v < -32768 || v > 32767) throw ErroreCodifica("16-bit value out of range");
     return int16_t(v);
-}
-
-// The value and table dialogs are not modal: the row waits for them to close.
-void AttendiDialogo()
-{
-    while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
 }
 
 const char* const kRiga = "riga";
@@ -653,8 +647,7 @@ void comandi::cmd_set_Click(int riga)
         }
         DialogoAperto = true;
         TestoInput = val->currentText();
-        ServiziEditor::ApriValoreTesto();
-        AttendiDialogo();
+        AttesaEditore::Attendi(ServiziEditor::ApriValoreTesto());
         val->setEditText(TestoInput);
         break;
     case TipoTable: {
@@ -663,8 +656,7 @@ void comandi::cmd_set_Click(int riga)
             return;
         }
         DialogoAperto = true;
-        ServiziEditor::ApriEditorTabelle(val->currentIndex());
-        AttendiDialogo();
+        AttesaEditore::Attendi(ServiziEditor::ApriEditorTabelle(val->currentIndex()));
         const QSignalBlocker blocca(val);
         val->clear();
         if (ServiziEditor::NomiTabelle) val->addItems(ServiziEditor::NomiTabelle());
