@@ -133,6 +133,10 @@ void ApplicaLayout(DatiBlocco& dati, const LayoutBlocco& layout, std::array<DefA
         MostraArgomento(r, argomenti[size_t(i)], dati.contesto.tabelle);
         if (!r.visibile) continue;
         if (!l.tipoVisibile) r.tipoVisibile = false;
+        if (l.sceltaTabella && r.Tipo() == TipoTable) {
+            r.scelta = *l.sceltaTabella >= 0 && *l.sceltaTabella < r.lista.size() ? *l.sceltaTabella : -1;
+            r.testo = r.scelta >= 0 ? r.lista[r.scelta].testo : QString();
+        }
         QList<VoceLista> aggiunte = l.etichette ? dati.contesto.etichette : QList<VoceLista>{};
         aggiunte += l.lista;
         if (!aggiunte.isEmpty()) {

@@ -1,6 +1,5 @@
 // The table editor: its logic on the shared tables, and the window opened
 // from a table row's "Set" and from the menu, with the waits of its openers.
-#include "blockeditor/Argomenti.h"
 #include "blockeditor/Servizi.h"
 #include "blockeditor/comandi.h"
 #include "program/Agganci.h"
@@ -202,12 +201,9 @@ private slots:
         EditorBlocco* eb = EditorBloccoAttivo();
         eb->Chiudi();
         eb->ImpostaBersaglio(0, 1);
-        eb->SelezionaFunzione(15);
+        eb->SelezionaFunzione(30);   // Linearization: row 1 lists the tables
         comandi* d = Finestre::Get<comandi>();
-        DefArgomento& a = Argomenti[1];
-        a = DefArgomento{QStringLiteral("Function"), TipoTable, 0, false, {}, {}};
-        a.TipiAmmessi[TipoTable] = 1;
-        d->ShowArg(1);
+        QVERIFY(!d->cmd_set[1]->isHidden());
         d->txt_Var[1]->setCurrentIndex(1);
         bool apertoSulProbe = false;
         QTimer::singleShot(0, this, [&] {

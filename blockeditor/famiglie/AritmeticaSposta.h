@@ -1,0 +1,22 @@
+#pragma once
+// The arithmetic and move blocks (class 3 group 1), and "Scale", "Block Move"
+// and the display calls (class 3 groups 2, 6 and 3): layouts and encoders.
+#include "blockeditor/Famiglie.h"
+
+#include <initializer_list>
+
+LayoutBlocco ImpaginaAritmetica(int indice, Rung& rung, const ContestoBlocco& contesto);
+EsitoCodifica CodificaAritmetica(const DatiBlocco& dati, Rung& rung);
+
+LayoutBlocco ImpaginaScalaSposta(int indice, Rung& rung, const ContestoBlocco& contesto);
+EsitoCodifica CodificaScalaSposta(const DatiBlocco& dati, Rung& rung);
+
+// Row `i` of a layout: caption, type, default value, register pick, the
+// offered types and pointer variants (base codes); shown unless `mostrata`
+// is false.
+void RigaFamiglia(LayoutBlocco& l, int i, const QString& nome, uint8_t tipo, double valore, bool registro,
+                  std::initializer_list<uint8_t> tipi, std::initializer_list<uint8_t> puntatori = {},
+                  bool mostrata = true);
+// A row's value into a slot: the constant as a single when the row's type is
+// K_Flt, else the register number as 16 bits.
+bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot);
