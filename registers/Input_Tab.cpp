@@ -33,7 +33,7 @@ Input_Tab::Input_Tab()
     resize(sizeHint());
 
     m_tabella = Crea<QGroupBox>(this, QStringLiteral("f_tabella"));
-    m_tabella->setGeometry(Rett(120, 60, 4320, 6060));
+    m_tabella->setGeometry(Rett(120, 60, 4320, 5580));
     m_lblNome = Crea<QLabel>(m_tabella, QStringLiteral("Label1"));
     m_lblNome->setGeometry(Rett(120, 330, 1000, 255));
     m_nome = Crea<QLineEdit>(m_tabella, QStringLiteral("txt_NomeTab"));
@@ -44,7 +44,7 @@ Input_Tab::Input_Tab()
     m_conteggio->setGeometry(Rett(1200, 630, 700, 315));
 
     m_punti = Crea<QGroupBox>(m_tabella, QStringLiteral("f_Tab"));
-    m_punti->setGeometry(Rett(120, 1050, 4080, 4380));
+    m_punti->setGeometry(Rett(120, 1050, 4080, 3900));
     Crea<QLabel>(m_punti, QStringLiteral("lbl_Input"), QStringLiteral("Input"))->setGeometry(Rett(600, 300, 1400, 255));
     Crea<QLabel>(m_punti, QStringLiteral("lbl_Output"), QStringLiteral("Output"))->setGeometry(Rett(2100, 300, 1400, 255));
     for (int k = 0; k < EditorTabelle::NumRighe; ++k) {
@@ -74,22 +74,22 @@ Input_Tab::Input_Tab()
     m_scroll->setPageStep(1);
 
     m_carica = Crea<QPushButton>(m_tabella, QStringLiteral("cmd_Load"));
-    m_carica->setGeometry(Rett(120, 5550, 1980, 375));
+    m_carica->setGeometry(Rett(120, 5070, 1980, 375));
     m_salva = Crea<QPushButton>(m_tabella, QStringLiteral("cmd_Save"));
-    m_salva->setGeometry(Rett(2220, 5550, 1980, 375));
+    m_salva->setGeometry(Rett(2220, 5070, 1980, 375));
 
     m_inserisci = Crea<QPushButton>(this, QStringLiteral("cmd_Insert"), QStringLiteral(">>"));
-    m_inserisci->setGeometry(Rett(4560, 2880, 555, 375));
+    m_inserisci->setGeometry(Rett(4560, 2640, 555, 375));
 
     m_elenco = Crea<QGroupBox>(this, QStringLiteral("Frame1"));
-    m_elenco->setGeometry(Rett(5220, 60, 2640, 6060));
+    m_elenco->setGeometry(Rett(5220, 60, 2640, 5580));
     m_lista = Crea<QListWidget>(m_elenco, QStringLiteral("ListaTab"));
-    m_lista->setGeometry(Rett(120, 300, 2400, 5640));
+    m_lista->setGeometry(Rett(120, 300, 2400, 5160));
 
     for (int i : {1, 0}) {
         m_ok[size_t(i)] = Crea<QPushButton>(this, QStringLiteral("cmd_ok_%1").arg(i),
                                             i ? QStringLiteral("OK") : QStringLiteral("Annulla"));
-        m_ok[size_t(i)]->setGeometry(Rett(i ? 5220 : 6600, 6240, 1260, 375));
+        m_ok[size_t(i)]->setGeometry(Rett(i ? 5220 : 6600, 5760, 1260, 375));
         connect(m_ok[size_t(i)], &QPushButton::clicked, this, [this, i] { cmd_ok_Click(i); });
     }
 
@@ -103,10 +103,13 @@ Input_Tab::Input_Tab()
         m_editor.Scorri(v);
         Mostra();
     });
-    connect(m_lista, &QListWidget::currentRowChanged, this, [this](int riga) {
+    // A click on the entry already selected loads it again, as any click does.
+    auto clic = [this](int riga) {
         m_editor.ListaClick(riga);
         Mostra();
-    });
+    };
+    connect(m_lista, &QListWidget::currentRowChanged, this, clic);
+    connect(m_lista, &QListWidget::itemClicked, this, [this, clic](QListWidgetItem* v) { clic(m_lista->row(v)); });
     auto azione = [this](QPushButton* b, void (EditorTabelle::*f)()) {
         connect(b, &QPushButton::clicked, this, [this, f] {
             (m_editor.*f)();
@@ -124,7 +127,7 @@ Input_Tab::Input_Tab()
 
 QSize Input_Tab::sizeHint() const
 {
-    return Rett(0, 0, 7980, 6720).size();
+    return Rett(0, 0, 7980, 6240).size();
 }
 
 Input_Tab* Input_Tab::Apri()

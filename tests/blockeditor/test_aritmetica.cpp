@@ -33,6 +33,7 @@ Rung RungPieno()
     Rung r;
     for (auto& s : r.ArgByte) s.fill(0xAA);
     r.Riga.Sommario = QStringLiteral("old");
+    r.Riga.NomiArg[0] = QStringLiteral("old");
     return r;
 }
 
@@ -130,6 +131,8 @@ private slots:
         QTEST(Slot(rung), "slot");
         QTEST(int(rung.Lunghezza), "lunghezza");
         QTEST(rung.Riga.Sommario, "sommario");
+        // The display calls leave the row's captions as they were.
+        QCOMPARE(rung.Riga.NomiArg[0] == QStringLiteral("old"), indice == kCallPage || indice == kRefresh);
         QCOMPARE(rung.Delay, int16_t(0));
     }
 
