@@ -174,6 +174,16 @@ DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto)
     return d;
 }
 
+DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto)
+{
+    DatiBlocco d = DatiIniziali(FunzToOpt(rung.Classe, rung.Gruppo, rung.Op), rung, contesto);
+    d.etichetta = rung.Etichetta;
+    d.righe[0].testo = rung.ArgTesto[0];
+    if (const GestoreFamiglia* g = GestoreBlocco(d.indice); g && g->ValoreScelto) g->ValoreScelto(d, 0);
+    for (size_t i = 1; i < 8; ++i) d.righe[i].testo = rung.ArgTesto[i];
+    return d;
+}
+
 QString DidascaliaConTipo(const RigaBlocco& riga)
 {
     return riga.didascalia + QStringLiteral(" (") + riga.TestoTipo() + QStringLiteral(")");

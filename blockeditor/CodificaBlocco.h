@@ -2,6 +2,7 @@
 // The block encoder: the rows' data to the rung's bytes, without a window. The
 // dialog's OK and the project loader both call CodificaBlocco.
 #include "blockeditor/DatiBlocco.h"
+#include "blockeditor/EsitoCodifica.h"
 #include "blockeditor/LayoutBlocco.h"
 
 #include <QString>
@@ -11,24 +12,6 @@
 #include <initializer_list>
 
 struct Rung;
-
-enum class Esito : uint8_t {
-    Memorizzato,     // encoded and marked valid
-    RigaErrata,      // a row's text or value does not fit (`riga` names it)
-    TriggerErrato,   // trigger register or mask outside 16 bits
-    SenzaImmagine,   // the block has no picture for the rung list
-    FuoriCatalogo,   // no catalogue entry with that index
-};
-
-struct EsitoCodifica {
-    Esito esito = Esito::Memorizzato;
-    int riga = -1;   // the first bad row (0..7) of RigaErrata; -1 when no row is to blame
-
-    bool Memorizzato() const { return esito == Esito::Memorizzato; }
-    static EsitoCodifica Ok() { return {}; }
-    static EsitoCodifica Riga(int riga) { return {Esito::RigaErrata, riga}; }
-    static EsitoCodifica Di(Esito e) { return {e, -1}; }
-};
 
 // Reads every row's number: a text starting with "%" from its third
 // character on (a lone "%" is a bad row), any other text after "," becomes
@@ -61,6 +44,11 @@ QString TestoDecimale(double v);
 // A new block as the dialog lays it out on rung `rung` with a freshly loaded
 // window: catalogue index, name, context and the family's layout.
 DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto);
+
+// A stored rung's block as the project loader rebuilds it: its catalogue block
+// laid out on the rung, then its label and argument texts put back, row 0 first
+// with its value-list reaction. Ready for CodificaBlocco.
+DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto);
 
 // Rung list captions in the shared pattern.
 // "Name (type)": the row's caption, " (", its type text, ")".

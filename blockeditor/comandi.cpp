@@ -1,5 +1,8 @@
 #include "blockeditor/comandi.h"
 
+#include "blockeditor/PulsanteFunzione.h"
+#include "blockeditor/SchedeFunzioni.h"
+
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
@@ -41,153 +44,6 @@ QRect Rett(int x, int y, int w, int h)
 const char* const kRiga = "riga";
 const char* const kInvio = "invio";
 } // namespace
-
-// ---------------------------------------------------------------------------
-
-PulsanteFunzione::PulsanteFunzione(QWidget* parent) : QAbstractButton(parent)
-{
-    setCheckable(true);
-    setFocusPolicy(Qt::TabFocus);
-}
-
-QSize PulsanteFunzione::sizeHint() const
-{
-    return QSize(Twips(975), Twips(495));
-}
-
-void PulsanteFunzione::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor fondo = Colore.isValid() ? Colore : palette().button().color();
-    if (isChecked()) fondo = fondo.darker(125);
-    p.setPen(QPen(isChecked() ? QColor(20, 20, 20) : QColor(110, 110, 110), isChecked() ? 2 : 1));
-    p.setBrush(fondo);
-    p.drawRoundedRect(r, 3, 3);
-    // The caption wraps between words only; a long word makes the font
-    // smaller rather than being broken in two.
-    const QRectF area = r.adjusted(3, 1, -3, -1);
-    QFont f = font();
-    f.setBold(isChecked());
-    qreal punti = f.pointSizeF() > 0 ? f.pointSizeF() * 0.9 : 8.0;
-    const QStringList parole = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (; punti > 5.0; punti -= 0.5) {
-        f.setPointSizeF(punti);
-        const QFontMetricsF m(f);
-        qreal parolaMax = 0;
-        for (const QString& w : parole) parolaMax = std::max(parolaMax, m.horizontalAdvance(w));
-        const QRectF occupato = m.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text());
-        if (parolaMax <= area.width() && occupato.height() <= area.height()) break;
-    }
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
-    if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 2, 2);
-    }
-}
-
-// ---------------------------------------------------------------------------
-
-SchedeFunzioni::SchedeFunzioni(QWidget* parent) : QWidget(parent)
-{
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-int SchedeFunzioni::addTab(const QString& testo)
-{
-    m_testi.append(testo);
-    if (m_corrente < 0) setCurrentIndex(0);
-    update();
-    return count() - 1;
-}
-
-void SchedeFunzioni::removeTab(int indice)
-{
-    if (indice < 0 || indice >= count()) return;
-    m_testi.removeAt(indice);
-    if (m_corrente >= count()) m_corrente = count() - 1;
-    update();
-    emit currentChanged(m_corrente);
-}
-
-QString SchedeFunzioni::tabText(int indice) const
-{
-    return indice >= 0 && indice < count() ? m_testi[indice] : QString();
-}
-
-void SchedeFunzioni::setCurrentIndex(int indice)
-{
-    if (indice < 0 || indice >= count() || indice == m_corrente) return;
-    m_corrente = indice;
-    update();
-    emit currentChanged(indice);
-}
-
-QRect SchedeFunzioni::tabRect(int indice) const
-{
-    const int righe = std::max(1, (count() + kColonne - 1) / kColonne);
-    const int r = indice / kColonne, c = indice % kColonne;
-    const int x0 = c * width() / kColonne, x1 = (c + 1) * width() / kColonne;
-    const int y0 = r * height() / righe, y1 = (r + 1) * height() / righe;
-    return QRect(x0, y0, x1 - x0, y1 - y0).adjusted(1, 1, -1, -1);
-}
-
-QSize SchedeFunzioni::sizeHint() const
-{
-    const int righe = std::max(1, (count() + kColonne - 1) / kColonne);
-    return QSize(kColonne * 80, righe * (fontMetrics().height() + 10));
-}
-
-void SchedeFunzioni::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPalette& pal = palette();
-    for (int i = 0; i < count(); ++i) {
-        const bool scelta = i == m_corrente;
-        const QRectF r = QRectF(tabRect(i)).adjusted(0.5, 0.5, -0.5, -0.5);
-        p.setPen(QPen(scelta ? pal.color(QPalette::Highlight) : pal.color(QPalette::Mid), scelta ? 2 : 1));
-        p.setBrush(scelta ? pal.color(QPalette::Base) : pal.color(QPalette::Button));
-        p.drawRoundedRect(r, 4, 4);
-        QFont f = font();
-        f.setBold(scelta);
-        p.setFont(f);
-        p.setPen(pal.color(QPalette::ButtonText));
-        p.drawText(r, Qt::AlignCenter, m_testi[i]);
-        if (scelta && hasFocus()) {
-            p.setPen(QPen(pal.color(QPalette::ButtonText), 1, Qt::DotLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 2, 2);
-        }
-    }
-}
-
-void SchedeFunzioni::mousePressEvent(QMouseEvent* e)
-{
-    for (int i = 0; i < count(); ++i)
-        if (tabRect(i).contains(e->position().toPoint())) {
-            setCurrentIndex(i);
-            return;
-        }
-    QWidget::mousePressEvent(e);
-}
-
-void SchedeFunzioni::keyPressEvent(QKeyEvent* e)
-{
-    int passo = 0;
-    switch (e->key()) {
-    case Qt::Key_Left: passo = -1; break;
-    case Qt::Key_Right: passo = 1; break;
-    case Qt::Key_Up: passo = -kColonne; break;
-    case Qt::Key_Down: passo = kColonne; break;
-    default: QWidget::keyPressEvent(e); return;
-    }
-    setCurrentIndex(std::clamp(m_corrente + passo, 0, count() - 1));
-}
 
 // ---------------------------------------------------------------------------
 
@@ -716,6 +572,44 @@ void comandi::ImpostaRegistroRiga(int registro)
         SelezionaTipo(riga, tipo);
     }
     txt_Var[size_t(riga)]->setEditText(QStringLiteral("%R") + QString::number(registro));
+}
+
+// --- What the user types and chooses --------------------------------------
+
+void comandi::ImpostaEtichetta(const QString& testo)
+{
+    txt_Label->setText(testo);
+}
+
+void comandi::ImpostaTestoRiga(int riga, const QString& testo)
+{
+    if (riga >= 0 && riga <= 8) txt_Var[size_t(riga)]->setEditText(testo);
+}
+
+void comandi::ImpostaDelay(const QString& testo)
+{
+    txt_delay->setText(testo);
+}
+
+void comandi::ImpostaTrigger(bool attivo, const QString& registro, const QString& maschera)
+{
+    chk_trig->setChecked(attivo);
+    txt_Var[8]->setEditText(registro);
+    txt_Opt[8]->setEditText(maschera);
+}
+
+void comandi::ScegliTipo(int riga, int voce)
+{
+    if (riga < 0 || riga > 7) return;
+    txt_Opt[size_t(riga)]->setCurrentIndex(voce);
+    txt_Opt_Click(riga);
+}
+
+void comandi::ScegliValore(int riga, int voce)
+{
+    if (riga < 0 || riga > 8) return;
+    const QSignalBlocker blocca(txt_Var[size_t(riga)]);
+    txt_Var[size_t(riga)]->setCurrentIndex(voce);
 }
 
 // --- Target rung -----------------------------------------------------------

@@ -203,8 +203,9 @@ private slots:
         eb->ImpostaBersaglio(0, 1);
         eb->SelezionaFunzione(30);   // Linearization: row 1 lists the tables
         comandi* d = Finestre::Get<comandi>();
-        QVERIFY(!d->cmd_set[1]->isHidden());
-        d->txt_Var[1]->setCurrentIndex(1);
+        QComboBox* tabelle = C<QComboBox>(d, "txt_Var_1");
+        QVERIFY(!C<QPushButton>(d, "cmd_set_1")->isHidden());
+        tabelle->setCurrentIndex(1);
         bool apertoSulProbe = false;
         QTimer::singleShot(0, this, [&] {
             Input_Tab* w = Finestre::SeCaricata<Input_Tab>();
@@ -217,8 +218,8 @@ private slots:
         d->cmd_set_Click(1);
         QVERIFY(apertoSulProbe);
         QVERIFY(!DialogoAperto);
-        QCOMPARE(d->txt_Var[1]->count(), 3);
-        QCOMPARE(d->txt_Var[1]->currentIndex(), scelta);
+        QCOMPARE(tabelle->count(), 3);
+        QCOMPARE(tabelle->currentIndex(), scelta);
         QCOMPARE(ProgettoModificato, !chiusura.isEmpty());
         eb->Chiudi();
     }
