@@ -215,3 +215,8 @@ void DidascalieRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<in
     for (int i : righe) NomeArgomentoRung(dati, rung, i, std::find(conTipo.begin(), conTipo.end(), i) != conTipo.end());
     SommarioRung(dati, rung, righe);
 }
+
+bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot)
+{
+    return Trasf(rung, riga.valore, riga.Tipo() == TipoKFlt ? TipoKFlt : TipoUInt, slot);
+}

@@ -13,11 +13,6 @@ void RigaFamiglia(LayoutBlocco& l, int i, const QString& nome, uint8_t tipo, dou
     if (mostrata) l.ordine << i;
 }
 
-bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot)
-{
-    return Trasf(rung, riga.valore, riga.Tipo() == TipoKFlt ? 5 : 0, slot);
-}
-
 void RegistraAritmeticaSposta()
 {
     RegistraFamiglia(Famiglia::Aritmetica, {ImpaginaAritmetica, CodificaAritmetica, {}});

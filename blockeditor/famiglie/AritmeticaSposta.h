@@ -17,6 +17,3 @@ EsitoCodifica CodificaScalaSposta(const DatiBlocco& dati, Rung& rung);
 void RigaFamiglia(LayoutBlocco& l, int i, const QString& nome, uint8_t tipo, double valore, bool registro,
                   std::initializer_list<uint8_t> tipi, std::initializer_list<uint8_t> puntatori = {},
                   bool mostrata = true);
-// A row's value into a slot: the constant as a single when the row's type is
-// K_Flt, else the register number as 16 bits.
-bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot);

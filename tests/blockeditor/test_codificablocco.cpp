@@ -35,6 +35,8 @@ private slots:
         Test::ImpostaTipiDato();
         NomiFunzione[kAdd] = "Add";
         Prova::RegistraFamiglia();
+        // "Return" stands for a block that no family encodes.
+        RegistraFamiglia(Famiglia::Flusso, {});
     }
 
     void layoutAsData()

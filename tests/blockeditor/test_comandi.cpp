@@ -88,6 +88,8 @@ private slots:
         TestiLingua[68] = "Delay";
         InstallaEditorBlocco();
         Prova::RegistraFamiglia();
+        // "Return" stands for a block that no family encodes.
+        RegistraFamiglia(Famiglia::Flusso, {});
         ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
         NotificaRigaRung = [this](int p, int r) { notifiche.append({p, r}); };
     }
