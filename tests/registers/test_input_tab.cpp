@@ -9,6 +9,7 @@
 #include "registers/Input_Tab.h"
 #include "shell/AttesaEditore.h"
 #include "shell/Finestre.h"
+#include "shell/Lingua.h"
 #include "shell/Principale.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
@@ -233,6 +234,11 @@ private slots:
         Input_Tab* w = Finestre::SeCaricata<Input_Tab>();
         QVERIFY(w && w->Caricato() && !DialogoAperto);
         QCOMPARE(C<QListWidget>(w, "ListaTab")->currentRow(), 1);
+        // Captions follow the language switch.
+        CambiaLingua(0);
+        QCOMPARE(C<QPushButton>(w, "cmd_Load")->text(), QStringLiteral("Carica da File"));
+        CambiaLingua(1);
+        QCOMPARE(w->windowTitle(), QStringLiteral("Tables"));
         QWidget* ib = ServiziEditor::ApriValoreTesto();
         bool aperto = false;
         QTimer::singleShot(0, this, [&] {
