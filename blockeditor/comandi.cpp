@@ -1,24 +1,20 @@
 #include "blockeditor/comandi.h"
 
-#include "blockeditor/PulsanteFunzione.h"
-#include "blockeditor/SchedeFunzioni.h"
-
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
-#include "blockeditor/Codifica.h"
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/Famiglie.h"
-#include "blockeditor/IconeBlocchi.h"
+#include "blockeditor/PulsanteFunzione.h"
+#include "blockeditor/SchedeFunzioni.h"
 #include "blockeditor/Servizi.h"
 #include "comm/Dispositivo.h"
 #include "program/Agganci.h"
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
+#include "shell/AttesaEditore.h"
 #include "shell/Lingua.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Prompt.h"
-#include "shell/AttesaEditore.h"
-#include "shell/convert/Conversioni.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
@@ -30,10 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QMouseEvent>
-#include <algorithm>
 
 namespace {
 QRect Rett(int x, int y, int w, int h)
@@ -189,14 +182,6 @@ void comandi::CostruisciControlli()
     for (QWidget* w : controlli) w->show();
 }
 
-void comandi::NascondiRiga(int i)
-{
-    lbl_Var[size_t(i)]->hide();
-    txt_Var[size_t(i)]->hide();
-    txt_Opt[size_t(i)]->hide();
-    cmd_set[size_t(i)]->hide();
-}
-
 void comandi::SetRes()
 {
     setWindowTitle(Testo(60));
@@ -218,16 +203,11 @@ void comandi::Form_Load()
     txt_delay->clear();
     lbl_nomeFunz->clear();
     lbl_Delay->clear();
-    for (int i = 0; i < 8; ++i) {
-        lbl_Var[size_t(i)]->clear();
-        NascondiRiga(i);
-    }
-    for (int i = 0; i < 9; ++i) {
-        txt_Var[size_t(i)]->clear();
-        txt_Var[size_t(i)]->setEditText(QString());
-        txt_Opt[size_t(i)]->clear();
-        if (txt_Opt[size_t(i)]->isEditable()) txt_Opt[size_t(i)]->setEditText(QString());
-    }
+    for (int i = 0; i < 8; ++i) MostraRiga(i, RigaBlocco{});
+    txt_Var[8]->clear();
+    txt_Var[8]->setEditText(QString());
+    txt_Opt[8]->clear();
+    txt_Opt[8]->setEditText(QString());
     chk_trig->setChecked(false);
     frm_trig->hide();
     txt_delay->hide();
@@ -351,43 +331,14 @@ void comandi::ImpostaFunzione(int indice)
         const int scheda = CatalogoFunzioni[size_t(indice)].Scheda;
         if (scheda >= 1 && scheda <= Tab_Funzioni->count()) Tab_Funzioni->setCurrentIndex(scheda - 1);
     }
-    // 2. Every row empty and hidden.
-    for (int i = 0; i < 8; ++i) {
-        NascondiRiga(i);
-        txt_Var[size_t(i)]->clear();
-        txt_Opt[size_t(i)]->clear();
-        Argomenti[size_t(i)] = DefArgomento{};
-    }
-    // 3. The delay text itself stays.
-    txt_delay->hide();
-    lbl_Delay->hide();
     // 4.
     if (nelCatalogo) lbl_nomeFunz->setText(opt_Funzione[size_t(indice)]->text());
     lbl_Delay->setText(Testo(68));
     // 5. An out-of-range model index leaves the frame as it is.
     if (Controllore.Modello < NumModelli) frm_trig->setVisible(Modelli[Controllore.Modello].AmmetteTrigger);
-    // 6.
-    if (const Rung* r = RungBersaglio(); r && r->Valido) {
-        if (r->Trig) {
-            chk_trig->setChecked(true);
-            txt_Var[8]->setEditText(QString::number(r->TrigReg));
-            txt_Opt[8]->setEditText(QString::number(r->TrigMask));
-        } else {
-            chk_trig->setChecked(false);
-        }
-    }
-
-    // The family's rows, shown from data. Without a target rung a layout
-    // still runs, on a rung of its own.
+    // 2, 3 and 6, and the family's rows: from data, shown back.
     DatiBlocco d = Raccogli();
-    d.indice = indice;
-    LayoutBlocco layout;
-    if (const GestoreFamiglia* g = GestoreBlocco(indice); g && g->Impagina) {
-        Rung senzaBersaglio;
-        Rung* r = RungBersaglio();
-        layout = g->Impagina(indice, r ? *r : senzaBersaglio, d.contesto);
-    }
-    ApplicaLayout(d, layout, Argomenti);
+    const LayoutBlocco layout = ImpaginaBlocco(d, indice, RungBersaglio(), Argomenti);
     MostraRighe(d);
     if (!layout.ordine.isEmpty()) ArgCorrente = layout.ordine.last();
 }
@@ -468,6 +419,9 @@ void comandi::MostraRighe(const DatiBlocco& d)
     if (txt_delay->text() != d.ritardo) txt_delay->setText(d.ritardo);
     txt_delay->setVisible(d.ritardoVisibile);
     lbl_Delay->setVisible(d.ritardoVisibile);
+    chk_trig->setChecked(d.trigger);
+    if (txt_Var[8]->currentText() != d.testoTrigReg) txt_Var[8]->setEditText(d.testoTrigReg);
+    if (txt_Opt[8]->currentText() != d.testoTrigMask) txt_Opt[8]->setEditText(d.testoTrigMask);
 }
 
 // Selects the last entry of the row's type list whose item data is `tipo`,

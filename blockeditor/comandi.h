@@ -56,8 +56,8 @@ public:
     int ProcessoBersaglio() const;
     int NumeroRungBersaglio() const;
 
-    // The rows, label, trigger and delay as data, and the rows and delay
-    // shown back from data (only what differs is touched).
+    // The rows, label, trigger and delay as data, and the rows, delay and
+    // trigger shown back from data (only what differs is touched).
     DatiBlocco Raccogli() const;
     void MostraRighe(const DatiBlocco& dati);
 
@@ -110,8 +110,6 @@ private:
     void SelezionaTipo(int riga, int tipo);
     RigaBlocco RaccogliRiga(int i) const;
     void MostraRiga(int i, const RigaBlocco& r);
-    // Argument row i (0..7) out of sight: name, value, type and Set.
-    void NascondiRiga(int i);
 
     QButtonGroup* m_gruppo = nullptr;
     int m_funzioneScelta = 0;
