@@ -8,10 +8,6 @@
 class QWidget;
 
 namespace ServiziEditor {
-// Names of the project's linearisation tables, Tabelle(0..NumTabelle-1).
-inline std::function<QStringList()> NomiTabelle;
-// Points of each of those tables (NPunti), in the same order.
-inline std::function<QList<int>()> PuntiTabelle;
 // Opens the value dialog in text mode on TestoInput and returns it; the row
 // waits until that window closes (AttesaEditore).
 inline std::function<QWidget*()> ApriValoreTesto;

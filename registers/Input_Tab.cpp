@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
-#include <algorithm>
 
 namespace {
 QRect Rett(int x, int y, int w, int h)
@@ -224,12 +223,6 @@ void Input_Tab::Mostra()
 
 void InstallaServiziTabelle()
 {
-    ServiziEditor::NomiTabelle = [] { return ::NomiTabelle(); };
-    ServiziEditor::PuntiTabelle = [] {
-        QList<int> punti;
-        for (int i = 0; i < std::min<int>(NumTabelle, MaxTabelle); ++i) punti << Tabelle[size_t(i)].NPunti;
-        return punti;
-    };
     ServiziEditor::ApriEditorTabelle = [](int tabella) -> QWidget* {
         EditorTabelle::TabellaCorrente = tabella;
         return Input_Tab::Apri();
