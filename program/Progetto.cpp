@@ -8,7 +8,7 @@
 #include "program/Programmi.h"
 #include "registers/Registri.h"
 #include "registers/Variabili.h"
-#include "shell/Comandi.h"
+#include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Log.h"

@@ -1,8 +1,8 @@
 // Toolbar dispatch: every click stops a running live loop (ComErr := 1),
 // then acts on the key, then refreshes the state display. The run, run to
-// break and animate keys loop inside the click, pumping events, until
-// ComErr is found set at the top of a pass.
-#include "shell/Comandi.h"
+// break and animate keys loop inside the click, pumping events, until they
+// find ComErr set.
+#include "shell/ComandiBarra.h"
 
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
@@ -12,6 +12,7 @@
 #include "program/Progetto.h"
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
+#include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
 #include "shell/NonDisponibile.h"
@@ -26,25 +27,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
-
-bool SalvaProgettoCorrente(bool salvaCome)
-{
-    if (!SalvaProgettoAggancio) {
-        NonDisponibile(QStringLiteral("SalvaProgetto"));
-        return false;
-    }
-    return SalvaProgettoAggancio(salvaCome);
-}
-
-void RinfrescaRegistri()
-{
-    Registri* r = Finestre::SeCaricata<Registri>();
-    if (!r) {
-        r = Finestre::Get<Registri>();
-        Finestre::Mostra(r);
-    }
-    r->AggiornaRegistri_new(true);
-}
+#include <initializer_list>
 
 namespace {
 // Clicks that arrived while a transaction waited for its reply. Their own
@@ -71,7 +54,7 @@ QTimer& TimerRinvio()
             }
             const QString chiave = Rinviati().takeFirst();
             if (!Rinviati().isEmpty()) TimerRinvio().start();
-            Principale::Istanza()->Toolbar1_ButtonClick(chiave);
+            Toolbar1_ButtonClick(chiave);
         });
         return timer;
     }();
@@ -89,13 +72,24 @@ void LeggiComandoInCorso()
     TabRegistri[0].Valore = int32_t(std::lround(LeggiRegistroInput(Controllore.Nodo, 0)));
 }
 
+// Runs the commands of one pass in order while no stop has come. A click
+// taken during any wait of the pass (or a failed transaction) ends it before
+// its next command, so the clicked command is the last the controller gets.
+bool Passo(std::initializer_list<void (*)()> comandi)
+{
+    for (void (*c)() : comandi) {
+        if (ComErr != 0) return false;
+        c();
+    }
+    return ComErr == 0;
+}
+
 void LoopRun()
 {
-    ComErr = 0;
     while (ComErr == 0) {
         Pompa();
         Attesa(1);
-        RinfrescaRegistri();
+        Passo({RinfrescaRegistri});
     }
 }
 
@@ -106,17 +100,19 @@ bool RunBreak()
         Prompt::MsgBox(QStringLiteral("Program modified: download program to avoid mismatch"),
                        Prompt::InterrompiRiprovaIgnora, QStringLiteral("Warning")) != Prompt::Ignora)
         return false;
-    ComandoPLC(ComandoRunBreak);
-    LeggiComandoInCorso();
+    // Cleared before the first command: a click during it must still count.
     ComErr = 0;
+    Passo({[] { ComandoPLC(ComandoRunBreak); }, LeggiComandoInCorso});
     while (TabRegistri[0].Valore == ComandoRunBreak && ComErr == 0) {
         Pompa();
         Attesa(1);
-        LeggiComandoInCorso();
-        if (AggiornamentoAuto) RinfrescaRegistri();
+        if (Passo({LeggiComandoInCorso}) && AggiornamentoAuto) Passo({RinfrescaRegistri});
     }
+    // Stopped by a click or a failure: nothing more goes out.
+    const bool fermato = ComErr != 0;
     // Any loop further out ends too.
     ComErr = 1;
+    if (fermato) return true;
     MonitorPLC();
     RinfrescaRegistri();
     return true;
@@ -128,9 +124,7 @@ void Anima()
     while (ComErr == 0) {
         Pompa();
         Attesa(TempoAggiornamento / 1000.0);
-        ComandoPLC(ComandoPausa);
-        MonitorPLC();
-        RinfrescaRegistri();
+        Passo({[] { ComandoPLC(ComandoPausa); }, [] { MonitorPLC(); }, RinfrescaRegistri});
     }
 }
 
@@ -148,7 +142,7 @@ int ClicRinviati()
     return int(Rinviati().size());
 }
 
-void Principale::Toolbar1_ButtonClick(const QString& chiave)
+void Toolbar1_ButtonClick(const QString& chiave)
 {
     ComErr = 1;
     if (TransazioneInCorso()) {
@@ -176,8 +170,13 @@ void Principale::Toolbar1_ButtonClick(const QString& chiave)
         ImpostaDebug(0);
         LeggiStatoPLC();
     } else if (chiave == u"run") {
-        ComandoPLC(ComandoRun);
-        if (AggiornamentoAuto) LoopRun();
+        if (AggiornamentoAuto) {
+            ComErr = 0;
+            ComandoPLC(ComandoRun);
+            LoopRun();
+        } else {
+            ComandoPLC(ComandoRun);
+        }
     } else if (chiave == u"runBr") {
         // Given up at the warning: the click ends as if it had not happened.
         if (!RunBreak()) return;
@@ -225,5 +224,5 @@ void Principale::Toolbar1_ButtonClick(const QString& chiave)
     } else if (chiave == u"view_http") {
         QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + Controllore.IndirizzoIP));
     }
-    AggiornaStato();
+    Principale::Istanza()->AggiornaStato();
 }
