@@ -60,11 +60,17 @@ void SvuotaRung(Rung& r)
 
 bool NuovoProgetto()
 {
+    // The rung list window asks first: Cancel keeps the project as it is,
+    // rows and modified flag included.
+    Program* finestra = FinestraProgramma(false);
+    if (finestra && !finestra->ConfermaChiusura()) return false;
     if (ProgettoModificato) {
         const QString titolo = Principale::Esiste() ? Principale::Istanza()->windowTitle() : QString();
         // The user wanted the changes kept: without a save nothing is emptied.
-        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok && !SalvaProgettoCorrente(true))
+        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok && !SalvaProgettoCorrente(true)) {
+            if (finestra) finestra->AnnullaChiusura();
             return false;
+        }
     }
     ProgettoModificato = false;
 
@@ -75,9 +81,9 @@ bool NuovoProgetto()
     P.NumRung = 0;
     RungCorrente = 0;
 
-    if (Program* w = FinestraProgramma(false)) {
-        w->Ridisegna();
-        Chiudi(w);
+    if (finestra) {
+        finestra->Ridisegna();
+        Chiudi(finestra);
     }
     Chiudi(Finestre::Cerca(QByteArrayLiteral("frm_variabili")));
     Chiudi(Finestre::Cerca(QByteArrayLiteral("frm_scheduler")));

@@ -328,7 +328,11 @@ void Program::cmd_Formato_Click()
 void Program::txt_desc_Change(int k, const QString& testo)
 {
     if (k < 0 || k > MaxRung) return;
-    Programmi[ProgCorrente].Rung[k].Descrizione = SenzaVirgole(testo);
+    QString& d = Programmi[ProgCorrente].Rung[k].Descrizione;
+    const QString nuova = SenzaVirgole(testo);
+    if (d == nuova) return;
+    d = nuova;
+    ProgettoModificato = true;
 }
 
 void Program::txt_desc_Click(int k)
@@ -362,23 +366,35 @@ bool Program::eventFilter(QObject* o, QEvent* e)
     return true;
 }
 
+bool Program::ConfermaChiusura()
+{
+    if (Prompt::MsgBox(QStringLiteral("Close Project?"), Prompt::OkAnnulla, QStringLiteral("Mirok")) != Prompt::Ok)
+        return false;
+    Aperto = false;
+    m_chiusura = true;
+    return true;
+}
+
+void Program::AnnullaChiusura()
+{
+    Aperto = true;
+    m_chiusura = false;
+}
+
 void Program::closeEvent(QCloseEvent* e)
 {
-    // Closed from inside a new project that this window's own close started.
+    // Closed from inside a new project that already had the answer.
     if (m_chiusura) {
         e->accept();
         return;
     }
-    if (Prompt::MsgBox(QStringLiteral("Close Project?"), Prompt::OkAnnulla, QStringLiteral("Mirok")) != Prompt::Ok) {
+    if (!ConfermaChiusura()) {
         e->ignore();
         return;
     }
-    Aperto = false;
-    m_chiusura = true;
     if (!NuovoProgetto()) {
         // The project could not be saved: it stays, and so does its window.
-        Aperto = true;
-        m_chiusura = false;
+        AnnullaChiusura();
         e->ignore();
         return;
     }

@@ -66,6 +66,11 @@ public:
     // Row k of the current process, if it is in view.
     RigaProgramma* Riga(int k) const;
     bool InChiusura() const { return m_chiusura; }
+    // "Close Project?": on OK the window is closing (a new project empties
+    // it without asking again); false on Cancel.
+    bool ConfermaChiusura();
+    // The close was given up after the question: the window stays open.
+    void AnnullaChiusura();
 
     // Event handlers.
     void Tab_Prog_Click(int indice);

@@ -52,6 +52,7 @@ inline void Prepara(int n)
         NotificaRigaRung(ProgCorrente, i);
     }
     Attuale().Rung[0] = Rung{};
+    ProgettoModificato = false;   // as a project just loaded
 }
 
 // Labels of rungs 1..NumRung of the current process, "_" for none.

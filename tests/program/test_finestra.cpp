@@ -72,6 +72,8 @@ private slots:
         QVERIFY(!W("txt_Var0_5")->isVisibleTo(w) && !W("Immagine_5")->isVisibleTo(w));
         w->cmd_Formato()->click();
         QCOMPARE(int(Attuale().Formato), 0);
+        w->VScroll()->setValue(2);
+        QVERIFY(!ProgettoModificato);   // format and scrolling are views only
         QCOMPARE(W("shRung_5")->height(), Twips(1515));
         QVERIFY(!W("txt_Func_5")->isVisibleTo(w) && W("txt_Var0_5")->isVisibleTo(w));
     }
@@ -106,15 +108,22 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(RungCorrente, int16_t(2));
         QCOMPARE(Attuale().Rung[2].Descrizione, QString());
+        QVERIFY(ProgettoModificato);
+        ProgettoModificato = false;
         QTest::keyClicks(box, QStringLiteral("a,b ,c,"));
         QCOMPARE(Attuale().Rung[2].Descrizione, QStringLiteral("ab c"));
+        QVERIFY(ProgettoModificato);
+        ProgettoModificato = false;
         // A click on a real description only selects.
         SelezionaRung(1);
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(box->text(), QStringLiteral("a,b ,c,"));
+        // A comma alone stores nothing new; selecting and copying change nothing.
+        QTest::keyClicks(box, QStringLiteral(","));
         // The copy carries the comment without its commas.
         Tasto("rung_copy");
         QCOMPARE(Attuale().Rung[0].Descrizione, QStringLiteral("ab c"));
+        QVERIFY(!ProgettoModificato);
     }
 
     void notifiche()
