@@ -11,7 +11,7 @@
 #include "shell/model/Globali.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <functional>
 
 namespace {
@@ -323,7 +323,7 @@ void ComandoCancella()
     // Without a rung of this process selected there is nothing to ask about.
     if (!RungInUso(RungCorrente)) return;
     if (Prompt::MsgBox(QStringLiteral("Delete Function Block ?"), Prompt::OkAnnulla,
-                       QCoreApplication::applicationName()) == Prompt::Ok)
+                       QGuiApplication::applicationDisplayName()) == Prompt::Ok)
         CancellaRung(RungCorrente);
 }
 

@@ -139,11 +139,12 @@ void AggiornaProgetto()
 
     // The rung list beside the Log, the registers beside the rung list; each
     // window is opened if it was not.
-    if (QWidget* programma = Cornice(FinestraProgramma(true))) {
+    // A window that would not fit is moved in.
+    if (Program* w = FinestraProgramma(true)) {
+        QWidget* programma = Cornice(w);
         QWidget* log = Cornice(Apri<Log>());
-        programma->move(log->x() + log->width(), 0);
-        QWidget* registri = Cornice(Apri<Registri>());
-        registri->move(programma->x() + programma->width(), 0);
+        Finestre::Sposta(w, QPoint(log->x() + log->width(), 0));
+        Finestre::Sposta(Apri<Registri>(), QPoint(programma->x() + programma->width(), 0));
     }
 
     Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), true);

@@ -17,6 +17,7 @@
 #include "shell/model/Modelli.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <functional>
 
@@ -83,6 +84,8 @@ void Main()
         Principale* p = Principale::Istanza();
         p->setWindowIcon(IconaRisorsa(300));
         p->setWindowTitle(TestoRisorsa(601 + OffsetMarchio));
+        // Boxes without a title of their own carry the product's name.
+        QGuiApplication::setApplicationDisplayName(p->windowTitle());
         p->resize(Twips(16000), Twips(13000));
     });
     Passo([] { Principale::Istanza()->CreaToolBar(); });

@@ -11,6 +11,7 @@
 #include "shell/Lingua.h"
 #include "shell/model/Modelli.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 using namespace Aiuti;
@@ -211,10 +212,15 @@ private slots:
         QWidget* log = Finestre::Cerca(QByteArrayLiteral("Log"))->parentWidget();
         QWidget* programma = FinestraProgramma(false)->parentWidget();
         QCOMPARE(programma->pos(), QPoint(log->x() + log->width(), 0));
-        // The registers beside it, opened if they were not.
+        // The registers beside it, opened if they were not, and moved in as
+        // far as needed to show them whole.
         QWidget* registri = Finestre::Cerca(QByteArrayLiteral("Registri"));
         QVERIFY(registri && registri->isVisible());
-        QCOMPARE(registri->parentWidget()->pos(), QPoint(programma->x() + programma->width(), 0));
+        const QRect area = Principale::Istanza()->Area()->viewport()->rect();
+        const QRect g = registri->parentWidget()->geometry();
+        QVERIFY2(area.contains(g), qPrintable(QStringLiteral("%1 %2").arg(g.right()).arg(area.right())));
+        QCOMPARE(g.top(), 0);
+        QCOMPARE(g.left(), qMin(programma->x() + programma->width(), area.width() - g.width()));
     }
 };
 
