@@ -72,6 +72,10 @@ VistaRegistro DescriviRegistro(int n)
         // reads high byte first (a zero low byte ends the text).
         v.valore = QString(CarattereByte(w >> 8));
         if (w & 0xFF) v.valore += CarattereByte(w & 0xFF);
+        // A byte with no glyph (0, control codes) would draw a box: a blank
+        // keeps the column readable.
+        for (QChar& c : v.valore)
+            if (!c.isPrint()) c = QLatin1Char(' ');
         break;
     case 9: v.valore = IntToBin(w, true); break;
     case 2:

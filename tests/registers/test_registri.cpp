@@ -82,6 +82,9 @@ private slots:
         r("ASCII", 8, 0x4142, 0, "AB");
         r("String (Ram)", 13, 0x4344, 0, "CD");
         r("ASCII closing zero", 8, 0x4100, 0, "A");
+        r("ASCII zero", 8, 0, 0, " ");
+        r("ASCII control bytes", 13, 0x1B07, 0, "  ");
+        r("ASCII leading zero", 8, 0x0041, 0, " A");
         r("Bin", 9, 0x8001, 0, "10000000 00000001");
         r("Long -1", 3, 0xFFFF, 0xFFFF, "-1");
         r("Long words", 3, 0x5678, 0x1234, "305419896");
