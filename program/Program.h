@@ -81,6 +81,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -89,6 +90,7 @@ private:
     void MostraContenitore(int p);
     // The format button shows what a click on it will do for this process.
     void IconaFormato();
+    void PassoPagina();
 
     QTabBar* m_tab = nullptr;
     QScrollBar* m_scroll = nullptr;

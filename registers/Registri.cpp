@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -249,6 +250,12 @@ void Registri::resizeEvent(QResizeEvent* e)
     const int alto = std::max(Twips(300), height() - Twips(420 + 60));
     m_pannello->resize(m_pannello->width(), alto);
     m_scroll->resize(m_scroll->width(), std::max(Twips(150), alto - Twips(150)));
+}
+
+void Registri::wheelEvent(QWheelEvent* e)
+{
+    // The wheel over the rows scrolls them as the bar would.
+    RotellaAllaBarra(m_scroll, e);
 }
 
 void Registri::Redraw()

@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 using namespace Aiuti;
 
@@ -49,6 +50,12 @@ private slots:
         QCOMPARE(W("Bordo_3")->y(), Twips(140 + 1800));
         FinestraProgramma(false)->VScroll()->setValue(0);
         QCOMPARE(W("Bordo_1")->y(), Twips(140));
+        // The wheel over the rows (which pass it up) scrolls as the bar does.
+        QWheelEvent rotella(QPointF(5, 5), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(FinestraProgramma(false), &rotella);
+        QVERIFY(FinestraProgramma(false)->VScroll()->value() > 0);
+        FinestraProgramma(false)->VScroll()->setValue(0);
         QCOMPARE(RigheCoerenti(), QString());
     }
 

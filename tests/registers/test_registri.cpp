@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 class TestRegistri : public QObject {
@@ -154,6 +155,11 @@ private slots:
         QCOMPARE(C(w, "lbl_reg_ind_26")->text(), QStringLiteral("%R1023"));
         QCOMPARE(w->lbl_reg_val(26)->text(), QStringLiteral("-1"));
         QCOMPARE(w->lbl_reg_val(26)->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
+        // The wheel over the rows (which pass it up) scrolls as the bar does.
+        QWheelEvent rotella(QPointF(5, 5), QPointF(), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &rotella);
+        QCOMPARE(w->VScroll1()->value(), 1024 - 27 - 3);
         // Rows that would pass register 2048 are hidden.
         Modelli[6].NumRegistri = 2049;
         w->Redraw();
