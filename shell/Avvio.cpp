@@ -13,6 +13,7 @@
 #include "shell/Lingua.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
+#include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
@@ -128,6 +129,15 @@ void Main()
         CaricaLingua(1);
     });
     Passo([] { CaricaRegistriSistema(true); });
+    // Exit while a live loop, a scan or a transaction waits inside a handler:
+    // stop them all and cut their waits short, or the process would outlive
+    // its window by their remaining passes.
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] {
+        ComErr = 1;
+        StopLoop = true;
+        DialogoAperto = false;
+        InterrompiAttese();
+    });
     // The rung operations reach the block editor through its interface.
     InstallaEditorBlocco();
     InstallaServiziRegistri();
