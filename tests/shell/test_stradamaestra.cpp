@@ -454,24 +454,28 @@ private slots:
         }
     }
 
-    // salvataggio: -1 no saver, 0 the save fails, 1 it saves.
+    // salvataggio: -1 no saver, 0 the save fails, 1 it saves. The answers go
+    // to "Close Project?" of the open rung list, then to the save question.
     void nuovoChiudi_data()
     {
         QTest::addColumn<QString>("voce");
-        QTest::addColumn<int>("risposta");
+        QTest::addColumn<QList<int>>("risposte");
         QTest::addColumn<int>("salvataggio");
         QTest::addColumn<int>("rung");   // rungs afterwards; 3 = untouched
-        QTest::newRow("new, cancel") << "mnu_new" << int(Prompt::Annulla) << -1 << 1;
-        QTest::newRow("new, saved") << "mnu_new" << int(Prompt::Ok) << 1 << 1;
-        QTest::newRow("new, save fails") << "mnu_new" << int(Prompt::Ok) << 0 << 3;
-        QTest::newRow("new, no saver") << "mnu_new" << int(Prompt::Ok) << -1 << 3;
-        QTest::newRow("close, cancel") << "mnu_close" << int(Prompt::Annulla) << -1 << 0;
-        QTest::newRow("close, save fails") << "mnu_close" << int(Prompt::Ok) << 0 << 3;
+        const int ok = Prompt::Ok, no = Prompt::Annulla;
+        QTest::newRow("new, close cancelled") << "mnu_new" << QList<int>{no} << 1 << 3;
+        QTest::newRow("new, cancel") << "mnu_new" << QList<int>{ok, no} << -1 << 1;
+        QTest::newRow("new, saved") << "mnu_new" << QList<int>{ok, ok} << 1 << 1;
+        QTest::newRow("new, save fails") << "mnu_new" << QList<int>{ok, ok} << 0 << 3;
+        QTest::newRow("new, no saver") << "mnu_new" << QList<int>{ok, ok} << -1 << 3;
+        QTest::newRow("close, close cancelled") << "mnu_close" << QList<int>{no} << -1 << 3;
+        QTest::newRow("close, cancel") << "mnu_close" << QList<int>{ok, no} << -1 << 0;
+        QTest::newRow("close, save fails") << "mnu_close" << QList<int>{ok, ok} << 0 << 3;
     }
     void nuovoChiudi()
     {
         QFETCH(QString, voce);
-        QFETCH(int, risposta);
+        QFETCH(QList<int>, risposte);
         QFETCH(int, salvataggio);
         QFETCH(int, rung);
         if (salvataggio >= 0) SalvaProgettoAggancio = [salvataggio](bool) { return salvataggio == 1; };
@@ -481,7 +485,7 @@ private slots:
         AggiungiRungVuoto();
         NomeProgetto = QStringLiteral("before");
         ProgettoModificato = true;
-        m_copione.Rispondi(risposta);
+        for (int r : risposte) m_copione.Rispondi(r);
         MenuClick(voce);
         QCOMPARE(int(Programmi[ProgCorrente].NumRung), rung);
         QCOMPARE(ProgettoModificato, rung == 3);
