@@ -4,6 +4,7 @@
 // find ComErr set.
 #include "shell/ComandiBarra.h"
 
+#include "build/Compilatore.h"
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
@@ -15,6 +16,7 @@
 #include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
+#include "shell/LogRapporto.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
 #include "shell/Prompt.h"
@@ -158,7 +160,7 @@ void Toolbar1_ButtonClick(const QString& chiave)
     } else if (chiave == u"proj_save") {
         SalvaProgettoCorrente(true);
     } else if (chiave == u"proj_comp") {
-        NonDisponibile(QStringLiteral("CompilaProgramma"));
+        CompilaProgramma(LogRapporto::Istanza());
     } else if (chiave == u"download") {
         NonDisponibile(QStringLiteral("frm_Download"));
     } else if (chiave == u"upload") {
