@@ -86,11 +86,17 @@ bool Passo(std::initializer_list<void (*)()> comandi)
     return ComErr == 0;
 }
 
+// A loop's pause between passes; a stop ends it at once.
+void Pausa(double secondi)
+{
+    AttendiFinche([] { return ComErr != 0; }, int(secondi * 1000 + 0.5));
+}
+
 void LoopRun()
 {
     while (ComErr == 0) {
         Pompa();
-        Attesa(1);
+        Pausa(1);
         Passo({RinfrescaRegistri});
     }
 }
@@ -107,7 +113,7 @@ bool RunBreak()
     Passo({[] { ComandoPLC(ComandoRunBreak); }, LeggiComandoInCorso});
     while (TabRegistri[0].Valore == ComandoRunBreak && ComErr == 0) {
         Pompa();
-        Attesa(1);
+        Pausa(1);
         if (Passo({LeggiComandoInCorso}) && AggiornamentoAuto) Passo({RinfrescaRegistri});
     }
     // Stopped by a click or a failure: nothing more goes out.
@@ -125,7 +131,7 @@ void Anima()
     ComErr = 0;
     while (ComErr == 0) {
         Pompa();
-        Attesa(TempoAggiornamento / 1000.0);
+        Pausa(TempoAggiornamento / 1000.0);
         Passo({[] { ComandoPLC(ComandoPausa); }, [] { MonitorPLC(); }, RinfrescaRegistri});
     }
 }
