@@ -354,7 +354,7 @@ void comandi::ShowArg(int riga)
     if (riga < 0 || riga > 7) return;
     ArgCorrente = riga;
     RigaBlocco r = RaccogliRiga(riga);
-    MostraArgomento(r, Argomenti[size_t(riga)], ServiziEditor::NomiTabelle ? ServiziEditor::NomiTabelle() : QStringList());
+    MostraArgomento(r, Argomenti[size_t(riga)], ContestoCorrente(ProcessoBersaglio()).tabelle);
     MostraRiga(riga, r);
 }
 
@@ -483,8 +483,7 @@ void comandi::cmd_set_Click(int riga)
         AttendiDialogo();
         const QSignalBlocker blocca(val);
         val->clear();
-        if (ServiziEditor::NomiTabelle)
-            for (const QString& t : ServiziEditor::NomiTabelle()) val->addItem(t, val->count());
+        for (const QString& t : ContestoCorrente(ProcessoBersaglio()).tabelle) val->addItem(t, val->count());
         const int corrente = ServiziEditor::TabellaEditor ? ServiziEditor::TabellaEditor() : 0;
         if (corrente >= 0 && corrente < val->count()) val->setCurrentIndex(corrente);
         break;
