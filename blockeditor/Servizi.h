@@ -8,6 +8,8 @@
 namespace ServiziEditor {
 // Names of the project's linearisation tables, Tabelle(0..NumTabelle-1).
 inline std::function<QStringList()> NomiTabelle;
+// Points of each of those tables (NPunti), in the same order.
+inline std::function<QList<int>()> PuntiTabelle;
 // Opens the value dialog in text mode on TestoInput (DialogoAperto already set);
 // it clears DialogoAperto when it closes.
 inline std::function<void()> ApriValoreTesto;

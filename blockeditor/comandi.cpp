@@ -3,6 +3,7 @@
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
+#include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/IconeBlocchi.h"
 #include "blockeditor/Servizi.h"
@@ -26,7 +27,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPainter>
 #include <QPushButton>
 #include <QMouseEvent>
@@ -36,28 +36,6 @@ namespace {
 QRect Rett(int x, int y, int w, int h)
 {
     return QRect(Twips(x), Twips(y), Twips(w), Twips(h));
-}
-
-// A number as the rows show it: general form, up to 15 significant digits,
-// the system's decimal separator, no grouping.
-QString Decimale(double v)
-{
-    QLocale loc = QLocale::system();
-    loc.setNumberOptions(QLocale::OmitGroupSeparator);
-    return loc.toString(v, 'g', 15);
-}
-
-bool Visibile(const QWidget* w)
-{
-    return !w->isHidden();
-}
-
-// Nearest 16-bit signed integer of a text, as the trigger fields need it.
-int16_t Intero16(const QString& testo)
-{
-    const double v = ArrotondaPari(LeggiNumero(testo));
-    if (v < -32768 || v > 32767) throw ErroreCodifica("16-bit value out of range");
-    return int16_t(v);
 }
 
 // The value and table dialogs are not modal: the row waits for them to close.
@@ -549,69 +527,97 @@ void comandi::ImpostaFunzione(int indice)
         }
     }
 
-    if (!nelCatalogo) return;
-    const DefFunzione& f = CatalogoFunzioni[size_t(indice)];
-    if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
-        if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->Impagina) g->Impagina(*this, indice);
+    // The family's rows, shown from data. Without a target rung a layout
+    // still runs, on a rung of its own.
+    DatiBlocco d = Raccogli();
+    d.indice = indice;
+    LayoutBlocco layout;
+    if (const GestoreFamiglia* g = GestoreBlocco(indice); g && g->Impagina) {
+        Rung senzaBersaglio;
+        Rung* r = RungBersaglio();
+        layout = g->Impagina(indice, r ? *r : senzaBersaglio, d.contesto);
+    }
+    ApplicaLayout(d, layout, Argomenti);
+    MostraRighe(d);
+    if (!layout.ordine.isEmpty()) ArgCorrente = layout.ordine.last();
 }
 
 void comandi::ShowArg(int riga)
 {
     if (riga < 0 || riga > 7) return;
     ArgCorrente = riga;
-    DefArgomento& a = Argomenti[size_t(riga)];
-    QLabel* lbl = lbl_Var[size_t(riga)];
-    QComboBox* val = txt_Var[size_t(riga)];
-    QComboBox* tipo = txt_Opt[size_t(riga)];
-    if (a.Nome.isEmpty()) {
-        lbl->hide();
-        val->hide();
-        tipo->hide();
-        return;
-    }
+    RigaBlocco r = RaccogliRiga(riga);
+    MostraArgomento(r, Argomenti[size_t(riga)], ServiziEditor::NomiTabelle ? ServiziEditor::NomiTabelle() : QStringList());
+    MostraRiga(riga, r);
+}
 
+RigaBlocco comandi::RaccogliRiga(int i) const
+{
+    RigaBlocco r;
+    const QComboBox* val = txt_Var[size_t(i)];
+    const QComboBox* tipo = txt_Opt[size_t(i)];
+    r.visibile = !val->isHidden();
+    r.tipoVisibile = !tipo->isHidden();
+    r.pulsanteSet = !cmd_set[size_t(i)]->isHidden();
+    r.didascalia = lbl_Var[size_t(i)]->text();
+    r.testo = val->currentText();
+    for (int k = 0; k < tipo->count(); ++k) r.tipi.append({tipo->itemText(k), tipo->itemData(k).toInt()});
+    r.sceltaTipo = tipo->currentIndex();
+    for (int k = 0; k < val->count(); ++k) r.lista.append({val->itemText(k), val->itemData(k).toInt()});
+    r.scelta = val->currentIndex();
+    return r;
+}
+
+void comandi::MostraRiga(int i, const RigaBlocco& r)
+{
+    QComboBox* val = txt_Var[size_t(i)];
+    QComboBox* tipo = txt_Opt[size_t(i)];
+    lbl_Var[size_t(i)]->setText(r.didascalia);
     {
         const QSignalBlocker blocca(tipo);
         tipo->clear();
-        for (int j = 0; j <= 12; ++j) {
-            if (!a.TipiAmmessi[size_t(j)]) continue;
-            tipo->addItem(TipiDato[size_t(j)], j);
-            if (j == TipoTable) {
-                // A row that offers Table always starts as a table row.
-                a.Tipo = TipoTable;
-                if (ServiziEditor::NomiTabelle) {
-                    const QSignalBlocker bv(val);
-                    val->addItems(ServiziEditor::NomiTabelle());
-                }
-            }
-        }
-        for (int j = 0; j <= 7; ++j)
-            if (a.PuntatoriAmmessi[size_t(j)])
-                tipo->addItem(QStringLiteral("Punt->") + TipiDato[size_t(j)], j + 8);
+        for (const VoceLista& v : r.tipi) tipo->addItem(v.testo, v.dato);
+        tipo->setCurrentIndex(r.sceltaTipo);
     }
-
-    lbl->setText(a.Nome);
-    SelezionaTipo(riga, a.Tipo);
-
-    switch (a.Tipo) {
-    case 0: case 1: case 2: case 3: case 4: case 7: case 8: case 9: case 11: case 12:
-        val->setEditText(a.DaRegistro ? QStringLiteral("%R") + Decimale(a.Valore) : Decimale(a.Valore));
-        break;
-    case 5: case 6:
-        val->setEditText(Decimale(a.Valore));
-        break;
-    case 10:
-        if (val->count() > 0) {
-            const QSignalBlocker bv(val);
-            val->setCurrentIndex(0);
-        }
-        break;
-    default:
-        break;
+    {
+        const QSignalBlocker blocca(val);
+        val->clear();
+        for (const VoceLista& v : r.lista) val->addItem(v.testo, v.dato);
+        val->setCurrentIndex(r.scelta);
+        val->setEditText(r.testo);
     }
-    lbl->show();
-    val->show();
-    tipo->show();
+    lbl_Var[size_t(i)]->setVisible(r.visibile);
+    val->setVisible(r.visibile);
+    tipo->setVisible(r.tipoVisibile);
+    cmd_set[size_t(i)]->setVisible(r.pulsanteSet);
+}
+
+DatiBlocco comandi::Raccogli() const
+{
+    DatiBlocco d;
+    d.indice = m_funzioneScelta;
+    d.nomeFunzione = opt_Funzione[size_t(m_funzioneScelta)]->text();
+    for (int i = 0; i < 8; ++i) d.righe[size_t(i)] = RaccogliRiga(i);
+    d.etichetta = txt_Label->text();
+    d.trigger = chk_trig->isChecked();
+    d.testoTrigReg = txt_Var[8]->currentText();
+    d.testoTrigMask = txt_Opt[8]->currentText();
+    d.ritardo = txt_delay->text();
+    d.ritardoVisibile = !txt_delay->isHidden();
+    d.contesto = ContestoCorrente(ProcessoBersaglio());
+    return d;
+}
+
+void comandi::MostraRighe(const DatiBlocco& d)
+{
+    for (int i = 0; i < 8; ++i) {
+        RigaBlocco attuale = RaccogliRiga(i);
+        attuale.valore = d.righe[size_t(i)].valore;
+        if (!(attuale == d.righe[size_t(i)])) MostraRiga(i, d.righe[size_t(i)]);
+    }
+    if (txt_delay->text() != d.ritardo) txt_delay->setText(d.ritardo);
+    txt_delay->setVisible(d.ritardoVisibile);
+    lbl_Delay->setVisible(d.ritardoVisibile);
 }
 
 // Selects the last entry of the row's type list whose item data is `tipo`,
@@ -667,7 +673,8 @@ void comandi::cmd_set_Click(int riga)
         AttendiDialogo();
         const QSignalBlocker blocca(val);
         val->clear();
-        if (ServiziEditor::NomiTabelle) val->addItems(ServiziEditor::NomiTabelle());
+        if (ServiziEditor::NomiTabelle)
+            for (const QString& t : ServiziEditor::NomiTabelle()) val->addItem(t, val->count());
         const int corrente = ServiziEditor::TabellaEditor ? ServiziEditor::TabellaEditor() : 0;
         if (corrente >= 0 && corrente < val->count()) val->setCurrentIndex(corrente);
         break;
@@ -681,21 +688,19 @@ void comandi::RiempiEtichette(int riga)
 {
     if (riga < 0 || riga > 8) return;
     QComboBox* c = txt_Var[size_t(riga)];
-    const int p = ProcessoBersaglio();
-    if (p < 0 || p >= NumProcessi) return;
-    const Programma& prog = Programmi[size_t(p)];
     const QSignalBlocker blocca(c);
-    for (int n = 1; n <= prog.NumRung && n <= MaxRung; ++n)
-        if (!prog.Rung[size_t(n)].Etichetta.isEmpty()) c->addItem(prog.Rung[size_t(n)].Etichetta, n);
+    for (const VoceLista& v : ContestoCorrente(ProcessoBersaglio()).etichette) c->addItem(v.testo, v.dato);
     if (c->count() > 0) c->setCurrentIndex(0);
 }
 
 void comandi::txt_Var_Click(int indice)
 {
     AssicuraCaricato();
-    const DefFunzione& f = CatalogoFunzioni[size_t(m_funzioneScelta)];
-    if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
-        if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->ValoreScelto) g->ValoreScelto(*this, indice);
+    const GestoreFamiglia* g = GestoreBlocco(m_funzioneScelta);
+    if (!g || !g->ValoreScelto) return;
+    DatiBlocco d = Raccogli();
+    g->ValoreScelto(d, indice);
+    MostraRighe(d);
 }
 
 void comandi::ImpostaRegistroRiga(int registro)
@@ -748,38 +753,6 @@ Rung* comandi::RungBersaglio() const
     return &Programmi[size_t(p)].Rung[size_t(r)];
 }
 
-void comandi::SlotBersaglio(double valore, uint8_t codice, int slot, bool scambiato)
-{
-    Rung* r = RungBersaglio();
-    if (!r || slot < 0 || slot > 8) throw ErroreCodifica("no slot");
-    if (!CodificaSlot(r->ArgByte[size_t(slot)], valore, codice, scambiato))
-        throw ErroreCodifica("value does not fit its slot");
-}
-
-void comandi::Trasf(double valore, uint8_t codice, int slot)
-{
-    SlotBersaglio(valore, codice, slot, false);
-}
-
-void comandi::TrasfSwap(double valore, uint8_t codice, int slot)
-{
-    SlotBersaglio(valore, codice, slot, true);
-}
-
-QString comandi::DidascaliaArgomento(int riga) const
-{
-    if (riga < 0 || riga > 7) return QString();
-    const QString nome = lbl_Var[size_t(riga)]->text();
-    const QString tipo = txt_Opt[size_t(riga)]->currentText();
-    if (tipo.isEmpty() || !Visibile(txt_Opt[size_t(riga)])) return nome;
-    return nome + QStringLiteral(" (") + tipo + QStringLiteral(")");
-}
-
-QString comandi::Sommario(const QStringList& testi)
-{
-    return QStringLiteral("[ ") + testi.join(QStringLiteral(" , ")) + QStringLiteral(" ]");
-}
-
 // --- Encoding --------------------------------------------------------------
 
 uint16_t comandi::CompilaComando()
@@ -787,71 +760,17 @@ uint16_t comandi::CompilaComando()
     AssicuraCaricato();
     Rung* r = RungBersaglio();
     if (!r) return 0;
-    const int processo = ProcessoBersaglio(), numero = NumeroRungBersaglio();
-    uint16_t esito = 0;
-    try {
-        // The rows' numbers.
-        for (int i = 0; i < 8; ++i) {
-            QComboBox* c = txt_Var[size_t(i)];
-            QString t = c->currentText();
-            if (t.startsWith(QLatin1Char('%'))) {
-                if (t.size() < 2) throw ErroreCodifica("register without a number");
-                Argomenti[size_t(i)].Valore = LeggiNumero(t.mid(2));
-            } else {
-                VirgolaToPunto(t);
-                if (t != c->currentText()) c->setEditText(t);
-                Argomenti[size_t(i)].Valore = LeggiNumero(t);
-            }
-        }
-
-        // The rung's row in the rung list; a family gives its own captions.
-        RigaRung& riga = r->Riga;
-        QStringList valori;
-        for (int i = 0; i < 8; ++i) {
-            const bool visibile = Visibile(txt_Var[size_t(i)]);
-            riga.ArgVisibile[size_t(i)] = visibile;
-            riga.ValoriArg[size_t(i)] = txt_Var[size_t(i)]->currentText();
-            riga.NomiArg[size_t(i)] = visibile ? DidascaliaArgomento(i) : QString();
-            if (visibile) valori << riga.ValoriArg[size_t(i)];
-        }
-        riga.Sommario = valori.isEmpty() ? QString() : Sommario(valori);
-
-        for (int i = 0; i < 8; ++i) r->ArgTesto[size_t(i)] = txt_Var[size_t(i)]->currentText();
-        r->Etichetta = txt_Label->text();
-
-        if (chk_trig->isChecked()) {
-            r->Trig = true;
-            r->TrigReg = Intero16(txt_Var[8]->currentText());
-            r->TrigMask = Intero16(txt_Opt[8]->currentText());
-        } else {
-            r->Trig = false;
-            r->TrigReg = 0;
-            r->TrigMask = 0;
-        }
-
-        const DefFunzione& f = CatalogoFunzioni[size_t(m_funzioneScelta)];
-        r->Classe = f.Classe;
-        r->Gruppo = f.Gruppo;
-        r->Op = uint8_t(f.Op);
-
-        if (!EsisteIconaBlocco(f.Icona)) throw ErroreCodifica("no picture for this block");
-        riga.Immagine = ChiaveIconaBlocco(f.Icona);
-        riga.Funzione = opt_Funzione[size_t(m_funzioneScelta)]->text();
-        riga.Colore = RgbDaBgr(VoceFunzione(m_funzioneScelta).coloreBGR);
-        riga.HaColore = true;
-
-        if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
-            if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->Codifica)
-                if (!g->Codifica(*this, *r)) throw ErroreCodifica("the family refused the rows");
-
-        if (ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
-        r->Valido = true;
-        esito = 65535;
-    } catch (const std::exception&) {
-        esito = 0;   // what was written so far stays; Valido keeps its value
+    DatiBlocco d = Raccogli();
+    const EsitoCodifica esito = CodificaBlocco(d, *r);
+    // The fields show the texts as read (decimal commas rewritten).
+    for (int i = 0; i < 8; ++i) {
+        Argomenti[size_t(i)].Valore = d.righe[size_t(i)].valore;
+        if (txt_Var[size_t(i)]->currentText() != d.righe[size_t(i)].testo)
+            txt_Var[size_t(i)]->setEditText(d.righe[size_t(i)].testo);
     }
-    if (NotificaRigaRung) NotificaRigaRung(processo, numero);
-    return esito;
+    if (esito.Memorizzato() && ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
+    if (NotificaRigaRung) NotificaRigaRung(ProcessoBersaglio(), NumeroRungBersaglio());
+    return esito.Memorizzato() ? 65535 : 0;
 }
 
 bool comandi::cmd_AddFunc_Click()

@@ -4,6 +4,8 @@
 // encodes it into that rung when accepted.
 #include <QAbstractButton>
 #include <QDialog>
+#include "blockeditor/DatiBlocco.h"
+
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -93,13 +95,10 @@ public:
     int ProcessoBersaglio() const;
     int NumeroRungBersaglio() const;
 
-    // For the family encoders: one value into a slot of the rung being
-    // encoded; a value that does not fit throws ErroreCodifica.
-    void Trasf(double valore, uint8_t codice, int slot);
-    void TrasfSwap(double valore, uint8_t codice, int slot);
-    // Rung list captions: "Name (type)" of a row, and "[ a , b ]".
-    QString DidascaliaArgomento(int riga) const;
-    static QString Sommario(const QStringList& testi);
+    // The rows, label, trigger and delay as data, and the rows and delay
+    // shown back from data (only what differs is touched).
+    DatiBlocco Raccogli() const;
+    void MostraRighe(const DatiBlocco& dati);
 
     // Load and unload: the window is reset to its loaded state rather than
     // destroyed, so every rung edit starts from a fresh dialog.
@@ -135,8 +134,9 @@ protected:
 private:
     void CostruisciControlli();
     void AssicuraCaricato();
-    void SlotBersaglio(double valore, uint8_t codice, int slot, bool scambiato);
     void SelezionaTipo(int riga, int tipo);
+    RigaBlocco RaccogliRiga(int i) const;
+    void MostraRiga(int i, const RigaBlocco& r);
     // Argument row i (0..7) out of sight: name, value, type and Set.
     void NascondiRiga(int i);
 

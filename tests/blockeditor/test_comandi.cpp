@@ -43,30 +43,38 @@ DefArgomento& Riga(comandi& dlg, int i, const char* nome, uint8_t tipo, double v
     return a;
 }
 
-// A stand-in arithmetic family: rows 0, 1 and 4 and a delay, encoded with
-// the dialog's slot writer.
+// A stand-in arithmetic family: rows 0, 1 and 4 and a delay.
 int chiamateValore = -1;
 void RegistraFamigliaProva()
 {
     GestoreFamiglia g;
-    g.Impagina = [](comandi& dlg, int) {
-        Riga(dlg, 0, "Source A", TipoInt, 26, true, {TipoUInt, TipoInt});
-        Riga(dlg, 1, "Source B", TipoKFlt, 1.5, false, {TipoInt, TipoKFlt});
-        Riga(dlg, 4, "Dest", TipoUInt, 100, true, {TipoUInt});
-        dlg.txt_delay->show();
-        dlg.lbl_Delay->show();
+    g.Impagina = [](int, Rung&, const ContestoBlocco&) {
+        LayoutBlocco l;
+        auto riga = [&l](int i, const char* nome, uint8_t tipo, double valore, bool registro,
+                         std::initializer_list<uint8_t> tipi) {
+            DefArgomento& a = l.righe[size_t(i)].arg;
+            a = DefArgomento{QString::fromLatin1(nome), tipo, valore, registro, {}, {}};
+            for (uint8_t t : tipi) a.TipiAmmessi[t] = 1;
+            l.ordine << i;
+        };
+        riga(0, "Source A", TipoInt, 26, true, {TipoUInt, TipoInt});
+        riga(1, "Source B", TipoKFlt, 1.5, false, {TipoInt, TipoKFlt});
+        riga(4, "Dest", TipoUInt, 100, true, {TipoUInt});
+        l.ritardo = QStringLiteral("10");
+        return l;
     };
-    g.Codifica = [](comandi& dlg, Rung& r) {
-        r.ArgByte[1][0] = uint8_t(Argomenti[0].Tipo | (Argomenti[1].Tipo << 4));
-        dlg.Trasf(Argomenti[0].Valore, 0, 0);
-        dlg.Trasf(Argomenti[1].Valore, Argomenti[1].Tipo == TipoKFlt ? 5 : 0, 2);
-        dlg.Trasf(Argomenti[4].Valore, 0, 4);
-        r.Delay = int16_t(LeggiNumero(dlg.txt_delay->text()));
+    g.Codifica = [](const DatiBlocco& d, Rung& r) {
+        const auto& a = d.righe;
+        r.ArgByte[1][0] = uint8_t(a[0].Tipo() | (a[1].Tipo() << 4));
+        if (!Trasf(r, a[0].valore, 0, 0)) return EsitoCodifica::Riga(0);
+        if (!Trasf(r, a[1].valore, a[1].Tipo() == TipoKFlt ? 5 : 0, 2)) return EsitoCodifica::Riga(1);
+        if (!Trasf(r, a[4].valore, 0, 4)) return EsitoCodifica::Riga(4);
+        r.Delay = int16_t(LeggiNumero(d.ritardo));
         r.Lunghezza = 10;
-        r.Riga.Sommario = comandi::Sommario({r.ArgTesto[0], r.ArgTesto[1], r.ArgTesto[4]});
-        return true;
+        DidascalieRung(d, r, {0, 1, 4}, {0, 1, 4});
+        return EsitoCodifica::Ok();
     };
-    g.ValoreScelto = [](comandi&, int riga) { chiamateValore = riga; };
+    g.ValoreScelto = [](DatiBlocco&, int riga) { chiamateValore = riga; };
     RegistraFamiglia(Famiglia::Aritmetica, g);
 }
 
@@ -106,6 +114,8 @@ private slots:
         TestiLingua[68] = "Delay";
         InstallaEditorBlocco();
         RegistraFamigliaProva();
+        // "Return" stands for a block that no family encodes.
+        RegistraFamiglia(Famiglia::Flusso, {});
         ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
         NotificaRigaRung = [this](int p, int r) { notifiche.append({p, r}); };
     }

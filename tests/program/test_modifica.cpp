@@ -22,17 +22,22 @@ constexpr int kAdd = 4;   // catalogue index of Add: class 3, group 1, yellow
 void FamigliaAritmetica()
 {
     GestoreFamiglia g;
-    g.Impagina = [](comandi& dlg, int) {
-        auto riga = [&dlg](int i, const char* nome, uint8_t tipo, double valore) {
-            DefArgomento& a = Argomenti[size_t(i)];
+    g.Impagina = [](int, Rung&, const ContestoBlocco&) {
+        LayoutBlocco l;
+        auto riga = [&l](int i, const char* nome, uint8_t tipo, double valore) {
+            DefArgomento& a = l.righe[size_t(i)].arg;
             a = DefArgomento{nome, tipo, valore, true, {}, {}};
             a.TipiAmmessi[tipo] = 1;
-            dlg.ShowArg(i);
+            l.ordine << i;
         };
         riga(0, "Source A", TipoInt, 26);
         riga(4, "Dest", TipoUInt, 100);
+        return l;
     };
-    g.Codifica = [](comandi&, Rung&) { return true; };
+    g.Codifica = [](const DatiBlocco& d, Rung& r) {
+        DidascalieRung(d, r, {0, 4}, {0, 4});
+        return EsitoCodifica::Ok();
+    };
     RegistraFamiglia(Famiglia::Aritmetica, g);
 }
 
