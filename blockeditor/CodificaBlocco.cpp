@@ -133,6 +133,10 @@ void ApplicaLayout(DatiBlocco& dati, const LayoutBlocco& layout, std::array<DefA
         MostraArgomento(r, argomenti[size_t(i)], dati.contesto.tabelle);
         if (!r.visibile) continue;
         if (!l.tipoVisibile) r.tipoVisibile = false;
+        if (l.sceltaTabella && r.Tipo() == TipoTable) {
+            r.scelta = *l.sceltaTabella >= 0 && *l.sceltaTabella < r.lista.size() ? *l.sceltaTabella : -1;
+            r.testo = r.scelta >= 0 ? r.lista[r.scelta].testo : QString();
+        }
         QList<VoceLista> aggiunte = l.etichette ? dati.contesto.etichette : QList<VoceLista>{};
         aggiunte += l.lista;
         if (!aggiunte.isEmpty()) {
@@ -152,21 +156,34 @@ void ApplicaLayout(DatiBlocco& dati, const LayoutBlocco& layout, std::array<DefA
             for (int riga : layout.reazioni) g->ValoreScelto(dati, riga);
 }
 
+LayoutBlocco ImpaginaBlocco(DatiBlocco& dati, int indice, Rung* rung, std::array<DefArgomento, 8>& argomenti)
+{
+    dati.indice = indice;
+    for (RigaBlocco& r : dati.righe) r = RigaBlocco{};
+    dati.ritardoVisibile = false;
+    if (rung && rung->Valido) {
+        dati.trigger = rung->Trig;
+        if (rung->Trig) {
+            dati.testoTrigReg = QString::number(rung->TrigReg);
+            dati.testoTrigMask = QString::number(rung->TrigMask);
+        }
+    }
+    LayoutBlocco layout;
+    if (const GestoreFamiglia* g = GestoreBlocco(indice); g && g->Impagina) {
+        Rung senzaBersaglio;
+        layout = g->Impagina(indice, rung ? *rung : senzaBersaglio, dati.contesto);
+    }
+    ApplicaLayout(dati, layout, argomenti);
+    return layout;
+}
+
 DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto)
 {
     DatiBlocco d;
-    d.indice = indice;
     if (indice >= 0 && indice < NumBlocchi) d.nomeFunzione = NomiFunzione[size_t(indice)];
     d.contesto = contesto;
-    if (rung.Valido && rung.Trig) {
-        d.trigger = true;
-        d.testoTrigReg = QString::number(rung.TrigReg);
-        d.testoTrigMask = QString::number(rung.TrigMask);
-    }
-    LayoutBlocco layout;
-    if (const GestoreFamiglia* g = GestoreBlocco(indice); g && g->Impagina) layout = g->Impagina(indice, rung, contesto);
     std::array<DefArgomento, 8> argomenti;
-    ApplicaLayout(d, layout, argomenti);
+    ImpaginaBlocco(d, indice, &rung, argomenti);
     return d;
 }
 
@@ -210,4 +227,9 @@ void DidascalieRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<in
 {
     for (int i : righe) NomeArgomentoRung(dati, rung, i, std::find(conTipo.begin(), conTipo.end(), i) != conTipo.end());
     SommarioRung(dati, rung, righe);
+}
+
+bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot)
+{
+    return Trasf(rung, riga.valore, riga.Tipo() == TipoKFlt ? TipoKFlt : TipoUInt, slot);
 }

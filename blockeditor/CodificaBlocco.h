@@ -41,6 +41,13 @@ void MostraArgomento(RigaBlocco& riga, DefArgomento& arg, const QStringList& tab
 // significant digits, the system's decimal separator, no grouping.
 QString TestoDecimale(double v);
 
+// The common preamble of a layout on the rows (every row empty and hidden,
+// Argomenti reset, the delay field hidden with its text kept, the trigger of
+// a valid rung `rung` brought back), then the family's layout of block
+// `indice`, on `rung` (or on a scratch rung when there is none). Returns the
+// layout applied.
+LayoutBlocco ImpaginaBlocco(DatiBlocco& dati, int indice, Rung* rung, std::array<DefArgomento, 8>& argomenti);
+
 // A new block as the dialog lays it out on rung `rung` with a freshly loaded
 // window: catalogue index, name, context and the family's layout.
 DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto);
@@ -63,3 +70,7 @@ void DidascalieRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<in
 // The same in two steps, for blocks whose summary takes other rows.
 void NomeArgomentoRung(const DatiBlocco& dati, Rung& rung, int riga, bool conTipo);
 void SommarioRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<int> righe);
+
+// An operand row into a slot: a floating constant (K_Flt) as a single, any
+// register as its 16-bit number. False when it does not fit.
+bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot);

@@ -8,6 +8,7 @@ enum class Esito : uint8_t {
     TriggerErrato,   // trigger register or mask outside 16 bits
     SenzaImmagine,   // the block has no picture for the rung list
     FuoriCatalogo,   // no catalogue entry with that index
+    RitardoErrato,   // the delay does not fit 16 bits
 };
 
 struct EsitoCodifica {

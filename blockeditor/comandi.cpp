@@ -2,20 +2,19 @@
 
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
-#include "blockeditor/Codifica.h"
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/Famiglie.h"
-#include "blockeditor/IconeBlocchi.h"
+#include "blockeditor/PulsanteFunzione.h"
+#include "blockeditor/SchedeFunzioni.h"
 #include "blockeditor/Servizi.h"
 #include "comm/Dispositivo.h"
 #include "program/Agganci.h"
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
+#include "shell/AttesaEditore.h"
 #include "shell/Lingua.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
-#include "shell/convert/Conversioni.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
@@ -27,10 +26,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPushButton>
-#include <QMouseEvent>
-#include <algorithm>
 
 namespace {
 QRect Rett(int x, int y, int w, int h)
@@ -38,162 +34,9 @@ QRect Rett(int x, int y, int w, int h)
     return QRect(Twips(x), Twips(y), Twips(w), Twips(h));
 }
 
-// The value and table dialogs are not modal: the row waits for them to close.
-void AttendiDialogo()
-{
-    while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
-}
-
 const char* const kRiga = "riga";
 const char* const kInvio = "invio";
 } // namespace
-
-// ---------------------------------------------------------------------------
-
-PulsanteFunzione::PulsanteFunzione(QWidget* parent) : QAbstractButton(parent)
-{
-    setCheckable(true);
-    setFocusPolicy(Qt::TabFocus);
-}
-
-QSize PulsanteFunzione::sizeHint() const
-{
-    return QSize(Twips(975), Twips(495));
-}
-
-void PulsanteFunzione::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor fondo = Colore.isValid() ? Colore : palette().button().color();
-    if (isChecked()) fondo = fondo.darker(125);
-    p.setPen(QPen(isChecked() ? QColor(20, 20, 20) : QColor(110, 110, 110), isChecked() ? 2 : 1));
-    p.setBrush(fondo);
-    p.drawRoundedRect(r, 3, 3);
-    // The caption wraps between words only; a long word makes the font
-    // smaller rather than being broken in two.
-    const QRectF area = r.adjusted(3, 1, -3, -1);
-    QFont f = font();
-    f.setBold(isChecked());
-    qreal punti = f.pointSizeF() > 0 ? f.pointSizeF() * 0.9 : 8.0;
-    const QStringList parole = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (; punti > 5.0; punti -= 0.5) {
-        f.setPointSizeF(punti);
-        const QFontMetricsF m(f);
-        qreal parolaMax = 0;
-        for (const QString& w : parole) parolaMax = std::max(parolaMax, m.horizontalAdvance(w));
-        const QRectF occupato = m.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text());
-        if (parolaMax <= area.width() && occupato.height() <= area.height()) break;
-    }
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
-    if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 2, 2);
-    }
-}
-
-// ---------------------------------------------------------------------------
-
-SchedeFunzioni::SchedeFunzioni(QWidget* parent) : QWidget(parent)
-{
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-int SchedeFunzioni::addTab(const QString& testo)
-{
-    m_testi.append(testo);
-    if (m_corrente < 0) setCurrentIndex(0);
-    update();
-    return count() - 1;
-}
-
-void SchedeFunzioni::removeTab(int indice)
-{
-    if (indice < 0 || indice >= count()) return;
-    m_testi.removeAt(indice);
-    if (m_corrente >= count()) m_corrente = count() - 1;
-    update();
-    emit currentChanged(m_corrente);
-}
-
-QString SchedeFunzioni::tabText(int indice) const
-{
-    return indice >= 0 && indice < count() ? m_testi[indice] : QString();
-}
-
-void SchedeFunzioni::setCurrentIndex(int indice)
-{
-    if (indice < 0 || indice >= count() || indice == m_corrente) return;
-    m_corrente = indice;
-    update();
-    emit currentChanged(indice);
-}
-
-QRect SchedeFunzioni::tabRect(int indice) const
-{
-    const int righe = std::max(1, (count() + kColonne - 1) / kColonne);
-    const int r = indice / kColonne, c = indice % kColonne;
-    const int x0 = c * width() / kColonne, x1 = (c + 1) * width() / kColonne;
-    const int y0 = r * height() / righe, y1 = (r + 1) * height() / righe;
-    return QRect(x0, y0, x1 - x0, y1 - y0).adjusted(1, 1, -1, -1);
-}
-
-QSize SchedeFunzioni::sizeHint() const
-{
-    const int righe = std::max(1, (count() + kColonne - 1) / kColonne);
-    return QSize(kColonne * 80, righe * (fontMetrics().height() + 10));
-}
-
-void SchedeFunzioni::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPalette& pal = palette();
-    for (int i = 0; i < count(); ++i) {
-        const bool scelta = i == m_corrente;
-        const QRectF r = QRectF(tabRect(i)).adjusted(0.5, 0.5, -0.5, -0.5);
-        p.setPen(QPen(scelta ? pal.color(QPalette::Highlight) : pal.color(QPalette::Mid), scelta ? 2 : 1));
-        p.setBrush(scelta ? pal.color(QPalette::Base) : pal.color(QPalette::Button));
-        p.drawRoundedRect(r, 4, 4);
-        QFont f = font();
-        f.setBold(scelta);
-        p.setFont(f);
-        p.setPen(pal.color(QPalette::ButtonText));
-        p.drawText(r, Qt::AlignCenter, m_testi[i]);
-        if (scelta && hasFocus()) {
-            p.setPen(QPen(pal.color(QPalette::ButtonText), 1, Qt::DotLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 2, 2);
-        }
-    }
-}
-
-void SchedeFunzioni::mousePressEvent(QMouseEvent* e)
-{
-    for (int i = 0; i < count(); ++i)
-        if (tabRect(i).contains(e->position().toPoint())) {
-            setCurrentIndex(i);
-            return;
-        }
-    QWidget::mousePressEvent(e);
-}
-
-void SchedeFunzioni::keyPressEvent(QKeyEvent* e)
-{
-    int passo = 0;
-    switch (e->key()) {
-    case Qt::Key_Left: passo = -1; break;
-    case Qt::Key_Right: passo = 1; break;
-    case Qt::Key_Up: passo = -kColonne; break;
-    case Qt::Key_Down: passo = kColonne; break;
-    default: QWidget::keyPressEvent(e); return;
-    }
-    setCurrentIndex(std::clamp(m_corrente + passo, 0, count() - 1));
-}
 
 // ---------------------------------------------------------------------------
 
@@ -339,14 +182,6 @@ void comandi::CostruisciControlli()
     for (QWidget* w : controlli) w->show();
 }
 
-void comandi::NascondiRiga(int i)
-{
-    lbl_Var[size_t(i)]->hide();
-    txt_Var[size_t(i)]->hide();
-    txt_Opt[size_t(i)]->hide();
-    cmd_set[size_t(i)]->hide();
-}
-
 void comandi::SetRes()
 {
     setWindowTitle(Testo(60));
@@ -368,16 +203,11 @@ void comandi::Form_Load()
     txt_delay->clear();
     lbl_nomeFunz->clear();
     lbl_Delay->clear();
-    for (int i = 0; i < 8; ++i) {
-        lbl_Var[size_t(i)]->clear();
-        NascondiRiga(i);
-    }
-    for (int i = 0; i < 9; ++i) {
-        txt_Var[size_t(i)]->clear();
-        txt_Var[size_t(i)]->setEditText(QString());
-        txt_Opt[size_t(i)]->clear();
-        if (txt_Opt[size_t(i)]->isEditable()) txt_Opt[size_t(i)]->setEditText(QString());
-    }
+    for (int i = 0; i < 8; ++i) MostraRiga(i, RigaBlocco{});
+    txt_Var[8]->clear();
+    txt_Var[8]->setEditText(QString());
+    txt_Opt[8]->clear();
+    txt_Opt[8]->setEditText(QString());
     chk_trig->setChecked(false);
     frm_trig->hide();
     txt_delay->hide();
@@ -501,43 +331,14 @@ void comandi::ImpostaFunzione(int indice)
         const int scheda = CatalogoFunzioni[size_t(indice)].Scheda;
         if (scheda >= 1 && scheda <= Tab_Funzioni->count()) Tab_Funzioni->setCurrentIndex(scheda - 1);
     }
-    // 2. Every row empty and hidden.
-    for (int i = 0; i < 8; ++i) {
-        NascondiRiga(i);
-        txt_Var[size_t(i)]->clear();
-        txt_Opt[size_t(i)]->clear();
-        Argomenti[size_t(i)] = DefArgomento{};
-    }
-    // 3. The delay text itself stays.
-    txt_delay->hide();
-    lbl_Delay->hide();
     // 4.
     if (nelCatalogo) lbl_nomeFunz->setText(opt_Funzione[size_t(indice)]->text());
     lbl_Delay->setText(Testo(68));
     // 5. An out-of-range model index leaves the frame as it is.
     if (Controllore.Modello < NumModelli) frm_trig->setVisible(Modelli[Controllore.Modello].AmmetteTrigger);
-    // 6.
-    if (const Rung* r = RungBersaglio(); r && r->Valido) {
-        if (r->Trig) {
-            chk_trig->setChecked(true);
-            txt_Var[8]->setEditText(QString::number(r->TrigReg));
-            txt_Opt[8]->setEditText(QString::number(r->TrigMask));
-        } else {
-            chk_trig->setChecked(false);
-        }
-    }
-
-    // The family's rows, shown from data. Without a target rung a layout
-    // still runs, on a rung of its own.
+    // 2, 3 and 6, and the family's rows: from data, shown back.
     DatiBlocco d = Raccogli();
-    d.indice = indice;
-    LayoutBlocco layout;
-    if (const GestoreFamiglia* g = GestoreBlocco(indice); g && g->Impagina) {
-        Rung senzaBersaglio;
-        Rung* r = RungBersaglio();
-        layout = g->Impagina(indice, r ? *r : senzaBersaglio, d.contesto);
-    }
-    ApplicaLayout(d, layout, Argomenti);
+    const LayoutBlocco layout = ImpaginaBlocco(d, indice, RungBersaglio(), Argomenti);
     MostraRighe(d);
     if (!layout.ordine.isEmpty()) ArgCorrente = layout.ordine.last();
 }
@@ -547,7 +348,7 @@ void comandi::ShowArg(int riga)
     if (riga < 0 || riga > 7) return;
     ArgCorrente = riga;
     RigaBlocco r = RaccogliRiga(riga);
-    MostraArgomento(r, Argomenti[size_t(riga)], ServiziEditor::NomiTabelle ? ServiziEditor::NomiTabelle() : QStringList());
+    MostraArgomento(r, Argomenti[size_t(riga)], ContestoCorrente(ProcessoBersaglio()).tabelle);
     MostraRiga(riga, r);
 }
 
@@ -618,6 +419,9 @@ void comandi::MostraRighe(const DatiBlocco& d)
     if (txt_delay->text() != d.ritardo) txt_delay->setText(d.ritardo);
     txt_delay->setVisible(d.ritardoVisibile);
     lbl_Delay->setVisible(d.ritardoVisibile);
+    chk_trig->setChecked(d.trigger);
+    if (txt_Var[8]->currentText() != d.testoTrigReg) txt_Var[8]->setEditText(d.testoTrigReg);
+    if (txt_Opt[8]->currentText() != d.testoTrigMask) txt_Opt[8]->setEditText(d.testoTrigMask);
 }
 
 // Selects the last entry of the row's type list whose item data is `tipo`,
@@ -659,8 +463,7 @@ void comandi::cmd_set_Click(int riga)
         }
         DialogoAperto = true;
         TestoInput = val->currentText();
-        ServiziEditor::ApriValoreTesto();
-        AttendiDialogo();
+        AttesaEditore::Attendi(ServiziEditor::ApriValoreTesto());
         val->setEditText(TestoInput);
         break;
     case TipoTable: {
@@ -669,12 +472,10 @@ void comandi::cmd_set_Click(int riga)
             return;
         }
         DialogoAperto = true;
-        ServiziEditor::ApriEditorTabelle(val->currentIndex());
-        AttendiDialogo();
+        AttesaEditore::Attendi(ServiziEditor::ApriEditorTabelle(val->currentIndex()));
         const QSignalBlocker blocca(val);
         val->clear();
-        if (ServiziEditor::NomiTabelle)
-            for (const QString& t : ServiziEditor::NomiTabelle()) val->addItem(t, val->count());
+        for (const QString& t : ContestoCorrente(ProcessoBersaglio()).tabelle) val->addItem(t, val->count());
         const int corrente = ServiziEditor::TabellaEditor ? ServiziEditor::TabellaEditor() : 0;
         if (corrente >= 0 && corrente < val->count()) val->setCurrentIndex(corrente);
         break;
@@ -724,6 +525,44 @@ void comandi::ImpostaRegistroRiga(int registro)
         SelezionaTipo(riga, tipo);
     }
     txt_Var[size_t(riga)]->setEditText(QStringLiteral("%R") + QString::number(registro));
+}
+
+// --- What the user types and chooses --------------------------------------
+
+void comandi::ImpostaEtichetta(const QString& testo)
+{
+    txt_Label->setText(testo);
+}
+
+void comandi::ImpostaTestoRiga(int riga, const QString& testo)
+{
+    if (riga >= 0 && riga <= 8) txt_Var[size_t(riga)]->setEditText(testo);
+}
+
+void comandi::ImpostaDelay(const QString& testo)
+{
+    txt_delay->setText(testo);
+}
+
+void comandi::ImpostaTrigger(bool attivo, const QString& registro, const QString& maschera)
+{
+    chk_trig->setChecked(attivo);
+    txt_Var[8]->setEditText(registro);
+    txt_Opt[8]->setEditText(maschera);
+}
+
+void comandi::ScegliTipo(int riga, int voce)
+{
+    if (riga < 0 || riga > 7) return;
+    txt_Opt[size_t(riga)]->setCurrentIndex(voce);
+    txt_Opt_Click(riga);
+}
+
+void comandi::ScegliValore(int riga, int voce)
+{
+    if (riga < 0 || riga > 8) return;
+    const QSignalBlocker blocca(txt_Var[size_t(riga)]);
+    txt_Var[size_t(riga)]->setCurrentIndex(voce);
 }
 
 // --- Target rung -----------------------------------------------------------

@@ -1,5 +1,7 @@
 // The block encoder and the layouts as data, without the dialog: how a family
 // is registered and tested.
+#include "FamigliaProva.h"
+
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/CodificaBlocco.h"
@@ -8,6 +10,7 @@
 #include "program/Programmi.h"
 #include "shell/Lingua.h"
 #include "support/Byte.h"
+#include "support/TipiDato.h"
 
 #include <QtTest>
 
@@ -16,46 +19,9 @@ using Test::Byte;
 namespace {
 constexpr int kAdd = 4, kReturn = 15;
 
-// A stand-in for the arithmetic family: a register row, a constant row that
-// also offers Table, a destination; the delay shown.
-void RegistraProva()
-{
-    GestoreFamiglia g;
-    g.Impagina = [](int, Rung& rung, const ContestoBlocco& c) {
-        rung.Op = 9;   // written as soon as the block is chosen
-        LayoutBlocco l;
-        auto riga = [&l](int i, const char* nome, uint8_t tipo, double valore, bool registro,
-                         std::initializer_list<uint8_t> tipi) {
-            DefArgomento& a = l.righe[size_t(i)].arg;
-            a = DefArgomento{QString::fromLatin1(nome), tipo, valore, registro, {}, {}};
-            for (uint8_t t : tipi) a.TipiAmmessi[t] = 1;
-            l.ordine << i;
-        };
-        riga(0, "Source", TipoInt, c.modello.PrimoRegistroUtente, true, {TipoUInt, TipoInt});
-        riga(1, "Const", TipoKFlt, 1.5, false, {TipoKFlt});
-        riga(2, "Table", TipoUInt, 0, false, {TipoUInt, TipoTable});
-        riga(4, "Dest", TipoUInt, 100, true, {TipoUInt});
-        l.righe[4].tipoVisibile = false;
-        l.ritardo = QStringLiteral("10");
-        return l;
-    };
-    g.Codifica = [](const DatiBlocco& d, Rung& r) {
-        const auto& a = d.righe;
-        r.ArgByte[1][0] = uint8_t(a[0].Tipo() | (a[1].Tipo() << 4));
-        if (!Trasf(r, a[0].valore, 0, 0)) return EsitoCodifica::Riga(0);
-        if (!Trasf(r, a[1].valore, 5, 2)) return EsitoCodifica::Riga(1);
-        if (!Trasf(r, a[4].valore, 0, 4)) return EsitoCodifica::Riga(4);
-        r.Lunghezza = 10;
-        DidascalieRung(d, r, {0, 1, 4}, {0, 1});
-        return EsitoCodifica::Ok();
-    };
-    RegistraFamiglia(Famiglia::Aritmetica, g);
-}
-
 ContestoBlocco Contesto()
 {
     ContestoBlocco c;
-    c.modello.PrimoRegistroUtente = 26;
     c.tabelle = {"Tank", "Probe"};
     return c;
 }
@@ -66,11 +32,9 @@ class TestCodificaBlocco : public QObject {
 private slots:
     void initTestCase()
     {
-        const QStringList tipi = {"uInt", "Int", "uLong", "Long", "Float", "K_Flt", "K_Long", "Hex", "ASCII",
-                                  "Bin", "Table", "Direct", "Swap"};
-        for (int i = 0; i < tipi.size(); ++i) TipiDato[size_t(i)] = tipi[i];
+        Test::ImpostaTipiDato();
         NomiFunzione[kAdd] = "Add";
-        RegistraProva();
+        Prova::RegistraFamiglia();
         // "Return" stands for a block that no family encodes.
         RegistraFamiglia(Famiglia::Flusso, {});
     }
@@ -80,18 +44,10 @@ private slots:
         Rung rung;
         const DatiBlocco d = DatiIniziali(kAdd, rung, Contesto());
         QCOMPARE(int(rung.Op), 9);
-        const auto& a = d.righe;
-        QCOMPARE(a[0].testo, QStringLiteral("%R26"));
-        QCOMPARE(a[0].TestoTipo(), QStringLiteral("Int"));
-        QCOMPARE(a[1].testo, QStringLiteral("1.5"));
-        // Table wins over the laid-out type; its value list holds the tables.
-        QCOMPARE(a[2].Tipo(), int(TipoTable));
-        QCOMPARE(a[2].testo, QStringLiteral("Tank"));
-        QCOMPARE(a[2].lista.size(), 2);
-        QVERIFY(a[2].pulsanteSet && !a[0].pulsanteSet);
-        QVERIFY(a[4].visibile && !a[4].tipoVisibile && !a[3].visibile);
-        QVERIFY(d.ritardoVisibile);
-        QCOMPARE(d.ritardo, QStringLiteral("10"));
+        QCOMPARE(d.righe[0].testo + d.righe[0].TestoTipo(), QStringLiteral("%R26Int"));
+        QCOMPARE(d.righe[2].testo, QStringLiteral("Tank"));   // Table wins
+        QVERIFY(d.righe[4].visibile && !d.righe[4].tipoVisibile && !d.righe[3].visibile);
+        QVERIFY(d.ritardoVisibile && d.ritardo == "10");
     }
 
     void encodes()
@@ -114,12 +70,13 @@ private slots:
         QCOMPARE(rung.ArgTesto[1], QStringLiteral("12.5"));
         QCOMPARE(rung.Etichetta, QStringLiteral("L1"));
         QCOMPARE(rung.Riga.Funzione, QStringLiteral("Add"));
+        QVERIFY(!rung.Trig);
         QCOMPARE(rung.Riga.Immagine, ChiaveIconaBlocco(17));
         // Values and visibility from the frame, captions from the family.
         QCOMPARE(rung.Riga.ValoriArg[3], QStringLiteral("hidden"));
         QVERIFY(rung.Riga.ArgVisibile[4] && !rung.Riga.ArgVisibile[3]);
         QCOMPARE(rung.Riga.NomiArg[3], QStringLiteral("kept"));
-        QCOMPARE(rung.Riga.NomiArg[0], QStringLiteral("Source (Int)"));
+        QCOMPARE(rung.Riga.NomiArg[0], QStringLiteral("Source A (Int)"));
         QCOMPARE(rung.Riga.NomiArg[4], QStringLiteral("Dest"));
         QCOMPARE(rung.Riga.Sommario, QStringLiteral("[ %X7 , 12.5 , %R100 ]"));
         // Rebuilt from what the rung keeps, as the project loader does.
@@ -140,6 +97,7 @@ private slots:
         QTest::addColumn<int>("rigaErrata");
         const int errata = int(Esito::RigaErrata);
         QTest::newRow("lone %") << 0 << "%" << errata << 0;
+        QTest::newRow("negative past 16 bits") << 0 << "-65537" << errata << 0;
         QTest::newRow("register past 16 bits") << 4 << "%R70000" << errata << 4;
         QTest::newRow("single overflow") << 1 << "1e39" << errata << 1;
         QTest::newRow("trigger register") << 8 << "40000" << int(Esito::TriggerErrato) << -1;
@@ -160,6 +118,9 @@ private slots:
         QTEST(e.riga, "rigaErrata");
         QVERIFY(!rung.Valido);
         if (riga != 4) QCOMPARE(Byte(rung.ArgByte[4]), QByteArray(4, 9));
+        // Texts and identity are written before the slots.
+        if (riga < 8 && testo != "%") QCOMPARE(rung.ArgTesto[size_t(riga)], testo);
+        QCOMPARE(rung.Classe, int16_t(testo == "%" || riga >= 8 ? 0 : 3));   // the trigger comes first
     }
 
     void blockWithoutFamily()
@@ -179,6 +140,55 @@ private slots:
         QCOMPARE(rung.Riga.Sommario, QStringLiteral("[ old ]"));
         d.indice = NumBlocchi;
         QCOMPARE(CodificaBlocco(d, rung).esito, Esito::FuoriCatalogo);
+    }
+
+    void showArg_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<bool>("registro");
+        QTest::addColumn<QList<int>>("tipi");
+        QTest::addColumn<QList<int>>("puntatori");
+        QTest::addColumn<QString>("voci");
+        QTest::addColumn<int>("scelta");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("set");
+        // Table forces the type, and the last entry of that code is chosen.
+        QTest::newRow("table wins") << 1 << false << QList<int>{0, 1, 10} << QList<int>{0, 2}
+                                    << "uInt Int Table Punt->uInt Punt->uLong" << 4 << "Tank" << true;
+        QTest::newRow("register row") << 1 << true << QList<int>{1, 6} << QList<int>{} << "Int K_Long" << 0 << "%R26"
+                                      << false;
+        QTest::newRow("plain row") << 1 << false << QList<int>{1, 6} << QList<int>{} << "Int K_Long" << 0 << "26"
+                                   << false;
+        QTest::newRow("constant, no prefix") << 6 << true << QList<int>{1, 6} << QList<int>{} << "Int K_Long" << 1
+                                             << "26" << true;
+        QTest::newRow("type not offered") << 3 << true << QList<int>{0, 1} << QList<int>{} << "uInt Int" << -1
+                                          << "%R26" << false;
+    }
+    void showArg()
+    {
+        QFETCH(int, tipo);
+        QFETCH(QList<int>, tipi);
+        QFETCH(QList<int>, puntatori);
+        DefArgomento a{QStringLiteral("X"), uint8_t(tipo), 26, false, {}, {}};
+        QFETCH(bool, registro);
+        a.DaRegistro = registro;
+        for (int t : tipi) a.TipiAmmessi[size_t(t)] = 1;
+        for (int t : puntatori) a.PuntatoriAmmessi[size_t(t)] = 1;
+        RigaBlocco r;
+        MostraArgomento(r, a, {"Tank", "Probe"});
+        QStringList voci;
+        for (const VoceLista& v : r.tipi) voci << v.testo;
+        QTEST(voci.join(' '), "voci");
+        QTEST(r.sceltaTipo, "scelta");
+        QTEST(r.testo, "testo");
+        QTEST(r.pulsanteSet, "set");
+        QVERIFY(r.visibile && r.tipoVisibile);
+        QCOMPARE(r.didascalia, QStringLiteral("X"));
+        if (tipi.contains(10)) {
+            QCOMPARE(int(a.Tipo), 10);
+            QCOMPARE(r.Tipo(), 10);   // the pointer to uLong shares the code
+            QCOMPARE(r.lista.size(), 2);
+        }
     }
 
     void hexBeyondRangeReadsAsNothing()

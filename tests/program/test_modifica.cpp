@@ -54,7 +54,7 @@ void ApriSu(int r)
     comandi* d = Editore();
     QVERIFY(d && d->isVisible());
     d->SelezionaFunzione(kAdd);
-    d->txt_Label->setText(QStringLiteral("X"));
+    d->ImpostaEtichetta(QStringLiteral("X"));
 }
 
 const QString kSparito = QStringLiteral("The rung being edited no longer exists");
@@ -77,11 +77,11 @@ private slots:
         Prepara(3);
         ProgettoModificato = false;
         ApriSu(2);
-        Editore()->cmd_AddFunc->click();
+        Editore()->findChild<QPushButton*>("cmd_AddFunc")->click();
         QVERIFY(!Editore()->isVisible() && ProgettoModificato);
         QCOMPARE(Attuale().Rung[2].Classe, int16_t(3));
         RigaProgramma* g = FinestraProgramma(false)->Riga(2);
-        QCOMPARE(g->txt_Func->text(), Editore()->opt_Funzione[kAdd]->text());
+        QCOMPARE(g->txt_Func->text(), Editore()->findChild<QAbstractButton*>("opt_Funzione_4")->text());
         QCOMPARE(g->txt_Func->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0x00));
         const QString chiave = Attuale().Rung[2].Riga.Immagine;
         QVERIFY(!g->Immagine->isHidden() && !chiave.isEmpty());
@@ -95,7 +95,8 @@ private slots:
         // Opened again, the editor shows the stored block and its rows.
         Tasto("rung_mod");
         QCOMPARE(Editore()->FunzioneScelta(), kAdd);
-        QCOMPARE(Editore()->txt_Label->text() + Editore()->txt_Var[0]->currentText(), QStringLiteral("X%R26"));
+        const DatiBlocco dati = Editore()->Raccogli();
+        QCOMPARE(dati.etichetta + dati.righe[0].testo, QStringLiteral("X%R26"));
         Editore()->reject();
     }
 
@@ -130,7 +131,7 @@ private slots:
             else Tasto(s.toLatin1().constData());
         }
         copione.richieste.clear();
-        Editore()->cmd_AddFunc->click();
+        Editore()->findChild<QPushButton*>("cmd_AddFunc")->click();
         QTEST(Firma(), "firma");
         QCOMPARE(copione.Messaggi().contains(kSparito), !salvato);
         QCOMPARE(Editore()->isVisible(), !salvato);
