@@ -4,6 +4,7 @@
 
 #include "comm/frm_dialoga.h"
 #include "comm/frm_search.h"
+#include "ioconfig/frm_Config2.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -31,8 +32,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_Watch"), QStringLiteral("frm_watch")},
         {QStringLiteral("mnu_images"), QStringLiteral("Input_Img")},
-        {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_Format"), QStringLiteral("frm_variabili")},
         {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
@@ -98,6 +97,8 @@ void MenuClick(const QString& nome)
         Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
+    } else if (e("mnu_8555") || e("mnu_config2")) {
+        ApriConfigurazione();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kRung.contains(nome)) {
