@@ -5,6 +5,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
+#include "display/ParteDisplay.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
@@ -128,4 +129,5 @@ void Main()
     // The rung operations reach the block editor through its interface.
     InstallaEditorBlocco();
     InstallaServiziRegistri();
+    InstallaParteDisplay();
 }
