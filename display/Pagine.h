@@ -7,8 +7,6 @@
 
 constexpr int MaxPagine = 9;
 constexpr int MaxOggetti = 32;
-constexpr int LarghezzaDisplay = 132;
-constexpr int AltezzaDisplay = 32;
 
 // Object kinds. Each text family and the Led come large, small, medium, in
 // that order of codes.
@@ -23,7 +21,6 @@ enum TipoOggetto : uint8_t {
     Rettangolo = 17,
     Grafico = 18,
 };
-constexpr int UltimoTipo = Grafico;
 
 struct OggettoDisplay {
     uint8_t TipoOgg = 0;
