@@ -13,5 +13,6 @@ struct ContestoBlocco {
     QList<VoceLista> etichette;       // labels of the rungs of the process, item data = rung number
     bool operator==(const ContestoBlocco&) const = default;
 };
-// The context of rung editing in process `processo` (labels of its rungs 1..NumRung).
+// The context of rung editing in process `processo`: the selected model, the
+// project's tables, the labels of the process's rungs 1..NumRung.
 ContestoBlocco ContestoCorrente(int processo);

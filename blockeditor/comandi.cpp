@@ -11,10 +11,10 @@
 #include "program/Agganci.h"
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
+#include "shell/AttesaEditore.h"
 #include "shell/Lingua.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
@@ -32,12 +32,6 @@ namespace {
 QRect Rett(int x, int y, int w, int h)
 {
     return QRect(Twips(x), Twips(y), Twips(w), Twips(h));
-}
-
-// The value and table dialogs are not modal: the row waits for them to close.
-void AttendiDialogo()
-{
-    while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
 }
 
 const char* const kRiga = "riga";
@@ -354,7 +348,7 @@ void comandi::ShowArg(int riga)
     if (riga < 0 || riga > 7) return;
     ArgCorrente = riga;
     RigaBlocco r = RaccogliRiga(riga);
-    MostraArgomento(r, Argomenti[size_t(riga)], ServiziEditor::NomiTabelle ? ServiziEditor::NomiTabelle() : QStringList());
+    MostraArgomento(r, Argomenti[size_t(riga)], ContestoCorrente(ProcessoBersaglio()).tabelle);
     MostraRiga(riga, r);
 }
 
@@ -469,8 +463,7 @@ void comandi::cmd_set_Click(int riga)
         }
         DialogoAperto = true;
         TestoInput = val->currentText();
-        ServiziEditor::ApriValoreTesto();
-        AttendiDialogo();
+        AttesaEditore::Attendi(ServiziEditor::ApriValoreTesto());
         val->setEditText(TestoInput);
         break;
     case TipoTable: {
@@ -479,12 +472,10 @@ void comandi::cmd_set_Click(int riga)
             return;
         }
         DialogoAperto = true;
-        ServiziEditor::ApriEditorTabelle(val->currentIndex());
-        AttendiDialogo();
+        AttesaEditore::Attendi(ServiziEditor::ApriEditorTabelle(val->currentIndex()));
         const QSignalBlocker blocca(val);
         val->clear();
-        if (ServiziEditor::NomiTabelle)
-            for (const QString& t : ServiziEditor::NomiTabelle()) val->addItem(t, val->count());
+        for (const QString& t : ContestoCorrente(ProcessoBersaglio()).tabelle) val->addItem(t, val->count());
         const int corrente = ServiziEditor::TabellaEditor ? ServiziEditor::TabellaEditor() : 0;
         if (corrente >= 0 && corrente < val->count()) val->setCurrentIndex(corrente);
         break;

@@ -13,6 +13,7 @@
 #include "program/OperazioniRung.h"
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
+#include "registers/Tabelle.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/model/Globali.h"
@@ -90,7 +91,10 @@ private slots:
         Prova::RegistraFamiglia();
         // "Return" stands for a block that no family encodes.
         RegistraFamiglia(Famiglia::Flusso, {});
-        ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
+        Tabelle[0].NomeTabella = "Tank";
+        Tabelle[1].NomeTabella = "Probe";
+        Tabelle[2].NomeTabella = "Flow";
+        NumTabelle = 2;
         NotificaRigaRung = [this](int p, int r) { notifiche.append({p, r}); };
     }
 
@@ -299,15 +303,18 @@ private slots:
     {
         comandi* d = Apri(kReturn);
         int tabellaAperta = -1;
-        ServiziEditor::ApriValoreTesto = [] {
-            QVERIFY(DialogoAperto);
-            QCOMPARE(TestoInput, QStringLiteral("29"));
+        // Editors that close before the row waits for them.
+        ServiziEditor::ApriValoreTesto = []() -> QWidget* {
+            [] {
+                QVERIFY(DialogoAperto);
+                QCOMPARE(TestoInput, QStringLiteral("29"));
+            }();
             TestoInput = QStringLiteral("123456");
-            DialogoAperto = false;
+            return nullptr;
         };
-        ServiziEditor::ApriEditorTabelle = [&tabellaAperta](int t) {
+        ServiziEditor::ApriEditorTabelle = [&tabellaAperta](int t) -> QWidget* {
             tabellaAperta = t;
-            DialogoAperto = false;
+            return nullptr;
         };
         ServiziEditor::TabellaEditor = [] { return 2; };
         Riga(*d, 2, "Const", TipoKLong, 29, false, {TipoKLong});
@@ -316,7 +323,7 @@ private slots:
         QVERIFY(!DialogoAperto);
         Riga(*d, 3, "Table", 0, 0, false, {TipoTable});
         d->ScegliValore(3, 1);
-        ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe", "Flow"}; };
+        NumTabelle = 3;
         d->cmd_set_Click(3);
         QCOMPARE(tabellaAperta, 1);
         const RigaBlocco tabella = d->Raccogli().righe[3];
@@ -327,7 +334,7 @@ private slots:
         Argomenti[3].Tipo = TipoInt;
         d->cmd_set_Click(3);
         QCOMPARE(tabellaAperta, -1);
-        ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
+        NumTabelle = 2;
         ServiziEditor::ApriValoreTesto = nullptr;
         ServiziEditor::ApriEditorTabelle = nullptr;
         ServiziEditor::TabellaEditor = nullptr;
