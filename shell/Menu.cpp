@@ -2,8 +2,8 @@
 // captions start in English; the language loader recaptions them.
 #include "shell/Principale.h"
 
-#include "comm/frm_dialoga.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_dialoga.h"
+#include "comm/finestre/frm_search.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"

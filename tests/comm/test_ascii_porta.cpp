@@ -26,7 +26,7 @@ private slots:
         fake = new Test::FakeAscii;
         QVERIFY(fake->Avvia(3));
         QVERIFY(ApriASCII(3, QStringLiteral("9600,n,8,1")));
-        QCOMPARE(Canale, int16_t(0));
+        QCOMPARE(int(Canale), 0);
         QVERIFY(Controllore.Connesso);
         AttendiRisposta = true;
         ComTimeout = 1;

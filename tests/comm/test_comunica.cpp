@@ -140,7 +140,7 @@ private slots:
         case Lungo:
             fake.Accoda(R::Grezza(rtu ? QByteArray(1200, '\x0a') : Hex("0000000004000a03") + QByteArray(100, 0)));
             break;
-        case CanaleIgnoto: Canale = 7; break;
+        case CanaleIgnoto: Canale = TipoCanale(7); break;
         case Chiuso:
             fake.ChiudiConnessioni();
             Attesa(0.05);

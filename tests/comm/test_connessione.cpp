@@ -80,7 +80,7 @@ private slots:
     void tcpConnettiDisconnetti()
     {
         Prepara(false, 2);
-        QCOMPARE(Canale, int16_t(2));
+        QCOMPARE(int(Canale), 2);
         QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Connected"));
         ComErr = 0;   // a live loop running: disconnect does nothing
         int log0 = RigheLog();
@@ -135,7 +135,7 @@ private slots:
         libero.close();
         ComErr = 1;
         Disconnetti();
-        Controllore.TipoConnessione = 0;
+        Controllore.TipoConnessione = CollegamentoEthernet;
         Controllore.IndirizzoIP = ip;
         Controllore.Porta = int16_t(porta);
         Controllore.TimeoutTCP = 3000;
@@ -178,7 +178,7 @@ private slots:
         ComErr = 1;
         Disconnetti();
         LeggiMaster(20);
-        Controllore.TipoConnessione = 1;
+        Controllore.TipoConnessione = CollegamentoSeriale;
         Controllore.Porta = 2;
         Controllore.BaudRate = baud;
         Controllore.DueStop = dueStop;
@@ -186,7 +186,7 @@ private slots:
         Controllore.Nodo = 10;
         const int log0 = RigheLog();
         Connetti();
-        QCOMPARE(Canale, int16_t(1));
+        QCOMPARE(int(Canale), 1);
         QCOMPARE(UltimeImpostazioniSeriali(), impostazioni);
         QCOMPARE(Controllore.Connesso, aperta);
         QSerialPort* p = Collegamento::Istanza()->MSComm1();
@@ -214,7 +214,7 @@ private slots:
     void cambioTrasportoChiude()
     {
         QVERIFY(CollegaAlFake(fake, true, 2));
-        Controllore.TipoConnessione = 0;
+        Controllore.TipoConnessione = CollegamentoEthernet;
         Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
         Controllore.Porta = int16_t(fake.porta());
         Connetti();

@@ -3,7 +3,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Checksum.h"
 #include "comm/Scoperta.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"

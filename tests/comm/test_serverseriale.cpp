@@ -3,7 +3,7 @@
 // set-up port (against a fake device server on loopback).
 #include "comm/Dispositivo.h"
 #include "comm/ServerSeriale.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/convert/Attesa.h"
 #include "support/Ambiente.h"

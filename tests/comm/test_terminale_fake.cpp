@@ -4,7 +4,7 @@
 #include "comm/Ascii.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
-#include "comm/frm_dialoga.h"
+#include "comm/finestre/frm_dialoga.h"
 #include "shell/Finestre.h"
 #include "support/Ambiente.h"
 #include "support/FakeAscii.h"
@@ -91,7 +91,7 @@ private slots:
             inviate.clear();
             for (const QByteArray& t : ascii.Trame) inviate << Test::FakeAscii::Messaggio(t);
             ChiudiASCII();
-            Canale = 2;
+            Canale = CanaleTCP;
         }
         QCOMPARE(inviate.size(), 1);
         QCOMPARE(inviate[0].left(richiesta.size()).toHex(' '), richiesta.toHex(' '));

@@ -1,6 +1,6 @@
 #include "support/FakeUdp.h"
 
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_search.h"
 
 #include <QCheckBox>
 #include <QComboBox>
