@@ -1,13 +1,11 @@
 #pragma once
-// Small helpers of the communication tests.
+// Small helpers of the link's tests: the link alone, its events recorded.
 #include "comm/AreaComunicazione.h"
-#include "shell/Finestre.h"
-#include "shell/Log.h"
-#include "support/Ambiente.h"
+#include "support/Copione.h"
+#include "support/EventiRegistrati.h"
 #include "support/FakeController.h"
 
 #include <QByteArray>
-#include <QListWidget>
 #include <QStringList>
 #include <QTest>
 
@@ -23,23 +21,26 @@ inline void Richiesta(const QByteArray& pdu)
 
 inline QByteArray Risposta() { return QByteArray(reinterpret_cast<const char*>(buff_rx.data()), n_rx); }
 
-inline int RigheLog() { return Finestre::Get<Log>()->Testo()->count(); }
-
-// The Log lines added since `da` (a RigheLog() value taken before), trimmed.
-inline QStringList LogDa(int da)
+// The recorded Log of the running test program.
+inline EventiRegistrati& Registro()
 {
-    QStringList out;
-    QListWidget* l = Finestre::Get<Log>()->Testo();
-    for (int i = da; i < l->count(); ++i) out << l->item(i)->text().trimmed();
-    return out;
+    static EventiRegistrati r;
+    return r;
 }
+
+inline int RigheLog() { return int(Registro().log.size()); }
+
+// The Log lines added since `da` (a RigheLog() value taken before).
+inline QStringList LogDa(int da) { return Registro().log.mid(da); }
+
+inline QString Pannello4() { return Registro().pannello4; }
 
 // The lines with the separators left out.
 inline QStringList Testi(const QStringList& righe)
 {
     QStringList out;
     for (const QString& r : righe)
-        if (!r.startsWith(QLatin1String("-- "))) out << r;
+        if (!r.startsWith(QLatin1String("--"))) out << r;
     return out;
 }
 
@@ -58,7 +59,7 @@ struct ProvaFake {
     void Avvia(int com)
     {
         qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
-        AvviaWorkbench();
+        Registro();
         QVERIFY(fake.AvviaTcp());
         QVERIFY(fake.AvviaRtu(com));
     }

@@ -9,7 +9,7 @@
 #include "shell/Principale.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
-#include "support/FakeUdp.h"
+#include "support/AiutiRicerca.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -3,7 +3,7 @@
 #include "comm/finestre/frm_search2.h"
 #include "shell/Finestre.h"
 #include "support/Ambiente.h"
-#include "support/FakeUdp.h"
+#include "support/AiutiRicerca.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -10,7 +10,7 @@
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
-#include "support/FakeUdp.h"
+#include "support/AiutiRicerca.h"
 
 #include <QCheckBox>
 #include <QClipboard>

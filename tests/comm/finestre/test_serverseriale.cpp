@@ -7,7 +7,7 @@
 #include "shell/Finestre.h"
 #include "shell/convert/Attesa.h"
 #include "support/Ambiente.h"
-#include "support/FakeUdp.h"
+#include "support/AiutiRicerca.h"
 
 #include <QFile>
 #include <QLineEdit>

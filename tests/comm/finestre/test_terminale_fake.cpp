@@ -101,6 +101,33 @@ private slots:
         QVERIFY(copione.Messaggi().isEmpty());
     }
 
+    // A field that does not parse: nothing sent, the last reply and time
+    // cleared, the field named in the Log.
+    void campoErrato_data()
+    {
+        QTest::addColumn<QStringList>("campi");
+        QTest::addColumn<QString>("riga");
+        QTest::newRow("function") << QStringList{"1", "x"} << "Field refused [FUN]";
+        QTest::newRow("count") << QStringList{"1", "16", "0", "0", "0", "1", "33"} << "Field refused [CNT]";
+        QTest::newRow("data") << QStringList{"1", "16", "0", "0", "0", "1", "2", "0", "256"} << "Field refused [DATA 2]";
+    }
+    void campoErrato()
+    {
+        QFETCH(QStringList, campi);
+        QFETCH(QString, riga);
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        T()->cmd_invia_Click();
+        QVERIFY(!T()->txt_buff_rx->toPlainText().isEmpty() && !T()->Text1->text().isEmpty());
+        fake.Richieste.clear();
+        Campi(campi);
+        const int log0 = Test::RigheLog();
+        T()->cmd_invia_Click();
+        QVERIFY(fake.Richieste.isEmpty());
+        QCOMPARE(T()->txt_buff_rx->toPlainText(), QString());
+        QCOMPARE(T()->Text1->text(), QString());
+        QCOMPARE(Test::Testi(Test::LogDa(log0)), QStringList{riga});
+    }
+
     void tempo()
     {
         QVERIFY(Test::CollegaAlFake(fake, false));
