@@ -11,11 +11,8 @@ void AvviaWorkbench()
     if (avviato) return;
     avviato = true;
     // Tests never wait on a real dialog.
-    Prompt::ImpostaRisponditore([](const Prompt::Richiesta& r) {
-        Prompt::Risposta_ out;
-        out.annullato = r.tipo != Prompt::Tipo::Messaggio;
-        return out;
-    });
+    static Copione nessuno;
+    nessuno.Installa();
     Main();
     Principale::Istanza()->show();
 }
