@@ -33,7 +33,10 @@ double LeggiNumero(const QString& testo)
         if (radice) {
             double v = 0;
             for (i += 2; i < n && ValoreCifra(testo[i]) < radice; ++i) v = v * radice + ValoreCifra(testo[i]);
-            return v;
+            // Some 260 hexadecimal digits overflow to infinity, which a
+            // float row would store: beyond range reads as nothing, as a
+            // decimal text does.
+            return std::isfinite(v) ? v : 0;
         }
     }
     const int inizio = i;
@@ -95,13 +98,36 @@ bool CodificaSlot(SlotArgomento& slot, double valore, uint8_t codice, bool scamb
     }
 }
 
+bool Trasf(Rung& rung, double valore, uint8_t codice, int slot)
+{
+    return slot >= 0 && slot <= 8 && CodificaSlot(rung.ArgByte[size_t(slot)], valore, codice, false);
+}
+
+bool TrasfSwap(Rung& rung, double valore, uint8_t codice, int slot)
+{
+    return slot >= 0 && slot <= 8 && CodificaSlot(rung.ArgByte[size_t(slot)], valore, codice, true);
+}
+
+std::optional<uint8_t> InByte(double valore)
+{
+    const double v = ArrotondaPari(valore);
+    if (!(v >= 0 && v <= 255)) return std::nullopt;
+    return uint8_t(v);
+}
+
+std::optional<int16_t> InIntero16(double valore)
+{
+    const double v = ArrotondaPari(valore);
+    if (!(v >= -32768 && v <= 32767)) return std::nullopt;
+    return int16_t(v);
+}
+
 namespace {
 bool SuRung(double valore, uint8_t codice, int rung, int slot, bool scambiato)
 {
-    if (ProgCorrente < 0 || ProgCorrente >= NumProcessi || rung < 0 || rung > MaxRung || slot < 0 || slot > 8)
-        return false;
-    return CodificaSlot(Programmi[size_t(ProgCorrente)].Rung[size_t(rung)].ArgByte[size_t(slot)], valore, codice,
-                        scambiato);
+    if (ProgCorrente < 0 || ProgCorrente >= NumProcessi || rung < 0 || rung > MaxRung) return false;
+    Rung& r = Programmi[size_t(ProgCorrente)].Rung[size_t(rung)];
+    return scambiato ? TrasfSwap(r, valore, codice, slot) : Trasf(r, valore, codice, slot);
 }
 } // namespace
 

@@ -4,18 +4,14 @@
 #include <QString>
 #include <array>
 #include <cstdint>
-#include <stdexcept>
+#include <optional>
 
 using SlotArgomento = std::array<uint8_t, 4>;
-
-// A value that does not fit its conversion. Thrown inside the block encoder
-// only; the encoder turns it into its failure result.
-struct ErroreCodifica : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+struct Rung;
 
 // The longest leading numeric prefix of a text (blanks first skipped, "." as
-// decimal point, optional exponent; &H hexadecimal, &O octal); 0 when none.
+// decimal point, optional exponent; &H hexadecimal, &O octal); 0 when none
+// and when the number is beyond the double range.
 double LeggiNumero(const QString& testo);
 
 // Nearest integer, a half going to the even neighbour.
@@ -26,6 +22,15 @@ double ArrotondaPari(double v);
 // is. `scambiato` gives the word-swapped order of the bit operations. False,
 // with the slot untouched, when the value does not fit.
 bool CodificaSlot(SlotArgomento& slot, double valore, uint8_t codice, bool scambiato);
+
+// The same on slot `slot` (0..8) of `rung`; false also for a slot out of range.
+bool Trasf(Rung& rung, double valore, uint8_t codice, int slot);
+bool TrasfSwap(Rung& rung, double valore, uint8_t codice, int slot);
+
+// Nearest integer (a half to the even neighbour) as a byte; none outside 0..255.
+std::optional<uint8_t> InByte(double valore);
+// The same as a signed 16-bit integer; none outside -32768..32767.
+std::optional<int16_t> InIntero16(double valore);
 
 // The same on slot `slot` of rung `rung` of the current process.
 bool Trasf(double valore, uint8_t codice, int rung, int slot);

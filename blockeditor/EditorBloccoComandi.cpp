@@ -6,8 +6,6 @@
 #include "program/Agganci.h"
 #include "shell/Finestre.h"
 
-#include <QComboBox>
-#include <QLineEdit>
 
 namespace {
 class EditorBloccoComandi : public EditorBlocco {
@@ -15,14 +13,10 @@ public:
     int FunzToOpt(int16_t classe, int16_t gruppo, uint8_t op) override { return ::FunzToOpt(classe, gruppo, op); }
     void ImpostaBersaglio(int processo, int rung) override { Dlg()->ImpostaBersaglio(processo, rung); }
     void SelezionaFunzione(int indice) override { Dlg()->SelezionaFunzione(indice); }
-    void ImpostaEtichetta(const QString& testo) override { Dlg()->txt_Label->setText(testo); }
-    void ImpostaArgomento(int riga, const QString& testo) override
-    {
-        comandi* d = Dlg();
-        if (riga >= 0 && riga < int(d->txt_Var.size())) d->txt_Var[size_t(riga)]->setEditText(testo);
-    }
+    void ImpostaEtichetta(const QString& testo) override { Dlg()->ImpostaEtichetta(testo); }
+    void ImpostaArgomento(int riga, const QString& testo) override { Dlg()->ImpostaTestoRiga(riga, testo); }
     void ArgomentoClick(int riga) override { Dlg()->txt_Var_Click(riga); }
-    void ImpostaDelay(const QString& testo) override { Dlg()->txt_delay->setText(testo); }
+    void ImpostaDelay(const QString& testo) override { Dlg()->ImpostaDelay(testo); }
     void Mostra() override { Finestre::Mostra(Dlg()); }
     bool Conferma() override { return Dlg()->cmd_AddFunc_Click(); }
     void Chiudi() override

@@ -1,5 +1,7 @@
 #include "blockeditor/Famiglie.h"
 
+#include "blockeditor/Catalogo.h"
+
 #include <map>
 
 namespace {
@@ -7,6 +9,16 @@ std::map<Famiglia, GestoreFamiglia>& Registro()
 {
     static std::map<Famiglia, GestoreFamiglia> r;
     return r;
+}
+
+// The built-in families go in before anything is looked up or replaced, so a
+// test's stand-in registered later wins over them.
+void AssicuraFamiglie()
+{
+    static bool fatto = false;
+    if (fatto) return;
+    fatto = true;
+    RegistraFamiglie();
 }
 } // namespace
 
@@ -31,11 +43,21 @@ std::optional<Famiglia> FamigliaDi(int16_t classe, int16_t gruppo)
 
 void RegistraFamiglia(Famiglia f, GestoreFamiglia g)
 {
+    AssicuraFamiglie();
     Registro()[f] = std::move(g);
 }
 
 const GestoreFamiglia* GestoreDi(Famiglia f)
 {
+    AssicuraFamiglie();
     auto it = Registro().find(f);
     return it == Registro().end() ? nullptr : &it->second;
+}
+
+const GestoreFamiglia* GestoreBlocco(int indice)
+{
+    if (indice < 0 || indice >= NumBlocchi) return nullptr;
+    const DefFunzione& f = VoceFunzione(indice).def;
+    const auto famiglia = FamigliaDi(f.Classe, f.Gruppo);
+    return famiglia ? GestoreDi(*famiglia) : nullptr;
 }

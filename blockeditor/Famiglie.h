@@ -1,13 +1,17 @@
 #pragma once
 // The block families: each lays out the rows of its blocks and encodes them
-// into the rung. The dialog and its encoder frame reach a family only through
-// this registry, so a family missing from the build leaves its blocks with the
-// common preamble and their slots untouched.
+// into the rung, as pure functions of the rows' data. The dialog, the encoder
+// frame and the project loader reach a family only through this registry, so
+// a family missing from the build leaves its blocks with the common preamble
+// and their slots untouched.
+#include "blockeditor/Codifica.h"
+#include "blockeditor/CodificaBlocco.h"
+#include "blockeditor/GestoreFamiglia.h"
+
+#include <cstdint>
 #include <functional>
 #include <optional>
-#include <cstdint>
 
-class comandi;
 struct Rung;
 
 enum class Famiglia {
@@ -24,15 +28,11 @@ enum class Famiglia {
 // Which family encodes a stored identity; none for the rest.
 std::optional<Famiglia> FamigliaDi(int16_t classe, int16_t gruppo);
 
-struct GestoreFamiglia {
-    // Lays out the rows of catalogue block `indice` after the common preamble.
-    std::function<void(comandi& dlg, int indice)> Impagina;
-    // Encodes the dialog's rows into `rung` after the common frame. A false
-    // result or an ErroreCodifica refuses the block.
-    std::function<bool(comandi& dlg, Rung& rung)> Codifica;
-    // The user chose a value in row `riga`'s list (the device resource lists).
-    std::function<void(comandi& dlg, int riga)> ValoreScelto;
-};
-
 void RegistraFamiglia(Famiglia f, GestoreFamiglia g);
 const GestoreFamiglia* GestoreDi(Famiglia f);   // nullptr when not built
+// The family of catalogue block `indice`; nullptr when it has none.
+const GestoreFamiglia* GestoreBlocco(int indice);
+
+// The families built into the program register here (famiglie/Elenco.cpp);
+// the registry calls it once, before its first use.
+void RegistraFamiglie();

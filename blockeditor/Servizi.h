@@ -6,8 +6,6 @@
 #include <functional>
 
 namespace ServiziEditor {
-// Names of the project's linearisation tables, Tabelle(0..NumTabelle-1).
-inline std::function<QStringList()> NomiTabelle;
 // Opens the value dialog in text mode on TestoInput (DialogoAperto already set);
 // it clears DialogoAperto when it closes.
 inline std::function<void()> ApriValoreTesto;

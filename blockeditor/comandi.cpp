@@ -2,9 +2,10 @@
 
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
-#include "blockeditor/Codifica.h"
+#include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/Famiglie.h"
-#include "blockeditor/IconeBlocchi.h"
+#include "blockeditor/PulsanteFunzione.h"
+#include "blockeditor/SchedeFunzioni.h"
 #include "blockeditor/Servizi.h"
 #include "comm/Dispositivo.h"
 #include "program/Agganci.h"
@@ -14,7 +15,6 @@
 #include "shell/NonDisponibile.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
-#include "shell/convert/Conversioni.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
@@ -26,38 +26,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
-#include <QPainter>
 #include <QPushButton>
-#include <QMouseEvent>
-#include <algorithm>
 
 namespace {
 QRect Rett(int x, int y, int w, int h)
 {
     return QRect(Twips(x), Twips(y), Twips(w), Twips(h));
-}
-
-// A number as the rows show it: general form, up to 15 significant digits,
-// the system's decimal separator, no grouping.
-QString Decimale(double v)
-{
-    QLocale loc = QLocale::system();
-    loc.setNumberOptions(QLocale::OmitGroupSeparator);
-    return loc.toString(v, 'g', 15);
-}
-
-bool Visibile(const QWidget* w)
-{
-    return !w->isHidden();
-}
-
-// Nearest 16-bit signed integer of a text, as the trigger fields need it.
-int16_t Intero16(const QString& testo)
-{
-    const double v = ArrotondaPari(LeggiNumero(testo));
-    if (v < -32768 || v > 32767) throw ErroreCodifica("16-bit value out of range");
-    return int16_t(v);
 }
 
 // The value and table dialogs are not modal: the row waits for them to close.
@@ -69,153 +43,6 @@ void AttendiDialogo()
 const char* const kRiga = "riga";
 const char* const kInvio = "invio";
 } // namespace
-
-// ---------------------------------------------------------------------------
-
-PulsanteFunzione::PulsanteFunzione(QWidget* parent) : QAbstractButton(parent)
-{
-    setCheckable(true);
-    setFocusPolicy(Qt::TabFocus);
-}
-
-QSize PulsanteFunzione::sizeHint() const
-{
-    return QSize(Twips(975), Twips(495));
-}
-
-void PulsanteFunzione::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QColor fondo = Colore.isValid() ? Colore : palette().button().color();
-    if (isChecked()) fondo = fondo.darker(125);
-    p.setPen(QPen(isChecked() ? QColor(20, 20, 20) : QColor(110, 110, 110), isChecked() ? 2 : 1));
-    p.setBrush(fondo);
-    p.drawRoundedRect(r, 3, 3);
-    // The caption wraps between words only; a long word makes the font
-    // smaller rather than being broken in two.
-    const QRectF area = r.adjusted(3, 1, -3, -1);
-    QFont f = font();
-    f.setBold(isChecked());
-    qreal punti = f.pointSizeF() > 0 ? f.pointSizeF() * 0.9 : 8.0;
-    const QStringList parole = text().split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (; punti > 5.0; punti -= 0.5) {
-        f.setPointSizeF(punti);
-        const QFontMetricsF m(f);
-        qreal parolaMax = 0;
-        for (const QString& w : parole) parolaMax = std::max(parolaMax, m.horizontalAdvance(w));
-        const QRectF occupato = m.boundingRect(area, Qt::AlignCenter | Qt::TextWordWrap, text());
-        if (parolaMax <= area.width() && occupato.height() <= area.height()) break;
-    }
-    p.setFont(f);
-    p.setPen(Qt::black);
-    p.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, text());
-    if (hasFocus()) {
-        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-        p.setBrush(Qt::NoBrush);
-        p.drawRoundedRect(r.adjusted(2, 2, -2, -2), 2, 2);
-    }
-}
-
-// ---------------------------------------------------------------------------
-
-SchedeFunzioni::SchedeFunzioni(QWidget* parent) : QWidget(parent)
-{
-    setFocusPolicy(Qt::StrongFocus);
-}
-
-int SchedeFunzioni::addTab(const QString& testo)
-{
-    m_testi.append(testo);
-    if (m_corrente < 0) setCurrentIndex(0);
-    update();
-    return count() - 1;
-}
-
-void SchedeFunzioni::removeTab(int indice)
-{
-    if (indice < 0 || indice >= count()) return;
-    m_testi.removeAt(indice);
-    if (m_corrente >= count()) m_corrente = count() - 1;
-    update();
-    emit currentChanged(m_corrente);
-}
-
-QString SchedeFunzioni::tabText(int indice) const
-{
-    return indice >= 0 && indice < count() ? m_testi[indice] : QString();
-}
-
-void SchedeFunzioni::setCurrentIndex(int indice)
-{
-    if (indice < 0 || indice >= count() || indice == m_corrente) return;
-    m_corrente = indice;
-    update();
-    emit currentChanged(indice);
-}
-
-QRect SchedeFunzioni::tabRect(int indice) const
-{
-    const int righe = std::max(1, (count() + kColonne - 1) / kColonne);
-    const int r = indice / kColonne, c = indice % kColonne;
-    const int x0 = c * width() / kColonne, x1 = (c + 1) * width() / kColonne;
-    const int y0 = r * height() / righe, y1 = (r + 1) * height() / righe;
-    return QRect(x0, y0, x1 - x0, y1 - y0).adjusted(1, 1, -1, -1);
-}
-
-QSize SchedeFunzioni::sizeHint() const
-{
-    const int righe = std::max(1, (count() + kColonne - 1) / kColonne);
-    return QSize(kColonne * 80, righe * (fontMetrics().height() + 10));
-}
-
-void SchedeFunzioni::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QPalette& pal = palette();
-    for (int i = 0; i < count(); ++i) {
-        const bool scelta = i == m_corrente;
-        const QRectF r = QRectF(tabRect(i)).adjusted(0.5, 0.5, -0.5, -0.5);
-        p.setPen(QPen(scelta ? pal.color(QPalette::Highlight) : pal.color(QPalette::Mid), scelta ? 2 : 1));
-        p.setBrush(scelta ? pal.color(QPalette::Base) : pal.color(QPalette::Button));
-        p.drawRoundedRect(r, 4, 4);
-        QFont f = font();
-        f.setBold(scelta);
-        p.setFont(f);
-        p.setPen(pal.color(QPalette::ButtonText));
-        p.drawText(r, Qt::AlignCenter, m_testi[i]);
-        if (scelta && hasFocus()) {
-            p.setPen(QPen(pal.color(QPalette::ButtonText), 1, Qt::DotLine));
-            p.setBrush(Qt::NoBrush);
-            p.drawRoundedRect(r.adjusted(3, 3, -3, -3), 2, 2);
-        }
-    }
-}
-
-void SchedeFunzioni::mousePressEvent(QMouseEvent* e)
-{
-    for (int i = 0; i < count(); ++i)
-        if (tabRect(i).contains(e->position().toPoint())) {
-            setCurrentIndex(i);
-            return;
-        }
-    QWidget::mousePressEvent(e);
-}
-
-void SchedeFunzioni::keyPressEvent(QKeyEvent* e)
-{
-    int passo = 0;
-    switch (e->key()) {
-    case Qt::Key_Left: passo = -1; break;
-    case Qt::Key_Right: passo = 1; break;
-    case Qt::Key_Up: passo = -kColonne; break;
-    case Qt::Key_Down: passo = kColonne; break;
-    default: QWidget::keyPressEvent(e); return;
-    }
-    setCurrentIndex(std::clamp(m_corrente + passo, 0, count() - 1));
-}
 
 // ---------------------------------------------------------------------------
 
@@ -361,14 +188,6 @@ void comandi::CostruisciControlli()
     for (QWidget* w : controlli) w->show();
 }
 
-void comandi::NascondiRiga(int i)
-{
-    lbl_Var[size_t(i)]->hide();
-    txt_Var[size_t(i)]->hide();
-    txt_Opt[size_t(i)]->hide();
-    cmd_set[size_t(i)]->hide();
-}
-
 void comandi::SetRes()
 {
     setWindowTitle(Testo(60));
@@ -390,16 +209,11 @@ void comandi::Form_Load()
     txt_delay->clear();
     lbl_nomeFunz->clear();
     lbl_Delay->clear();
-    for (int i = 0; i < 8; ++i) {
-        lbl_Var[size_t(i)]->clear();
-        NascondiRiga(i);
-    }
-    for (int i = 0; i < 9; ++i) {
-        txt_Var[size_t(i)]->clear();
-        txt_Var[size_t(i)]->setEditText(QString());
-        txt_Opt[size_t(i)]->clear();
-        if (txt_Opt[size_t(i)]->isEditable()) txt_Opt[size_t(i)]->setEditText(QString());
-    }
+    for (int i = 0; i < 8; ++i) MostraRiga(i, RigaBlocco{});
+    txt_Var[8]->clear();
+    txt_Var[8]->setEditText(QString());
+    txt_Opt[8]->clear();
+    txt_Opt[8]->setEditText(QString());
     chk_trig->setChecked(false);
     frm_trig->hide();
     txt_delay->hide();
@@ -523,95 +337,97 @@ void comandi::ImpostaFunzione(int indice)
         const int scheda = CatalogoFunzioni[size_t(indice)].Scheda;
         if (scheda >= 1 && scheda <= Tab_Funzioni->count()) Tab_Funzioni->setCurrentIndex(scheda - 1);
     }
-    // 2. Every row empty and hidden.
-    for (int i = 0; i < 8; ++i) {
-        NascondiRiga(i);
-        txt_Var[size_t(i)]->clear();
-        txt_Opt[size_t(i)]->clear();
-        Argomenti[size_t(i)] = DefArgomento{};
-    }
-    // 3. The delay text itself stays.
-    txt_delay->hide();
-    lbl_Delay->hide();
     // 4.
     if (nelCatalogo) lbl_nomeFunz->setText(opt_Funzione[size_t(indice)]->text());
     lbl_Delay->setText(Testo(68));
     // 5. An out-of-range model index leaves the frame as it is.
     if (Controllore.Modello < NumModelli) frm_trig->setVisible(Modelli[Controllore.Modello].AmmetteTrigger);
-    // 6.
-    if (const Rung* r = RungBersaglio(); r && r->Valido) {
-        if (r->Trig) {
-            chk_trig->setChecked(true);
-            txt_Var[8]->setEditText(QString::number(r->TrigReg));
-            txt_Opt[8]->setEditText(QString::number(r->TrigMask));
-        } else {
-            chk_trig->setChecked(false);
-        }
-    }
-
-    if (!nelCatalogo) return;
-    const DefFunzione& f = CatalogoFunzioni[size_t(indice)];
-    if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
-        if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->Impagina) g->Impagina(*this, indice);
+    // 2, 3 and 6, and the family's rows: from data, shown back.
+    DatiBlocco d = Raccogli();
+    const LayoutBlocco layout = ImpaginaBlocco(d, indice, RungBersaglio(), Argomenti);
+    MostraRighe(d);
+    if (!layout.ordine.isEmpty()) ArgCorrente = layout.ordine.last();
 }
 
 void comandi::ShowArg(int riga)
 {
     if (riga < 0 || riga > 7) return;
     ArgCorrente = riga;
-    DefArgomento& a = Argomenti[size_t(riga)];
-    QLabel* lbl = lbl_Var[size_t(riga)];
-    QComboBox* val = txt_Var[size_t(riga)];
-    QComboBox* tipo = txt_Opt[size_t(riga)];
-    if (a.Nome.isEmpty()) {
-        lbl->hide();
-        val->hide();
-        tipo->hide();
-        return;
-    }
+    RigaBlocco r = RaccogliRiga(riga);
+    MostraArgomento(r, Argomenti[size_t(riga)], ContestoCorrente(ProcessoBersaglio()).tabelle);
+    MostraRiga(riga, r);
+}
 
+RigaBlocco comandi::RaccogliRiga(int i) const
+{
+    RigaBlocco r;
+    const QComboBox* val = txt_Var[size_t(i)];
+    const QComboBox* tipo = txt_Opt[size_t(i)];
+    r.visibile = !val->isHidden();
+    r.tipoVisibile = !tipo->isHidden();
+    r.pulsanteSet = !cmd_set[size_t(i)]->isHidden();
+    r.didascalia = lbl_Var[size_t(i)]->text();
+    r.testo = val->currentText();
+    for (int k = 0; k < tipo->count(); ++k) r.tipi.append({tipo->itemText(k), tipo->itemData(k).toInt()});
+    r.sceltaTipo = tipo->currentIndex();
+    for (int k = 0; k < val->count(); ++k) r.lista.append({val->itemText(k), val->itemData(k).toInt()});
+    r.scelta = val->currentIndex();
+    return r;
+}
+
+void comandi::MostraRiga(int i, const RigaBlocco& r)
+{
+    QComboBox* val = txt_Var[size_t(i)];
+    QComboBox* tipo = txt_Opt[size_t(i)];
+    lbl_Var[size_t(i)]->setText(r.didascalia);
     {
         const QSignalBlocker blocca(tipo);
         tipo->clear();
-        for (int j = 0; j <= 12; ++j) {
-            if (!a.TipiAmmessi[size_t(j)]) continue;
-            tipo->addItem(TipiDato[size_t(j)], j);
-            if (j == TipoTable) {
-                // A row that offers Table always starts as a table row.
-                a.Tipo = TipoTable;
-                if (ServiziEditor::NomiTabelle) {
-                    const QSignalBlocker bv(val);
-                    val->addItems(ServiziEditor::NomiTabelle());
-                }
-            }
-        }
-        for (int j = 0; j <= 7; ++j)
-            if (a.PuntatoriAmmessi[size_t(j)])
-                tipo->addItem(QStringLiteral("Punt->") + TipiDato[size_t(j)], j + 8);
+        for (const VoceLista& v : r.tipi) tipo->addItem(v.testo, v.dato);
+        tipo->setCurrentIndex(r.sceltaTipo);
     }
-
-    lbl->setText(a.Nome);
-    SelezionaTipo(riga, a.Tipo);
-
-    switch (a.Tipo) {
-    case 0: case 1: case 2: case 3: case 4: case 7: case 8: case 9: case 11: case 12:
-        val->setEditText(a.DaRegistro ? QStringLiteral("%R") + Decimale(a.Valore) : Decimale(a.Valore));
-        break;
-    case 5: case 6:
-        val->setEditText(Decimale(a.Valore));
-        break;
-    case 10:
-        if (val->count() > 0) {
-            const QSignalBlocker bv(val);
-            val->setCurrentIndex(0);
-        }
-        break;
-    default:
-        break;
+    {
+        const QSignalBlocker blocca(val);
+        val->clear();
+        for (const VoceLista& v : r.lista) val->addItem(v.testo, v.dato);
+        val->setCurrentIndex(r.scelta);
+        val->setEditText(r.testo);
     }
-    lbl->show();
-    val->show();
-    tipo->show();
+    lbl_Var[size_t(i)]->setVisible(r.visibile);
+    val->setVisible(r.visibile);
+    tipo->setVisible(r.tipoVisibile);
+    cmd_set[size_t(i)]->setVisible(r.pulsanteSet);
+}
+
+DatiBlocco comandi::Raccogli() const
+{
+    DatiBlocco d;
+    d.indice = m_funzioneScelta;
+    d.nomeFunzione = opt_Funzione[size_t(m_funzioneScelta)]->text();
+    for (int i = 0; i < 8; ++i) d.righe[size_t(i)] = RaccogliRiga(i);
+    d.etichetta = txt_Label->text();
+    d.trigger = chk_trig->isChecked();
+    d.testoTrigReg = txt_Var[8]->currentText();
+    d.testoTrigMask = txt_Opt[8]->currentText();
+    d.ritardo = txt_delay->text();
+    d.ritardoVisibile = !txt_delay->isHidden();
+    d.contesto = ContestoCorrente(ProcessoBersaglio());
+    return d;
+}
+
+void comandi::MostraRighe(const DatiBlocco& d)
+{
+    for (int i = 0; i < 8; ++i) {
+        RigaBlocco attuale = RaccogliRiga(i);
+        attuale.valore = d.righe[size_t(i)].valore;
+        if (!(attuale == d.righe[size_t(i)])) MostraRiga(i, d.righe[size_t(i)]);
+    }
+    if (txt_delay->text() != d.ritardo) txt_delay->setText(d.ritardo);
+    txt_delay->setVisible(d.ritardoVisibile);
+    lbl_Delay->setVisible(d.ritardoVisibile);
+    chk_trig->setChecked(d.trigger);
+    if (txt_Var[8]->currentText() != d.testoTrigReg) txt_Var[8]->setEditText(d.testoTrigReg);
+    if (txt_Opt[8]->currentText() != d.testoTrigMask) txt_Opt[8]->setEditText(d.testoTrigMask);
 }
 
 // Selects the last entry of the row's type list whose item data is `tipo`,
@@ -667,7 +483,7 @@ void comandi::cmd_set_Click(int riga)
         AttendiDialogo();
         const QSignalBlocker blocca(val);
         val->clear();
-        if (ServiziEditor::NomiTabelle) val->addItems(ServiziEditor::NomiTabelle());
+        for (const QString& t : ContestoCorrente(ProcessoBersaglio()).tabelle) val->addItem(t, val->count());
         const int corrente = ServiziEditor::TabellaEditor ? ServiziEditor::TabellaEditor() : 0;
         if (corrente >= 0 && corrente < val->count()) val->setCurrentIndex(corrente);
         break;
@@ -681,21 +497,19 @@ void comandi::RiempiEtichette(int riga)
 {
     if (riga < 0 || riga > 8) return;
     QComboBox* c = txt_Var[size_t(riga)];
-    const int p = ProcessoBersaglio();
-    if (p < 0 || p >= NumProcessi) return;
-    const Programma& prog = Programmi[size_t(p)];
     const QSignalBlocker blocca(c);
-    for (int n = 1; n <= prog.NumRung && n <= MaxRung; ++n)
-        if (!prog.Rung[size_t(n)].Etichetta.isEmpty()) c->addItem(prog.Rung[size_t(n)].Etichetta, n);
+    for (const VoceLista& v : ContestoCorrente(ProcessoBersaglio()).etichette) c->addItem(v.testo, v.dato);
     if (c->count() > 0) c->setCurrentIndex(0);
 }
 
 void comandi::txt_Var_Click(int indice)
 {
     AssicuraCaricato();
-    const DefFunzione& f = CatalogoFunzioni[size_t(m_funzioneScelta)];
-    if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
-        if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->ValoreScelto) g->ValoreScelto(*this, indice);
+    const GestoreFamiglia* g = GestoreBlocco(m_funzioneScelta);
+    if (!g || !g->ValoreScelto) return;
+    DatiBlocco d = Raccogli();
+    g->ValoreScelto(d, indice);
+    MostraRighe(d);
 }
 
 void comandi::ImpostaRegistroRiga(int registro)
@@ -719,6 +533,44 @@ void comandi::ImpostaRegistroRiga(int registro)
         SelezionaTipo(riga, tipo);
     }
     txt_Var[size_t(riga)]->setEditText(QStringLiteral("%R") + QString::number(registro));
+}
+
+// --- What the user types and chooses --------------------------------------
+
+void comandi::ImpostaEtichetta(const QString& testo)
+{
+    txt_Label->setText(testo);
+}
+
+void comandi::ImpostaTestoRiga(int riga, const QString& testo)
+{
+    if (riga >= 0 && riga <= 8) txt_Var[size_t(riga)]->setEditText(testo);
+}
+
+void comandi::ImpostaDelay(const QString& testo)
+{
+    txt_delay->setText(testo);
+}
+
+void comandi::ImpostaTrigger(bool attivo, const QString& registro, const QString& maschera)
+{
+    chk_trig->setChecked(attivo);
+    txt_Var[8]->setEditText(registro);
+    txt_Opt[8]->setEditText(maschera);
+}
+
+void comandi::ScegliTipo(int riga, int voce)
+{
+    if (riga < 0 || riga > 7) return;
+    txt_Opt[size_t(riga)]->setCurrentIndex(voce);
+    txt_Opt_Click(riga);
+}
+
+void comandi::ScegliValore(int riga, int voce)
+{
+    if (riga < 0 || riga > 8) return;
+    const QSignalBlocker blocca(txt_Var[size_t(riga)]);
+    txt_Var[size_t(riga)]->setCurrentIndex(voce);
 }
 
 // --- Target rung -----------------------------------------------------------
@@ -748,38 +600,6 @@ Rung* comandi::RungBersaglio() const
     return &Programmi[size_t(p)].Rung[size_t(r)];
 }
 
-void comandi::SlotBersaglio(double valore, uint8_t codice, int slot, bool scambiato)
-{
-    Rung* r = RungBersaglio();
-    if (!r || slot < 0 || slot > 8) throw ErroreCodifica("no slot");
-    if (!CodificaSlot(r->ArgByte[size_t(slot)], valore, codice, scambiato))
-        throw ErroreCodifica("value does not fit its slot");
-}
-
-void comandi::Trasf(double valore, uint8_t codice, int slot)
-{
-    SlotBersaglio(valore, codice, slot, false);
-}
-
-void comandi::TrasfSwap(double valore, uint8_t codice, int slot)
-{
-    SlotBersaglio(valore, codice, slot, true);
-}
-
-QString comandi::DidascaliaArgomento(int riga) const
-{
-    if (riga < 0 || riga > 7) return QString();
-    const QString nome = lbl_Var[size_t(riga)]->text();
-    const QString tipo = txt_Opt[size_t(riga)]->currentText();
-    if (tipo.isEmpty() || !Visibile(txt_Opt[size_t(riga)])) return nome;
-    return nome + QStringLiteral(" (") + tipo + QStringLiteral(")");
-}
-
-QString comandi::Sommario(const QStringList& testi)
-{
-    return QStringLiteral("[ ") + testi.join(QStringLiteral(" , ")) + QStringLiteral(" ]");
-}
-
 // --- Encoding --------------------------------------------------------------
 
 uint16_t comandi::CompilaComando()
@@ -787,71 +607,17 @@ uint16_t comandi::CompilaComando()
     AssicuraCaricato();
     Rung* r = RungBersaglio();
     if (!r) return 0;
-    const int processo = ProcessoBersaglio(), numero = NumeroRungBersaglio();
-    uint16_t esito = 0;
-    try {
-        // The rows' numbers.
-        for (int i = 0; i < 8; ++i) {
-            QComboBox* c = txt_Var[size_t(i)];
-            QString t = c->currentText();
-            if (t.startsWith(QLatin1Char('%'))) {
-                if (t.size() < 2) throw ErroreCodifica("register without a number");
-                Argomenti[size_t(i)].Valore = LeggiNumero(t.mid(2));
-            } else {
-                VirgolaToPunto(t);
-                if (t != c->currentText()) c->setEditText(t);
-                Argomenti[size_t(i)].Valore = LeggiNumero(t);
-            }
-        }
-
-        // The rung's row in the rung list; a family gives its own captions.
-        RigaRung& riga = r->Riga;
-        QStringList valori;
-        for (int i = 0; i < 8; ++i) {
-            const bool visibile = Visibile(txt_Var[size_t(i)]);
-            riga.ArgVisibile[size_t(i)] = visibile;
-            riga.ValoriArg[size_t(i)] = txt_Var[size_t(i)]->currentText();
-            riga.NomiArg[size_t(i)] = visibile ? DidascaliaArgomento(i) : QString();
-            if (visibile) valori << riga.ValoriArg[size_t(i)];
-        }
-        riga.Sommario = valori.isEmpty() ? QString() : Sommario(valori);
-
-        for (int i = 0; i < 8; ++i) r->ArgTesto[size_t(i)] = txt_Var[size_t(i)]->currentText();
-        r->Etichetta = txt_Label->text();
-
-        if (chk_trig->isChecked()) {
-            r->Trig = true;
-            r->TrigReg = Intero16(txt_Var[8]->currentText());
-            r->TrigMask = Intero16(txt_Opt[8]->currentText());
-        } else {
-            r->Trig = false;
-            r->TrigReg = 0;
-            r->TrigMask = 0;
-        }
-
-        const DefFunzione& f = CatalogoFunzioni[size_t(m_funzioneScelta)];
-        r->Classe = f.Classe;
-        r->Gruppo = f.Gruppo;
-        r->Op = uint8_t(f.Op);
-
-        if (!EsisteIconaBlocco(f.Icona)) throw ErroreCodifica("no picture for this block");
-        riga.Immagine = ChiaveIconaBlocco(f.Icona);
-        riga.Funzione = opt_Funzione[size_t(m_funzioneScelta)]->text();
-        riga.Colore = RgbDaBgr(VoceFunzione(m_funzioneScelta).coloreBGR);
-        riga.HaColore = true;
-
-        if (auto fam = FamigliaDi(f.Classe, f.Gruppo))
-            if (const GestoreFamiglia* g = GestoreDi(*fam); g && g->Codifica)
-                if (!g->Codifica(*this, *r)) throw ErroreCodifica("the family refused the rows");
-
-        if (ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
-        r->Valido = true;
-        esito = 65535;
-    } catch (const std::exception&) {
-        esito = 0;   // what was written so far stays; Valido keeps its value
+    DatiBlocco d = Raccogli();
+    const EsitoCodifica esito = CodificaBlocco(d, *r);
+    // The fields show the texts as read (decimal commas rewritten).
+    for (int i = 0; i < 8; ++i) {
+        Argomenti[size_t(i)].Valore = d.righe[size_t(i)].valore;
+        if (txt_Var[size_t(i)]->currentText() != d.righe[size_t(i)].testo)
+            txt_Var[size_t(i)]->setEditText(d.righe[size_t(i)].testo);
     }
-    if (NotificaRigaRung) NotificaRigaRung(processo, numero);
-    return esito;
+    if (esito.Memorizzato() && ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
+    if (NotificaRigaRung) NotificaRigaRung(ProcessoBersaglio(), NumeroRungBersaglio());
+    return esito.Memorizzato() ? 65535 : 0;
 }
 
 bool comandi::cmd_AddFunc_Click()

@@ -2,12 +2,15 @@
 // The block editor: the palette of catalogue blocks on the left, the chosen
 // block's argument rows on the right. It edits the block of one rung and
 // encodes it into that rung when accepted.
-#include <QAbstractButton>
+#include "blockeditor/DatiBlocco.h"
+
 #include <QDialog>
+
 #include <QStringList>
 #include <array>
 #include <cstdint>
 
+class PulsanteFunzione;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -15,48 +18,8 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class SchedeFunzioni;
 struct Rung;
-
-// The palette's tab strip. Nine families do not fit one row of tabs in the
-// palette's width, so the tabs stand in rows of three, all in sight at once.
-class SchedeFunzioni : public QWidget {
-    Q_OBJECT
-public:
-    explicit SchedeFunzioni(QWidget* parent);
-    int addTab(const QString& testo);
-    void removeTab(int indice);
-    int count() const { return int(m_testi.size()); }
-    QString tabText(int indice) const;
-    int currentIndex() const { return m_corrente; }
-    void setCurrentIndex(int indice);
-    QRect tabRect(int indice) const;
-    QSize sizeHint() const override;
-
-signals:
-    void currentChanged(int indice);
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-    void mousePressEvent(QMouseEvent* e) override;
-    void keyPressEvent(QKeyEvent* e) override;
-
-private:
-    static constexpr int kColonne = 3;
-    QStringList m_testi;
-    int m_corrente = -1;
-};
-
-// A palette button: caption on the block's colour, wrapped to fit.
-class PulsanteFunzione : public QAbstractButton {
-    Q_OBJECT
-public:
-    explicit PulsanteFunzione(QWidget* parent);
-    QColor Colore;
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* e) override;
-};
 
 class comandi : public QDialog {
     Q_OBJECT
@@ -93,13 +56,10 @@ public:
     int ProcessoBersaglio() const;
     int NumeroRungBersaglio() const;
 
-    // For the family encoders: one value into a slot of the rung being
-    // encoded; a value that does not fit throws ErroreCodifica.
-    void Trasf(double valore, uint8_t codice, int slot);
-    void TrasfSwap(double valore, uint8_t codice, int slot);
-    // Rung list captions: "Name (type)" of a row, and "[ a , b ]".
-    QString DidascaliaArgomento(int riga) const;
-    static QString Sommario(const QStringList& testi);
+    // The rows, label, trigger and delay as data, and the rows, delay and
+    // trigger shown back from data (only what differs is touched).
+    DatiBlocco Raccogli() const;
+    void MostraRighe(const DatiBlocco& dati);
 
     // Load and unload: the window is reset to its loaded state rather than
     // destroyed, so every rung edit starts from a fresh dialog.
@@ -107,7 +67,26 @@ public:
     void Form_Unload();
     bool Caricato() const { return m_caricato; }
 
-    // Controls, named as the form names them.
+    // What the user types and chooses, for the rung editor and the tests.
+    // Row 8 is the trigger frame's register field.
+    void ImpostaEtichetta(const QString& testo);
+    void ImpostaTestoRiga(int riga, const QString& testo);
+    void ImpostaDelay(const QString& testo);
+    void ImpostaTrigger(bool attivo, const QString& registro, const QString& maschera);
+    // Entry `voce` of row `riga`'s type list chosen, as a click on it.
+    void ScegliTipo(int riga, int voce);
+    // Entry `voce` of row `riga`'s value list selected (no reaction runs).
+    void ScegliValore(int riga, int voce);
+
+public slots:
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    // Controls, named as the form names them (their objectName too).
     QGroupBox* f_Funzioni;
     SchedeFunzioni* Tab_Funzioni;
     std::array<PulsanteFunzione*, 63> opt_Funzione{};
@@ -125,20 +104,12 @@ public:
     QCheckBox* chk_trig;
     QPushButton* cmd_AddFunc;
 
-public slots:
-    void reject() override;
 
-protected:
-    bool eventFilter(QObject* o, QEvent* e) override;
-    void closeEvent(QCloseEvent* e) override;
-
-private:
     void CostruisciControlli();
     void AssicuraCaricato();
-    void SlotBersaglio(double valore, uint8_t codice, int slot, bool scambiato);
     void SelezionaTipo(int riga, int tipo);
-    // Argument row i (0..7) out of sight: name, value, type and Set.
-    void NascondiRiga(int i);
+    RigaBlocco RaccogliRiga(int i) const;
+    void MostraRiga(int i, const RigaBlocco& r);
 
     QButtonGroup* m_gruppo = nullptr;
     int m_funzioneScelta = 0;

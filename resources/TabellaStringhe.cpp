@@ -64,6 +64,10 @@ const TestoInterfaccia kTesti[] = {
     {52, "Errore Etichetta", "Label Error"},
     {211, "Il programma deve contenere almeno 1 blocco funzione",
      "The application must contain at least 1 function block"},
+    {230, "Blocco non codificabile", "Block cannot be encoded"},
+    {231, "Tabella non definita", "Table not defined"},
+    {232, "Tabella con troppi punti", "Table has too many points"},
+    {233, "Call Page: da 1 a 8 pagine", "Call Page: 1 to 8 pages"},
     // Rung list
     {53, "Programma", "Program"},
     // Register window and value dialog

@@ -4,6 +4,7 @@
 // ComErr is found set at the top of a pass.
 #include "shell/Comandi.h"
 
+#include "build/Compilatore.h"
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
@@ -14,6 +15,7 @@
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
+#include "shell/LogRapporto.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
 #include "shell/Prompt.h"
@@ -164,7 +166,7 @@ void Principale::Toolbar1_ButtonClick(const QString& chiave)
     } else if (chiave == u"proj_save") {
         SalvaProgettoCorrente(true);
     } else if (chiave == u"proj_comp") {
-        NonDisponibile(QStringLiteral("CompilaProgramma"));
+        CompilaProgramma(LogRapporto::Istanza());
     } else if (chiave == u"download") {
         NonDisponibile(QStringLiteral("frm_Download"));
     } else if (chiave == u"upload") {

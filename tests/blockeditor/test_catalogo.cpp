@@ -1,5 +1,7 @@
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Famiglie.h"
+#include "blockeditor/PulsanteFunzione.h"
+#include "blockeditor/SchedeFunzioni.h"
 #include "blockeditor/comandi.h"
 #include "comm/Dispositivo.h"
 #include "shell/Finestre.h"
@@ -12,12 +14,22 @@
 #include <QtTest>
 
 namespace {
+PulsanteFunzione* Bottone(comandi* d, int i)
+{
+    return d->findChild<PulsanteFunzione*>(QStringLiteral("opt_Funzione_%1").arg(i));
+}
+
+SchedeFunzioni* Schede(comandi* d)
+{
+    return d->findChild<SchedeFunzioni*>(QStringLiteral("Tab_Funzioni"));
+}
+
 // "index@row,column" of every block the palette shows, sorted.
 QStringList Visibili(comandi* d)
 {
     QStringList out;
     for (int i = 0; i < NumBlocchi; ++i) {
-        auto* b = d->opt_Funzione[size_t(i)];
+        auto* b = Bottone(d, i);
         if (b->isHidden()) continue;
         const int riga = qRound((b->y() * 15 - 1500) / 600.0), col = qRound((b->x() * 15 - 100) / 1100.0);
         out << QStringLiteral("%1@%2,%3").arg(i).arg(riga).arg(col);
@@ -136,14 +148,14 @@ private slots:
         comandi* d = Palette();
         const int k = int(SchedePalette().indexOf(scheda));
         QVERIFY(k >= 0);
-        d->Tab_Funzioni->setCurrentIndex(k);
+        Schede(d)->setCurrentIndex(k);
         d->Tab_Funzioni_Click();
         Marchio700 = prima;
         // The placeholders and unplaced blocks (6, 10, 12, 17, 31, 41, 44) never show.
         QCOMPARE(Visibili(d), voci);
         for (const QString& s : voci) {
             const int i = s.section(QLatin1Char('@'), 0, 0).toInt();
-            QCOMPARE(d->opt_Funzione[size_t(i)]->text(), QStringLiteral("B%1").arg(i));
+            QCOMPARE(Bottone(d, i)->text(), QStringLiteral("B%1").arg(i));
         }
     }
 
@@ -157,14 +169,14 @@ private slots:
     void tabsAnswerMouseAndKeys()
     {
         comandi* d = Palette();
-        auto* t = d->Tab_Funzioni;
+        auto* t = Schede(d);
         QCOMPARE(t->count(), 9);
         QCOMPARE(t->tabText(0), QStringLiteral("Comm"));
         QCOMPARE(t->tabText(8), QStringLiteral("Display"));
         QCOMPARE(t->currentIndex(), 0);
         // Comm green; block 12 carries the Flow colour.
-        QCOMPARE(d->opt_Funzione[0]->Colore, QColor(0x00, 0xFF, 0x01));
-        QCOMPARE(d->opt_Funzione[12]->Colore, QColor(0x80, 0xFF, 0xFF));
+        QCOMPARE(Bottone(d, 0)->Colore, QColor(0x00, 0xFF, 0x01));
+        QCOMPARE(Bottone(d, 12)->Colore, QColor(0x80, 0xFF, 0xFF));
         QTest::mouseClick(t, Qt::LeftButton, {}, t->tabRect(5).center());
         QCOMPARE(t->currentIndex(), 5);
         QVERIFY(Visibili(d).contains("47@0,0"));
@@ -180,18 +192,18 @@ private slots:
             QVERIFY(t->rect().contains(t->tabRect(i)));
             for (int j = 0; j < i; ++j) QVERIFY(!t->tabRect(i).intersects(t->tabRect(j)));
         }
-        QVERIFY(t->geometry().bottom() < d->opt_Funzione[40]->geometry().top());
+        QVERIFY(t->geometry().bottom() < Bottone(d, 40)->geometry().top());
     }
 
     void choosingLogWriteKeepsTheTab()
     {
         comandi* d = Palette();
-        d->Tab_Funzioni->setCurrentIndex(6);
+        Schede(d)->setCurrentIndex(6);
         d->SelezionaFunzione(41);
         QCOMPARE(d->FunzioneScelta(), 41);
-        QCOMPARE(d->Tab_Funzioni->currentIndex(), 6);
+        QCOMPARE(Schede(d)->currentIndex(), 6);
         d->SelezionaFunzione(16);
-        QCOMPARE(d->Tab_Funzioni->currentIndex(), 7);
+        QCOMPARE(Schede(d)->currentIndex(), 7);
         QCOMPARE(Visibili(d), QStringList{"16@0,0"});
     }
 };

@@ -1,3 +1,5 @@
+#include "FamigliaProva.h"
+
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
@@ -5,11 +7,13 @@
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/IconeBlocchi.h"
 #include "blockeditor/Servizi.h"
+#include "blockeditor/SchedeFunzioni.h"
 #include "blockeditor/comandi.h"
 #include "program/Agganci.h"
 #include "program/OperazioniRung.h"
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
+#include "registers/Tabelle.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/model/Globali.h"
@@ -30,44 +34,23 @@
 using Test::Byte;
 
 namespace {
-// Lays out argument row i; tipi are the offered types, puntatori the offered
-// pointer variants.
+// Lays out argument row i; tipi are the offered types.
 DefArgomento& Riga(comandi& dlg, int i, const char* nome, uint8_t tipo, double valore, bool registro,
-                   std::initializer_list<uint8_t> tipi, std::initializer_list<uint8_t> puntatori = {})
+                   std::initializer_list<uint8_t> tipi)
 {
     DefArgomento& a = Argomenti[size_t(i)];
     a = DefArgomento{QString::fromLatin1(nome), tipo, valore, registro, {}, {}};
     for (uint8_t t : tipi) a.TipiAmmessi[t] = 1;
-    for (uint8_t t : puntatori) a.PuntatoriAmmessi[t] = 1;
     dlg.ShowArg(i);
     return a;
 }
 
-// A stand-in arithmetic family: rows 0, 1 and 4 and a delay, encoded with
-// the dialog's slot writer.
-int chiamateValore = -1;
-void RegistraFamigliaProva()
+// A control of the dialog by its name.
+template <class T = QWidget> T* C(comandi* d, const QString& nome)
 {
-    GestoreFamiglia g;
-    g.Impagina = [](comandi& dlg, int) {
-        Riga(dlg, 0, "Source A", TipoInt, 26, true, {TipoUInt, TipoInt});
-        Riga(dlg, 1, "Source B", TipoKFlt, 1.5, false, {TipoInt, TipoKFlt});
-        Riga(dlg, 4, "Dest", TipoUInt, 100, true, {TipoUInt});
-        dlg.txt_delay->show();
-        dlg.lbl_Delay->show();
-    };
-    g.Codifica = [](comandi& dlg, Rung& r) {
-        r.ArgByte[1][0] = uint8_t(Argomenti[0].Tipo | (Argomenti[1].Tipo << 4));
-        dlg.Trasf(Argomenti[0].Valore, 0, 0);
-        dlg.Trasf(Argomenti[1].Valore, Argomenti[1].Tipo == TipoKFlt ? 5 : 0, 2);
-        dlg.Trasf(Argomenti[4].Valore, 0, 4);
-        r.Delay = int16_t(LeggiNumero(dlg.txt_delay->text()));
-        r.Lunghezza = 10;
-        r.Riga.Sommario = comandi::Sommario({r.ArgTesto[0], r.ArgTesto[1], r.ArgTesto[4]});
-        return true;
-    };
-    g.ValoreScelto = [](comandi&, int riga) { chiamateValore = riga; };
-    RegistraFamiglia(Famiglia::Aritmetica, g);
+    T* w = d->findChild<T*>(nome);
+    if (!w) qFatal("no control %s", qPrintable(nome));
+    return w;
 }
 
 constexpr int kAdd = 4, kReturn = 15;
@@ -105,8 +88,13 @@ private slots:
         NomiFunzione[kReturn] = "Return";
         TestiLingua[68] = "Delay";
         InstallaEditorBlocco();
-        RegistraFamigliaProva();
-        ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
+        Prova::RegistraFamiglia();
+        // "Return" stands for a block that no family encodes.
+        RegistraFamiglia(Famiglia::Flusso, {});
+        Tabelle[0].NomeTabella = "Tank";
+        Tabelle[1].NomeTabella = "Probe";
+        Tabelle[2].NomeTabella = "Flow";
+        NumTabelle = 2;
         NotificaRigaRung = [this](int p, int r) { notifiche.append({p, r}); };
     }
 
@@ -126,188 +114,129 @@ private slots:
         comandi* d = Apri(kAdd);
         QVERIFY(d->Aperto);
         QCOMPARE(d->FunzioneScelta(), kAdd);
-        QCOMPARE(d->lbl_nomeFunz->text(), QStringLiteral("Add"));
-        QCOMPARE(d->Tab_Funzioni->currentIndex(), 4);   // Math
-        QCOMPARE(d->txt_Var[0]->currentText(), QStringLiteral("%R26"));
-        QCOMPARE(d->txt_Var[1]->currentText(), QStringLiteral("1.5"));
-        QCOMPARE(d->txt_Opt[1]->currentText(), QStringLiteral("K_Flt"));
-        QVERIFY(d->txt_Var[2]->isHidden() && d->frm_trig->isHidden());
-        QVERIFY(!d->txt_delay->isHidden());
-        QCOMPARE(d->lbl_Delay->text(), QStringLiteral("Delay"));
+        QCOMPARE(C<QLabel>(d, "lbl_nomeFunz")->text(), QStringLiteral("Add"));
+        QCOMPARE(C<SchedeFunzioni>(d, "Tab_Funzioni")->currentIndex(), 4);   // Math
+        // The layout's data as the controls show it, and back.
+        DatiBlocco dati = d->Raccogli();
+        QCOMPARE(dati.righe[0].testo, QStringLiteral("%R26"));
+        QCOMPARE(C<QComboBox>(d, "txt_Var_0")->currentText(), QStringLiteral("%R26"));
+        QCOMPARE(dati.righe[1].testo, QStringLiteral("1.5"));
+        QCOMPARE(C<QComboBox>(d, "txt_Opt_1")->currentText(), QStringLiteral("K_Flt"));
+        QCOMPARE(d->ArgCorrente, 4);   // the layout's last row
+        QVERIFY(C(d, "txt_Var_3")->isHidden() && C(d, "frm_trig")->isHidden());
+        QVERIFY(!C(d, "txt_delay")->isHidden() && dati.ritardoVisibile);
+        QCOMPARE(C<QLabel>(d, "lbl_Delay")->text(), QStringLiteral("Delay"));
         Modelli[Controllore.Modello].AmmetteTrigger = true;
         d->SelezionaFunzione(kAdd);
         Modelli[Controllore.Modello].AmmetteTrigger = false;
-        QVERIFY(!d->frm_trig->isHidden());
+        QVERIFY(!C(d, "frm_trig")->isHidden());
         // A block of a family not built yet gets the preamble only.
         d->SelezionaFunzione(kReturn);
-        for (int i = 0; i < 8; ++i) QVERIFY(d->txt_Var[size_t(i)]->isHidden());
-        QVERIFY(d->txt_delay->isHidden() && d->frm_trig->isHidden());
+        for (int i = 0; i < 8; ++i) QVERIFY(C(d, QStringLiteral("txt_Var_%1").arg(i))->isHidden());
+        QVERIFY(C(d, "txt_delay")->isHidden() && C(d, "frm_trig")->isHidden());
         QCOMPARE(Argomenti[0].Nome, QString());
     }
 
-    void showArgTypeLists()
+    void showArgKeepsSetButton()
     {
         comandi* d = Apri(kReturn);
-        DefArgomento& a = Riga(*d, 3, "Table", TipoInt, 0, false, {TipoUInt, TipoInt, TipoTable}, {TipoUInt, TipoULong});
-        QComboBox* t = d->txt_Opt[3];
-        QStringList voci;
-        QList<int> dati;
-        for (int k = 0; k < t->count(); ++k) voci << t->itemText(k), dati << t->itemData(k).toInt();
-        QCOMPARE(voci, (QStringList{"uInt", "Int", "Table", "Punt->uInt", "Punt->uLong"}));
-        QCOMPARE(dati, (QList<int>{0, 1, 10, 8, 10}));
-        // Table forces the type, and the last entry of that code is chosen.
-        QCOMPARE(int(a.Tipo), 10);
-        QCOMPARE(t->currentIndex(), 4);
-        QCOMPARE(d->txt_Var[3]->count(), 2);
-        QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("Tank"));
-        QVERIFY(!d->cmd_set[3]->isHidden());
-        QCOMPARE(d->ArgCorrente, 3);
-        // The register prefix only for register rows of register types.
-        Riga(*d, 3, "X", TipoInt, 26, true, {TipoInt, TipoKLong});
-        QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("%R26"));
-        QVERIFY(d->cmd_set[3]->isHidden());
-        Riga(*d, 3, "X", TipoInt, 26, false, {TipoInt, TipoKLong});
-        QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("26"));
         Riga(*d, 3, "X", TipoKLong, 26, true, {TipoInt, TipoKLong});
-        QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("26"));
-        QVERIFY(!d->cmd_set[3]->isHidden());
+        QCOMPARE(d->Raccogli().righe[3].testo, QStringLiteral("26"));
+        QVERIFY(!C(d, "cmd_set_3")->isHidden());
+        QCOMPARE(d->ArgCorrente, 3);
         // Hidden with its caption and type list; the Set button stays.
         Riga(*d, 3, "", TipoKLong, 26, true, {TipoInt, TipoKLong});
-        QVERIFY(d->txt_Var[3]->isHidden() && d->lbl_Var[3]->isHidden() && d->txt_Opt[3]->isHidden());
-        QVERIFY(!d->cmd_set[3]->isHidden());
+        QVERIFY(C(d, "txt_Var_3")->isHidden() && C(d, "lbl_Var_3")->isHidden() && C(d, "txt_Opt_3")->isHidden());
+        QVERIFY(!C(d, "cmd_set_3")->isHidden());
     }
 
     void typeChoiceGoesToItsOwnRow()
     {
         comandi* d = Apri(kAdd);
         d->ArgCorrente = 0;
-        d->txt_Opt[1]->setCurrentIndex(0);   // Int
-        d->txt_Opt_Click(1);
+        d->ScegliTipo(1, 0);   // Int
         QCOMPARE(int(Argomenti[1].Tipo), int(TipoInt));
         QCOMPARE(int(Argomenti[0].Tipo), int(TipoInt));
-        d->txt_Opt[0]->setCurrentIndex(0);   // uInt
-        d->txt_Opt_Click(0);
+        d->ScegliTipo(0, 0);   // uInt
         QCOMPARE(int(Argomenti[0].Tipo), int(TipoUInt));
         QCOMPARE(int(Argomenti[1].Tipo), int(TipoInt));
     }
 
+    // The encodings themselves are test_codificablocco's; here the dialog's
+    // part: the fields it reads, the rewritten text, the notification.
     void encodesGoodRows()
     {
         comandi* d = Apri(kAdd);
-        d->txt_Label->setText("L1");
-        d->txt_Var[0]->setEditText("%R12");
-        d->txt_Var[1]->setEditText("12,5");
-        d->txt_Var[4]->setEditText("%X7");
-        d->txt_delay->setText("3");
+        d->ImpostaEtichetta("L1");
+        d->ImpostaTestoRiga(1, "12,5");
+        d->ImpostaDelay("3");
         QCOMPARE(int(d->CompilaComando()), 65535);
-        QCOMPARE(d->txt_Var[1]->currentText(), QStringLiteral("12.5"));
+        QCOMPARE(C<QComboBox>(d, "txt_Var_1")->currentText(), QStringLiteral("12.5"));
         const Rung& r = Bersaglio();
-        QCOMPARE(QStringList(r.ArgTesto.begin(), r.ArgTesto.begin() + 8), (QStringList{"%R12", "12.5", "", "", "%X7", "", "", ""}));
+        QCOMPARE(r.ArgTesto[1], QStringLiteral("12.5"));
         QCOMPARE(r.Etichetta, QStringLiteral("L1"));
-        QCOMPARE(QList<int>({r.Classe, r.Gruppo, r.Op, r.Delay, r.Lunghezza}), (QList<int>{3, 1, 0, 3, 10}));
-        QVERIFY(r.Valido && !r.Trig);
-        QCOMPARE(Byte(r.ArgByte[0]), QByteArray::fromHex("0c000000"));
+        QCOMPARE(r.Delay, int16_t(3));
         QCOMPARE(Byte(r.ArgByte[2]), QByteArray::fromHex("00004841"));   // 12.5 as a single
-        QCOMPARE(Byte(r.ArgByte[4]), QByteArray::fromHex("07000000"));
-        QCOMPARE(int(r.ArgByte[1][0]), 0x51);
-        QCOMPARE(r.Riga.Funzione, QStringLiteral("Add"));
         QCOMPARE(r.Riga.Colore, 0xFFFF00u);
-        QCOMPARE(r.Riga.Immagine, ChiaveIconaBlocco(17));
         QCOMPARE(r.Riga.NomiArg[1], QStringLiteral("Source B (K_Flt)"));
-        QCOMPARE(r.Riga.ValoriArg[4], QStringLiteral("%X7"));
-        QVERIFY(r.Riga.ArgVisibile[4] && !r.Riga.ArgVisibile[3]);
-        QCOMPARE(r.Riga.Sommario, QStringLiteral("[ %R12 , 12.5 , %X7 ]"));
         QCOMPARE(notifiche, (QList<QPair<int, int>>{{0, 2}}));
         QVERIFY(copione.Messaggi().isEmpty());
     }
 
-    void refusesBadRows_data()
-    {
-        QTest::addColumn<int>("riga");
-        QTest::addColumn<QString>("testo");
-        QTest::addColumn<bool>("validoPrima");
-        QTest::newRow("lone %") << 0 << "%" << false;
-        QTest::newRow("register past 16 bits") << 4 << "%R70000" << true;
-        QTest::newRow("negative past 16 bits") << 0 << "-65537" << false;
-        QTest::newRow("single overflow") << 1 << "1e39" << true;
-    }
     void refusesBadRows()
     {
-        QFETCH(int, riga);
-        QFETCH(QString, testo);
-        QFETCH(bool, validoPrima);
-        Bersaglio().Valido = validoPrima;
-        Bersaglio().ArgByte[4] = {9, 9, 9, 9};
+        Bersaglio().Valido = true;
         comandi* d = Apri(kAdd);
-        d->txt_Var[size_t(riga)]->setEditText(testo);
+        d->ImpostaTestoRiga(4, "%R70000");
         QVERIFY(!EditorBloccoAttivo()->Conferma());
         QCOMPARE(copione.Messaggi(), QStringList{"Error: Check Values"});
-        QVERIFY(d->Aperto && !ProgettoModificato);
-        QCOMPARE(Bersaglio().Valido, validoPrima);
-        if (testo != "%") {
-            // Texts and identity are written before the slots.
-            QCOMPARE(Bersaglio().ArgTesto[size_t(riga)], testo);
-            QCOMPARE(Bersaglio().Classe, int16_t(3));
-        }
-        if (riga != 4) QCOMPARE(Byte(Bersaglio().ArgByte[4]), QByteArray(4, 9));
-    }
-
-    void triggerOutOfRange()
-    {
-        comandi* d = Apri(kReturn);
-        d->chk_trig->setChecked(true);
-        d->txt_Var[8]->setEditText("40000");
-        d->txt_Opt[8]->setEditText("3");
+        QVERIFY(d->Aperto && !ProgettoModificato && Bersaglio().Valido);
+        QCOMPARE(Bersaglio().ArgTesto[4], QStringLiteral("%R70000"));
+        d->ImpostaTrigger(true, "40000", "3");
+        d->ImpostaTestoRiga(4, "%R7");
         QCOMPARE(int(d->CompilaComando()), 0);
-        d->txt_Var[8]->setEditText("-5");
+        d->ImpostaTrigger(true, "-5", "3");
         QCOMPARE(int(d->CompilaComando()), 65535);
-        QVERIFY(Bersaglio().Trig);
-        QCOMPARE(Bersaglio().TrigReg, int16_t(-5));
-        QCOMPARE(Bersaglio().TrigMask, int16_t(3));
         // A valid rung with a trigger brings it back in the preamble.
         d = Apri(kReturn);
-        QVERIFY(d->chk_trig->isChecked());
-        QCOMPARE(d->txt_Var[8]->currentText(), QStringLiteral("-5"));
+        QVERIFY(d->Raccogli().trigger);
+        QCOMPARE(d->Raccogli().testoTrigReg, QStringLiteral("-5"));
     }
 
-    void blockWithoutFamilyLeavesSlots()
+    void blockWithoutFamilyCloses()
     {
-        Bersaglio().ArgByte[0] = {1, 2, 3, 4};
         Apri(kReturn);
         QVERIFY(EditorBloccoAttivo()->Conferma());
         QVERIFY(ProgettoModificato && Bersaglio().Valido);
         QVERIFY(!Finestre::Get<comandi>()->Aperto);
         QCOMPARE(Bersaglio().Gruppo, int16_t(132));
-        QCOMPARE(Byte(Bersaglio().ArgByte[0]), QByteArray::fromHex("01020304"));
-        QCOMPARE(Bersaglio().Riga.Sommario, QString());
     }
 
     void reopenThroughTheInterface()
     {
         comandi* d = Apri(kAdd);
-        d->txt_Label->setText("LOOP");
-        d->txt_Var[0]->setEditText("%R40");
-        d->txt_Opt[0]->setCurrentIndex(0);
-        d->txt_Opt_Click(0);
-        d->txt_Var[1]->setEditText("-3.25");
-        d->txt_delay->setText("7");
+        d->ImpostaEtichetta("LOOP");
+        d->ImpostaTestoRiga(0, "%R40");
+        d->ScegliTipo(0, 0);
+        d->ImpostaTestoRiga(1, "-3.25");
+        d->ImpostaDelay("7");
         QVERIFY(EditorBloccoAttivo()->Conferma());
         const Rung salvato = Bersaglio();
         Bersaglio().ArgByte = {};
         // The rung editor's own modify sequence, on a fresh dialog.
         EditorBlocco* e = EditorBloccoAttivo();
-        chiamateValore = -1;
+        Prova::rigaScelta = -1;
         ModificaRung(2);
-        QCOMPARE(chiamateValore, 0);   // row 0's reaction ran
+        QCOMPARE(Prova::rigaScelta, 0);   // row 0's reaction ran
         QVERIFY(d->isVisible());
         QCOMPARE(d->FunzioneScelta(), kAdd);
-        QCOMPARE(d->txt_Label->text(), QStringLiteral("LOOP"));
-        QCOMPARE(d->txt_delay->text(), QStringLiteral("7"));
-        QCOMPARE(d->txt_Var[1]->currentText(), QStringLiteral("-3.25"));
+        const DatiBlocco dati = d->Raccogli();
+        QCOMPARE(dati.etichetta, QStringLiteral("LOOP"));
+        QCOMPARE(dati.ritardo, QStringLiteral("7"));
+        QCOMPARE(dati.righe[1].testo, QStringLiteral("-3.25"));
         // The stored type is not in the row texts; the family takes it from
         // slot 1 (here, the stand-in lays out its default).
-        d->txt_Opt[0]->setCurrentIndex(0);
-        d->txt_Opt_Click(0);
+        d->ScegliTipo(0, 0);
         QVERIFY(e->Conferma());
         QCOMPARE(Bersaglio().ArgByte, salvato.ArgByte);
         QCOMPARE(Bersaglio().ArgTesto, salvato.ArgTesto);
@@ -317,8 +246,8 @@ private slots:
         Bersaglio().Valido = false;
         e->ImpostaBersaglio(0, 2);
         e->SelezionaFunzione(kAdd);
-        QCOMPARE(d->txt_Var[1]->currentText(), QStringLiteral("1.5"));
-        QCOMPARE(d->txt_Label->text(), QString());
+        QCOMPARE(d->Raccogli().righe[1].testo, QStringLiteral("1.5"));
+        QCOMPARE(d->Raccogli().etichetta, QString());
         e->Chiudi();
     }
 
@@ -327,7 +256,7 @@ private slots:
         Bersaglio().Classe = 5;
         comandi* d = Apri(EditorBloccoAttivo()->FunzToOpt(5, 1, 0));
         QCOMPARE(d->FunzioneScelta(), 0);
-        QCOMPARE(d->Tab_Funzioni->currentIndex(), 0);
+        QCOMPARE(C<SchedeFunzioni>(d, "Tab_Funzioni")->currentIndex(), 0);
         EditorBloccoAttivo()->Chiudi();
     }
 
@@ -353,17 +282,17 @@ private slots:
         d->ImpostaRegistroRiga(300);
         QCOMPARE(int(Argomenti[0].Tipo), int(TipoUInt));
         d->ImpostaRegistroRiga(301);   // Float is not offered: the row keeps uInt
-        QCOMPARE(d->txt_Var[0]->currentText(), QStringLiteral("%R301"));
+        QCOMPARE(d->Raccogli().righe[0].testo, QStringLiteral("%R301"));
         QCOMPARE(int(Argomenti[0].Tipo), int(TipoUInt));
-        QCOMPARE(d->txt_Opt[0]->currentText(), QStringLiteral("uInt"));
+        QCOMPARE(d->Raccogli().righe[0].TestoTipo(), QStringLiteral("uInt"));
         QCOMPARE(Argomenti[0].Valore, 301.0);
         // Not a register row, the trigger frame, a closed editor: nothing.
         d->ArgCorrente = 1;
         d->ImpostaRegistroRiga(300);
-        QCOMPARE(d->txt_Var[1]->currentText(), QStringLiteral("1.5"));
+        QCOMPARE(d->Raccogli().righe[1].testo, QStringLiteral("1.5"));
         d->ArgCorrente = 8;
         d->ImpostaRegistroRiga(300);
-        QCOMPARE(d->txt_Var[8]->currentText(), QString());
+        QCOMPARE(d->Raccogli().testoTrigReg, QString());
         d->ArgCorrente = 4;
         EditorBloccoAttivo()->Chiudi();
         d->ImpostaRegistroRiga(300);
@@ -387,21 +316,22 @@ private slots:
         ServiziEditor::TabellaEditor = [] { return 2; };
         Riga(*d, 2, "Const", TipoKLong, 29, false, {TipoKLong});
         d->cmd_set_Click(2);
-        QCOMPARE(d->txt_Var[2]->currentText(), QStringLiteral("123456"));
+        QCOMPARE(d->Raccogli().righe[2].testo, QStringLiteral("123456"));
         QVERIFY(!DialogoAperto);
         Riga(*d, 3, "Table", 0, 0, false, {TipoTable});
-        d->txt_Var[3]->setCurrentIndex(1);
-        ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe", "Flow"}; };
+        d->ScegliValore(3, 1);
+        NumTabelle = 3;
         d->cmd_set_Click(3);
         QCOMPARE(tabellaAperta, 1);
-        QCOMPARE(d->txt_Var[3]->count(), 3);
-        QCOMPARE(d->txt_Var[3]->currentText(), QStringLiteral("Flow"));
+        const RigaBlocco tabella = d->Raccogli().righe[3];
+        QCOMPARE(tabella.lista.size(), 3);
+        QCOMPARE(tabella.testo, QStringLiteral("Flow"));
         // Any other type: no editor.
         tabellaAperta = -1;
         Argomenti[3].Tipo = TipoInt;
         d->cmd_set_Click(3);
         QCOMPARE(tabellaAperta, -1);
-        ServiziEditor::NomiTabelle = [] { return QStringList{"Tank", "Probe"}; };
+        NumTabelle = 2;
         ServiziEditor::ApriValoreTesto = nullptr;
         ServiziEditor::ApriEditorTabelle = nullptr;
         ServiziEditor::TabellaEditor = nullptr;
@@ -413,11 +343,9 @@ private slots:
         const QStringList etichette = {"START", "", "END", "BEYOND"};   // rung 4 is past NumRung
         for (int n = 1; n <= 4; ++n) Programmi[0].Rung[size_t(n)].Etichetta = etichette[n - 1];
         d->RiempiEtichette(5);
-        QComboBox* c = d->txt_Var[5];
-        QCOMPARE(c->count(), 2);
-        QCOMPARE(c->itemText(0) + c->itemData(0).toString() + c->itemText(1) + c->itemData(1).toString(),
-                 QStringLiteral("START1END3"));
-        QCOMPARE(c->currentIndex(), 0);
+        const RigaBlocco r = d->Raccogli().righe[5];
+        QCOMPARE(r.lista, (QList<VoceLista>{{"START", 1}, {"END", 3}}));
+        QCOMPARE(r.scelta, 0);
         for (int n = 1; n <= 4; ++n) Programmi[0].Rung[size_t(n)].Etichetta.clear();
     }
 
@@ -425,14 +353,14 @@ private slots:
     {
         comandi* d = Apri(kReturn);
         d->show();
-        QTest::keyClick(d->txt_delay, Qt::Key_Return);
+        QTest::keyClick(C(d, "txt_delay"), Qt::Key_Return);
         QVERIFY(d->Aperto);
-        QTest::keyClick(d->txt_Label, Qt::Key_Return);
+        QTest::keyClick(C(d, "txt_Label"), Qt::Key_Return);
         QVERIFY(!d->Aperto && ProgettoModificato && Bersaglio().Valido);
         d = Apri(kAdd);
         d->show();
         Bersaglio().Valido = false;
-        QTest::keyClick(d->txt_Var[4]->lineEdit(), Qt::Key_Enter);
+        QTest::keyClick(C<QComboBox>(d, "txt_Var_4")->lineEdit(), Qt::Key_Enter);
         QVERIFY(!d->Aperto && Bersaglio().Valido);
     }
 

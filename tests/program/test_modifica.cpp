@@ -22,17 +22,22 @@ constexpr int kAdd = 4;   // catalogue index of Add: class 3, group 1, yellow
 void FamigliaAritmetica()
 {
     GestoreFamiglia g;
-    g.Impagina = [](comandi& dlg, int) {
-        auto riga = [&dlg](int i, const char* nome, uint8_t tipo, double valore) {
-            DefArgomento& a = Argomenti[size_t(i)];
+    g.Impagina = [](int, Rung&, const ContestoBlocco&) {
+        LayoutBlocco l;
+        auto riga = [&l](int i, const char* nome, uint8_t tipo, double valore) {
+            DefArgomento& a = l.righe[size_t(i)].arg;
             a = DefArgomento{nome, tipo, valore, true, {}, {}};
             a.TipiAmmessi[tipo] = 1;
-            dlg.ShowArg(i);
+            l.ordine << i;
         };
         riga(0, "Source A", TipoInt, 26);
         riga(4, "Dest", TipoUInt, 100);
+        return l;
     };
-    g.Codifica = [](comandi&, Rung&) { return true; };
+    g.Codifica = [](const DatiBlocco& d, Rung& r) {
+        DidascalieRung(d, r, {0, 4}, {0, 4});
+        return EsitoCodifica::Ok();
+    };
     RegistraFamiglia(Famiglia::Aritmetica, g);
 }
 
@@ -49,7 +54,7 @@ void ApriSu(int r)
     comandi* d = Editore();
     QVERIFY(d && d->isVisible());
     d->SelezionaFunzione(kAdd);
-    d->txt_Label->setText(QStringLiteral("X"));
+    d->ImpostaEtichetta(QStringLiteral("X"));
 }
 
 const QString kSparito = QStringLiteral("The rung being edited no longer exists");
@@ -72,11 +77,11 @@ private slots:
         Prepara(3);
         ProgettoModificato = false;
         ApriSu(2);
-        Editore()->cmd_AddFunc->click();
+        Editore()->findChild<QPushButton*>("cmd_AddFunc")->click();
         QVERIFY(!Editore()->isVisible() && ProgettoModificato);
         QCOMPARE(Attuale().Rung[2].Classe, int16_t(3));
         RigaProgramma* g = FinestraProgramma(false)->Riga(2);
-        QCOMPARE(g->txt_Func->text(), Editore()->opt_Funzione[kAdd]->text());
+        QCOMPARE(g->txt_Func->text(), Editore()->findChild<QAbstractButton*>("opt_Funzione_4")->text());
         QCOMPARE(g->txt_Func->palette().color(QPalette::Window), QColor(0xFF, 0xFF, 0x00));
         const QString chiave = Attuale().Rung[2].Riga.Immagine;
         QVERIFY(!g->Immagine->isHidden() && !chiave.isEmpty());
@@ -90,7 +95,8 @@ private slots:
         // Opened again, the editor shows the stored block and its rows.
         Tasto("rung_mod");
         QCOMPARE(Editore()->FunzioneScelta(), kAdd);
-        QCOMPARE(Editore()->txt_Label->text() + Editore()->txt_Var[0]->currentText(), QStringLiteral("X%R26"));
+        const DatiBlocco dati = Editore()->Raccogli();
+        QCOMPARE(dati.etichetta + dati.righe[0].testo, QStringLiteral("X%R26"));
         Editore()->reject();
     }
 
@@ -125,7 +131,7 @@ private slots:
             else Tasto(s.toLatin1().constData());
         }
         copione.richieste.clear();
-        Editore()->cmd_AddFunc->click();
+        Editore()->findChild<QPushButton*>("cmd_AddFunc")->click();
         QTEST(Firma(), "firma");
         QCOMPARE(copione.Messaggi().contains(kSparito), !salvato);
         QCOMPARE(Editore()->isVisible(), !salvato);

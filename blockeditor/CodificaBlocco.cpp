@@ -1,0 +1,226 @@
+#include "blockeditor/CodificaBlocco.h"
+
+#include "blockeditor/Catalogo.h"
+#include "blockeditor/Codifica.h"
+#include "blockeditor/Famiglie.h"
+#include "blockeditor/IconeBlocchi.h"
+#include "program/Programmi.h"
+#include "shell/Lingua.h"
+#include "shell/convert/Conversioni.h"
+
+#include <QLocale>
+
+QString TestoDecimale(double v)
+{
+    QLocale loc = QLocale::system();
+    loc.setNumberOptions(QLocale::OmitGroupSeparator);
+    return loc.toString(v, 'g', 15);
+}
+
+EsitoCodifica LeggiRighe(DatiBlocco& dati)
+{
+    for (int i = 0; i < 8; ++i) {
+        RigaBlocco& r = dati.righe[size_t(i)];
+        if (r.testo.startsWith(QLatin1Char('%'))) {
+            // The register prefix is two characters, whatever the second is.
+            if (r.testo.size() < 2) return EsitoCodifica::Riga(i);
+            r.valore = LeggiNumero(r.testo.mid(2));
+        } else {
+            VirgolaToPunto(r.testo);
+            r.valore = LeggiNumero(r.testo);
+        }
+    }
+    return EsitoCodifica::Ok();
+}
+
+EsitoCodifica CodificaBlocco(DatiBlocco& dati, Rung& r)
+{
+    if (dati.indice < 0 || dati.indice >= NumBlocchi) return EsitoCodifica::Di(Esito::FuoriCatalogo);
+    if (const EsitoCodifica e = LeggiRighe(dati); !e.Memorizzato()) return e;
+
+    // The row's values and their visibility; the captions are the family's.
+    RigaRung& riga = r.Riga;
+    for (size_t i = 0; i < 8; ++i) {
+        riga.ArgVisibile[i] = dati.righe[i].visibile;
+        riga.ValoriArg[i] = dati.righe[i].testo;
+        r.ArgTesto[i] = dati.righe[i].testo;
+    }
+    r.Etichetta = dati.etichetta;
+
+    if (dati.trigger) {
+        r.Trig = true;
+        const auto registro = InIntero16(LeggiNumero(dati.testoTrigReg));
+        if (!registro) return EsitoCodifica::Di(Esito::TriggerErrato);
+        r.TrigReg = *registro;
+        const auto maschera = InIntero16(LeggiNumero(dati.testoTrigMask));
+        if (!maschera) return EsitoCodifica::Di(Esito::TriggerErrato);
+        r.TrigMask = *maschera;
+    } else {
+        r.Trig = false;
+        r.TrigReg = 0;
+        r.TrigMask = 0;
+    }
+
+    const VoceCatalogo& voce = VoceFunzione(dati.indice);
+    r.Classe = voce.def.Classe;
+    r.Gruppo = voce.def.Gruppo;
+    r.Op = uint8_t(voce.def.Op);
+
+    if (!EsisteIconaBlocco(voce.def.Icona)) return EsitoCodifica::Di(Esito::SenzaImmagine);
+    riga.Immagine = ChiaveIconaBlocco(voce.def.Icona);
+    riga.Funzione = dati.nomeFunzione;
+    riga.Colore = RgbDaBgr(voce.coloreBGR);
+    riga.HaColore = true;
+
+    if (const GestoreFamiglia* g = GestoreBlocco(dati.indice); g && g->Codifica)
+        if (const EsitoCodifica e = g->Codifica(dati, r); !e.Memorizzato()) return e;
+
+    r.Valido = true;
+    return EsitoCodifica::Ok();
+}
+
+void MostraArgomento(RigaBlocco& riga, DefArgomento& a, const QStringList& tabelle)
+{
+    if (a.Nome.isEmpty()) {
+        riga.visibile = false;
+        riga.tipoVisibile = false;
+        return;
+    }
+    riga.tipi.clear();
+    for (int j = 0; j <= 12; ++j) {
+        if (!a.TipiAmmessi[size_t(j)]) continue;
+        riga.tipi.append({TipiDato[size_t(j)], j});
+        if (j == TipoTable) {
+            // A row that offers Table always starts as a table row.
+            a.Tipo = TipoTable;
+            for (const QString& t : tabelle) riga.lista.append({t, int(riga.lista.size())});
+        }
+    }
+    for (int j = 0; j <= 7; ++j)
+        if (a.PuntatoriAmmessi[size_t(j)]) riga.tipi.append({QStringLiteral("Punt->") + TipiDato[size_t(j)], j + 8});
+
+    riga.didascalia = a.Nome;
+    // No entry of the row's type: nothing chosen, and the row keeps its type.
+    if (riga.ScegliTipo(a.Tipo)) riga.pulsanteSet = a.Tipo == TipoKLong || a.Tipo == TipoTable;
+
+    switch (a.Tipo) {
+    case 0: case 1: case 2: case 3: case 4: case 7: case 8: case 9: case 11: case 12:
+        riga.testo = a.DaRegistro ? QStringLiteral("%R") + TestoDecimale(a.Valore) : TestoDecimale(a.Valore);
+        break;
+    case 5: case 6:
+        riga.testo = TestoDecimale(a.Valore);
+        break;
+    case 10:
+        if (!riga.lista.isEmpty()) {
+            riga.scelta = 0;
+            riga.testo = riga.lista[0].testo;
+        }
+        break;
+    default:
+        break;
+    }
+    riga.visibile = true;
+    riga.tipoVisibile = true;
+}
+
+void ApplicaLayout(DatiBlocco& dati, const LayoutBlocco& layout, std::array<DefArgomento, 8>& argomenti)
+{
+    for (size_t i = 0; i < 8; ++i) argomenti[i] = layout.righe[i].arg;
+    for (int i : layout.ordine) {
+        if (i < 0 || i > 7) continue;
+        RigaBlocco& r = dati.righe[size_t(i)];
+        const RigaLayout& l = layout.righe[size_t(i)];
+        MostraArgomento(r, argomenti[size_t(i)], dati.contesto.tabelle);
+        if (!r.visibile) continue;
+        if (!l.tipoVisibile) r.tipoVisibile = false;
+        QList<VoceLista> aggiunte = l.etichette ? dati.contesto.etichette : QList<VoceLista>{};
+        aggiunte += l.lista;
+        if (!aggiunte.isEmpty()) {
+            r.lista += aggiunte;
+            const int scelta = l.etichette ? 0 : l.scelta;
+            r.scelta = scelta >= 0 && scelta < r.lista.size() ? scelta : -1;
+            if (r.scelta >= 0) r.testo = r.lista[r.scelta].testo;
+        }
+        if (l.testo) r.testo = *l.testo;
+    }
+    if (layout.ritardo) {
+        dati.ritardo = *layout.ritardo;
+        dati.ritardoVisibile = true;
+    }
+    if (!layout.reazioni.isEmpty())
+        if (const GestoreFamiglia* g = GestoreBlocco(dati.indice); g && g->ValoreScelto)
+            for (int riga : layout.reazioni) g->ValoreScelto(dati, riga);
+}
+
+LayoutBlocco ImpaginaBlocco(DatiBlocco& dati, int indice, Rung* rung, std::array<DefArgomento, 8>& argomenti)
+{
+    dati.indice = indice;
+    for (RigaBlocco& r : dati.righe) r = RigaBlocco{};
+    dati.ritardoVisibile = false;
+    if (rung && rung->Valido) {
+        dati.trigger = rung->Trig;
+        if (rung->Trig) {
+            dati.testoTrigReg = QString::number(rung->TrigReg);
+            dati.testoTrigMask = QString::number(rung->TrigMask);
+        }
+    }
+    LayoutBlocco layout;
+    if (const GestoreFamiglia* g = GestoreBlocco(indice); g && g->Impagina) {
+        Rung senzaBersaglio;
+        layout = g->Impagina(indice, rung ? *rung : senzaBersaglio, dati.contesto);
+    }
+    ApplicaLayout(dati, layout, argomenti);
+    return layout;
+}
+
+DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto)
+{
+    DatiBlocco d;
+    if (indice >= 0 && indice < NumBlocchi) d.nomeFunzione = NomiFunzione[size_t(indice)];
+    d.contesto = contesto;
+    std::array<DefArgomento, 8> argomenti;
+    ImpaginaBlocco(d, indice, &rung, argomenti);
+    return d;
+}
+
+DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto)
+{
+    DatiBlocco d = DatiIniziali(FunzToOpt(rung.Classe, rung.Gruppo, rung.Op), rung, contesto);
+    d.etichetta = rung.Etichetta;
+    d.righe[0].testo = rung.ArgTesto[0];
+    if (const GestoreFamiglia* g = GestoreBlocco(d.indice); g && g->ValoreScelto) g->ValoreScelto(d, 0);
+    for (size_t i = 1; i < 8; ++i) d.righe[i].testo = rung.ArgTesto[i];
+    return d;
+}
+
+QString DidascaliaConTipo(const RigaBlocco& riga)
+{
+    return riga.didascalia + QStringLiteral(" (") + riga.TestoTipo() + QStringLiteral(")");
+}
+
+QString Sommario(const QStringList& testi)
+{
+    return QStringLiteral("[ ") + testi.join(QStringLiteral(" , ")) + QStringLiteral(" ]");
+}
+
+void NomeArgomentoRung(const DatiBlocco& dati, Rung& rung, int riga, bool conTipo)
+{
+    if (riga < 0 || riga > 7) return;
+    const RigaBlocco& r = dati.righe[size_t(riga)];
+    rung.Riga.NomiArg[size_t(riga)] = conTipo ? DidascaliaConTipo(r) : r.didascalia;
+}
+
+void SommarioRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<int> righe)
+{
+    QStringList testi;
+    for (int i : righe)
+        if (i >= 0 && i <= 7) testi << dati.righe[size_t(i)].testo;
+    rung.Riga.Sommario = Sommario(testi);
+}
+
+void DidascalieRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<int> righe,
+                    std::initializer_list<int> conTipo)
+{
+    for (int i : righe) NomeArgomentoRung(dati, rung, i, std::find(conTipo.begin(), conTipo.end(), i) != conTipo.end());
+    SommarioRung(dati, rung, righe);
+}

@@ -1,0 +1,19 @@
+#include "blockeditor/ModelloBlocco.h"
+
+#include "comm/Dispositivo.h"
+#include "shell/model/Modelli.h"
+
+ModelloBlocco ModelloCorrente()
+{
+    ModelloBlocco m;
+    if (Controllore.Modello >= NumModelli) return m;
+    const DefModello& d = Modelli[Controllore.Modello];
+    m.indice = Controllore.Modello;
+    m.Codice = d.Codice;
+    m.Nome = d.Nome;
+    m.PrimoRegistroUtente = d.PrimoRegistroUtente;
+    m.AmmettePuntatori = d.AmmettePuntatori;
+    m.AmmetteTrigger = d.AmmetteTrigger;
+    m.ArgAggiuntivo = d.ArgAggiuntivo;
+    return m;
+}

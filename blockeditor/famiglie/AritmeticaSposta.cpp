@@ -1,0 +1,6 @@
+#include "blockeditor/famiglie/Elenco.h"
+
+// The arithmetic, move, scale, block-move and display-call blocks.
+void RegistraAritmeticaSposta()
+{
+}

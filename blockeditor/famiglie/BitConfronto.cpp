@@ -1,0 +1,6 @@
+#include "blockeditor/famiglie/Elenco.h"
+
+// The bit-operation and comparison blocks.
+void RegistraBitConfronto()
+{
+}

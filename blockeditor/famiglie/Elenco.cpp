@@ -1,0 +1,10 @@
+#include "blockeditor/famiglie/Elenco.h"
+#include "blockeditor/Famiglie.h"
+
+void RegistraFamiglie()
+{
+    RegistraComunicazione();
+    RegistraAritmeticaSposta();
+    RegistraBitConfronto();
+    RegistraFlussoTempo();
+}

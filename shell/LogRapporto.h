@@ -1,0 +1,10 @@
+#pragma once
+// Reports of compiles and transfers, written to the Log window.
+#include "build/Rapporto.h"
+
+class LogRapporto : public Rapporto {
+public:
+    void Inizia() override;
+    void Scrivi(const QString& riga) override;
+    static LogRapporto& Istanza();
+};
