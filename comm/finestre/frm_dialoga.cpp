@@ -3,9 +3,9 @@
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
+#include "comm/EventiCollegamento.h"
 #include "comm/Terminale.h"
 #include "shell/Finestre.h"
-#include "shell/Log.h"
 #include "shell/convert/Attesa.h"
 
 #include <QCheckBox>
@@ -139,8 +139,7 @@ int frm_dialoga::Invia()
         // pass for the answer to this request.
         txt_buff_rx->clear();
         Text1->clear();
-        LogStart();
-        LogWrite(QStringLiteral("Field refused [%1]").arg(NomeCampoTerminale(campoErrato)));
+        Eventi().Evento(QStringLiteral("Field refused [%1]").arg(NomeCampoTerminale(campoErrato)));
         return esito;
     }
     std::copy(richiesta->cbegin(), richiesta->cend(), buff_tx.begin());

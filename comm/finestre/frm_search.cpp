@@ -6,13 +6,13 @@
 #include "comm/Connessione.h"
 #include "comm/Rete.h"
 #include "comm/Dispositivo.h"
+#include "comm/EventiCollegamento.h"
 #include "comm/Scoperta.h"
 #include "comm/finestre/ScopertaCollegamento.h"
 #include "comm/ServerSeriale.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/Log.h"
 #include "shell/Principale.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
@@ -599,7 +599,7 @@ void frm_search::cmd_Manual_Click()
         return;
     }
     if (!IndirizzoConsentito(QHostAddress(testoIP))) {
-        LogWrite(QStringLiteral("Address refused ") + testoIP);
+        Eventi().Evento(QStringLiteral("Address refused ") + testoIP, false);
         return;
     }
     const TipoManuale tipo = Option1[0]->isChecked() && !Option1[0]->isHidden() ? TipoManuale::ServerSeriale
@@ -607,7 +607,7 @@ void frm_search::cmd_Manual_Click()
                                                                                  : TipoManuale::Nessuno;
     for (const ComandoEsterno& c : ComandiManuale(testoIP, testoMAC, tipo)) {
         Attesa(c.attesaPrima);
-        if (!AvviaComando(c)) LogWrite(c.programma + QStringLiteral(": cannot be started"));
+        if (!AvviaComando(c)) Eventi().Evento(c.programma + QStringLiteral(": cannot be started"), false);
     }
     if (tipo == TipoManuale::Controllore) {
         Attesa(1);
@@ -641,7 +641,7 @@ void InviaSniffer(QUdpSocket* s, const QByteArray& dati)
 {
     const QHostAddress dest(QStringLiteral("192.168.1.110"));
     if (!IndirizzoConsentito(dest)) {
-        LogWrite(QStringLiteral("UDP: address refused ") + dest.toString());
+        Eventi().Evento(QStringLiteral("UDP: address refused ") + dest.toString(), false);
         return;
     }
     if (s->state() != QAbstractSocket::BoundState) s->bind(QHostAddress::AnyIPv4, 0);
