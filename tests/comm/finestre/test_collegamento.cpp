@@ -53,18 +53,6 @@ private slots:
         for (const char* k : {"debug", "download", "run", "stop"}) QVERIFY2(!Abilitato(k), k);
     }
 
-    void tcpFallito()
-    {
-        NuovoCopione();
-        ComErr = 1;
-        Disconnetti();
-        Controllore.TipoConnessione = CollegamentoEthernet;
-        Controllore.IndirizzoIP = QStringLiteral("192.168.1.100");
-        Connetti();
-        QVERIFY(!Controllore.Connesso);
-        QVERIFY(!Abilitato("debug") && !Abilitato("download"));
-    }
-
     void seriale()
     {
         Prepara(true, 2);
@@ -81,19 +69,6 @@ private slots:
         QCOMPARE(Pannello(3), QStringLiteral("RUN"));   // a failed stop changes nothing
         QVERIFY(ComandoPLC(ComandoStop));
         QCOMPARE(Pannello(3), QStringLiteral("Stop"));
-    }
-
-    // The debug state read from the controller decides the debug groups.
-    void statoDebug()
-    {
-        Prepara(false, 2);
-        for (const auto& [byte, modo] : {std::pair{"0a140156", -1}, {"0a140155", 0}}) {
-            fake.Accoda(R::Pdu(Hex(byte)));
-            Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Debug"), modo != -1);
-            LeggiStatoPLC();
-            QCOMPARE(int(Controllore.ModoDebug), modo);
-            for (const char* k : {"download", "run", "stop"}) QVERIFY2(Abilitato(k) == (modo == -1), k);
-        }
     }
 
     void monitor()
