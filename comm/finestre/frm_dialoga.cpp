@@ -139,9 +139,12 @@ int frm_dialoga::Invia()
         // pass for the answer to this request.
         txt_buff_rx->clear();
         Text1->clear();
-        Eventi().Evento(QStringLiteral("Field refused [%1]").arg(NomeCampoTerminale(campoErrato)));
+        if (campoErrato != m_rifiutato)
+            Eventi().Evento(QStringLiteral("Field refused [%1]").arg(NomeCampoTerminale(campoErrato)));
+        m_rifiutato = campoErrato;
         return esito;
     }
+    m_rifiutato = -2;
     std::copy(richiesta->cbegin(), richiesta->cend(), buff_tx.begin());
     n_tx = int16_t(richiesta->size());
     // The window may be closed while the transaction waits.
@@ -154,7 +157,11 @@ int frm_dialoga::Invia()
     return esito;
 }
 
-void frm_dialoga::cmd_invia_Click() { Invia(); }
+void frm_dialoga::cmd_invia_Click()
+{
+    m_rifiutato = -2;
+    Invia();
+}
 
 bool frm_dialoga::Passo()
 {
@@ -180,6 +187,7 @@ void frm_dialoga::Ripeti(bool fermaSuErrore)
 {
     QPointer<frm_dialoga> io(this);
     Occupata(true);
+    m_rifiutato = -2;
     LoopAttivo = 1;
     ComErr = 0;
     StopLoop = false;

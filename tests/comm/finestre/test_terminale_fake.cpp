@@ -126,6 +126,11 @@ private slots:
         QCOMPARE(T()->txt_buff_rx->toPlainText(), QString());
         QCOMPARE(T()->Text1->text(), QString());
         QCOMPARE(Test::Testi(Test::LogDa(log0)), QStringList{riga});
+        // A loop on it says so once, not at every pass.
+        const int log1 = Test::RigheLog();
+        QTimer::singleShot(100, T(), &frm_dialoga::cmd_stop_Click);
+        T()->Command2_Click();
+        QCOMPARE(Test::Testi(Test::LogDa(log1)), QStringList{riga});
     }
 
     void tempo()
