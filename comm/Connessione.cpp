@@ -53,7 +53,10 @@ void ConnettiTCP()
 {
     QTcpSocket* s = Collegamento::Istanza()->Winsock1();
     bool scaduto = false;
-    if (!ConnettiSocket(*s, Controllore.IndirizzoIP, quint16(Controllore.Porta))) {
+    // Unbuffered: a request goes out at once and a reply is read straight
+    // from the socket, without a queued flush waking the wait in between.
+    if (!ConnettiSocket(*s, Controllore.IndirizzoIP, quint16(Controllore.Porta),
+                        QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         scaduto = true;
     } else {
         QElapsedTimer t;

@@ -29,7 +29,7 @@ bool IndirizzoConsentito(const QString& host)
     return h.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0;
 }
 
-bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta)
+bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta, QIODevice::OpenMode modo)
 {
     if (!IndirizzoConsentito(host)) {
         // Without the guard only an empty address gets here: nothing to say
@@ -37,6 +37,6 @@ bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta)
         if (SoloLoopback()) Eventi().Evento(QStringLiteral("Address refused (loopback only) [%1]").arg(host), false);
         return false;
     }
-    socket.connectToHost(host.trimmed(), porta);
+    socket.connectToHost(host.trimmed(), porta, modo);
     return true;
 }
