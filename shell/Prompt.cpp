@@ -14,9 +14,15 @@ Risponditore& Predefinito()
     return r;
 }
 
+bool& StoricoAttivo()
+{
+    static bool attivo = false;
+    return attivo;
+}
+
 Risposta_ Chiedi(const Richiesta& r)
 {
-    Storico().append(r);
+    if (StoricoAttivo()) Storico().append(r);
     if (Attuale()) return Attuale()(r);
     if (Predefinito()) return Predefinito()(r);
     // Nobody to ask (a program without windows): OK, or Cancel for input.
@@ -36,6 +42,12 @@ Risponditore ImpostaRisponditore(Risponditore r)
     Risponditore vecchio = Attuale();
     Attuale() = std::move(r);
     return vecchio;
+}
+
+void RegistraStorico(bool attivo)
+{
+    StoricoAttivo() = attivo;
+    if (!attivo) Storico().clear();
 }
 
 QList<Richiesta>& Storico()

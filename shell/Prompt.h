@@ -40,7 +40,9 @@ Risponditore ImpostaRisponditore(Risponditore r);
 // (shell/PromptFinestre.h). With none, a message is answered OK and an input
 // or file dialog is cancelled.
 void ImpostaPredefinito(Risponditore r);
-// Every request made since start (tests read it).
+// While on, every request is kept in Storico() (tests turn it on); off, the
+// default, keeps nothing and clears what was kept.
+void RegistraStorico(bool attivo);
 QList<Richiesta>& Storico();
 
 int MsgBox(const QString& testo, int pulsanti = SoloOk, const QString& titolo = QString());

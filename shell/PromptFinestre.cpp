@@ -11,7 +11,7 @@ namespace Prompt {
 namespace {
 QString TitoloApp(const QString& titolo)
 {
-    return titolo.isEmpty() ? QApplication::applicationName() : titolo;
+    return titolo.isEmpty() ? QApplication::applicationDisplayName() : titolo;
 }
 
 Risposta_ Mostra(const Richiesta& r)

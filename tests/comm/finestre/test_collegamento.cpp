@@ -11,6 +11,7 @@
 #include "program/RigaProgramma.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
+#include "shell/ComandiBarra.h"
 #include "shell/Principale.h"
 #include "shell/model/Globali.h"
 
@@ -110,10 +111,9 @@ private slots:
     void monitorScorre()
     {
         Prepara(false, 2);
-        Principale* p = Principale::Istanza();
         ProgettoModificato = false;
-        p->Toolbar1_ButtonClick(QStringLiteral("proj_new"));
-        for (int i = 1; i < 12; ++i) p->Toolbar1_ButtonClick(QStringLiteral("rung_add_after"));
+        Toolbar1_ButtonClick(QStringLiteral("proj_new"));
+        for (int i = 1; i < 12; ++i) Toolbar1_ButtonClick(QStringLiteral("rung_add_after"));
         Program* w = FinestraProgramma(false);
         QVERIFY(w);
         QCOMPARE(int(Programmi[ProgCorrente].NumRung), 12);
