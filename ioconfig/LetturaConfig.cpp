@@ -4,6 +4,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
+#include "comm/Richiesta.h"
 #include "ioconfig/DecodificaConfig.h"
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/TipoIngresso.h"
@@ -18,14 +19,8 @@ namespace {
 // fewer registers than asked (never decoded from an older reply's bytes).
 bool LeggiRegistri(uint8_t unita, int inizio, int quanti, RegistriLetti& r, QString& errore)
 {
-    buff_tx[0] = unita;
-    buff_tx[1] = 4;
-    buff_tx[2] = uint8_t(inizio >> 8);
-    buff_tx[3] = uint8_t(inizio);
-    buff_tx[4] = uint8_t(quanti >> 8);
-    buff_tx[5] = uint8_t(quanti);
-    n_tx = 6;
-    if (Comunica(true) != 0) return false;
+    ComponiRichiesta({unita, 4, Alto(inizio), Basso(inizio), Alto(quanti), Basso(quanti)});
+    if (Comunica(true) != ComOk) return false;
     if (LunghezzaRisposta() < 3 + 2 * quanti || buff_rx[2] < 2 * quanti) {
         errore = QStringLiteral("Reply too short");
         return false;

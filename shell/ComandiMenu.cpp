@@ -2,8 +2,8 @@
 // through here, by its name.
 #include "shell/ComandiMenu.h"
 
-#include "comm/frm_dialoga.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_dialoga.h"
+#include "comm/finestre/frm_search.h"
 #include "ioconfig/frm_Config2.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
