@@ -12,13 +12,13 @@ const char* const kCaptionSchede[NumSchede] = {"System", "Comm", "Analog In", "A
 namespace {
 using Nomi = QList<const char*>;
 
-bool Tra(int k, std::initializer_list<int> modelli) { return std::find(modelli.begin(), modelli.end(), k) != modelli.end(); }
+bool Tra(int k, const QList<int>& modelli) { return modelli.contains(k); }
 
 const char* const kFrameSezione[NumSchede] = {"frm_tab_prog", "frm_tab_com", "frm_tab_AI", "frm_tab_ao", "frm_tab_di", "frm_tab_do", "frm_tab_trip"};
 
 // Analog In: what each group of models shows per channel and once.
 struct RigaIngressi {
-    std::initializer_list<int> modelli;
+    QList<int> modelli;
     Nomi perCanale;
     int canali;
     QStringList unaVolta;
@@ -40,7 +40,7 @@ const QList<RigaIngressi>& TabellaIngressi()
 }
 
 struct Conteggio {
-    std::initializer_list<int> modelli;
+    QList<int> modelli;
     int n;
     bool tipoScelto = false;
 };

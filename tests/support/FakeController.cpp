@@ -76,6 +76,11 @@ bool FakeController::AvviaTcp(const QHostAddress& indirizzo, quint16 porta)
 
 quint16 FakeController::porta() const { return m_server ? m_server->serverPort() : 0; }
 
+QHostAddress FakeController::indirizzo() const
+{
+    return m_server && m_server->isListening() ? m_server->serverAddress() : QHostAddress(QHostAddress::LocalHost);
+}
+
 void FakeController::ChiudiConnessioni()
 {
     for (const QPointer<QTcpSocket>& s : m_client)
@@ -271,7 +276,7 @@ bool CollegaAlFake(FakeController& f, bool rtu, int com)
         Controllore.Porta = int16_t(com);
     } else {
         Controllore.TipoConnessione = CollegamentoEthernet;
-        Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
+        Controllore.IndirizzoIP = f.indirizzo().toString();
         Controllore.Porta = int16_t(f.porta());
     }
     Connetti();

@@ -68,6 +68,7 @@ public:
     // Listens on any loopback address (127.x), on `porta` or an ephemeral one.
     bool AvviaTcp(const QHostAddress& indirizzo = QHostAddress::LocalHost, quint16 porta = 0);
     quint16 porta() const;
+    QHostAddress indirizzo() const;
     // Closes the connections (the server keeps listening).
     void ChiudiConnessioni();
     // Unasked bytes to every connected client, on the wire before this returns.
