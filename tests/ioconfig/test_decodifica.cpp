@@ -1,5 +1,5 @@
-// The configuration read as data: each model group's requests, each reply's
-// decoding (the Part's edge cases), the address field and the slot table.
+// The configuration read as data: each reply's decoding with its edge
+// cases, the address field and the slot table of the input types.
 #include "ioconfig/DecodificaConfig.h"
 #include "ioconfig/LetturaConfig.h"
 #include "ioconfig/TipoIngresso.h"
@@ -9,45 +9,10 @@
 
 Q_DECLARE_METATYPE(PassoLettura)
 
-namespace {
-QString Sequenza(int k)
-{
-    QStringList s;
-    for (const RichiestaLettura& r : PassiLettura(k))
-        s << (r.passo == PassoLettura::TipiQVR8566 ? QStringLiteral("types") : QStringLiteral("%1 %2").arg(r.inizio).arg(r.quanti));
-    return s.join(QStringLiteral("; "));
-}
-} // namespace
 
 class TestDecodifica : public QObject {
     Q_OBJECT
 private slots:
-    void sequenza_data()
-    {
-        QTest::addColumn<QList<int>>("modelli");
-        QTest::addColumn<QString>("attesa");
-        QTest::newRow("QVR4555") << QList<int>{0} << "0 13; 18 2; 9 3";
-        QTest::newRow("QVR4005") << QList<int>{8} << "0 13; 18 2; 22 4; 9 3";
-        QTest::newRow("QVR4555-IO") << QList<int>{1} << "0 13; 18 2; 9 3; 8 2";
-        QTest::newRow("QVR4555-DL") << QList<int>{2} << "0 13; 18 2; 22 4; 9 3";
-        QTest::newRow("DL-IO, USB") << QList<int>{3, 4} << "0 13; 18 2; 22 4; 9 3; 8 2";
-        QTest::newRow("QVR4566") << QList<int>{5} << "0 13; 18 2; 9 3; 8 2; 26 9";
-        QTest::newRow("QVR4566-DL, -USB") << QList<int>{6, 7} << "0 13; 18 2; 22 4; 9 3; 8 2; 26 9";
-        QTest::newRow("QVR8566") << QList<int>{9} << "0 13; 18 2; 9 3; 8 2; types; 26 9";
-        QTest::newRow("channel-enable") << QList<int>{10, 11, 12, 13, 14} << "0 13; 9 3; 9 4; 14 16";
-        QTest::newRow("type per channel") << QList<int>{15, 16} << "0 13; 9 3; 9 4; 14 24";
-        QTest::newRow("analog outputs") << QList<int>{17, 18, 19} << "0 13; 9 3; 13 1; 14 16";
-        QTest::newRow("QVR8685") << QList<int>{20} << "0 13; 9 3; 8 2";
-        QTest::newRow("digital, not read") << QList<int>{21, 22, 23, 25} << "0 13; 9 3";
-        QTest::newRow("no model") << QList<int>{-1} << "0 13; 9 3";
-    }
-    void sequenza()
-    {
-        QFETCH(QList<int>, modelli);
-        QFETCH(QString, attesa);
-        for (int k : modelli) QCOMPARE(Sequenza(k), attesa);
-    }
-
     void decodifica_data()
     {
         QTest::addColumn<int>("k");

@@ -44,7 +44,7 @@ int RecordDi(int k)
 
 void Scegli(int k, int scheda = 1)
 {
-    Lista(QStringLiteral("modello"))->setCurrentIndex(Lista(QStringLiteral("modello"))->findText(NomiModello[k]));
+    Lista(QStringLiteral("modello"))->setCurrentIndex(k < 0 ? -1 : Lista(QStringLiteral("modello"))->findText(NomiModello[k]));
     F()->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(scheda - 1);
     F()->MostraTab();
 }
@@ -158,70 +158,51 @@ private slots:
             }
     }
 
+    // Per model (-1: none) and tab: "name" shown, "!name" hidden, "~name"
+    // disabled, "+name" enabled; the production flag as given.
     void disposizione_data()
     {
         QTest::addColumn<int>("k");
         QTest::addColumn<int>("scheda");
-        QTest::addColumn<QStringList>("visti");
-        QTest::addColumn<QStringList>("nascosti");
-        QTest::newRow("QVR8566 digital in") << 9 << 5 << QStringList{"DI_0", "DI_2"} << QStringList{"DI_3", "DI_15"};
-        QTest::newRow("QVR0573 comm") << 25 << 2 << QStringList{"frm_tab_com"} << QStringList{"Frm_com_0", "Frm_com_1"};
-        QTest::newRow("QVR8561 comm") << 12 << 2 << QStringList{"Frm_com_0"} << QStringList{"Frm_com_1"};
-        QTest::newRow("QVR4555 comm") << 0 << 2 << QStringList{"Frm_com_0", "Frm_com_1"} << QStringList{};
-        QTest::newRow("QVR4005 system") << 8 << 1 << QStringList{"Frm_Prog", "frm_PupSafe", "frm_Disp"} << QStringList{"frm_RTC"};
+        QTest::addColumn<bool>("produzione");
+        QTest::addColumn<QStringList>("attesi");
+        QTest::newRow("QVR8566 digital in") << 9 << 5 << false << QStringList{"DI_0", "DI_2", "!DI_3", "!DI_15"};
+        QTest::newRow("QVR0573 comm") << 25 << 2 << false << QStringList{"frm_tab_com", "!Frm_com_0", "!Frm_com_1"};
+        QTest::newRow("QVR8561 comm") << 12 << 2 << false << QStringList{"Frm_com_0", "!Frm_com_1"};
+        QTest::newRow("QVR4555 comm") << 0 << 2 << false << QStringList{"Frm_com_0", "Frm_com_1"};
+        QTest::newRow("QVR4005 system") << 8 << 1 << false << QStringList{"Frm_Prog", "frm_PupSafe", "frm_Disp", "!frm_RTC"};
         QTest::newRow("QVR8562 analog in")
-            << 13 << 3 << QStringList{"chk_En_7", "pBreak_7", "txt_Input_sync_7", "cmb_InputType_0", "cmd_In_Zero_0", "Label9_2", "cmd_sync", "cmd_invia_7"}
-            << QStringList{"cmb_InputType_1", "cmd_In_Zero_1", "txt_Input_Offset_0", "Label9_6", "cmd_invia_6"};
-        QTest::newRow("QVR8569 analog in") << 10 << 3 << QStringList{"chk_En_3"} << QStringList{"chk_En_4", "txt_Input_4"};
-        QTest::newRow("QVR8564 analog in") << 16 << 3 << QStringList{"txt_Input_Offset_7", "cmb_InputType_7", "cmd_In_Span_7", "cmd_invia_6", "Label9_6"}
-                                           << QStringList{"chk_En_0", "Label9_2"};
-        QTest::newRow("QVR4566 analog in") << 5 << 3 << QStringList{"cmb_InputType_1", "txt_Input_1"}
-                                           << QStringList{"txt_Input_2", "Label9_4", "pBreak_0", "cmd_sync"};
-        QTest::newRow("QVR8579 analog out") << 18 << 4 << QStringList{"cmb_Out_3", "txt_Safe_3", "frm_Out_Cal"} << QStringList{"cmb_Out_4", "cmd_Output_4"};
-        QTest::newRow("QVR8685 digital out") << 20 << 6 << QStringList{"chk_OutputBit_3", "Frame2"} << QStringList{"chk_OutputBit_4"};
-        QTest::newRow("QVR0573 trip") << 25 << 7 << QStringList{"frm_Trip_3", "txt_Trip_HI_3", "cmd_read_7"} << QStringList{};
+            << 13 << 3 << true
+            << QStringList{"chk_En_7", "pBreak_7", "txt_Input_sync_7", "cmb_InputType_0", "cmd_In_Zero_0", "Label9_2", "cmd_sync",
+                           "cmd_invia_7", "frm_In_Cal", "!cmb_InputType_1", "!cmd_In_Zero_1", "!txt_Input_Offset_0", "!Label9_6", "!cmd_invia_6"};
+        QTest::newRow("calibration only in production") << 13 << 3 << false << QStringList{"!frm_In_Cal"};
+        QTest::newRow("QVR8569 analog in") << 10 << 3 << false << QStringList{"chk_En_3", "!chk_En_4", "!txt_Input_4"};
+        QTest::newRow("QVR8564 analog in") << 16 << 3 << true
+                                           << QStringList{"txt_Input_Offset_7", "cmb_InputType_7", "cmd_In_Span_7", "cmd_invia_6", "Label9_6", "!chk_En_0", "!Label9_2"};
+        QTest::newRow("QVR4566 analog in") << 5 << 3 << false << QStringList{"cmb_InputType_1", "txt_Input_1", "!txt_Input_2", "!Label9_4", "!pBreak_0", "!cmd_sync"};
+        QTest::newRow("QVR8577 analog out") << 17 << 4 << false << QStringList{"cmb_Out_1", "+cmb_Out_1", "!cmb_Out_2"};
+        QTest::newRow("QVR8579 analog out") << 18 << 4 << false << QStringList{"cmb_Out_3", "txt_Safe_3", "frm_Out_Cal", "!cmb_Out_4", "!cmd_Output_4"};
+        QTest::newRow("QVR8573 analog out") << 19 << 4 << false << QStringList{"cmb_Out_7", "~cmb_Out_7"};
+        QTest::newRow("QVR8685 digital out") << 20 << 6 << false << QStringList{"chk_OutputBit_3", "Frame2", "!chk_OutputBit_4"};
+        QTest::newRow("QVR0573 trip") << 25 << 7 << false << QStringList{"frm_Trip_3", "txt_Trip_HI_3", "cmd_read_7"};
+        QTest::newRow("no model, system") << -1 << 1 << false << QStringList{"frm_tab_prog"};
+        QTest::newRow("no model, comm") << -1 << 2 << false << QStringList{"Frm_com_0", "!Frm_com_1"};
+        QTest::newRow("no model, analog in") << -1 << 3 << false << QStringList{"!frm_tab_AI"};
     }
     void disposizione()
     {
         QFETCH(int, k);
         QFETCH(int, scheda);
-        QFETCH(QStringList, visti);
-        QFETCH(QStringList, nascosti);
-        ModoProduzione = true;
+        QFETCH(bool, produzione);
+        QFETCH(QStringList, attesi);
+        ModoProduzione = produzione;
         Scegli(k, scheda);
         ModoProduzione = false;
-        for (const QString& n : visti) QVERIFY2(Visibile(n), qPrintable(n));
-        for (const QString& n : nascosti) QVERIFY2(!Visibile(n), qPrintable(n));
-    }
-
-    void tipoUscitaSceglibile()
-    {
-        Scegli(17, 4);
-        QVERIFY(F()->findChild<QWidget*>(QStringLiteral("cmb_Out_1"))->isEnabled());
-        Scegli(19, 4);
-        QVERIFY(!F()->findChild<QWidget*>(QStringLiteral("cmb_Out_7"))->isEnabled());
-    }
-
-    void nessunModello()
-    {
-        Lista(QStringLiteral("modello"))->setCurrentIndex(-1);
-        const QList<QPair<int, QString>> attesi = {{1, "frm_tab_prog"}, {2, "Frm_com_0"}};
-        for (const auto& [t, n] : attesi) {
-            F()->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(t - 1);
-            F()->MostraTab();
-            QVERIFY(Visibile(n));
-        }
-        F()->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(2);
-        F()->MostraTab();
-        QVERIFY(!Visibile(QStringLiteral("frm_tab_AI")));
-    }
-
-    void calibrazione()
-    {
-        for (bool produzione : {true, false}) {
-            ModoProduzione = produzione;
-            Scegli(13, 3);
-            QCOMPARE(Visibile(QStringLiteral("frm_In_Cal")), produzione);
+        for (const QString& a : attesi) {
+            const QString n = a.mid(a[0].isLetter() ? 0 : 1);
+            const bool ok = a[0] == u'!' ? !Visibile(n) : a[0] == u'~' ? !F()->findChild<QWidget*>(n)->isEnabled()
+                          : a[0] == u'+' ? F()->findChild<QWidget*>(n)->isEnabled() : Visibile(n);
+            QVERIFY2(ok, qPrintable(a));
         }
     }
 
@@ -282,38 +263,45 @@ private slots:
         QCOMPARE(Lista(QStringLiteral("txt_mese_0"))->itemText(0), NomiMese[1]);
     }
 
-    // One row per model group, TCP and RTU in turn: what goes out, in order.
+    // One row per model group, TCP and RTU in turn: what goes out, in order
+    // (start and count of each function-4 read), for every model of the group.
     void lettura_data()
     {
         QTest::addColumn<bool>("rtu");
-        QTest::addColumn<int>("k");
-        QTest::addColumn<QList<int>>("richieste");   // start, count pairs; -1216 the single type read
-        QTest::newRow("tcp QVR4555-USB") << false << 4 << QList<int>{0, 13, 18, 2, 22, 4, 9, 3, 8, 2};
-        QTest::newRow("rtu QVR4005") << true << 8 << QList<int>{0, 13, 18, 2, 22, 4, 9, 3};
-        QTest::newRow("tcp QVR4566") << false << 5 << QList<int>{0, 13, 18, 2, 9, 3, 8, 2, 26, 9};
-        QTest::newRow("rtu QVR8566") << true << 9 << QList<int>{0, 13, 18, 2, 9, 3, 8, 2, 1216, 1, 26, 9};
-        QTest::newRow("tcp QVR8562") << false << 13 << QList<int>{0, 13, 9, 3, 9, 4, 14, 16};
-        QTest::newRow("rtu QVR8564") << true << 16 << QList<int>{0, 13, 9, 3, 9, 4, 14, 24};
-        QTest::newRow("tcp QVR8577") << false << 17 << QList<int>{0, 13, 9, 3, 13, 1, 14, 16};
-        QTest::newRow("rtu QVR8685") << true << 20 << QList<int>{0, 13, 9, 3, 8, 2};
-        QTest::newRow("tcp QVR0573") << false << 25 << QList<int>{0, 13, 9, 3};
+        QTest::addColumn<QList<int>>("modelli");
+        QTest::addColumn<QList<int>>("richieste");
+        QTest::newRow("tcp QVR4555") << false << QList<int>{0} << QList<int>{0, 13, 18, 2, 9, 3};
+        QTest::newRow("rtu QVR4005, QVR4555-DL") << true << QList<int>{8, 2} << QList<int>{0, 13, 18, 2, 22, 4, 9, 3};
+        QTest::newRow("tcp QVR4555-IO") << false << QList<int>{1} << QList<int>{0, 13, 18, 2, 9, 3, 8, 2};
+        QTest::newRow("rtu DL-IO, USB") << true << QList<int>{3, 4} << QList<int>{0, 13, 18, 2, 22, 4, 9, 3, 8, 2};
+        QTest::newRow("tcp QVR4566") << false << QList<int>{5} << QList<int>{0, 13, 18, 2, 9, 3, 8, 2, 26, 9};
+        QTest::newRow("rtu QVR4566-DL, -USB") << true << QList<int>{6, 7} << QList<int>{0, 13, 18, 2, 22, 4, 9, 3, 8, 2, 26, 9};
+        QTest::newRow("tcp QVR8566") << false << QList<int>{9} << QList<int>{0, 13, 18, 2, 9, 3, 8, 2, 1216, 1, 26, 9};
+        QTest::newRow("rtu channel-enable") << true << QList<int>{10, 11, 12, 13, 14} << QList<int>{0, 13, 9, 3, 9, 4, 14, 16};
+        QTest::newRow("tcp type per channel") << false << QList<int>{15, 16} << QList<int>{0, 13, 9, 3, 9, 4, 14, 24};
+        QTest::newRow("rtu analog outputs") << true << QList<int>{17, 18, 19} << QList<int>{0, 13, 9, 3, 13, 1, 14, 16};
+        QTest::newRow("tcp QVR8685") << false << QList<int>{20} << QList<int>{0, 13, 9, 3, 8, 2};
+        QTest::newRow("rtu digital not read, QVR0573") << true << QList<int>{21, 22, 23, 25} << QList<int>{0, 13, 9, 3};
+        QTest::newRow("tcp no model") << false << QList<int>{-1} << QList<int>{0, 13, 9, 3};
     }
     void lettura()
     {
         QFETCH(bool, rtu);
-        QFETCH(int, k);
+        QFETCH(QList<int>, modelli);
         QFETCH(QList<int>, richieste);
         Collega(rtu);
-        Scegli(k, 1);
-        F()->ImpostaTesto(QStringLiteral("Indirizzo"), QStringLiteral("10"));
-        F()->ImpostaTesto(QStringLiteral("txt_nome"), QString());
-        F()->cmd_read_Click(0);
         QList<QByteArray> attese;
         for (int i = 0; i + 1 < richieste.size(); i += 2) attese << Lettura(10, richieste[i], richieste[i + 1]);
-        QCOMPARE(fake.Richieste, attese);
+        for (int k : modelli) {
+            fake.Richieste.clear();
+            Scegli(k, 1);
+            F()->ImpostaTesto(QStringLiteral("txt_nome"), QString());
+            F()->cmd_read_Click(0);
+            QCOMPARE(fake.Richieste, attese);
+            QCOMPARE(F()->Testo(QStringLiteral("txt_nome")), QStringLiteral("abcd"));
+            QVERIFY(F()->AbilitaInvio());
+        }
         QCOMPARE(Box(), QStringList());
-        QCOMPARE(F()->Testo(QStringLiteral("txt_nome")), QStringLiteral("abcd"));
-        QVERIFY(F()->AbilitaInvio());
     }
 
     // The values of a read reach the controls, and check boxes react to them.
