@@ -4,6 +4,7 @@
 
 #include "comm/frm_dialoga.h"
 #include "comm/frm_search.h"
+#include "display/frm_scheduler.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -34,7 +35,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_Format"), QStringLiteral("frm_variabili")},
-        {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
@@ -98,6 +98,8 @@ void MenuClick(const QString& nome)
         Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
+    } else if (e("mnu_scheduler")) {
+        frm_scheduler::Carica();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kRung.contains(nome)) {
