@@ -368,6 +368,13 @@ private slots:
         QCOMPARE(Sei(Tasks[1].Intervallo), QByteArray("00 00 00 00 5a 00"));
         QCOMPARE(int(Tasks[1].CodiceFunzione), 138);
         QCOMPARE(int(Tasks[1].NumCampi), 0);
+
+        // A new project unloads it.
+        MenuClick(QStringLiteral("mnu_scheduler"));
+        ProgettoModificato = false;
+        MenuClick(QStringLiteral("mnu_new"));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!Finestre::Cerca("frm_scheduler"));
     }
 };
 
