@@ -9,7 +9,7 @@
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/convert/Attesa.h"
+#include "shell/AttesaEditore.h"
 #include "shell/convert/Conversioni.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
@@ -333,7 +333,7 @@ void Registri::ModificaRegistro(int n)
     ib->Apri();
     // The wait runs other events: this window may be closed (and deleted) meanwhile.
     const QPointer<Registri> io(this);
-    while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 1000);
+    AttesaEditore::Attendi(ib);
     if (io) VScroll1_Change();
 }
 
@@ -350,9 +350,10 @@ void InstallaServiziRegistri()
     ServiziEditor::RidisegnaRegistri = [] {
         if (Registri* r = Finestre::SeCaricata<Registri>()) r->AggiornaRegistri_new(false);
     };
-    ServiziEditor::ApriValoreTesto = [] {
+    ServiziEditor::ApriValoreTesto = []() -> QWidget* {
         Input_Box* ib = Finestre::Get<Input_Box>();
         ib->Modo = 1;
         ib->Apri();
+        return ib;
     };
 }

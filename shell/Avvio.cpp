@@ -1,6 +1,7 @@
 #include "shell/Avvio.h"
 
 #include "blockeditor/EditorBloccoComandi.h"
+#include "registers/Input_Tab.h"
 #include "registers/Registri.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
@@ -128,4 +129,5 @@ void Main()
     // The rung operations reach the block editor through its interface.
     InstallaEditorBlocco();
     InstallaServiziRegistri();
+    InstallaServiziTabelle();
 }

@@ -7,6 +7,7 @@
 #include "program/Program.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
+#include "registers/Input_Tab.h"
 #include "registers/Registri.h"
 #include "shell/Comandi.h"
 #include "shell/Finestre.h"
@@ -184,7 +185,6 @@ void Principale::MenuClick(const QString& nome)
         {QStringLiteral("mnu_Format"), QStringLiteral("frm_variabili")},
         {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
-        {QStringLiteral("mnu_Tables"), QStringLiteral("Input_Tab")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
@@ -243,6 +243,8 @@ void Principale::MenuClick(const QString& nome)
         Finestre::Mostra(Finestre::Get<Log>());
     } else if (e("mnu_search")) {
         ApriRicercaDispositivi();
+    } else if (e("mnu_Tables")) {
+        Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
     } else if (e("mnu_About")) {
