@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -72,6 +73,10 @@ VistaRegistro DescriviRegistro(int n)
         // reads high byte first (a zero low byte ends the text).
         v.valore = QString(CarattereByte(w >> 8));
         if (w & 0xFF) v.valore += CarattereByte(w & 0xFF);
+        // A byte with no glyph (0, control codes) would draw a box: a blank
+        // keeps the column readable.
+        for (QChar& c : v.valore)
+            if (!c.isPrint()) c = QLatin1Char(' ');
         break;
     case 9: v.valore = IntToBin(w, true); break;
     case 2:
@@ -245,6 +250,12 @@ void Registri::resizeEvent(QResizeEvent* e)
     const int alto = std::max(Twips(300), height() - Twips(420 + 60));
     m_pannello->resize(m_pannello->width(), alto);
     m_scroll->resize(m_scroll->width(), std::max(Twips(150), alto - Twips(150)));
+}
+
+void Registri::wheelEvent(QWheelEvent* e)
+{
+    // The wheel over the rows scrolls them as the bar would.
+    RotellaAllaBarra(m_scroll, e);
 }
 
 void Registri::Redraw()

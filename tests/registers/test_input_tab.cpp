@@ -7,6 +7,7 @@
 #include "registers/FileTabella.h"
 #include "registers/Input_Box.h"
 #include "registers/Input_Tab.h"
+#include "shell/ComandiMenu.h"
 #include "shell/AttesaEditore.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
@@ -219,7 +220,7 @@ private slots:
     void menuEditorLeavesOtherWaitsAlone()
     {
         EditorTabelle::TabellaCorrente = 1;
-        Principale::Istanza()->MenuClick(QStringLiteral("mnu_Tables"));
+        MenuClick(QStringLiteral("mnu_Tables"));
         Input_Tab* w = Finestre::SeCaricata<Input_Tab>();
         QVERIFY(w && w->Caricato() && !DialogoAperto);
         QCOMPARE(C<QListWidget>(w, "ListaTab")->currentRow(), 1);
