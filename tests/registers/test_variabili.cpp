@@ -2,6 +2,7 @@
 // list lines, the list buttons' selection rules, refusals that change
 // nothing, the system variables, the pages per model and the picker's wait.
 #include "comm/Dispositivo.h"
+#include "program/Progetto.h"
 #include "registers/Variabili.h"
 #include "registers/frm_variabili.h"
 #include "shell/Finestre.h"
@@ -280,28 +281,32 @@ private slots:
         QVERIFY(it != QStringLiteral("Variables") && !it.isEmpty());
     }
 
-    // The picker's wait ends by OK (a choice) and by the close box (none).
+    // The picker's wait ends by OK (a choice), by the close box and by a
+    // new project (no choice).
     void attesa_data()
     {
-        QTest::addColumn<bool>("ok");
-        QTest::newRow("OK") << true;
-        QTest::newRow("close box") << false;
+        QTest::addColumn<int>("via");
+        QTest::newRow("OK") << 0;
+        QTest::newRow("close box") << 1;
+        QTest::newRow("new project") << 2;
     }
     void attesa()
     {
-        QFETCH(bool, ok);
+        QFETCH(int, via);
         Apri(3);
-        QTimer::singleShot(50, [ok] {
+        QTimer::singleShot(50, [via] {
             Lista()->setCurrentRow(2);
-            if (ok)
+            if (via == 0)
                 Premi("cmd_ok");
-            else
+            else if (via == 1)
                 qobject_cast<QMdiSubWindow*>(Finestre::Get<frm_variabili>()->parentWidget())->close();
+            else
+                NuovoProgetto();
         });
-        QCOMPARE(frm_variabili::Scegli(), ok);
+        QCOMPARE(frm_variabili::Scegli(), via == 0);
         QVERIFY(!SceltaAperta);
-        QCOMPARE(ProgettoModificato, ok);
-        if (ok) QCOMPARE(frm_variabili::Scelta(), 2);
+        QCOMPARE(ProgettoModificato, via == 0);
+        if (via == 0) QCOMPARE(frm_variabili::Scelta(), 2);
     }
 };
 
