@@ -6,6 +6,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
+#include "display/ParteDisplay.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
@@ -143,4 +144,5 @@ void Main()
     InstallaEditorBlocco();
     InstallaServiziRegistri();
     InstallaServiziTabelle();
+    InstallaParteDisplay();
 }
