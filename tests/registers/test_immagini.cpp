@@ -66,20 +66,24 @@ private slots:
         QTest::addColumn<int>("w");
         QTest::addColumn<int>("h");
         QTest::addColumn<QList<QPoint>>("neri");
+        QTest::addColumn<QRgb>("nero");
         QTest::addColumn<QByteArray>("attesi");
-        QTest::newRow("2 x 8") << 2 << 8 << QList<QPoint>{{0, 0}, {0, 7}} << QByteArray::fromHex("8100");
+        const QRgb n = qRgb(0, 0, 0);
+        QTest::newRow("2 x 8") << 2 << 8 << QList<QPoint>{{0, 0}, {0, 7}} << n << QByteArray::fromHex("8100");
+        QTest::newRow("near black is clear") << 1 << 8 << QList<QPoint>{{0, 0}} << qRgb(1, 1, 1) << QByteArray(1, '\0');
         QByteArray dieci(20, '\0');
         dieci[13] = 1;
         dieci[2] = char(0x80);
-        QTest::newRow("partial last band") << 10 << 9 << QList<QPoint>{{3, 8}, {2, 7}} << dieci;
+        QTest::newRow("partial last band") << 10 << 9 << QList<QPoint>{{3, 8}, {2, 7}} << n << dieci;
     }
     void impacchetta()
     {
         QFETCH(int, w);
         QFETCH(int, h);
         QFETCH(QList<QPoint>, neri);
+        QFETCH(QRgb, nero);
         QFETCH(QByteArray, attesi);
-        Inserisci(Bitmap(QStringLiteral("p"), w, h, neri), QStringLiteral("logo"));
+        Inserisci(Bitmap(QStringLiteral("p"), w, h, neri, nero), QStringLiteral("logo"));
         QCOMPARE(int(NumImmagini), 1);
         const ImmagineDisplay& d = Immagini[0];
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(d.Pixel.data()), d.NumByte), attesi);
@@ -87,12 +91,6 @@ private slots:
         QCOMPARE(int(d.Altezza), h);
         QCOMPARE(C<QLineEdit>("txt_DimX")->text(), QString::number(w));
         QCOMPARE(C<QListWidget>("ListaImg")->item(0)->text(), QStringLiteral("logo"));
-    }
-
-    void quasiNero()
-    {
-        Inserisci(Bitmap(QStringLiteral("grigio"), 1, 8, {{0, 0}}, qRgb(1, 1, 1)), QStringLiteral("g"));
-        QCOMPARE(int(Immagini[0].Pixel[0]), 0);
     }
 
     // The selected image is overwritten only by its own file, and keeps its name.
