@@ -336,6 +336,7 @@ private slots:
 
         // The picker: the wait ends when the variables window closes by its box,
         // and the new variable is offered.
+        const auto reale = ServiziScheduler::ApriVariabili;
         auto* variabili = new QWidget;
         ServiziScheduler::ApriVariabili = [variabili] {
             variabili->show();
@@ -349,8 +350,13 @@ private slots:
         C<QAbstractButton>(w, "Command2")->click();
         QVERIFY(!SceltaAperta);
         QCOMPARE(C<QListWidget>(w, "lst_OggRecord")->count(), 3 + 3);
-        ServiziScheduler::ApriVariabili = nullptr;
         delete variabili;
+        // The variables window itself, closed by its OK.
+        ServiziScheduler::ApriVariabili = reale;
+        QTimer::singleShot(50, [] { C<QAbstractButton>(Finestre::Cerca("frm_variabili"), "cmd_ok")->click(); });
+        C<QAbstractButton>(w, "Command2")->click();
+        QVERIFY(!SceltaAperta);
+        QCOMPARE(C<QListWidget>(w, "lst_OggRecord")->item(2)->text(), QStringLiteral("Nuova[%R40]"));
 
         C<QListWidget>(w, "lst_OggRecord")->setCurrentRow(0);
         C<QAbstractButton>(w, "cmd_OggRecord_0")->click();
