@@ -6,7 +6,6 @@
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
 #include "shell/model/Globali.h"
 
@@ -453,10 +452,7 @@ void frm_scheduler::Mostra()
 
 void frm_scheduler::Command2_Click()
 {
-    if (!ServiziScheduler::ApriVariabili) {
-        NonDisponibile(QStringLiteral("frm_variabili"));
-        return;
-    }
+    if (!ServiziScheduler::ApriVariabili) return;
     // The wait follows the variables window itself: it ends however that
     // window closes, not only through its OK.
     const QPointer<frm_scheduler> io(this);
