@@ -163,8 +163,11 @@ void frm_scheduler::CreaValidita(QWidget* padre)
         r.giorno = In<QComboBox>(m_frmValid, Nome("txt_giorno", i), x[0], y, w[0], 315);
         r.mese = In<QComboBox>(m_frmValid, Nome("txt_mese", i), x[1], y, w[1], 315);
         r.anno = In<QComboBox>(m_frmValid, Nome("txt_anno", i), x[2], y, w[2], 315);
-        r.giorno->setEditable(true);
-        r.anno->setEditable(true);
+        // Typed texts are stored as they stand; they never join the lists.
+        for (QComboBox* c : {r.giorno, r.anno}) {
+            c->setEditable(true);
+            c->setInsertPolicy(QComboBox::NoInsert);
+        }
         r.ore = In<QLineEdit>(m_frmValid, Nome("txt_ore", i), x[3], y, w[3], 315);
         r.minuti = In<QLineEdit>(m_frmValid, Nome("txt_min", i), x[4], y, w[4], 315);
         r.secondi = In<QLineEdit>(m_frmValid, Nome("txt_sec", i), x[5], y, w[5], 315);
