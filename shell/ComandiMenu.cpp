@@ -4,13 +4,17 @@
 
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
+#include "display/frm_scheduler.h"
 #include "ioconfig/frm_Config2.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
+#include "registers/Input_Img.h"
 #include "registers/Input_Tab.h"
 #include "registers/Registri.h"
+#include "registers/frm_variabili.h"
+#include "registers/frm_watch.h"
 #include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
@@ -30,10 +34,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
         {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
-        {QStringLiteral("mnu_Watch"), QStringLiteral("frm_watch")},
-        {QStringLiteral("mnu_images"), QStringLiteral("Input_Img")},
-        {QStringLiteral("mnu_Format"), QStringLiteral("frm_variabili")},
-        {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
@@ -99,6 +99,14 @@ void MenuClick(const QString& nome)
         MostraTerminale();
     } else if (e("mnu_8555") || e("mnu_config2")) {
         ApriConfigurazione();
+    } else if (e("mnu_scheduler")) {
+        frm_scheduler::Carica();
+    } else if (e("mnu_Format")) {
+        Finestre::Mostra(Finestre::Get<frm_variabili>());
+    } else if (e("mnu_Watch")) {
+        frm_watch::Apri();
+    } else if (e("mnu_images")) {
+        Input_Img::Apri();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kRung.contains(nome)) {
