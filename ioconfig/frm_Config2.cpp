@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
@@ -38,7 +39,6 @@ template <class T> T* frm_Config2::Nuovo(const QString& nome, QWidget* padre)
 frm_Config2::frm_Config2()
 {
     Costruisci();
-    resize(760, 520);
 }
 
 namespace {
@@ -75,17 +75,30 @@ void frm_Config2::Costruisci()
     m_tab = Nuovo<QTabBar>(Ctl("TabStrip1"), this);
     v->addWidget(m_tab);
     // Every section sits in the same place; the layout shows at most one.
-    auto* area = new QWidget(this);
+    // A section taller than the window scrolls instead of squeezing its rows.
+    auto* scorri = new QScrollArea(this);
+    scorri->setWidgetResizable(true);
+    scorri->setFrameShape(QFrame::NoFrame);
+    auto* area = new QWidget(scorri);
     auto* ga = new QGridLayout(area);
     ga->setContentsMargins(0, 0, 0, 0);
     for (QWidget* s : {SezioneSistema(), SezioneComm(), SezioneAnalogIn(), SezioneAnalogOut(), SezioneDigitalIn(), SezioneDigitalOut(), SezioneTrip()}) {
         s->setParent(area);
         s->hide();
-        ga->addWidget(s, 0, 0, Qt::AlignTop | Qt::AlignLeft);
+        // Spare room goes below and right of a section's frames.
+        auto* g = static_cast<QGridLayout*>(s->layout());
+        g->setRowStretch(g->rowCount(), 1);
+        g->setColumnStretch(g->columnCount(), 1);
+        ga->addWidget(s, 0, 0);
     }
-    v->addWidget(area, 1);
+    scorri->setWidget(area);
+    v->addWidget(scorri, 1);
 
     connect(modello, &QComboBox::activated, this, [this] { MostraTab(); });
+    // The write, output and calibration buttons carry a word in place of a picture.
+    for (auto it = m_ctl.cbegin(); it != m_ctl.cend(); ++it)
+        for (const char* n : {"cmd_invia_", "cmd_Output_", "cmd_Out_Cal_", "cmd_Write_Trip_", "cmd_set_0"})
+            if (it.key().startsWith(QLatin1String(n))) ImpostaTesto(it.key(), QStringLiteral("Write"));
     connect(m_tab, &QTabBar::tabBarClicked, this, [this](int i) {
         m_tab->setCurrentIndex(i);
         MostraTab();
@@ -117,6 +130,7 @@ QWidget* frm_Config2::SezioneSistema()
     gf->addWidget(Nuovo<QLabel>(Ctl("Label18", 0), flag), 0, 0);
     gf->addWidget(Nuovo<QLabel>(Ctl("Label21"), flag), 0, 1);
     auto* wd = Nuovo<QGroupBox>(Ctl("Frame1"), flag);
+    wd->setTitle(QStringLiteral("WatchDog"));
     auto* gw = Griglia(wd);
     gw->addWidget(Nuovo<QLabel>(Ctl("Label12", 0), wd), 0, 0);
     gw->addWidget(Nuovo<QLineEdit>(Ctl("txt_wdt", 0), wd), 0, 1);
@@ -185,7 +199,8 @@ QWidget* frm_Config2::SezioneSistema()
     }
     gd->addWidget(Nuovo<QPushButton>(Ctl("cmd_invia", 5), disp), 3, 2);
     g->addWidget(disp, 2, 0);
-    for (int i : {0, 2, 4, 5, 9}) Cerca(Ctl("cmd_invia", i))->setToolTip(QStringLiteral("Write"));
+    ImpostaTesto(Ctl("cmd_ClockSync", 0), QStringLiteral("Sync PC"));
+    ImpostaTesto(Ctl("cmd_ClockSync", 1), QStringLiteral("Sync UTC"));
     return s;
 }
 

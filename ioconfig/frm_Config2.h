@@ -20,6 +20,8 @@ public:
     // The model name handed in by the opener, read only by Form_Load.
     QString NomeModello;
     bool AbilitaInvio() const { return m_lettura.AbilitaInvio; }
+    // Room for the tallest section (analog inputs with calibration).
+    QSize sizeHint() const override { return {780, 600}; }
 
     void Form_Load();
     Q_INVOKABLE void SetRes();
