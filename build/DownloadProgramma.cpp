@@ -4,6 +4,7 @@
 #include "build/MappaMemoria.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
+#include "comm/Richiesta.h"
 
 #include <algorithm>
 #include <vector>
@@ -28,17 +29,8 @@ int LunghezzaBlocco(int i, int32_t dimensione)
 // image bytes from `indice` on.
 void RichiestaMemoria(uint8_t sottocodice, int32_t indirizzo, int n, int indice = -1)
 {
-    buff_tx[0] = Controllore.Nodo;
-    buff_tx[1] = 20;
-    buff_tx[2] = sottocodice;
-    buff_tx[3] = 0;
-    buff_tx[4] = uint8_t((indirizzo >> 8) & 0xFF);
-    buff_tx[5] = uint8_t(indirizzo & 0xFF);
-    buff_tx[6] = uint8_t(n);
-    n_tx = 7;
-    if (indice < 0) return;
-    std::copy_n(ImmagineCodice.begin() + indice, n, buff_tx.begin() + 7);
-    n_tx = int16_t(7 + n);
+    ComponiRichiesta({Controllore.Nodo, 20, sottocodice, 0, Alto(indirizzo), Basso(indirizzo), n},
+                     indice < 0 ? nullptr : ImmagineCodice.data() + indice, indice < 0 ? 0 : n);
 }
 } // namespace
 
@@ -70,7 +62,7 @@ bool DownloadProgramma(int32_t& Lunghezza, RapportoTrasferimento& rapporto)
         const int32_t offset = LunghezzaBloccoMemoria * i;
         RichiestaMemoria(ScriviArea, mappa.IndirizzoProgramma + offset, LunghezzaBlocco(i, mappa.DimensioneProgramma),
                          offset);
-        ok = Comunica(true) == 0;
+        ok = Comunica(true) == ComOk;
         if (ok) rapporto.Barra(1 + 100.0f * float(i + 1) / float(n));
     }
     rapporto.Scrivi(ok ? QStringLiteral("Download Successul") : QStringLiteral("Download Failed"));
@@ -89,7 +81,7 @@ bool UploadProgramma(int32_t lunghezza, RapportoTrasferimento& rapporto)
         const int conteggio = LunghezzaBlocco(i, dimensione);
         RichiestaMemoria(LeggiAreaProgramma, offset, conteggio);
         // A reply too short for the block is no block.
-        if (Comunica(true) != 0 || LunghezzaRisposta() < 3 + conteggio) {
+        if (Comunica(true) != ComOk || LunghezzaRisposta() < 3 + conteggio) {
             rapporto.Scrivi(QStringLiteral("Upload Failed"));
             return false;
         }

@@ -3,8 +3,8 @@
 #include "shell/ComandiMenu.h"
 
 #include "build/SequenzaDownload.h"
-#include "comm/frm_dialoga.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_dialoga.h"
+#include "comm/finestre/frm_search.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
