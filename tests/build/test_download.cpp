@@ -128,38 +128,40 @@ private slots:
     {
         QTest::addColumn<int>("modello");
         QTest::addColumn<QString>("boxes");   // a v s V c r: application, variables, SMS, Verify, Clear, run
-        QTest::addColumn<int>("guasto");      // request that fails (exception reply), -1 none
+        QTest::addColumn<int>("guasto");      // request that fails, -1 none
+        QTest::addColumn<char>("come");       // x exception, t time-out, u wrong unit
         QTest::addColumn<QString>("attese");
         QTest::addColumn<int>("esito");
         QTest::addColumn<QString>("ultima");  // last report line
         const QString tutto = QStringLiteral("cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2 read*132 cmd255");
         using E = EsitoDownload;
-        QTest::newRow("defaults, other model") << kAltro << "av" << -1 << "cmd100 cmd252 prog*3 var*3" << int(E::Completato) << "Download Successul";
-        QTest::newRow("nothing ticked, USB model") << kUsb << "" << -1 << "cmd100 cmd252 str*128 blk*16" << int(E::Completato) << "Download Successul";
-        QTest::newRow("everything, USB model") << kUsb << "avsVcr" << -1 << tutto << int(E::Completato) << "[clear]";
-        QTest::newRow("stop unanswered") << kUsb << "avsVcr" << 1 << "cmd100 cmd252" << int(E::StopFallito) << "Error";
-        QTest::newRow("pause unanswered goes on") << kAltro << "a" << 0 << "cmd100 cmd252 prog*3" << int(E::Completato) << "Download Successul";
-        QTest::newRow("program block 2") << kUsb << "avsVcr" << 3 << "cmd100 cmd252 prog*2" << int(E::ProgrammaFallito) << "Download Failed";
-        QTest::newRow("variable count byte") << kUsb << "avsVcr" << 5 << "cmd100 cmd252 prog*3 var" << int(E::VariabiliFallite) << "Download Failed";
-        QTest::newRow("user string 5") << kUsb << "avsVcr" << 12 << "cmd100 cmd252 prog*3 var*3 str*5" << int(E::StringheFallite) << "Download Failed";
-        QTest::newRow("text block write 9") << kUsb << "avsVcr" << 144 << "cmd100 cmd252 prog*3 var*3 str*128 blk*9" << int(E::BlocchiFalliti) << "Download Failed";
-        QTest::newRow("SMS text") << kUsb << "avsVcr" << 153 << "cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2" << int(E::SMSFallito) << "Download Failed";
-        QTest::newRow("read-back block 4: no run") << kUsb << "avsVcr" << 157 << "cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2 read*4"
+        QTest::newRow("defaults, other model") << kAltro << "av" << -1 << 'x' << "cmd100 cmd252 prog*3 var*3" << int(E::Completato) << "Download Successul";
+        QTest::newRow("nothing ticked, USB model") << kUsb << "" << -1 << 'x' << "cmd100 cmd252 str*128 blk*16" << int(E::Completato) << "Download Successul";
+        QTest::newRow("everything, USB model") << kUsb << "avsVcr" << -1 << 'x' << tutto << int(E::Completato) << "[clear]";
+        QTest::newRow("stop unanswered") << kUsb << "avsVcr" << 1 << 't' << "cmd100 cmd252" << int(E::StopFallito) << "Error";
+        QTest::newRow("pause unanswered goes on") << kAltro << "a" << 0 << 't' << "cmd100 cmd252 prog*3" << int(E::Completato) << "Download Successul";
+        QTest::newRow("program block 2") << kUsb << "avsVcr" << 3 << 'u' << "cmd100 cmd252 prog*2" << int(E::ProgrammaFallito) << "Download Failed";
+        QTest::newRow("variable count byte") << kUsb << "avsVcr" << 5 << 'x' << "cmd100 cmd252 prog*3 var" << int(E::VariabiliFallite) << "Download Failed";
+        QTest::newRow("user string 5") << kUsb << "avsVcr" << 12 << 't' << "cmd100 cmd252 prog*3 var*3 str*5" << int(E::StringheFallite) << "Download Failed";
+        QTest::newRow("text block write 9") << kUsb << "avsVcr" << 144 << 'u' << "cmd100 cmd252 prog*3 var*3 str*128 blk*9" << int(E::BlocchiFalliti) << "Download Failed";
+        QTest::newRow("SMS text") << kUsb << "avsVcr" << 153 << 'x' << "cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2" << int(E::SMSFallito) << "Download Failed";
+        QTest::newRow("read-back block 4: no run") << kUsb << "avsVcr" << 157 << 'u' << "cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2 read*4"
                                                    << int(E::NonVerificato) << "Run not sent: the program is not verified";
-        QTest::newRow("read-back fails, no run asked") << kAltro << "aV" << 6 << "cmd100 cmd252 prog*3 read*2" << int(E::NonVerificato) << "Verification Failed";
-        QTest::newRow("run unanswered") << kAltro << "r" << 2 << "cmd100 cmd252 cmd255" << int(E::Completato) << "Error";
+        QTest::newRow("read-back fails, no run asked") << kAltro << "aV" << 6 << 't' << "cmd100 cmd252 prog*3 read*2" << int(E::NonVerificato) << "Verification Failed";
+        QTest::newRow("run unanswered") << kAltro << "r" << 2 << 't' << "cmd100 cmd252 cmd255" << int(E::Completato) << "Error";
     }
     void sequenza()
     {
         QFETCH(int, modello);
         QFETCH(QString, boxes);
         QFETCH(int, guasto);
+        QFETCH(char, come);
         QFETCH(QString, attese);
         QFETCH(int, esito);
         QFETCH(QString, ultima);
         Controllore.Modello = uint8_t(modello);
         Collega();
-        if (guasto >= 0) GuastoA(guasto, R::Eccezione(4));
+        if (guasto >= 0) GuastoA(guasto, come == 't' ? R::Nessuna() : come == 'u' ? R::UnitaErrata() : R::Eccezione(4));
         Traccia t;
         t.fake = &fake;
         const OpzioniDownload o{boxes.contains(u'a'), boxes.contains(u'v'), boxes.contains(u's'),
