@@ -157,8 +157,8 @@ frm_display::frm_display()
     m_lblTipoReg = Didascalia(m_gruppoRegistro, QStringLiteral("lbl_regType"), {}, 120, 510, 700);
     m_tipoReg = Crea<QComboBox>(m_gruppoRegistro, QStringLiteral("cmb_regType"));
     m_tipoReg->setGeometry(Rett(840, 480, 1020, 330));
-    m_lblBit = Didascalia(m_gruppoRegistro, QStringLiteral("lbl_regBit"), {}, 120, 870, 800);
-    m_bit = Campo(m_gruppoRegistro, QStringLiteral("txt_bit"), 1140, 840, 720);
+    m_lblBit = Didascalia(m_gruppoRegistro, QStringLiteral("lbl_regBit"), {}, 120, 870, 1200);
+    m_bit = Campo(m_gruppoRegistro, QStringLiteral("txt_bit"), 1340, 840, 520);
 
     m_gruppoTesti = Crea<QGroupBox>(m_pannelloBox, QStringLiteral("frm_format"));
     m_gruppoTesti->setGeometry(Rett(2220, 1440, 4080, 1300));

@@ -5,6 +5,7 @@
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
 #include "display/frm_display.h"
+#include "display/frm_scheduler.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -35,7 +36,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
@@ -98,6 +98,8 @@ void MenuClick(const QString& nome)
         Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
+    } else if (e("mnu_scheduler")) {
+        frm_scheduler::Carica();
     } else if (e("mnu_Format")) {
         Finestre::Mostra(Finestre::Get<frm_variabili>());
     } else if (e("mnu_Watch")) {

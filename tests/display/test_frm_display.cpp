@@ -14,6 +14,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QtTest>
@@ -100,6 +101,14 @@ private slots:
             QCOMPARE(int(PaginaCorrente), p.pagina);
         }
         QCOMPARE(C<QListWidget>(QStringLiteral("lst_page"))->item(2)->text(), QStringLiteral("PAGE [3]"));
+        // The [Off] stepper of a new Led: 0 and 1 only.
+        Nuovo(6);
+        auto* numero = C<QLabel>(QStringLiteral("lbl_IdPicture_0"));
+        const struct { const char* freccia; const char* atteso; } passiFigura[] = {{"down", "0"}, {"up", "1"}, {"up", "1"}, {"down", "0"}};
+        for (const auto& p : passiFigura) {
+            C<QWidget>(QStringLiteral("Sel_Pict_0"))->findChild<QAbstractButton*>(QString::fromLatin1(p.freccia))->click();
+            QCOMPARE(numero->text(), QString::fromLatin1(p.atteso));
+        }
     }
 
     void compila()
