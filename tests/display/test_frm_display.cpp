@@ -114,6 +114,10 @@ private slots:
     void compila()
     {
         Nuovo(0);
+        CambiaLingua(0);
+        QCOMPARE(C<QGroupBox>(QStringLiteral("frm_pages"))->title(), QStringLiteral("Pagine"));
+        QCOMPARE(C<QGroupBox>(QStringLiteral("Frame1"))->title(), QStringLiteral("QVR4005"));
+        CambiaLingua(1);
         ProgettoModificato = false;
         Premi(QStringLiteral("Command4"));
         QVERIFY(ProgettoModificato);
