@@ -2,6 +2,7 @@
 // through here, by its name.
 #include "shell/ComandiMenu.h"
 
+#include "build/SequenzaDownload.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
 #include "display/frm_display.h"
@@ -29,6 +30,8 @@
 
 void MenuClick(const QString& nome)
 {
+    // While a download runs only the views open (see the toolbar's dispatch).
+    if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
