@@ -3,6 +3,7 @@
 // a table's position in the list is its identity; tables in use are always
 // 0 .. NumTabelle - 1.
 #include <QString>
+#include <QStringList>
 #include <array>
 #include <cstdint>
 
@@ -15,5 +16,21 @@ struct Tabella {
 };
 
 constexpr int MaxTabelle = 9;
+constexpr int MinPunti = 2;
+constexpr int MaxPunti = 32;
 inline std::array<Tabella, MaxTabelle> Tabelle;
 inline uint8_t NumTabelle = 0;
+
+// Names of tables 0 .. NumTabelle - 1, in index order.
+QStringList NomiTabelle();
+
+// The first table's placement starts from this word. The compiler puts the
+// image area (word - 1) x 34 - 1 bytes past the start of the code, so the
+// start keeps every word positive and that offset inside the program area
+// for any nine tables.
+int16_t InizioTabelle(int16_t dimensioneProgramma);
+
+// Recomputes RegistroTab of every table in use, from the selected model's
+// program size.
+void CalcolaTabelle();
+void CalcolaTabelle(int16_t inizio);

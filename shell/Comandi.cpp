@@ -4,7 +4,9 @@
 // ComErr is found set at the top of a pass.
 #include "shell/Comandi.h"
 
+#include "build/ApriProgetto.h"
 #include "build/Compilatore.h"
+#include "build/SalvaProgetto.h"
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
@@ -29,13 +31,26 @@
 #include <QUrl>
 #include <cmath>
 
+namespace {
+void MostraNomeProgetto()
+{
+    if (Principale::Esiste()) Principale::Istanza()->setWindowTitle(NomeProgetto);
+}
+} // namespace
+
 bool SalvaProgettoCorrente(bool salvaCome)
 {
-    if (!SalvaProgettoAggancio) {
-        NonDisponibile(QStringLiteral("SalvaProgetto"));
-        return false;
-    }
-    return SalvaProgettoAggancio(salvaCome);
+    if (SalvaProgettoAggancio) return SalvaProgettoAggancio(salvaCome);
+    const bool salvato = SalvaProgetto(salvaCome) == EsitoSalvataggio::Salvato;
+    if (salvato) MostraNomeProgetto();
+    return salvato;
+}
+
+void ApriProgettoCorrente()
+{
+    if (ApriProgetto() != EsitoApertura::Aperto) return;
+    MostraNomeProgetto();
+    if (Registri* r = Finestre::SeCaricata<Registri>()) r->Redraw();
 }
 
 void RinfrescaRegistri()
@@ -162,7 +177,7 @@ void Principale::Toolbar1_ButtonClick(const QString& chiave)
     if (chiave == u"proj_new") {
         if (NuovoProgetto()) AggiornaProgetto();
     } else if (chiave == u"proj_open") {
-        NonDisponibile(QStringLiteral("ApriProgetto"));
+        ApriProgettoCorrente();
     } else if (chiave == u"proj_save") {
         SalvaProgettoCorrente(true);
     } else if (chiave == u"proj_comp") {

@@ -174,7 +174,6 @@ void Principale::MenuClick(const QString& nome)
 {
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
-        {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
         {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_Watch"), QStringLiteral("frm_watch")},
@@ -222,6 +221,8 @@ void Principale::MenuClick(const QString& nome)
         if (NuovoProgetto()) AggiornaProgetto();
     } else if (e("mnu_close")) {
         NuovoProgetto();
+    } else if (e("mnu_openProj")) {
+        ApriProgettoCorrente();
     } else if (e("mnu_SaveProj")) {
         SalvaProgettoCorrente(false);
     } else if (e("mnu_saveAs")) {

@@ -1,5 +1,7 @@
 #include "shell/convert/Conversioni.h"
 
+#include <QLocale>
+
 #include <cmath>
 #include <cstring>
 
@@ -148,4 +150,44 @@ QString VirgolaToPunto(QString& testo)
 {
     testo.replace(QLatin1Char(','), QLatin1Char('.'));
     return testo;
+}
+
+QString NumeroFile(double valore)
+{
+    if (!std::isfinite(valore)) return QString::number(valore);
+    if (valore == 0) return QStringLiteral(" 0");
+    // Rounded to 15 digits first: the rounding may carry into the next
+    // power of ten, and the form follows the rounded exponent.
+    const QString e = QString::number(std::fabs(valore), 'e', 14);
+    const qsizetype pe = e.indexOf(QLatin1Char('e'));
+    QString cifre = e.left(pe);
+    cifre.remove(QLatin1Char('.'));
+    while (cifre.size() > 1 && cifre.endsWith(QLatin1Char('0'))) cifre.chop(1);
+    const int esponente = e.mid(pe + 1).toInt();
+    QString corpo;
+    if (esponente >= 15 || esponente < -4) {
+        corpo = cifre.left(1);
+        if (cifre.size() > 1) corpo += QLatin1Char('.') + cifre.mid(1);
+        corpo += QLatin1String(esponente < 0 ? "E-" : "E+")
+                 + QString::number(std::abs(esponente)).rightJustified(2, QLatin1Char('0'));
+    } else if (esponente >= 0) {
+        const int intere = esponente + 1;
+        if (cifre.size() <= intere)
+            corpo = cifre + QString(intere - cifre.size(), QLatin1Char('0'));
+        else
+            corpo = cifre.left(intere) + QLatin1Char('.') + cifre.mid(intere);
+    } else {
+        corpo = QLatin1Char('.') + QString(-esponente - 1, QLatin1Char('0')) + cifre;
+    }
+    return (valore < 0 ? QStringLiteral("-") : QStringLiteral(" ")) + corpo;
+}
+
+std::optional<double> NumeroDaFile(const QString& testo)
+{
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = c.toDouble(testo.trimmed(), &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
 }

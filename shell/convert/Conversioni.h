@@ -4,6 +4,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 using Byte3 = std::array<uint8_t, 3>;
 using Byte4 = std::array<uint8_t, 4>;
@@ -30,6 +31,15 @@ uint8_t HexDigit(const QString& testo, bool* ok = nullptr);
 // Character codes into the array; false (nothing written) when it won't fit.
 bool StringaToByte(const QString& testo, uint8_t* dest, int capienza);
 QString VirgolaToPunto(QString& testo);
+
+// The form the data files write their reals in, whatever the user's locale:
+// a blank before values of 0 and above, "-" before negative ones, "." as the
+// decimal point, no zero before the point below 1, at most 15 significant
+// digits, and an exponent ("E+16", "E-05") from 1E+15 up and below 1E-4.
+QString NumeroFile(double valore);
+// A number as the data files hold it ("." as the decimal point, blanks
+// around allowed); nothing when the text is not one finite number.
+std::optional<double> NumeroDaFile(const QString& testo);
 
 // Single-byte character set used on the wire and in the files.
 inline QChar CarattereByte(uint8_t b) { return QChar(static_cast<ushort>(b)); }
