@@ -133,6 +133,10 @@ void ApplicaLayout(DatiBlocco& dati, const LayoutBlocco& layout, std::array<DefA
         MostraArgomento(r, argomenti[size_t(i)], dati.contesto.tabelle);
         if (!r.visibile) continue;
         if (!l.tipoVisibile) r.tipoVisibile = false;
+        if (l.sceltaTabella && r.Tipo() == TipoTable) {
+            r.scelta = *l.sceltaTabella >= 0 && *l.sceltaTabella < r.lista.size() ? *l.sceltaTabella : -1;
+            r.testo = r.scelta >= 0 ? r.lista[r.scelta].testo : QString();
+        }
         QList<VoceLista> aggiunte = l.etichette ? dati.contesto.etichette : QList<VoceLista>{};
         aggiunte += l.lista;
         if (!aggiunte.isEmpty()) {
@@ -236,4 +240,9 @@ void DidascalieRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<in
 {
     for (int i : righe) NomeArgomentoRung(dati, rung, i, std::find(conTipo.begin(), conTipo.end(), i) != conTipo.end());
     SommarioRung(dati, rung, righe);
+}
+
+bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot)
+{
+    return Trasf(rung, riga.valore, riga.Tipo() == TipoKFlt ? TipoKFlt : TipoUInt, slot);
 }

@@ -16,4 +16,7 @@ struct RigaLayout {
     QList<VoceLista> lista;              // value list entries added once the row is shown
     int scelta = 0;                      // entry of `lista` chosen (its text becomes the value text)
     std::optional<QString> testo;        // value text replacing the shown default
+    // A row offering Table: the table chosen in place of the first one
+    // (-1: none), so a reopened rung keeps the table it names.
+    std::optional<int> sceltaTabella;
 };

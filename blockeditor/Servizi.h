@@ -5,13 +5,15 @@
 #include <QStringList>
 #include <functional>
 
+class QWidget;
+
 namespace ServiziEditor {
-// Opens the value dialog in text mode on TestoInput (DialogoAperto already set);
-// it clears DialogoAperto when it closes.
-inline std::function<void()> ApriValoreTesto;
-// Opens the table editor on table `tabella` (DialogoAperto already set); it
-// clears DialogoAperto when it closes.
-inline std::function<void(int tabella)> ApriEditorTabelle;
+// Opens the value dialog in text mode on TestoInput and returns it; the row
+// waits until that window closes (AttesaEditore).
+inline std::function<QWidget*()> ApriValoreTesto;
+// Opens the table editor on table `tabella` and returns it; the row waits
+// until that window closes.
+inline std::function<QWidget*(int tabella)> ApriEditorTabelle;
 // The table the table editor was on when it closed.
 inline std::function<int()> TabellaEditor;
 // Repaints the register window without reading the controller.

@@ -11,10 +11,10 @@
 #include "program/Agganci.h"
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
+#include "shell/AttesaEditore.h"
 #include "shell/Lingua.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
@@ -32,12 +32,6 @@ namespace {
 QRect Rett(int x, int y, int w, int h)
 {
     return QRect(Twips(x), Twips(y), Twips(w), Twips(h));
-}
-
-// The value and table dialogs are not modal: the row waits for them to close.
-void AttendiDialogo()
-{
-    while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 500);
 }
 
 const char* const kRiga = "riga";
@@ -469,8 +463,7 @@ void comandi::cmd_set_Click(int riga)
         }
         DialogoAperto = true;
         TestoInput = val->currentText();
-        ServiziEditor::ApriValoreTesto();
-        AttendiDialogo();
+        AttesaEditore::Attendi(ServiziEditor::ApriValoreTesto());
         val->setEditText(TestoInput);
         break;
     case TipoTable: {
@@ -479,8 +472,7 @@ void comandi::cmd_set_Click(int riga)
             return;
         }
         DialogoAperto = true;
-        ServiziEditor::ApriEditorTabelle(val->currentIndex());
-        AttendiDialogo();
+        AttesaEditore::Attendi(ServiziEditor::ApriEditorTabelle(val->currentIndex()));
         const QSignalBlocker blocca(val);
         val->clear();
         for (const QString& t : ContestoCorrente(ProcessoBersaglio()).tabelle) val->addItem(t, val->count());

@@ -105,3 +105,4 @@ EsitoApertura ApriProgetto(const QString& percorso)
     ProgettoModificato = false;
     return EsitoApertura::Aperto;
 }
+

@@ -9,7 +9,7 @@ enum class EsitoApertura {
     Aperto,
     Annullato,    // no file chosen, or Cancel at the version question
     Rifiutato,    // a file of the set is damaged; the user was told where
-    NonSalvato,   // the user wanted the old project saved and it was not
+    NonSalvato,   // the user kept the old project, or wanted it saved and it was not
 };
 
 // True when `percorso` names something that is not a folder.

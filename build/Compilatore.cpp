@@ -4,6 +4,7 @@
 #include "build/ParteImmagine.h"
 #include "build/Rapporto.h"
 #include "comm/Dispositivo.h"
+#include "display/ParteTask.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/Tabelle.h"
@@ -26,9 +27,10 @@ constexpr int OpLinearizzazione = 8;
 constexpr int GruppoDisplay = 3;
 constexpr int OpDisplayRefresh = 254;
 
+// Every compile places the scheduler tasks, whoever calls it.
 std::array<ParteImmagine*, 2>& Parti()
 {
-    static std::array<ParteImmagine*, 2> p{};
+    static std::array<ParteImmagine*, 2> p{nullptr, &ParteTask::Istanza()};
     return p;
 }
 
@@ -178,12 +180,24 @@ void CompilaRung(int r)
         VoceComunicazione(g);
 }
 
-bool RegistraErrore(int numero, const QString& testo)
+namespace {
+bool Registra(const VoceErrore& e)
 {
     if (NumErrori >= MaxErrori) return false;
-    Errori[NumErrori] = VoceErrore{int16_t(numero), testo};
+    Errori[NumErrori] = e;
     ++NumErrori;
     return true;
+}
+} // namespace
+
+bool RegistraErrore(int numero, const QString& testo)
+{
+    return Registra(VoceErrore{int16_t(numero), testo});
+}
+
+bool RegistraErroreTask(int t, const QString& testo)
+{
+    return Registra(VoceErrore{int16_t(t), testo, true});
 }
 
 bool CompilaRungProgramma(int p)
@@ -207,7 +221,8 @@ int32_t CompilaProgramma(Rapporto& rapporto)
         rapporto.Scrivi(Testo(TestoControlloErrori) + QStringLiteral(" : ") + stato);
         rapporto.Scrivi(Testo(TestoImpossibile));
         for (int i = 0; i < NumErrori; ++i)
-            rapporto.Scrivi(QStringLiteral(" - Function Block ") + QString::number(Errori[i].NumeroBlocco) +
+            rapporto.Scrivi((Errori[i].DiTask ? QStringLiteral(" - Task ") : QStringLiteral(" - Function Block ")) +
+                            QString::number(Errori[i].NumeroBlocco) +
                             QStringLiteral(" : ") + Errori[i].TestoErrore);
         return 0;
     };

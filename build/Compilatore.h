@@ -14,6 +14,7 @@ class Rapporto;
 struct VoceErrore {
     int16_t NumeroBlocco = 0;   // rung number within its program, or task number
     QString TestoErrore;
+    bool DiTask = false;        // NumeroBlocco is a task number
 };
 constexpr int MaxErrori = 256;
 inline std::array<VoceErrore, MaxErrori> Errori;
@@ -56,6 +57,8 @@ void CompilaRung(int r);
 bool CompilaRungProgramma(int p);
 // Records an error of block `numero`; false on the 257th.
 bool RegistraErrore(int numero, const QString& testo);
+// The same for scheduler task t.
+bool RegistraErroreTask(int t, const QString& testo);
 
 // True for the classes that produce an entry (communication and code).
 bool ProduceVoce(int classe);

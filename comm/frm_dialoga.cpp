@@ -198,7 +198,7 @@ void frm_dialoga::cmd_stop_Click()
 
 void frm_dialoga::Command3_Click()
 {
-    QRandomGenerator caso(quint32(QDateTime::currentMSecsSinceEpoch()));
+    QRandomGenerator caso{quint32(QDateTime::currentMSecsSinceEpoch())};
     // Closing the window ends the test after the running step.
     QPointer<frm_dialoga> io(this);
     const double acceso = SecondiAcceso, spento = SecondiSpento;

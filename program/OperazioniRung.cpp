@@ -11,7 +11,7 @@
 #include "shell/model/Globali.h"
 
 #include <QAction>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <functional>
 
 namespace {
@@ -208,6 +208,7 @@ void CancellaRung(int r)
     P.NumRung -= 1;
     RigheCaricate = int16_t(qMax(0, RigheCaricate - 1));
     if (RungCorrente > P.NumRung) RungCorrente = P.NumRung;
+    ProgettoModificato = true;
     RigheCambiate();
 }
 
@@ -223,6 +224,7 @@ void InserisciRung(int k)
     r.Riga = RigaRung{};
     r.Descrizione = DescrizioneVuota;
     r.Valido = false;
+    ProgettoModificato = true;
     SelezionaRung(nuovo);
     RigheCambiate();
 }
@@ -238,6 +240,7 @@ void Scambia(int c, int altro)
     CopiaRung(c, altro);
     CopiaRung(0, c);
     SeguiBersaglio([c, altro](int t) { return t == c ? altro : t == altro ? c : t; });
+    ProgettoModificato = true;
     SelezionaRung(altro);
 }
 } // namespace
@@ -266,6 +269,7 @@ void IncollaRung(int c)
     SalvaRedo(c);
     Redo.DaCancellazione = false;
     CopiaRung(0, c);
+    ProgettoModificato = true;
 }
 
 void RipristinaRedo()
@@ -288,6 +292,7 @@ void RipristinaRedo()
         return;
     }
     CopiaCampi(Redo.Rung, P.Rung[n]);
+    ProgettoModificato = true;
     SelezionaRung(n);
     RigheCambiate();
     // A rung without a block has nothing for the editor to store again.
@@ -318,7 +323,7 @@ void ComandoCancella()
     // Without a rung of this process selected there is nothing to ask about.
     if (!RungInUso(RungCorrente)) return;
     if (Prompt::MsgBox(QStringLiteral("Delete Function Block ?"), Prompt::OkAnnulla,
-                       QCoreApplication::applicationName()) == Prompt::Ok)
+                       QGuiApplication::applicationDisplayName()) == Prompt::Ok)
         CancellaRung(RungCorrente);
 }
 
@@ -328,6 +333,7 @@ void Inserisci(bool prima)
     const int vecchio = Corrente().NumRung;
     const int c = RungCorrente;
     if (!AggiungiRungVuoto()) return;
+    ProgettoModificato = true;
     // With no rung of this process selected, the new rung is simply appended.
     if (c < 1 || c > vecchio) {
         SelezionaRung(Corrente().NumRung);

@@ -8,7 +8,7 @@
 #include "program/Programmi.h"
 #include "registers/Registri.h"
 #include "registers/Variabili.h"
-#include "shell/Comandi.h"
+#include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Log.h"
@@ -60,11 +60,17 @@ void SvuotaRung(Rung& r)
 
 bool NuovoProgetto()
 {
+    // The rung list window asks first: Cancel keeps the project as it is,
+    // rows and modified flag included.
+    Program* finestra = FinestraProgramma(false);
+    if (finestra && !finestra->ConfermaChiusura()) return false;
     if (ProgettoModificato) {
         const QString titolo = Principale::Esiste() ? Principale::Istanza()->windowTitle() : QString();
         // The user wanted the changes kept: without a save nothing is emptied.
-        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok && !SalvaProgettoCorrente(true))
+        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok && !SalvaProgettoCorrente(true)) {
+            if (finestra) finestra->AnnullaChiusura();
             return false;
+        }
     }
     ProgettoModificato = false;
 
@@ -75,9 +81,9 @@ bool NuovoProgetto()
     P.NumRung = 0;
     RungCorrente = 0;
 
-    if (Program* w = FinestraProgramma(false)) {
-        w->Ridisegna();
-        Chiudi(w);
+    if (finestra) {
+        finestra->Ridisegna();
+        Chiudi(finestra);
     }
     Chiudi(Finestre::Cerca(QByteArrayLiteral("frm_variabili")));
     Chiudi(Finestre::Cerca(QByteArrayLiteral("frm_scheduler")));
@@ -133,11 +139,12 @@ void AggiornaProgetto()
 
     // The rung list beside the Log, the registers beside the rung list; each
     // window is opened if it was not.
-    if (QWidget* programma = Cornice(FinestraProgramma(true))) {
+    // A window that would not fit is moved in.
+    if (Program* w = FinestraProgramma(true)) {
+        QWidget* programma = Cornice(w);
         QWidget* log = Cornice(Apri<Log>());
-        programma->move(log->x() + log->width(), 0);
-        QWidget* registri = Cornice(Apri<Registri>());
-        registri->move(programma->x() + programma->width(), 0);
+        Finestre::Sposta(w, QPoint(log->x() + log->width(), 0));
+        Finestre::Sposta(Apri<Registri>(), QPoint(programma->x() + programma->width(), 0));
     }
 
     Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), true);

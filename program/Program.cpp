@@ -6,6 +6,7 @@
 #include "program/Progetto.h"
 #include "program/RigaProgramma.h"
 #include "resources/Immagini.h"
+#include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
@@ -21,6 +22,7 @@
 #include <QScrollBar>
 #include <QTabBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 namespace {
 QRect R(int x, int y, int w, int h)
@@ -72,6 +74,7 @@ Program::Program()
     m_scroll->setObjectName(QStringLiteral("VScroll"));
     m_scroll->setGeometry(R(5880, 1020, 315, 5355));
     m_scroll->setRange(0, 0);
+    m_scroll->setSingleStep(1);
     connect(m_scroll, &QScrollBar::valueChanged, this, [this] { VScroll_Change(); });
 
     // Form_Load: the tabs of the processes the project has.
@@ -320,6 +323,7 @@ void Program::cmd_Formato_Click()
     if (f == 0) f = 1;
     else if (f == 1) f = 0;
     IconaFormato();
+    PassoPagina();
     // The current rung becomes the top row.
     PosizionaRung(RungCorrente - 1);
     m_scroll->setValue(RungCorrente - 1);
@@ -328,7 +332,11 @@ void Program::cmd_Formato_Click()
 void Program::txt_desc_Change(int k, const QString& testo)
 {
     if (k < 0 || k > MaxRung) return;
-    Programmi[ProgCorrente].Rung[k].Descrizione = SenzaVirgole(testo);
+    QString& d = Programmi[ProgCorrente].Rung[k].Descrizione;
+    const QString nuova = SenzaVirgole(testo);
+    if (d == nuova) return;
+    d = nuova;
+    ProgettoModificato = true;
 }
 
 void Program::txt_desc_Click(int k)
@@ -362,23 +370,35 @@ bool Program::eventFilter(QObject* o, QEvent* e)
     return true;
 }
 
+bool Program::ConfermaChiusura()
+{
+    if (Prompt::MsgBox(QStringLiteral("Close Project?"), Prompt::OkAnnulla, QStringLiteral("Mirok")) != Prompt::Ok)
+        return false;
+    Aperto = false;
+    m_chiusura = true;
+    return true;
+}
+
+void Program::AnnullaChiusura()
+{
+    Aperto = true;
+    m_chiusura = false;
+}
+
 void Program::closeEvent(QCloseEvent* e)
 {
-    // Closed from inside a new project that this window's own close started.
+    // Closed from inside a new project that already had the answer.
     if (m_chiusura) {
         e->accept();
         return;
     }
-    if (Prompt::MsgBox(QStringLiteral("Close Project?"), Prompt::OkAnnulla, QStringLiteral("Mirok")) != Prompt::Ok) {
+    if (!ConfermaChiusura()) {
         e->ignore();
         return;
     }
-    Aperto = false;
-    m_chiusura = true;
     if (!NuovoProgetto()) {
         // The project could not be saved: it stays, and so does its window.
-        Aperto = true;
-        m_chiusura = false;
+        AnnullaChiusura();
         e->ignore();
         return;
     }
@@ -391,6 +411,21 @@ void Program::resizeEvent(QResizeEvent* e)
     const int h = qMax(10, height() - Twips(1020));
     for (ContenitoreProcesso* c : m_prog) c->resize(c->width(), h);
     m_scroll->resize(m_scroll->width(), h);
+    PassoPagina();
+}
+
+void Program::PassoPagina()
+{
+    // A page is the rows in view, so the thumb's share of the track is the
+    // share of the program on show.
+    const int passo = Programmi[ProgCorrente].Formato == 1 ? 565 : 1800;
+    m_scroll->setPageStep(qMax(1, m_scroll->height() / Twips(passo)));
+}
+
+void Program::wheelEvent(QWheelEvent* e)
+{
+    // The wheel over the rows scrolls them as the bar would.
+    RotellaAllaBarra(m_scroll, e);
 }
 
 Program* FinestraProgramma(bool crea)

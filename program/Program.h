@@ -66,6 +66,11 @@ public:
     // Row k of the current process, if it is in view.
     RigaProgramma* Riga(int k) const;
     bool InChiusura() const { return m_chiusura; }
+    // "Close Project?": on OK the window is closing (a new project empties
+    // it without asking again); false on Cancel.
+    bool ConfermaChiusura();
+    // The close was given up after the question: the window stays open.
+    void AnnullaChiusura();
 
     // Event handlers.
     void Tab_Prog_Click(int indice);
@@ -76,6 +81,7 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
     bool eventFilter(QObject* o, QEvent* e) override;
 
 private:
@@ -84,6 +90,7 @@ private:
     void MostraContenitore(int p);
     // The format button shows what a click on it will do for this process.
     void IconaFormato();
+    void PassoPagina();
 
     QTabBar* m_tab = nullptr;
     QScrollBar* m_scroll = nullptr;

@@ -26,6 +26,7 @@
 #include <QVBoxLayout>
 #include <cfloat>
 #include <cmath>
+#include <cstring>
 
 namespace {
 constexpr int kMaxStringa = 99;
@@ -48,6 +49,36 @@ std::optional<uint16_t> LeggiHex(const QString& testo)
     return uint16_t(HexToInt(t.rightJustified(4, QLatin1Char('0'))));
 }
 
+namespace {
+// A number rounded to 32 bits, negatives in two's complement; nothing
+// outside -2^31 .. 2^32 - 1.
+std::optional<uint32_t> BitIntero(double v)
+{
+    const double n = std::nearbyint(v);
+    if (!std::isfinite(n) || n < -2147483648.0 || n > 4294967295.0) return std::nullopt;
+    return n < 0 ? uint32_t(int32_t(n)) : uint32_t(n);
+}
+} // namespace
+
+std::optional<uint32_t> BitDelTesto(const QString& testo, int tipo)
+{
+    if (tipo == 8 || tipo == 13) return std::nullopt;
+    if (tipo == 7) {
+        const auto h = LeggiHex(testo);
+        return h ? std::optional<uint32_t>(*h) : std::nullopt;
+    }
+    const auto v = NumeroCompleto(testo);
+    if (!v) return std::nullopt;
+    if (tipo == 4) {
+        if (std::fabs(*v) > FLT_MAX) return std::nullopt;
+        const float f = float(*v);
+        uint32_t bit = 0;
+        std::memcpy(&bit, &f, sizeof bit);
+        return bit;
+    }
+    return BitIntero(*v);
+}
+
 Input_Box::Input_Box()
 {
     setModal(true);
@@ -59,6 +90,11 @@ Input_Box::Input_Box()
         m_testo[size_t(i)] = Crea<QLineEdit>(this, QStringLiteral("Testo_%1").arg(i));
         m_testo[size_t(i)]->installEventFilter(this);
     }
+    // The bit buttons follow a typed value as long as it reads as one, so a
+    // bit click then changes that value, not the one the dialog opened with.
+    connect(m_testo[1], &QLineEdit::textEdited, this, [this](const QString& t) {
+        if (const auto bit = BitDelTesto(t, Modo != 0 ? -1 : TipoScelto())) MostraBit(*bit & 0xFFFF, *bit >> 16);
+    });
     m_combo = Crea<QComboBox>(this, QStringLiteral("Combo1"));
     m_combo->installEventFilter(this);
     connect(m_combo, &QComboBox::activated, this, [this] { Combo1_Click(); });
@@ -205,10 +241,16 @@ void Input_Box::MostraValore()
                            static_cast<QWidget*>(m_testo[0])})
             w->hide();
         m_testo[1]->show();
-        const auto v = static_cast<long long>(LeggiNumero(TestoInput));
-        basso = uint32_t(v & 0xFFFF);
-        alto = uint32_t((v >> 16) & 0xFFFF);
+        // A number beyond 32 bits has no bits to show.
+        const auto bit = BitIntero(LeggiNumero(TestoInput));
+        basso = bit.value_or(0) & 0xFFFF;
+        alto = bit.value_or(0) >> 16;
     }
+    MostraBit(basso, alto);
+}
+
+void Input_Box::MostraBit(uint32_t basso, uint32_t alto)
+{
     for (int i = 0; i < 16; ++i) {
         ImpostaBit(i, (basso >> i) & 1);
         ImpostaBit(16 + i, (alto >> i) & 1);
@@ -308,10 +350,14 @@ bool Input_Box::ConfermaValore()
 void Input_Box::cmd_ok_Click(int Index)
 {
     if (Index == 1) {
-        if (Modo != 0)
+        if (Modo != 0) {
+            // The block row takes a 32-bit number; a longer one is refused
+            // here rather than cut to something the user never typed.
+            if (!BitIntero(LeggiNumero(m_testo[1]->text()))) return Prompt::ErroreValori();
             TestoInput = m_testo[1]->text();
-        else if (!ConfermaValore())
+        } else if (!ConfermaValore()) {
             return;
+        }
     }
     Chiudi();
     ProgettoModificato = true;

@@ -20,6 +20,11 @@ class QWidget;
 std::optional<double> NumeroCompleto(const QString& testo);
 // One to four hex digits, read right-aligned ("1F" is 001F).
 std::optional<uint16_t> LeggiHex(const QString& testo);
+// The 32 bits the value field stands for under format `tipo` (-1: text mode,
+// an integer): Hex as hex, Float as its single's bits, other numbers rounded,
+// negatives in two's complement. Nothing for a text that does not parse,
+// lies outside 32 bits, or a format without bits (ASCII, String).
+std::optional<uint32_t> BitDelTesto(const QString& testo, int tipo);
 
 class Input_Box : public QDialog {
     Q_OBJECT
@@ -56,6 +61,7 @@ private:
     // Value mode OK; false when the value cannot be written as typed.
     bool ConfermaValore();
     void ImpostaBit(int k, bool uno);
+    void MostraBit(uint32_t basso, uint32_t alto);
     int TipoScelto() const;
 
     std::array<QLabel*, 4> m_etichette{};

@@ -9,7 +9,7 @@
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/convert/Attesa.h"
+#include "shell/AttesaEditore.h"
 #include "shell/convert/Conversioni.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
@@ -21,6 +21,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -72,6 +73,10 @@ VistaRegistro DescriviRegistro(int n)
         // reads high byte first (a zero low byte ends the text).
         v.valore = QString(CarattereByte(w >> 8));
         if (w & 0xFF) v.valore += CarattereByte(w & 0xFF);
+        // A byte with no glyph (0, control codes) would draw a box: a blank
+        // keeps the column readable.
+        for (QChar& c : v.valore)
+            if (!c.isPrint()) c = QLatin1Char(' ');
         break;
     case 9: v.valore = IntToBin(w, true); break;
     case 2:
@@ -247,6 +252,12 @@ void Registri::resizeEvent(QResizeEvent* e)
     m_scroll->resize(m_scroll->width(), std::max(Twips(150), alto - Twips(150)));
 }
 
+void Registri::wheelEvent(QWheelEvent* e)
+{
+    // The wheel over the rows scrolls them as the bar would.
+    RotellaAllaBarra(m_scroll, e);
+}
+
 void Registri::Redraw()
 {
     m_scroll->setMaximum(std::max(0, RegistriDelModello() - RigheVisibili));
@@ -333,7 +344,7 @@ void Registri::ModificaRegistro(int n)
     ib->Apri();
     // The wait runs other events: this window may be closed (and deleted) meanwhile.
     const QPointer<Registri> io(this);
-    while (DialogoAperto) AttendiFinche([] { return !DialogoAperto; }, 1000);
+    AttesaEditore::Attendi(ib);
     if (io) VScroll1_Change();
 }
 
@@ -350,9 +361,10 @@ void InstallaServiziRegistri()
     ServiziEditor::RidisegnaRegistri = [] {
         if (Registri* r = Finestre::SeCaricata<Registri>()) r->AggiornaRegistri_new(false);
     };
-    ServiziEditor::ApriValoreTesto = [] {
+    ServiziEditor::ApriValoreTesto = []() -> QWidget* {
         Input_Box* ib = Finestre::Get<Input_Box>();
         ib->Modo = 1;
         ib->Apri();
+        return ib;
     };
 }

@@ -54,6 +54,7 @@ public:
 protected:
     bool eventFilter(QObject* o, QEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
+    void wheelEvent(QWheelEvent* e) override;
 
 private:
     struct Riga {

@@ -68,6 +68,15 @@ const TestoInterfaccia kTesti[] = {
     {231, "Tabella non definita", "Table not defined"},
     {232, "Tabella con troppi punti", "Table has too many points"},
     {233, "Call Page: da 1 a 8 pagine", "Call Page: 1 to 8 pages"},
+    // Scheduler tasks that do not fit
+    {240, "Logger: troppi campi", "Logger: too many fields"},
+    {241, "Cartella: al massimo 12 caratteri", "Directory: at most 12 characters"},
+    {242, "SMS: al massimo 8 task", "SMS: at most 8 tasks"},
+    {243, "Messaggio SMS troppo lungo", "SMS message too long"},
+    {244, "Bit di trigger: da 0 a 15", "Trigger bit: 0 to 15"},
+    {245, "Campo non definito", "Field not defined"},
+    {246, "Task non codificabile", "Task cannot be encoded"},
+    {247, "Lo scheduler contiene al massimo 32 task", "The scheduler holds at most 32 tasks"},
     // Rung list
     {53, "Programma", "Program"},
     // Register window and value dialog

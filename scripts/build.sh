@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds into out/ (build/ is a source folder).
+# Configures and builds into out/ (build/ is a source folder); arguments go
+# to the configure step. BUILD_TARGET=name builds that target only.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B out -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build out -j"$(nproc)"
+cmake -S . -B out -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
+cmake --build out -j"$(nproc)" ${BUILD_TARGET:+--target "$BUILD_TARGET"}

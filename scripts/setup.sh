@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the workbench needs when they are missing.
+# Installs the Debian packages the workbench needs when they are missing;
+# with --test also the compiler and libFuzzer runtime of the clang check.
 set -euo pipefail
 PKGS=(cmake g++ qt6-base-dev qt6-serialport-dev libqt6serialport6-dev libgl-dev xvfb xauth)
+if [ "${1:-}" = "--test" ]; then PKGS+=(clang libclang-rt-dev); fi
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

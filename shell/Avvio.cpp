@@ -1,6 +1,7 @@
 #include "shell/Avvio.h"
 
 #include "blockeditor/EditorBloccoComandi.h"
+#include "registers/Input_Tab.h"
 #include "registers/Registri.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
@@ -13,10 +14,12 @@
 #include "shell/Lingua.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
+#include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
 #include <QAction>
+#include <QGuiApplication>
 #include <QMdiSubWindow>
 #include <functional>
 
@@ -83,6 +86,8 @@ void Main()
         Principale* p = Principale::Istanza();
         p->setWindowIcon(IconaRisorsa(300));
         p->setWindowTitle(TestoRisorsa(601 + OffsetMarchio));
+        // Boxes without a title of their own carry the product's name.
+        QGuiApplication::setApplicationDisplayName(p->windowTitle());
         p->resize(Twips(16000), Twips(13000));
     });
     Passo([] { Principale::Istanza()->CreaToolBar(); });
@@ -125,7 +130,17 @@ void Main()
         CaricaLingua(1);
     });
     Passo([] { CaricaRegistriSistema(true); });
+    // Exit while a live loop, a scan or a transaction waits inside a handler:
+    // stop them all and cut their waits short, or the process would outlive
+    // its window by their remaining passes.
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] {
+        ComErr = 1;
+        StopLoop = true;
+        DialogoAperto = false;
+        InterrompiAttese();
+    });
     // The rung operations reach the block editor through its interface.
     InstallaEditorBlocco();
     InstallaServiziRegistri();
+    InstallaServiziTabelle();
 }

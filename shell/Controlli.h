@@ -18,3 +18,7 @@ template <class T> T* Crea(QWidget* padre, const QString& nome, const QString& t
     w->setObjectName(nome);
     return w;
 }
+
+// Hands a wheel turn over a scrolled list to the list's own scroll bar, so the
+// wheel scrolls it as the bar does.
+void RotellaAllaBarra(QWidget* barra, QEvent* rotella);

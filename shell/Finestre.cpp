@@ -5,6 +5,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMetaMethod>
+#include <algorithm>
 
 namespace {
 struct Voce {
@@ -52,6 +53,7 @@ void Finestre::Mostra(QWidget* w)
     if (!w) return;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) {
         sub->show();
+        DentroArea(w);
         sub->raise();
         Principale::Istanza()->Area()->setActiveSubWindow(sub);
     } else {
@@ -60,6 +62,28 @@ void Finestre::Mostra(QWidget* w)
         w->activateWindow();
     }
     w->show();
+}
+
+void Finestre::Sposta(QWidget* w, const QPoint& pos)
+{
+    auto* sub = w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
+    if (!sub) return;
+    sub->move(pos);
+    DentroArea(w);
+}
+
+void Finestre::DentroArea(QWidget* w)
+{
+    auto* sub = w ? qobject_cast<QMdiSubWindow*>(w->parentWidget()) : nullptr;
+    if (!sub || sub->isMaximized() || sub->isMinimized()) return;
+    // A window cut by the workspace edge hides its buttons and close box.
+    const QRect area = Principale::Istanza()->Area()->viewport()->rect();
+    if (area.isEmpty()) return;
+    QRect g = sub->geometry();
+    g.setSize(g.size().boundedTo(area.size()).expandedTo(sub->minimumSizeHint()));
+    g.moveLeft(std::clamp(g.left(), 0, std::max(0, area.width() - g.width())));
+    g.moveTop(std::clamp(g.top(), 0, std::max(0, area.height() - g.height())));
+    if (g != sub->geometry()) sub->setGeometry(g);
 }
 
 void Finestre::Scarica(QWidget* w)

@@ -28,6 +28,11 @@ public:
 
     // Shows the window and brings it to the front.
     static void Mostra(QWidget* w);
+    // Moves a workspace window's frame to `pos`, then into the workspace.
+    static void Sposta(QWidget* w, const QPoint& pos);
+    // Moves (and, when larger, shrinks) a workspace window's frame so that it
+    // lies wholly inside the workspace; other windows are left alone.
+    static void DentroArea(QWidget* w);
     static void Scarica(QWidget* w);
     static QList<QWidget*> Caricate();
     // Calls SetRes by name on every loaded window, in load order; windows

@@ -2,7 +2,8 @@
 
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
-#include "shell/Comandi.h"
+#include "shell/ComandiBarra.h"
+#include "shell/ComandiComuni.h"
 #include "shell/Lingua.h"
 #include "shell/Prompt.h"
 #include "shell/model/Globali.h"
@@ -115,7 +116,7 @@ Principale::Principale()
     m_toolbar = addToolBar(QStringLiteral("Toolbar1"));
     m_toolbar->setObjectName(QStringLiteral("Toolbar1"));
     m_toolbar->setMovable(false);
-    connect(m_toolbar, &QToolBar::actionTriggered, this, [this](QAction* a) {
+    connect(m_toolbar, &QToolBar::actionTriggered, this, [](QAction* a) {
         if (!a->objectName().isEmpty()) Toolbar1_ButtonClick(a->objectName());
     });
 

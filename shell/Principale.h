@@ -26,7 +26,6 @@ public:
     void AbilitaPulsanti(const QString& gruppo, bool abilita);
     QAction* Pulsante(const QString& chiave) const;
     QToolBar* Toolbar1() const { return m_toolbar; }
-    void Toolbar1_ButtonClick(const QString& chiave);
 
     // StatusBar1, panels 1..6
     void AggiornaStato();
@@ -39,10 +38,9 @@ public:
     // The pop-up menus other windows show (mnu_FB, mnu_Cont); nullptr when
     // there is none.
     QMenu* Popup(const QString& nome) const;
-    // Builds the menu bar and the two pop-up menus; once, with the window.
+    // Builds the menu bar and the two pop-up menus, their items wired to the
+    // menu dispatch; once, with the window.
     void CreaMenu();
-    // A menu item was chosen.
-    void MenuClick(const QString& nome);
 
     // ImageList1: the keyed pictures, in the order they were added.
     QList<QPair<QString, QIcon>> ImageList1;

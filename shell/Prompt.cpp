@@ -15,12 +15,18 @@ Risponditore& Attuale()
 
 QString TitoloApp(const QString& titolo)
 {
-    return titolo.isEmpty() ? QApplication::applicationName() : titolo;
+    return titolo.isEmpty() ? QApplication::applicationDisplayName() : titolo;
+}
+
+bool& StoricoAttivo()
+{
+    static bool attivo = false;
+    return attivo;
 }
 
 Risposta_ Chiedi(const Richiesta& r)
 {
-    Storico().append(r);
+    if (StoricoAttivo()) Storico().append(r);
     if (Attuale()) return Attuale()(r);
     Risposta_ out;
     switch (r.tipo) {
@@ -79,6 +85,12 @@ Risponditore ImpostaRisponditore(Risponditore r)
     Risponditore vecchio = Attuale();
     Attuale() = std::move(r);
     return vecchio;
+}
+
+void RegistraStorico(bool attivo)
+{
+    StoricoAttivo() = attivo;
+    if (!attivo) Storico().clear();
 }
 
 QList<Richiesta>& Storico()

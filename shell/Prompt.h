@@ -36,7 +36,9 @@ using Risponditore = std::function<Risposta_(const Richiesta&)>;
 
 // Installs an answerer; with none, real dialogs are shown. Returns the old one.
 Risponditore ImpostaRisponditore(Risponditore r);
-// Every request made since start (tests read it).
+// While on, every request is kept in Storico() (tests turn it on); off, the
+// default, keeps nothing and clears what was kept.
+void RegistraStorico(bool attivo);
 QList<Richiesta>& Storico();
 
 int MsgBox(const QString& testo, int pulsanti = SoloOk, const QString& titolo = QString());

@@ -147,8 +147,18 @@ frm_Settings::frm_Settings()
     v1->addWidget(Frame1);
 
     m_pagine = {p0, p1};
-    colonna->addWidget(p0);
-    colonna->addWidget(p1);
+    // Both pages, and both channels' fields, share one place and keep their
+    // room while hidden: the dialog has one size whatever it shows.
+    auto* pagine = new QGridLayout;
+    for (QWidget* w : {static_cast<QWidget*>(p0), static_cast<QWidget*>(p1), frmTCP, frmCOM}) {
+        QSizePolicy sp = w->sizePolicy();
+        sp.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(sp);
+    }
+    pagine->addWidget(p0, 0, 0);
+    pagine->addWidget(p1, 0, 0);
+    colonna->addLayout(pagine);
+    colonna->setSizeConstraint(QLayout::SetFixedSize);
 
     auto* pulsanti = new QHBoxLayout;
     pulsanti->addStretch();
@@ -156,6 +166,8 @@ frm_Settings::frm_Settings()
         cmd_ok[size_t(i)] = Crea<QPushButton>(this, QStringLiteral("cmd_ok_%1").arg(i),
                                               i ? QStringLiteral("OK") : QStringLiteral("Cancel"));
         cmd_ok[size_t(i)]->setAutoDefault(false);
+        // Enter in a field presses OK.
+        cmd_ok[size_t(i)]->setDefault(i == 1);
         connect(cmd_ok[size_t(i)], &QPushButton::clicked, this, [this, i] { cmd_ok_Click(i); });
         pulsanti->addWidget(cmd_ok[size_t(i)]);
     }
@@ -177,7 +189,6 @@ void frm_Settings::MostraPagina(int pagina)
 {
     m_pagine[0]->setVisible(pagina == 0);
     m_pagine[1]->setVisible(pagina != 0);
-    adjustSize();
 }
 
 void frm_Settings::SetRes()

@@ -28,10 +28,6 @@ std::optional<std::array<uint8_t, 4>> MascheraBit(double bit);
 // plus 65536); none where code 0 would refuse it.
 std::optional<std::array<uint8_t, 2>> Parola16(double valore);
 
-// An operand row into a slot: a floating constant (K_Flt) as a single, any
-// register as its 16-bit number. False when it does not fit.
-bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot);
-
 // One row of these layouts: caption, type, default value, register pick and
 // the offered types, no pointer variants.
 RigaLayout RigaSemplice(const QString& nome, uint8_t tipo, double valore, bool daRegistro,

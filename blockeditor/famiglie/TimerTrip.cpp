@@ -60,11 +60,6 @@ EsitoCodifica CodificaTrip(const DatiBlocco& d, Rung& r)
 }
 } // namespace
 
-bool TrasfOperando(Rung& r, const RigaBlocco& riga, int slot)
-{
-    return Trasf(r, riga.valore, riga.Tipo() == TipoKFlt ? TipoKFlt : TipoUInt, slot);
-}
-
 std::optional<std::array<uint8_t, 2>> Parola16(double valore)
 {
     SlotArgomento s{};

@@ -7,6 +7,19 @@
 #include <algorithm>
 #include <limits>
 
+namespace {
+bool& Interrotte()
+{
+    static bool interrotte = false;
+    return interrotte;
+}
+} // namespace
+
+void InterrompiAttese()
+{
+    Interrotte() = true;
+}
+
 bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
 {
     QElapsedTimer orologio;
@@ -18,6 +31,7 @@ bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi)
     sveglia.setSingleShot(true);
     sveglia.setTimerType(Qt::PreciseTimer);
     while (!condizione()) {
+        if (Interrotte()) return false;
         const qint64 resto = millisecondi - orologio.elapsed();
         if (resto <= 0) return condizione();
         sveglia.start(int(resto));

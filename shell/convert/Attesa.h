@@ -11,3 +11,8 @@ void Attesa(double secondi);
 // condition's last value. The condition is tested after every event batch,
 // so a receive handler that sets a flag ends the wait at once.
 bool AttendiFinche(const std::function<bool()>& condizione, int millisecondi);
+
+// The application is closing: every wait, running or to come, returns at
+// once, so the loops waiting inside event handlers unwind and the process
+// ends with its window instead of after their last pass.
+void InterrompiAttese();

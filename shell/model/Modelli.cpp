@@ -67,6 +67,8 @@ DefModello Record(const Variante& v)
     m.AmmettePuntatori = v.puntatori;
     m.AmmetteTrigger = false;
     m.ArgAggiuntivo = v.argAggiuntivo;
+    m.AmmetteAbilitazione = false;
+    m.LoggerCsv = false;
     return m;
 }
 

@@ -24,6 +24,8 @@ struct DefModello {
     bool AmmettePuntatori = false;
     bool AmmetteTrigger = false;    // no model offers the trigger frame yet
     bool ArgAggiuntivo = false;
+    bool AmmetteAbilitazione = false;   // a task can be enabled by a register bit
+    bool LoggerCsv = false;             // the logger writes CSV records from two text blocks
 };
 
 constexpr int NumModelli = 41;

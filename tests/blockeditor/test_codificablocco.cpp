@@ -10,6 +10,7 @@
 #include "program/Programmi.h"
 #include "shell/Lingua.h"
 #include "support/Byte.h"
+#include "support/TipiDato.h"
 
 #include <QtTest>
 
@@ -31,9 +32,7 @@ class TestCodificaBlocco : public QObject {
 private slots:
     void initTestCase()
     {
-        const QStringList tipi = {"uInt", "Int", "uLong", "Long", "Float", "K_Flt", "K_Long", "Hex", "ASCII",
-                                  "Bin", "Table", "Direct", "Swap"};
-        for (int i = 0; i < tipi.size(); ++i) TipiDato[size_t(i)] = tipi[i];
+        Test::ImpostaTipiDato();
         NomiFunzione[kAdd] = "Add";
         Prova::RegistraFamiglia();
         // "Return" stands for a block that no family encodes.

@@ -303,15 +303,18 @@ private slots:
     {
         comandi* d = Apri(kReturn);
         int tabellaAperta = -1;
-        ServiziEditor::ApriValoreTesto = [] {
-            QVERIFY(DialogoAperto);
-            QCOMPARE(TestoInput, QStringLiteral("29"));
+        // Editors that close before the row waits for them.
+        ServiziEditor::ApriValoreTesto = []() -> QWidget* {
+            [] {
+                QVERIFY(DialogoAperto);
+                QCOMPARE(TestoInput, QStringLiteral("29"));
+            }();
             TestoInput = QStringLiteral("123456");
-            DialogoAperto = false;
+            return nullptr;
         };
-        ServiziEditor::ApriEditorTabelle = [&tabellaAperta](int t) {
+        ServiziEditor::ApriEditorTabelle = [&tabellaAperta](int t) -> QWidget* {
             tabellaAperta = t;
-            DialogoAperto = false;
+            return nullptr;
         };
         ServiziEditor::TabellaEditor = [] { return 2; };
         Riga(*d, 2, "Const", TipoKLong, 29, false, {TipoKLong});

@@ -16,7 +16,8 @@
 #include "registers/Tabelle.h"
 #include "registers/Variabili.h"
 #include "registers/WatchList.h"
-#include "shell/Comandi.h"
+#include "shell/ComandiBarra.h"
+#include "shell/ComandiComuni.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
@@ -94,7 +95,7 @@ private slots:
         QVERIFY(NuovoProgetto());
         AggiornaProgetto();
         NumTabelle = 2;
-        Tabelle[0] = Tabella{.NomeTabella = "T, 1", .NPunti = 3, .X = {0, .5, 10}, .Y = {-1, 2, 3.25}};
+        Tabelle[0] = Tabella{.NomeTabella = "T 1", .NPunti = 3, .X = {0, .5, 10}, .Y = {-1, 2, 3.25}};
         Tabelle[1] = Tabella{.NomeTabella = "\"T2\"", .NPunti = 9, .X = {1e16, 2.5e-5}, .Y = {}};
         Programmi[0].NumRung = 0;
         // Every block whose family encodes it as first laid out.
@@ -105,7 +106,10 @@ private slots:
             r.Descrizione = QStringLiteral(" block %1, \"x\"").arg(i);
             DatiBlocco d = DatiIniziali(i, r, ContestoCorrente(0));
             d.etichetta = QStringLiteral("L%1").arg(i);
-            if (CodificaBlocco(d, r).Memorizzato()) Programmi[0].Rung[size_t(++Programmi[0].NumRung)] = r;
+            // A stored identity that names another block (A>B as first laid
+            // out) cannot come back as itself.
+            if (CodificaBlocco(d, r).Memorizzato() && FunzToOpt(r.Classe, r.Gruppo, r.Op) == i)
+                Programmi[0].Rung[size_t(++Programmi[0].NumRung)] = r;
         }
         QVERIFY2(Programmi[0].NumRung >= 10, qPrintable(QString::number(Programmi[0].NumRung)));
         Variabili[0] = Variabile{.RegistroVar = 7, .TipoVar = 13, .EtichettaVar = "a,b", .Registro2 = 9, .RegTrigger = 2,
@@ -133,8 +137,9 @@ private slots:
         WatchList[0] = 0;
         ProgettoModificato = true;   // the loader asks, the script discards
         copione.RispondiTesto(base + ".prj");
-        copione.Rispondi(Prompt::Annulla);
-        Principale::Istanza()->Toolbar1_ButtonClick(QStringLiteral("proj_open"));
+        copione.Rispondi(Prompt::Ok);        // "Close Project?"
+        copione.Rispondi(Prompt::Annulla);   // not saved
+        Toolbar1_ButtonClick(QStringLiteral("proj_open"));
         QCOMPARE(Descrizioni(), descrizioni);
         QCOMPARE(NomeFile, base + ".prj");
         QCOMPARE(Principale::Istanza()->windowTitle(), base);
@@ -238,6 +243,7 @@ private slots:
     {
         const QStringList prima = Descrizioni();
         ProgettoModificato = true;
+        copione.Rispondi(Prompt::Ok);   // "Close Project?"
         copione.Rispondi(Prompt::Ok);   // save the changes: the save dialog is then cancelled
         QCOMPARE(ApriProgetto(base + ".prj"), EsitoApertura::NonSalvato);
         QCOMPARE(Descrizioni(), prima);
@@ -247,4 +253,5 @@ private slots:
 
 QTEST_MAIN(TestApriProgetto)
 #include "test_apriprogetto.moc"
+
 

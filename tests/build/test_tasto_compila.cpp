@@ -1,6 +1,7 @@
 // The toolbar's compile key writes the compile report into the Log.
 #include "build/Compilatore.h"
 #include "program/Programmi.h"
+#include "shell/ComandiBarra.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
@@ -20,7 +21,7 @@ private slots:
         Programmi[0].Rung[1].Classe = 3;
         Programmi[0].Rung[1].Lunghezza = 34;
         LogClear();
-        Principale::Istanza()->Toolbar1_ButtonClick(QStringLiteral("proj_comp"));
+        Toolbar1_ButtonClick(QStringLiteral("proj_comp"));
         QListWidget* l = Finestre::Get<Log>()->Testo();
         QStringList righe;
         for (int i = 1; i < l->count(); ++i) righe << l->item(i)->text();

@@ -10,6 +10,7 @@
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
+#include "shell/ComandiBarra.h"
 #include "shell/Principale.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
@@ -408,10 +409,9 @@ private slots:
     void monitorScorre()
     {
         Prepara(false);
-        Principale* p = Principale::Istanza();
         ProgettoModificato = false;
-        p->Toolbar1_ButtonClick(QStringLiteral("proj_new"));
-        for (int i = 1; i < 12; ++i) p->Toolbar1_ButtonClick(QStringLiteral("rung_add_after"));
+        Toolbar1_ButtonClick(QStringLiteral("proj_new"));
+        for (int i = 1; i < 12; ++i) Toolbar1_ButtonClick(QStringLiteral("rung_add_after"));
         Program* w = FinestraProgramma(false);
         QVERIFY(w);
         QCOMPARE(int(Programmi[ProgCorrente].NumRung), 12);

@@ -5,6 +5,7 @@
 #include "program/Program.h"
 #include "program/Programmi.h"
 #include "program/RigaProgramma.h"
+#include "shell/ComandiBarra.h"
 #include "shell/Principale.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
@@ -19,7 +20,7 @@ namespace Aiuti {
 
 inline void Tasto(const char* chiave)
 {
-    Principale::Istanza()->Toolbar1_ButtonClick(QString::fromLatin1(chiave));
+    Toolbar1_ButtonClick(QString::fromLatin1(chiave));
 }
 
 inline bool Abilitato(const char* chiave)
@@ -51,6 +52,7 @@ inline void Prepara(int n)
         NotificaRigaRung(ProgCorrente, i);
     }
     Attuale().Rung[0] = Rung{};
+    ProgettoModificato = false;   // as a project just loaded
 }
 
 // Labels of rungs 1..NumRung of the current process, "_" for none.

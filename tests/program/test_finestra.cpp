@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QWheelEvent>
 
 using namespace Aiuti;
 
@@ -49,6 +50,12 @@ private slots:
         QCOMPARE(W("Bordo_3")->y(), Twips(140 + 1800));
         FinestraProgramma(false)->VScroll()->setValue(0);
         QCOMPARE(W("Bordo_1")->y(), Twips(140));
+        // The wheel over the rows (which pass it up) scrolls as the bar does.
+        QWheelEvent rotella(QPointF(5, 5), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(FinestraProgramma(false), &rotella);
+        QVERIFY(FinestraProgramma(false)->VScroll()->value() > 0);
+        FinestraProgramma(false)->VScroll()->setValue(0);
         QCOMPARE(RigheCoerenti(), QString());
     }
 
@@ -72,6 +79,8 @@ private slots:
         QVERIFY(!W("txt_Var0_5")->isVisibleTo(w) && !W("Immagine_5")->isVisibleTo(w));
         w->cmd_Formato()->click();
         QCOMPARE(int(Attuale().Formato), 0);
+        w->VScroll()->setValue(2);
+        QVERIFY(!ProgettoModificato);   // format and scrolling are views only
         QCOMPARE(W("shRung_5")->height(), Twips(1515));
         QVERIFY(!W("txt_Func_5")->isVisibleTo(w) && W("txt_Var0_5")->isVisibleTo(w));
     }
@@ -106,15 +115,22 @@ private slots:
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(RungCorrente, int16_t(2));
         QCOMPARE(Attuale().Rung[2].Descrizione, QString());
+        QVERIFY(ProgettoModificato);
+        ProgettoModificato = false;
         QTest::keyClicks(box, QStringLiteral("a,b ,c,"));
         QCOMPARE(Attuale().Rung[2].Descrizione, QStringLiteral("ab c"));
+        QVERIFY(ProgettoModificato);
+        ProgettoModificato = false;
         // A click on a real description only selects.
         SelezionaRung(1);
         QTest::mouseClick(box, Qt::LeftButton);
         QCOMPARE(box->text(), QStringLiteral("a,b ,c,"));
+        // A comma alone stores nothing new; selecting and copying change nothing.
+        QTest::keyClicks(box, QStringLiteral(","));
         // The copy carries the comment without its commas.
         Tasto("rung_copy");
         QCOMPARE(Attuale().Rung[0].Descrizione, QStringLiteral("ab c"));
+        QVERIFY(!ProgettoModificato);
     }
 
     void notifiche()

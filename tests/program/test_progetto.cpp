@@ -11,6 +11,7 @@
 #include "shell/Lingua.h"
 #include "shell/model/Modelli.h"
 
+#include <QMdiArea>
 #include <QMdiSubWindow>
 
 using namespace Aiuti;
@@ -46,39 +47,51 @@ private slots:
         if (ProgCorrente != 0) FinestraProgramma(true)->MostraProcesso(0);
     }
 
+    // New asks "Close Project?" for the open rung list first; Cancel there
+    // keeps the project, its rows and its modified flag.
     void domandaSalvataggio_data()
     {
-        QTest::addColumn<int>("risposta");
-        QTest::addColumn<int>("salvatore");   // -1 none, 0 fails, 1 saves
+        QTest::addColumn<bool>("modificato");
+        QTest::addColumn<QList<int>>("risposte");   // close question, then save question
+        QTest::addColumn<int>("salvatore");          // -1 none, 0 fails, 1 saves
         QTest::addColumn<bool>("svuotato");
-        QTest::newRow("not modified") << 0 << -1 << true;
-        QTest::newRow("cancel discards") << int(Prompt::Annulla) << -1 << true;
-        QTest::newRow("ok, no saver") << int(Prompt::Ok) << -1 << false;
-        QTest::newRow("ok, save fails") << int(Prompt::Ok) << 0 << false;
-        QTest::newRow("ok, saved") << int(Prompt::Ok) << 1 << true;
+        const int ok = Prompt::Ok, no = Prompt::Annulla;
+        QTest::newRow("not modified") << false << QList<int>{ok} << -1 << true;
+        QTest::newRow("close cancelled") << false << QList<int>{no} << -1 << false;
+        QTest::newRow("modified, close cancelled") << true << QList<int>{no} << 1 << false;
+        QTest::newRow("cancel discards") << true << QList<int>{ok, no} << -1 << true;
+        QTest::newRow("ok, no saver") << true << QList<int>{ok, ok} << -1 << false;
+        QTest::newRow("ok, save fails") << true << QList<int>{ok, ok} << 0 << false;
+        QTest::newRow("ok, saved") << true << QList<int>{ok, ok} << 1 << true;
     }
     void domandaSalvataggio()
     {
-        QFETCH(int, risposta);
+        QFETCH(bool, modificato);
+        QFETCH(QList<int>, risposte);
         QFETCH(int, salvatore);
         QFETCH(bool, svuotato);
         Prepara(3);
-        ProgettoModificato = risposta != 0;
+        ProgettoModificato = modificato;
         if (salvatore >= 0)
             SalvaProgettoAggancio = [this, salvatore](bool come) {
                 salvataggi += come ? 1 : 100;
                 return salvatore == 1;
             };
         copione.richieste.clear();
-        copione.Rispondi(risposta);
+        for (int r : risposte) copione.Rispondi(r);
         Tasto("proj_new");
-        QCOMPARE(copione.richieste.first().testo, risposta ? Testo(172) : kChiudi);
-        if (risposta) QCOMPARE(copione.richieste.first().titolo, Principale::Istanza()->windowTitle());
-        QCOMPARE(salvataggi, salvatore >= 0 && risposta == Prompt::Ok ? 1 : 0);
+        QStringList domande{kChiudi};
+        if (risposte.size() > 1) domande << Testo(172);
+        QCOMPARE(copione.Messaggi(), domande);
+        if (risposte.size() > 1) QCOMPARE(copione.richieste[1].titolo, Principale::Istanza()->windowTitle());
+        QCOMPARE(salvataggi, salvatore >= 0 && risposte.value(1) == Prompt::Ok ? 1 : 0);
         QCOMPARE(Attuale().NumRung, int16_t(svuotato ? 1 : 3));
-        QCOMPARE(ProgettoModificato, !svuotato);
-        QCOMPARE(copione.Messaggi().contains(kChiudi), svuotato);
-        if (!svuotato) QCOMPARE(Firma(), QStringLiteral("L1 L2 L3"));
+        QCOMPARE(ProgettoModificato, modificato && !svuotato);
+        if (!svuotato) {
+            QCOMPARE(Firma(), QStringLiteral("L1 L2 L3"));
+            QVERIFY(FinestraProgramma(false));
+            QCOMPARE(RigheCoerenti(), QString());
+        }
         // New clears the block of every rung it removes, not its argument texts.
         QCOMPARE(Attuale().Rung[2].Classe, int16_t(svuotato ? 0 : 2));
         QCOMPARE(Attuale().Rung[2].ArgTesto[0], QStringLiteral("R2"));
@@ -118,6 +131,7 @@ private slots:
         const int sub = ProgCorrente;
         Tasto("rung_add_after");
         QCOMPARE(Programmi[sub].NumRung, int16_t(2));
+        ProgettoModificato = false;
         Tasto("proj_new");
         QCOMPARE(int(ProgCorrente), sub);
         QCOMPARE(Programmi[sub].NumRung, int16_t(1));
@@ -198,10 +212,15 @@ private slots:
         QWidget* log = Finestre::Cerca(QByteArrayLiteral("Log"))->parentWidget();
         QWidget* programma = FinestraProgramma(false)->parentWidget();
         QCOMPARE(programma->pos(), QPoint(log->x() + log->width(), 0));
-        // The registers beside it, opened if they were not.
+        // The registers beside it, opened if they were not, and moved in as
+        // far as needed to show them whole.
         QWidget* registri = Finestre::Cerca(QByteArrayLiteral("Registri"));
         QVERIFY(registri && registri->isVisible());
-        QCOMPARE(registri->parentWidget()->pos(), QPoint(programma->x() + programma->width(), 0));
+        const QRect area = Principale::Istanza()->Area()->viewport()->rect();
+        const QRect g = registri->parentWidget()->geometry();
+        QVERIFY2(area.contains(g), qPrintable(QStringLiteral("%1 %2").arg(g.right()).arg(area.right())));
+        QCOMPARE(g.top(), 0);
+        QCOMPARE(g.left(), qMin(programma->x() + programma->width(), area.width() - g.width()));
     }
 };
 

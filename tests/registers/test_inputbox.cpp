@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
+#include <tuple>
 
 namespace {
 constexpr int N = 40;   // a user register
@@ -112,6 +113,14 @@ private slots:
         QCOMPARE(ib->Testo(1)->text(), QStringLiteral("2147483649"));
         ib->cmd_bit(31)->click();
         QCOMPARE(ib->Testo(1)->text(), QStringLiteral("1"));
+        // Typed values move the bits; a click toggles one bit of what was typed.
+        for (auto [tipo, testo, atteso] : {std::tuple{3, "1234", "1235"}, {3, "-1", "4294967294"}, {7, "00F0", "241"}}) {
+            ib = Apri(N, tipo, 0, 0);
+            ib->Testo(1)->clear();
+            QTest::keyClicks(ib->Testo(1), QString::fromLatin1(testo));
+            ib->cmd_bit(0)->click();
+            QCOMPARE(ib->Testo(1)->text(), QString::fromLatin1(atteso));
+        }
         // Choosing a format re-shows the value with both bit panels.
         ib = Apri(N, 0, 7);
         QVERIFY(ib->pBits(1)->isHidden());
@@ -136,6 +145,14 @@ private slots:
         QCOMPARE(Bit(ib, 0) + Bit(ib, 1) + Bit(ib, 2), QStringLiteral("101"));
         ib->cmd_bit(1)->click();
         QCOMPARE(ib->Testo(1)->text(), QStringLiteral("7"));
+        // Beyond 32 bits the number is refused and the dialog stays.
+        for (const char* t : {"1e300", "12345678901234567890"}) {
+            ib->Testo(1)->setText(QString::fromLatin1(t));
+            ib->cmd_ok_Click(1);
+            QVERIFY(ib->isVisible() && TestoInput == QStringLiteral("5"));
+        }
+        QCOMPARE(m_copione.Messaggi().size(), 2);
+        ib->Testo(1)->setText(QStringLiteral("7"));
         QTest::keyClick(ib->Testo(1), Qt::Key_Return);   // Enter is OK
         QCOMPARE(TestoInput, QStringLiteral("7"));
         QVERIFY(!DialogoAperto && ProgettoModificato && !ib->isVisible());

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QtTest>
 
 class TestRegistri : public QObject {
@@ -82,6 +83,9 @@ private slots:
         r("ASCII", 8, 0x4142, 0, "AB");
         r("String (Ram)", 13, 0x4344, 0, "CD");
         r("ASCII closing zero", 8, 0x4100, 0, "A");
+        r("ASCII zero", 8, 0, 0, " ");
+        r("ASCII control bytes", 13, 0x1B07, 0, "  ");
+        r("ASCII leading zero", 8, 0x0041, 0, " A");
         r("Bin", 9, 0x8001, 0, "10000000 00000001");
         r("Long -1", 3, 0xFFFF, 0xFFFF, "-1");
         r("Long words", 3, 0x5678, 0x1234, "305419896");
@@ -151,6 +155,11 @@ private slots:
         QCOMPARE(C(w, "lbl_reg_ind_26")->text(), QStringLiteral("%R1023"));
         QCOMPARE(w->lbl_reg_val(26)->text(), QStringLiteral("-1"));
         QCOMPARE(w->lbl_reg_val(26)->palette().color(QPalette::WindowText), QColor(0xC0, 0, 0));
+        // The wheel over the rows (which pass it up) scrolls as the bar does.
+        QWheelEvent rotella(QPointF(5, 5), QPointF(), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier,
+                            Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w, &rotella);
+        QCOMPARE(w->VScroll1()->value(), 1024 - 27 - 3);
         // Rows that would pass register 2048 are hidden.
         Modelli[6].NumRegistri = 2049;
         w->Redraw();

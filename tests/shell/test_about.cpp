@@ -1,11 +1,14 @@
-// The About box.
+// The About box, and the product name that untitled boxes share with it.
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
+#include "shell/Principale.h"
 #include "shell/frmAbout.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
 
+#include <QApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
@@ -24,6 +27,31 @@ private slots:
         QCOMPARE(f->findChild<QPushButton*>(QStringLiteral("cmdOK"))->text(), QStringLiteral("OK"));
         QCOMPARE(f->findChild<QPushButton*>(QStringLiteral("cmdSysInfo"))->text(), QStringLiteral("&System Info..."));
         QVERIFY(f->findChild<QWidget*>(QStringLiteral("Line1_0")) && f->findChild<QWidget*>(QStringLiteral("Line1_1")));
+    }
+
+    // A real box without a title carries the caption's product name, as the
+    // About box does; the record of requests is kept only when asked for.
+    void titoloEStorico()
+    {
+        const Prompt::Risponditore vecchio = Prompt::ImpostaRisponditore(nullptr);
+        QString titolo;
+        QTimer::singleShot(0, qApp, [&titolo] {
+            if (auto* b = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                titolo = b->windowTitle();
+                b->accept();
+            }
+        });
+        Prompt::MsgBox(QStringLiteral("x"));
+        Prompt::ImpostaRisponditore(vecchio);
+        QCOMPARE(titolo, Principale::Istanza()->windowTitle());
+        QVERIFY(Finestre::Get<frmAbout>()->windowTitle().endsWith(titolo));
+        QVERIFY(Prompt::Storico().isEmpty());
+        Prompt::RegistraStorico(true);
+        Prompt::MsgBox(QStringLiteral("kept"));
+        QCOMPARE(Prompt::Storico().size(), 1);
+        Prompt::RegistraStorico(false);
+        Prompt::MsgBox(QStringLiteral("not kept"));
+        QVERIFY(Prompt::Storico().isEmpty());
     }
 
     void setResDaCambioLingua()

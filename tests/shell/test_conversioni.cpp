@@ -10,6 +10,42 @@
 class TestConversioni : public QObject {
     Q_OBJECT
 private slots:
+    // The data files' number form, and that it reads back to the same value
+    // (to 15 digits) whatever the locale.
+    void numeroFile_data()
+    {
+        QTest::addColumn<double>("v");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("zero") << 0.0 << " 0";
+        QTest::newRow("quarter") << 0.25 << " .25";
+        QTest::newRow("negative below 1") << -0.5 << "-.5";
+        QTest::newRow("1E-4 stays plain") << 1e-4 << " .0001";
+        QTest::newRow("below 1E-4") << -2.5e-5 << "-2.5E-05";
+        QTest::newRow("integer") << 10.0 << " 10";
+        QTest::newRow("fraction") << 3.25 << " 3.25";
+        QTest::newRow("15 digits") << 123456789012345.0 << " 123456789012345";
+        QTest::newRow("1E+15") << 1e15 << " 1E+15";
+        QTest::newRow("rounds up into the exponent") << 999999999999999.9 << " 1E+15";
+        QTest::newRow("1E+16") << 1e16 << " 1E+16";
+        QTest::newRow("three-digit exponent") << -1.5e-300 << "-1.5E-300";
+        QTest::newRow("16th digit rounded") << 0.1 + 0.2 << " .3";
+    }
+    void numeroFile()
+    {
+        QFETCH(double, v);
+        QFETCH(QString, testo);
+        const QLocale prima;
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        QCOMPARE(NumeroFile(v), testo);
+        const auto letto = NumeroDaFile(testo);
+        QLocale::setDefault(prima);
+        QVERIFY(letto);
+        QCOMPARE(*letto, QString::number(v, 'g', 15).toDouble());
+    }
+    void numeroDaFileRefuses()
+    {
+        for (const char* t : {"", "abc", "1,5", "inf", "1.5x"}) QVERIFY2(!NumeroDaFile(QString::fromLatin1(t)), t);
+    }
     void intToByte_data()
     {
         QTest::addColumn<double>("v");

@@ -95,6 +95,21 @@ private slots:
         QVERIFY(!f->frm_opt(1)->isHidden());
     }
 
+    // One size on every page and every opening; Enter in a field is OK.
+    void misuraEInvio()
+    {
+        frm_Settings* f = Dialogo(0);
+        const QSize misura = f->size();
+        Campo<QRadioButton>("optChannel_1")->click();
+        frm_Settings::Apri(1);
+        QCOMPARE(f->size(), misura);
+        f->hide();
+        frm_Settings::Apri(0);
+        QCOMPARE(f->size(), misura);
+        QTest::keyClick(Campo<QLineEdit>("txt_address"), Qt::Key_Return);
+        QVERIFY(!f->isVisible());
+    }
+
     void okSenzaModificheNonCambiaNulla_data()
     {
         QTest::addColumn<bool>("seriale");

@@ -11,7 +11,8 @@
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/Comandi.h"
+#include "shell/ComandiBarra.h"
+#include "shell/ComandiMenu.h"
 #include "shell/Log.h"
 #include "shell/frm_Settings.h"
 #include "shell/Principale.h"
@@ -57,7 +58,7 @@ const QByteArray kStatoDebug = H("0a140200001301");
 
 void Clic(const char* chiave)
 {
-    Principale::Istanza()->Toolbar1_ButtonClick(QString::fromLatin1(chiave));
+    Toolbar1_ButtonClick(QString::fromLatin1(chiave));
 }
 
 // A click arriving from the event loop while the handler under test runs.
@@ -204,7 +205,7 @@ private slots:
         QFETCH(QStringList, pannelli);
         Collega(rtu);
         ComErr = 0;
-        Principale::Istanza()->Toolbar1_ButtonClick(chiave);
+        Toolbar1_ButtonClick(chiave);
         QCOMPARE(m_fake->Richieste, attese);
         QCOMPARE(int(ComErr), 1);   // every click stops whatever loop runs
         const bool connesso = chiave != u"disconnect";
@@ -311,7 +312,8 @@ private slots:
     }
 
     // Each live loop runs until a toolbar click or, for run to break, until
-    // input register 0 stops reading 90; the pass under way still ends.
+    // input register 0 stops reading 90; after a click the loop sends nothing,
+    // so the clicked command is the last on the wire.
     void cicloFinoAllaFine_data()
     {
         QTest::addColumn<Ciclo>("c");
@@ -319,19 +321,19 @@ private slots:
             const QString t = QLatin1String(rtu ? "rtu " : "tcp ");
             auto riga = [&](const char* n, Ciclo c) { c.rtu = rtu; QTest::newRow(qPrintable(t + QLatin1String(n))) << c; };
             // One page a second: the stop lands in the second pass's wait.
-            riga("run until a click", {"run", "stop", 1400, true, 50, 0, -1, 1900, 252,
-                                       {kRun, kPagina, kPausa, kStop, kMonitor, kPagina, kPagina}});
+            riga("run until a click", {"run", "stop", 1400, true, 50, 0, -1, 1400, 252,
+                                       {kRun, kPagina, kPausa, kStop, kMonitor, kPagina}});
             riga("run to break, no refresh", {"runBr", nullptr, 0, false, 50, 90, 1500, 0, 90,
                                               {kRunBreak, kComando, kComando, kComando, kMonitor, kPagina}});
             riga("run to break, refresh", {"runBr", nullptr, 0, true, 50, 90, 1500, 0, 90,
                                            {kRunBreak, kComando, kComando, kPagina, kComando, kPagina, kMonitor, kPagina}});
-            // The stop lands in the first wait; the pass still steps once.
-            riga("animate until a click", {"step", "stop", 200, false, 400, 0, -1, 0, 100,
-                                           {kPausa, kStop, kMonitor, kPagina, kPausa, kMonitor, kPagina}});
+            // The stop lands in the first wait: the pass sends nothing after it.
+            riga("animate until a click", {"step", "stop", 200, false, 400, 0, -1, 0, 252,
+                                           {kPausa, kStop, kMonitor, kPagina}});
         }
         QTest::newRow("tcp run to break until a click")
             << Ciclo{"runBr", "pause", 1400, false, 50, 90, -1, 0, 100,
-                     {kRunBreak, kComando, kComando, kPausa, kMonitor, kPagina, kComando, kMonitor, kPagina}};
+                     {kRunBreak, kComando, kComando, kPausa, kMonitor, kPagina}};
     }
     void cicloFinoAllaFine()
     {
@@ -361,7 +363,7 @@ private slots:
         TempoAggiornamento = 100;
         Guardia(6000);
         // A menu item chosen meanwhile does not stop the loop.
-        QTimer::singleShot(150, qApp, [] { Principale::Istanza()->MenuClick(QStringLiteral("mnu_log")); });
+        QTimer::singleShot(150, qApp, [] { MenuClick(QStringLiteral("mnu_log")); });
         ClicTra(1000, "pause");
         QElapsedTimer t;
         t.start();
@@ -453,7 +455,7 @@ private slots:
         QCOMPARE(provate, 33);
         // The Settings items show their page, also on the dialog already open.
         for (auto [voce, pagina] : {std::pair{"mnu_controller", 0}, {"mnu_workspace", 1}, {"mnu_controller", 0}}) {
-            Principale::Istanza()->MenuClick(QString::fromLatin1(voce));
+            MenuClick(QString::fromLatin1(voce));
             frm_Settings* f = Finestre::Get<frm_Settings>();
             QVERIFY(f->isVisible());
             QCOMPARE(f->frm_opt(0)->isVisibleTo(f), pagina == 0);
@@ -461,24 +463,28 @@ private slots:
         }
     }
 
-    // salvataggio: -1 no saver, 0 the save fails, 1 it saves.
+    // salvataggio: -1 the project saver (its dialog cancelled), 0 the save fails, 1 it saves. The answers go
+    // to "Close Project?" of the open rung list, then to the save question.
     void nuovoChiudi_data()
     {
         QTest::addColumn<QString>("voce");
-        QTest::addColumn<int>("risposta");
+        QTest::addColumn<QList<int>>("risposte");
         QTest::addColumn<int>("salvataggio");
         QTest::addColumn<int>("rung");   // rungs afterwards; 3 = untouched
-        QTest::newRow("new, cancel") << "mnu_new" << int(Prompt::Annulla) << -1 << 1;
-        QTest::newRow("new, saved") << "mnu_new" << int(Prompt::Ok) << 1 << 1;
-        QTest::newRow("new, save fails") << "mnu_new" << int(Prompt::Ok) << 0 << 3;
-        QTest::newRow("new, save dialog cancelled") << "mnu_new" << int(Prompt::Ok) << -1 << 3;
-        QTest::newRow("close, cancel") << "mnu_close" << int(Prompt::Annulla) << -1 << 0;
-        QTest::newRow("close, save fails") << "mnu_close" << int(Prompt::Ok) << 0 << 3;
+        const int ok = Prompt::Ok, no = Prompt::Annulla;
+        QTest::newRow("new, close cancelled") << "mnu_new" << QList<int>{no} << 1 << 3;
+        QTest::newRow("new, cancel") << "mnu_new" << QList<int>{ok, no} << -1 << 1;
+        QTest::newRow("new, saved") << "mnu_new" << QList<int>{ok, ok} << 1 << 1;
+        QTest::newRow("new, save fails") << "mnu_new" << QList<int>{ok, ok} << 0 << 3;
+        QTest::newRow("new, save dialog cancelled") << "mnu_new" << QList<int>{ok, ok} << -1 << 3;
+        QTest::newRow("close, close cancelled") << "mnu_close" << QList<int>{no} << -1 << 3;
+        QTest::newRow("close, cancel") << "mnu_close" << QList<int>{ok, no} << -1 << 0;
+        QTest::newRow("close, save fails") << "mnu_close" << QList<int>{ok, ok} << 0 << 3;
     }
     void nuovoChiudi()
     {
         QFETCH(QString, voce);
-        QFETCH(int, risposta);
+        QFETCH(QList<int>, risposte);
         QFETCH(int, salvataggio);
         QFETCH(int, rung);
         if (salvataggio >= 0) SalvaProgettoAggancio = [salvataggio](bool) { return salvataggio == 1; };
@@ -488,8 +494,8 @@ private slots:
         AggiungiRungVuoto();
         NomeProgetto = QStringLiteral("before");
         ProgettoModificato = true;
-        m_copione.Rispondi(risposta);
-        Principale::Istanza()->MenuClick(voce);
+        for (int r : risposte) m_copione.Rispondi(r);
+        MenuClick(voce);
         QCOMPARE(int(Programmi[ProgCorrente].NumRung), rung);
         QCOMPARE(ProgettoModificato, rung == 3);
         // Only New shows the blank project; Close leaves the view alone.
@@ -542,7 +548,7 @@ private slots:
         ProgettoModificato = modificato;
         m_copione.Rispondi(risposta);
         ComErr = 0;
-        p->MenuClick(QStringLiteral("mnu_exit"));
+        MenuClick(QStringLiteral("mnu_exit"));
         QCOMPARE(p->isVisible(), !chiusa);
         QCOMPARE(chiesti, salvataggiChiesti);
         // The project saver's own file dialog comes after the question.

@@ -1,12 +1,10 @@
 // Toolbar dispatch: every click stops a running live loop (ComErr := 1),
 // then acts on the key, then refreshes the state display. The run, run to
-// break and animate keys loop inside the click, pumping events, until
-// ComErr is found set at the top of a pass.
-#include "shell/Comandi.h"
+// break and animate keys loop inside the click, pumping events, until they
+// find ComErr set.
+#include "shell/ComandiBarra.h"
 
-#include "build/ApriProgetto.h"
 #include "build/Compilatore.h"
-#include "build/SalvaProgetto.h"
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
@@ -15,6 +13,7 @@
 #include "program/Progetto.h"
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
+#include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
 #include "shell/LogRapporto.h"
@@ -30,38 +29,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <cmath>
-
-namespace {
-void MostraNomeProgetto()
-{
-    if (Principale::Esiste()) Principale::Istanza()->setWindowTitle(NomeProgetto);
-}
-} // namespace
-
-bool SalvaProgettoCorrente(bool salvaCome)
-{
-    if (SalvaProgettoAggancio) return SalvaProgettoAggancio(salvaCome);
-    const bool salvato = SalvaProgetto(salvaCome) == EsitoSalvataggio::Salvato;
-    if (salvato) MostraNomeProgetto();
-    return salvato;
-}
-
-void ApriProgettoCorrente()
-{
-    if (ApriProgetto() != EsitoApertura::Aperto) return;
-    MostraNomeProgetto();
-    if (Registri* r = Finestre::SeCaricata<Registri>()) r->Redraw();
-}
-
-void RinfrescaRegistri()
-{
-    Registri* r = Finestre::SeCaricata<Registri>();
-    if (!r) {
-        r = Finestre::Get<Registri>();
-        Finestre::Mostra(r);
-    }
-    r->AggiornaRegistri_new(true);
-}
+#include <initializer_list>
 
 namespace {
 // Clicks that arrived while a transaction waited for its reply. Their own
@@ -88,7 +56,7 @@ QTimer& TimerRinvio()
             }
             const QString chiave = Rinviati().takeFirst();
             if (!Rinviati().isEmpty()) TimerRinvio().start();
-            Principale::Istanza()->Toolbar1_ButtonClick(chiave);
+            Toolbar1_ButtonClick(chiave);
         });
         return timer;
     }();
@@ -106,13 +74,30 @@ void LeggiComandoInCorso()
     TabRegistri[0].Valore = int32_t(std::lround(LeggiRegistroInput(Controllore.Nodo, 0)));
 }
 
+// Runs the commands of one pass in order while no stop has come. A click
+// taken during any wait of the pass (or a failed transaction) ends it before
+// its next command, so the clicked command is the last the controller gets.
+bool Passo(std::initializer_list<void (*)()> comandi)
+{
+    for (void (*c)() : comandi) {
+        if (ComErr != 0) return false;
+        c();
+    }
+    return ComErr == 0;
+}
+
+// A loop's pause between passes; a stop ends it at once.
+void Pausa(double secondi)
+{
+    AttendiFinche([] { return ComErr != 0; }, int(secondi * 1000 + 0.5));
+}
+
 void LoopRun()
 {
-    ComErr = 0;
     while (ComErr == 0) {
         Pompa();
-        Attesa(1);
-        RinfrescaRegistri();
+        Pausa(1);
+        Passo({RinfrescaRegistri});
     }
 }
 
@@ -123,17 +108,19 @@ bool RunBreak()
         Prompt::MsgBox(QStringLiteral("Program modified: download program to avoid mismatch"),
                        Prompt::InterrompiRiprovaIgnora, QStringLiteral("Warning")) != Prompt::Ignora)
         return false;
-    ComandoPLC(ComandoRunBreak);
-    LeggiComandoInCorso();
+    // Cleared before the first command: a click during it must still count.
     ComErr = 0;
+    Passo({[] { ComandoPLC(ComandoRunBreak); }, LeggiComandoInCorso});
     while (TabRegistri[0].Valore == ComandoRunBreak && ComErr == 0) {
         Pompa();
-        Attesa(1);
-        LeggiComandoInCorso();
-        if (AggiornamentoAuto) RinfrescaRegistri();
+        Pausa(1);
+        if (Passo({LeggiComandoInCorso}) && AggiornamentoAuto) Passo({RinfrescaRegistri});
     }
+    // Stopped by a click or a failure: nothing more goes out.
+    const bool fermato = ComErr != 0;
     // Any loop further out ends too.
     ComErr = 1;
+    if (fermato) return true;
     MonitorPLC();
     RinfrescaRegistri();
     return true;
@@ -144,10 +131,8 @@ void Anima()
     ComErr = 0;
     while (ComErr == 0) {
         Pompa();
-        Attesa(TempoAggiornamento / 1000.0);
-        ComandoPLC(ComandoPausa);
-        MonitorPLC();
-        RinfrescaRegistri();
+        Pausa(TempoAggiornamento / 1000.0);
+        Passo({[] { ComandoPLC(ComandoPausa); }, [] { MonitorPLC(); }, RinfrescaRegistri});
     }
 }
 
@@ -165,7 +150,7 @@ int ClicRinviati()
     return int(Rinviati().size());
 }
 
-void Principale::Toolbar1_ButtonClick(const QString& chiave)
+void Toolbar1_ButtonClick(const QString& chiave)
 {
     ComErr = 1;
     if (TransazioneInCorso()) {
@@ -193,8 +178,13 @@ void Principale::Toolbar1_ButtonClick(const QString& chiave)
         ImpostaDebug(0);
         LeggiStatoPLC();
     } else if (chiave == u"run") {
-        ComandoPLC(ComandoRun);
-        if (AggiornamentoAuto) LoopRun();
+        if (AggiornamentoAuto) {
+            ComErr = 0;
+            ComandoPLC(ComandoRun);
+            LoopRun();
+        } else {
+            ComandoPLC(ComandoRun);
+        }
     } else if (chiave == u"runBr") {
         // Given up at the warning: the click ends as if it had not happened.
         if (!RunBreak()) return;
@@ -242,5 +232,5 @@ void Principale::Toolbar1_ButtonClick(const QString& chiave)
     } else if (chiave == u"view_http") {
         QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + Controllore.IndirizzoIP));
     }
-    AggiornaStato();
+    Principale::Istanza()->AggiornaStato();
 }

@@ -12,6 +12,3 @@ void ApriProgettoCorrente();
 // Reads the register window's displayed page and repaints it; the window is
 // loaded first when it is not.
 void RinfrescaRegistri();
-
-// Toolbar clicks that arrived during a transaction and have not run yet.
-int ClicRinviati();

@@ -1,0 +1,210 @@
+#include "registers/EditorTabelle.h"
+
+#include "registers/FileTabella.h"
+#include "shell/Prompt.h"
+#include "shell/model/Globali.h"
+
+#include <QLocale>
+#include <cmath>
+#include <stdexcept>
+
+int EditorTabelle::TabellaCorrente = 0;
+
+namespace {
+const QString kFiltro = QStringLiteral(" (*.csv);;(*.*)");
+
+// The whole part of the count field; nothing when it is not a number.
+std::optional<int> PuntiCampo(const QString& testo)
+{
+    const auto v = NumeroCampo(testo);
+    if (!v || std::fabs(*v) > 1e9) return std::nullopt;
+    return int(std::floor(*v));
+}
+
+void MessaggioFile(EsitoFileTabella esito)
+{
+    switch (esito) {
+    case EsitoFileTabella::Ok: break;
+    case EsitoFileTabella::NonApribile: Prompt::MsgBox(QStringLiteral("The file cannot be read or written")); break;
+    case EsitoFileTabella::Malformato: Prompt::MsgBox(QStringLiteral("The table file is not valid")); break;
+    case EsitoFileTabella::ConteggioFuori: Prompt::MsgBox(QStringLiteral("Check N points")); break;
+    }
+}
+} // namespace
+
+VistaPunti PassoScorrimento(int posizione, int punti)
+{
+    if (posizione + EditorTabelle::RigheVisibili > punti && punti > EditorTabelle::RigheVisibili)
+        posizione = punti - EditorTabelle::RigheVisibili;
+    const int quante = std::clamp(punti - posizione, 0, EditorTabelle::RigheVisibili);
+    return VistaPunti{posizione, posizione, quante};
+}
+
+std::optional<double> NumeroCampo(const QString& testo)
+{
+    QLocale loc;
+    loc.setNumberOptions(QLocale::RejectGroupSeparator);
+    bool ok = false;
+    const double v = loc.toDouble(testo.trimmed(), &ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+QString TestoCampo(double valore)
+{
+    QLocale loc;
+    loc.setNumberOptions(QLocale::OmitGroupSeparator);
+    return loc.toString(valore, 'g', 15);
+}
+
+void EditorTabelle::Carica()
+{
+    Nome.clear();
+    Lista = NomiTabelle();
+    Selezione = -1;
+    for (int k = 0; k < NumRighe; ++k) {
+        TestoX[size_t(k)] = QStringLiteral("0");
+        TestoY[size_t(k)] = QStringLiteral("0");
+    }
+    Conteggio = QStringLiteral("8");
+    CambioConteggio();
+    ListaClick(TabellaCorrente);
+}
+
+void EditorTabelle::ListaClick(int indice)
+{
+    if (indice < 0 || indice >= Lista.size() || indice >= NumTabelle) return;
+    Selezione = indice;
+    const Tabella& t = Tabelle[size_t(indice)];
+    Nome = t.NomeTabella;
+    Conteggio = QString::number(t.NPunti);
+    for (int k = 0; k < t.NPunti && k < NumRighe; ++k) {
+        TestoX[size_t(k)] = TestoCampo(t.X[size_t(k)]);
+        TestoY[size_t(k)] = TestoCampo(t.Y[size_t(k)]);
+    }
+    CambioConteggio();
+}
+
+void EditorTabelle::CambioConteggio()
+{
+    const auto n = PuntiCampo(Conteggio);
+    if (!n) return;   // typing is tolerated
+    if (*n < MinPunti || *n > MaxPunti) {
+        Prompt::MsgBox(QStringLiteral("N = 2 to 32"));
+        return;
+    }
+    Massimo = *n;
+    ScorrimentoAttivo = *n > RigheVisibili;
+    Scorri(0);
+}
+
+void EditorTabelle::Scorri(int posizione)
+{
+    const auto n = PuntiCampo(Conteggio);
+    Vista = PassoScorrimento(posizione, n && *n >= MinPunti && *n <= MaxPunti ? *n : Massimo);
+    Posizione = Vista.posizione;
+}
+
+bool EditorTabelle::ControllaTabella()
+{
+    if (Nome.isEmpty()) {
+        Prompt::MsgBox(QStringLiteral("Check Table Name"));
+        return false;
+    }
+    const auto n = PuntiCampo(Conteggio);
+    if (!n || *n < MinPunti || *n > MaxPunti) {
+        Prompt::MsgBox(QStringLiteral("Check N points"));
+        return false;
+    }
+    // Every point is read before any is kept, so a refused field leaves the
+    // checked table as it was.
+    Tabella t = TabellaModifica;
+    for (int k = 0; k < *n; ++k) {
+        const auto x = NumeroCampo(TestoX[size_t(k)]);
+        const auto y = NumeroCampo(TestoY[size_t(k)]);
+        if (!x || !y) {
+            Prompt::ErroreValori();
+            return false;
+        }
+        t.X[size_t(k)] = *x;
+        t.Y[size_t(k)] = *y;
+    }
+    t.NomeTabella = Nome;
+    t.NPunti = uint8_t(*n);
+    TabellaModifica = t;
+    return true;
+}
+
+bool EditorTabelle::Inserisci()
+{
+    if (!ControllaTabella()) return false;
+    const bool nuova = Selezione < 0 || Selezione >= NumTabelle
+                       || Tabelle[size_t(Selezione)].NomeTabella != TabellaModifica.NomeTabella;
+    int destinazione = Selezione;
+    if (nuova) {
+        if (NumTabelle >= MaxTabelle) {
+            Prompt::MsgBox(QStringLiteral("A project holds at most %1 tables").arg(MaxTabelle));
+            return false;
+        }
+        Lista.append(TabellaModifica.NomeTabella);
+        ++NumTabelle;
+        destinazione = NumTabelle - 1;
+    }
+    Tabella& t = Tabelle[size_t(destinazione)];
+    t.NomeTabella = TabellaModifica.NomeTabella;
+    t.NPunti = TabellaModifica.NPunti;
+    for (int k = 0; k < t.NPunti; ++k) {
+        t.X[size_t(k)] = TabellaModifica.X[size_t(k)];
+        t.Y[size_t(k)] = TabellaModifica.Y[size_t(k)];
+    }
+    ProgettoModificato = true;
+    return true;
+}
+
+bool EditorTabelle::Ok()
+{
+    try {
+        if (!Inserisci()) return false;
+        CalcolaTabelle();
+        TabellaCorrente = Selezione;
+    } catch (const std::exception&) {
+        Prompt::MsgBox(QStringLiteral("Error"));
+        return false;
+    }
+    ProgettoModificato = true;
+    return true;
+}
+
+void EditorTabelle::Annulla()
+{
+    ProgettoModificato = true;
+}
+
+void EditorTabelle::CaricaDaFile()
+{
+    const QString file = Prompt::FileApri(QString(), kFiltro);
+    if (file.isEmpty()) return;
+    Tabella letta = TabellaModifica;
+    const EsitoFileTabella esito = LeggiFileTabella(file, letta);
+    if (esito != EsitoFileTabella::Ok) {
+        MessaggioFile(esito);
+        return;
+    }
+    TabellaModifica = letta;
+    Nome = letta.NomeTabella;
+    Conteggio = QString::number(letta.NPunti);
+    CambioConteggio();
+    for (int k = 0; k < letta.NPunti; ++k) {
+        TestoX[size_t(k)] = TestoCampo(letta.X[size_t(k)]);
+        TestoY[size_t(k)] = TestoCampo(letta.Y[size_t(k)]);
+    }
+    CambioConteggio();
+}
+
+void EditorTabelle::SalvaSuFile()
+{
+    const QString file = Prompt::FileSalva(QString(), kFiltro);
+    if (!ControllaTabella()) return;
+    if (file.isEmpty()) return;
+    MessaggioFile(ScriviFileTabella(file, TabellaModifica));
+}

@@ -1,0 +1,112 @@
+// Menu dispatch: each item of the menu bar and of the two pop-up menus acts
+// through here, by its name.
+#include "shell/ComandiMenu.h"
+
+#include "comm/frm_dialoga.h"
+#include "comm/frm_search.h"
+#include "program/OperazioniRung.h"
+#include "program/Program.h"
+#include "program/Progetto.h"
+#include "program/StatoProgramma.h"
+#include "registers/Input_Tab.h"
+#include "registers/Registri.h"
+#include "shell/ComandiComuni.h"
+#include "shell/Finestre.h"
+#include "shell/Log.h"
+#include "shell/NonDisponibile.h"
+#include "shell/Principale.h"
+#include "shell/frmAbout.h"
+#include "shell/frm_Progetto.h"
+#include "shell/frm_Settings.h"
+#include "shell/model/Globali.h"
+
+#include <QHash>
+
+void MenuClick(const QString& nome)
+{
+    // Entry points of subsystems not in this build yet, by item.
+    static const QHash<QString, QString> kNonDisponibili = {
+        {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
+        {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
+        {QStringLiteral("mnu_Watch"), QStringLiteral("frm_watch")},
+        {QStringLiteral("mnu_images"), QStringLiteral("Input_Img")},
+        {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
+        {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
+        {QStringLiteral("mnu_Format"), QStringLiteral("frm_variabili")},
+        {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
+        {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
+        {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
+        {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
+        {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
+        {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
+        {QStringLiteral("mnu_coll_2565"), QStringLiteral("ConfQVR2565")},
+        {QStringLiteral("mnu_collR8T200"), QStringLiteral("frm_R8T200")},
+        {QStringLiteral("mnu_TA"), QStringLiteral("Coll_TA")},
+        {QStringLiteral("mnu_coll"), QStringLiteral("frm_collaudo")},
+        {QStringLiteral("mnu_FTP"), QStringLiteral("frm_FTP")},
+        {QStringLiteral("mnu_mac"), QStringLiteral("frm_LettMAC")},
+        {QStringLiteral("mnu_boot"), QStringLiteral("frm_Bootloader")},
+    };
+    // The rung menu: the toolbar's rung keys, without the status refresh.
+    static const QHash<QString, void (*)()> kRung = {
+        {QStringLiteral("mnu_FB_copy"), ComandoCopia},
+        {QStringLiteral("mnu_FB_paste"), ComandoIncolla},
+        {QStringLiteral("mnu_modify"), ComandoModifica},
+        {QStringLiteral("mnu_FB_Delete"), ComandoCancella},
+        {QStringLiteral("mnu_FB_Insert_Before"), ComandoInserisciPrima},
+        {QStringLiteral("mnu_FB_Insert_After"), ComandoInserisciDopo},
+        {QStringLiteral("mnu_FB_Break"), ComandoBreak},
+    };
+    static const QHash<QString, void (frm_search::*)()> kDispositivo = {
+        {QStringLiteral("mnu_SetAsController"), &frm_search::SetAsController},
+        {QStringLiteral("mnu_ViewHomePage"), &frm_search::Elenco_DblClick},
+        {QStringLiteral("mnu_SetIP"), &frm_search::SetIP},
+        {QStringLiteral("mnu_CopyIP"), &frm_search::CopyIP},
+        {QStringLiteral("mnu_CopyMAC"), &frm_search::CopyMAC},
+        {QStringLiteral("mnu_SubNodes"), &frm_search::SearchSubNodes},
+    };
+    // Unlike a toolbar click, a menu item leaves ComErr alone: a live loop
+    // goes on while a window opens.
+    auto e = [&nome](const char* n) { return nome == QLatin1String(n); };
+    if (e("mnu_new")) {
+        if (NuovoProgetto()) AggiornaProgetto();
+    } else if (e("mnu_close")) {
+        NuovoProgetto();
+    } else if (e("mnu_openProj")) {
+        ApriProgettoCorrente();
+    } else if (e("mnu_SaveProj")) {
+        SalvaProgettoCorrente(false);
+    } else if (e("mnu_saveAs")) {
+        SalvaProgettoCorrente(true);
+    } else if (e("mnu_exit")) {
+        Principale::Istanza()->close();
+    } else if (e("mnu_controller")) {
+        frm_Settings::Apri(0);
+    } else if (e("mnu_workspace")) {
+        frm_Settings::Apri(1);
+    } else if (e("mnu_viewProj")) {
+        frm_Progetto::Apri();
+    } else if (e("mnu_program")) {
+        Finestre::Mostra(FinestraProgramma(true));
+        PosizionaRung(RungCorrente - 1);
+    } else if (e("mnu_Registri")) {
+        Finestre::Mostra(Finestre::Get<Registri>());
+    } else if (e("mnu_log")) {
+        Finestre::Mostra(Finestre::Get<Log>());
+    } else if (e("mnu_search")) {
+        ApriRicercaDispositivi();
+    } else if (e("mnu_Tables")) {
+        Input_Tab::Apri();
+    } else if (e("mnu_dialoga")) {
+        MostraTerminale();
+    } else if (e("mnu_About")) {
+        Finestre::Mostra(Finestre::Get<frmAbout>());
+    } else if (kRung.contains(nome)) {
+        kRung.value(nome)();
+    } else if (kDispositivo.contains(nome)) {
+        // The device menu acts on the device selected in the search window.
+        (Finestre::Get<frm_search>()->*kDispositivo.value(nome))();
+    } else if (kNonDisponibili.contains(nome)) {
+        NonDisponibile(kNonDisponibili.value(nome));
+    }
+}
