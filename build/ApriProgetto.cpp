@@ -5,6 +5,7 @@
 #include "build/FileProgetto.h"
 #include "build/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
+#include "display/CompilatoreTask.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
@@ -97,6 +98,9 @@ EsitoApertura ApriProgetto(const QString& percorso)
     if (!NuovoProgetto()) return EsitoApertura::NonSalvato;
     AggiornaProgetto();
     ApplicaProgetto(p);
+    // The compiled task images are not stored: they are made again.
+    CompilaOggetti();
+    ScegliProcesso(0);
     RigheCaricate = Programmi[0].NumRung;
     RungCorrente = Programmi[0].NumRung;
     NomeProgetto = base;

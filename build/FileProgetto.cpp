@@ -1,5 +1,6 @@
 #include "build/FileProgetto.h"
 
+#include "build/FileTask.h"
 #include "build/LettoreRighe.h"
 #include "build/ScrittoreRighe.h"
 #include "registers/WatchList.h"
@@ -255,9 +256,11 @@ ByteSet ScriviSet(const ProgettoSalvato& p, const DefModello& m)
     b[size_t(FileSet::Lst)] = ScriviLst(p, m);
     b[size_t(FileSet::Wtc)] = ScriviWtc(p);
     b[size_t(FileSet::Ptb)] = ScriviPtb(p);
+    b[size_t(FileSet::Skd)] = ScriviSkd(p);
     b[size_t(FileSet::Fmt)] = ScriviFmt(p);
     b[size_t(FileSet::Str)] = ScriviStr(p, m);
     b[size_t(FileSet::Blk)] = ScriviBlk(p, m);
+    b[size_t(FileSet::Msg)] = ScriviMsg(p);
     return b;
 }
 
@@ -278,7 +281,7 @@ std::optional<GuastoLettura> LeggiSet(const ContenutoSet& contenuto, const DefMo
     const auto& prj = contenuto[size_t(FileSet::Prj)];
     const bool conTag = prj && VersioneSet(*prj) == VersioneFile;
     FileSet corrente = FileSet::Prj;
-    [[maybe_unused]] int versioneVecchia = 0;
+    int versioneVecchia = 0;
     try {
         for (int f = 0; f < NumFileSet; ++f) {
             corrente = FileSet(f);
@@ -286,13 +289,15 @@ std::optional<GuastoLettura> LeggiSet(const ContenutoSet& contenuto, const DefMo
             if (!contenuto[size_t(f)]) continue;
             LettoreRighe l(*contenuto[size_t(f)]);
             switch (corrente) {
-            case FileSet::Prj: LeggiPrj(l, conTag, p); break;
+            case FileSet::Prj: versioneVecchia = LeggiPrj(l, conTag, p); break;
             case FileSet::Lst: LeggiLst(l, m, p); break;
             case FileSet::Wtc: LeggiWtc(l, p); break;
             case FileSet::Ptb: LeggiPtb(l, p); break;
+            case FileSet::Skd: LeggiSkd(l, conTag, versioneVecchia, p); break;
             case FileSet::Fmt: LeggiFmt(l, p); break;
             case FileSet::Str: LeggiStr(l, m, p); break;
             case FileSet::Blk: LeggiBlk(l, conTag, p); break;
+            case FileSet::Msg: LeggiMsg(l, p); break;
             default: break;
             }
         }

@@ -37,6 +37,9 @@ ProgettoSalvato ProgettoInMemoria()
     p.variabili = Variabili;
     for (int i = 0; i < m.NumStringhe && i < int(Stringhe.size()); ++i) p.stringhe << Stringhe[size_t(i)].TestoVoce;
     for (int i = 0; i < MaxBlocchiTesto; ++i) p.blocchi[size_t(i)] = Blocchi[size_t(i)].TestoVoce;
+    for (int t = 1; t <= NumTask && t <= MaxTask; ++t) p.task << Tasks[size_t(t)];
+    for (int i = 0; i < NumNumeriSMS && i < MaxVociSMS; ++i) p.numeriSMS << NumeriSMS[size_t(i)].TestoSMS;
+    for (int i = 0; i < NumTestiSMS && i < MaxVociSMS; ++i) p.testiSMS << TestiSMS[size_t(i)].TestoSMS;
     return p;
 }
 
@@ -68,6 +71,16 @@ void ApplicaProgetto(const ProgettoSalvato& p)
         for (int i = 0; i < p.stringhe.size() && i < int(Stringhe.size()); ++i) Stringhe[size_t(i)].TestoVoce = p.stringhe[i];
     if (p.Presente(FileSet::Blk))
         for (int i = 0; i < MaxBlocchiTesto; ++i) Blocchi[size_t(i)].TestoVoce = p.blocchi[size_t(i)];
+    if (p.Presente(FileSet::Skd)) {
+        NumTask = uint8_t(p.task.size());
+        for (int t = 0; t < p.task.size(); ++t) Tasks[size_t(t + 1)] = p.task[t];
+    }
+    if (p.Presente(FileSet::Msg)) {
+        NumNumeriSMS = uint8_t(p.numeriSMS.size());
+        NumTestiSMS = uint8_t(p.testiSMS.size());
+        for (int i = 0; i < p.numeriSMS.size(); ++i) NumeriSMS[size_t(i)].TestoSMS = p.numeriSMS[i];
+        for (int i = 0; i < p.testiSMS.size(); ++i) TestiSMS[size_t(i)].TestoSMS = p.testiSMS[i];
+    }
     if (p.Presente(FileSet::Wtc)) {
         WatchList[0] = int16_t(p.watch.size());
         for (int i = 0; i < p.watch.size(); ++i) WatchList[size_t(i + 1)] = p.watch[i];

@@ -2,6 +2,8 @@
 // Everything the project file set carries, as one value: the writer takes it
 // from memory, the reader fills a fresh one, and only a set read whole is
 // put in place of the current project.
+#include "display/SMS.h"
+#include "display/Task.h"
 #include "program/Programmi.h"
 #include "registers/Tabelle.h"
 #include "registers/Variabili.h"
@@ -38,6 +40,9 @@ struct ProgettoSalvato {
     std::array<Variabile, MaxVariabiliTabella> variabili{};
     QStringList stringhe;
     std::array<QString, MaxBlocchiTesto> blocchi;
+    QList<Task> task;                     // tasks 1 .. n, compiled fields left out
+    QStringList numeriSMS;                // the SMS tables' texts only
+    QStringList testiSMS;
 
     bool Presente(FileSet f) const { return presente[size_t(f)]; }
 };
@@ -47,5 +52,6 @@ struct ProgettoSalvato {
 ProgettoSalvato ProgettoInMemoria();
 // Puts the tables of a set read whole in place (program 0's rungs, the user
 // registers from PrimoRegistroUtente on, variables, strings, blocks, watch
-// list, linearisation tables); tables of a missing file are left alone.
+// list, linearisation tables, tasks, SMS texts); tables of a missing file
+// are left alone.
 void ApplicaProgetto(const ProgettoSalvato& p);

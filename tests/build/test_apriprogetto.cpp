@@ -11,6 +11,8 @@
 #include "build/ApriProgetto.h"
 #include "build/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
+#include "display/SMS.h"
+#include "display/Task.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
 #include "registers/Tabelle.h"
@@ -118,6 +120,13 @@ private slots:
         Variabili[2] = Variabile{.RegistroVar = 1, .TipoVar = 4, .FormatoVar = "% 3.2x", .EtichettaVar = "f"};
         Stringhe[0].TestoVoce = QStringLiteral("one, two");
         Blocchi[0].TestoVoce = QStringLiteral("first\r\n  second, \"quoted\"");
+        NumTask = 2;
+        Tasks[1] = Task{.TipoTask = 0, .Cartella = "LOG, 1", .NumCampi = 2, .Campi = {1, 2}};
+        Tasks[2] = Task{.TipoTask = 2, .Inizio = {26, 1, 1}, .Trigger = TriggerIntervallo, .Abilita = true};
+        NumNumeriSMS = 1;
+        NumeriSMS[0].TestoSMS = QStringLiteral("+39 012");
+        NumTestiSMS = 1;
+        TestiSMS[0].TestoSMS = QStringLiteral("level, &R100");
         WatchList[0] = 2;
         WatchList[1] = 100;
         WatchList[2] = 30;
@@ -134,6 +143,7 @@ private slots:
         QVERIFY(NuovoProgetto());
         AggiornaProgetto();
         NumTabelle = 0;
+        NumTask = 0;
         WatchList[0] = 0;
         ProgettoModificato = true;   // the loader asks, the script discards
         copione.RispondiTesto(base + ".prj");
@@ -146,6 +156,7 @@ private slots:
         QCOMPARE(RungCorrente, Programmi[0].NumRung);
         QVERIFY(!ProgettoModificato);
         QCOMPARE(int(NumTabelle), 2);
+        QCOMPARE(int(NumTask), 2);
         QVERIFY(Programmi[0].Rung[1].Valido);
 
         const QString altra = cartella.filePath(QStringLiteral("again.prj"));

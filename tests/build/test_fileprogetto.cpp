@@ -1,6 +1,7 @@
 // The project file set's bytes: line forms, each file's layout, the older
 // untagged layout, and damage refused with its file and line.
 #include "build/FileProgetto.h"
+#include "build/FileTask.h"
 #include "build/LettoreRighe.h"
 #include "build/ScrittoreRighe.h"
 
@@ -55,6 +56,17 @@ ProgettoSalvato Progetto()
     p.variabili[2] = Variabile{.RegistroVar = 3, .TipoVar = 18, .EtichettaVar = "Fw"};
     p.stringhe = {QStringLiteral("one, two"), QString(), QStringLiteral("\"q\"")};
     p.blocchi = {QStringLiteral("line 1\r\nline 2"), QString()};
+    Task t;
+    t.Inizio = {26, 12, 7, 1, 2, 3};
+    t.TipoTask = 2;
+    t.Cartella = QStringLiteral("C:, \"dir\"");
+    t.RegTriggerTask = -1;
+    t.Campi[0] = 0.25;
+    t.Campi[63] = -1e16;
+    t.Abilita = true;
+    p.task = {t, Task{}};
+    p.numeriSMS = {QStringLiteral("+39 0, 1")};
+    p.testiSMS = {QStringLiteral("alarm &R1"), QString()};
     return p;
 }
 
@@ -123,6 +135,12 @@ private slots:
         QCOMPARE(Righe(b[size_t(FileSet::Fmt)]), (QStringList{" 3 ", " 7 ", " 14 ", "7.0.255.0", "Tank\tT1", "-70000 ",
                                                               " 17 ", "%+5.0f", "x,y\t", " 3 ", " 18 ", "Fw\t"}));
         QCOMPARE(Righe(b[size_t(FileSet::Str)]), (QStringList{"one, two", "", "\"q\""}));
+        const QStringList skd = Righe(b[size_t(FileSet::Skd)]);
+        QCOMPARE(skd.size(), 2 * 100);
+        QCOMPARE(skd.mid(0, 3), (QStringList{"<TASK>", " 26 ", " 12 "}));
+        QCOMPARE(skd.mid(26, 7), (QStringList{"C:, \"dir\"", " 0 ", " 0 ", "-1 ", " 0 ", " 0 ", " .25 "}));
+        QCOMPARE(skd.mid(95, 6), (QStringList{"-1E+16 ", " 1 ", " 0 ", " 0 ", "</TASK>", "<TASK>"}));
+        QCOMPARE(Righe(b[size_t(FileSet::Msg)]), (QStringList{" 1 ", " 2 ", "+39 0, 1", "alarm &R1", ""}));
         QCOMPARE(Righe(b[size_t(FileSet::Blk)]),
                  (QStringList{"<TEXT>", "line 1", "line 2", "</TEXT>", "<TEXT>", "", "</TEXT>"}));
         ProgettoSalvato vuoto;
@@ -168,6 +186,7 @@ private slots:
         QTest::newRow("below the record") << 30 << 0;
         QTest::newRow("first skipped line") << 49 << 1;
         QTest::newRow("three extra") << 51 << 3;
+        QTest::newRow("past a task's record") << 98 << 50;   // two extra lines a task
     }
     void vecchioFormato()
     {
@@ -183,8 +202,20 @@ private slots:
         ContenutoSet c;
         c[size_t(FileSet::Prj)] = (prj.join("\r\n") + "\r\n").toLatin1();
         c[size_t(FileSet::Blk)] = QByteArray("a\r\n\r\nb\r\n");
+        // Tasks: blank lines before the first field; lines 97 .. version dropped.
+        const QStringList task = Righe(ScriviSkd(Progetto())).mid(1, 98);
+        QStringList skd{" 2 "};
+        for (int t = 0; t < 2; ++t) {
+            skd << "" << "  " << task;
+            for (int k = 0; k < std::max(0, codice - 96); ++k) skd << QStringLiteral("extra");
+        }
+        c[size_t(FileSet::Skd)] = skd.join("\r\n").toLatin1();
         ProgettoSalvato p;
-        QVERIFY(!LeggiSet(c, Modello(), p));
+        const auto g = LeggiSet(c, Modello(), p);
+        QVERIFY2(!g, qPrintable(g ? g->Testo() : QString()));
+        QCOMPARE(p.task.size(), 2);
+        QCOMPARE(p.task[1].Inizio[0], uint8_t(26));
+        QCOMPARE(p.task[1].Campi[63], -1e16);
         QCOMPARE(p.rung.size(), 2);
         QCOMPARE(p.rung[1].Descrizione, QStringLiteral("r1"));
         QCOMPARE(p.rung[1].TrigMask, int16_t(7));
@@ -238,6 +269,12 @@ private slots:
         QTest::newRow("register half a pair") << int(FileSet::Lst) << QByteArray("a\r\n 1 \r\nb\r\n") << int(Guasto::FineInRecord) << 4;
         QTest::newRow("three text blocks") << int(FileSet::Blk) << QByteArray("<TEXT>\r\n</TEXT>\r\n<TEXT>\r\n</TEXT>\r\n<TEXT>\r\n")
                                            << int(Guasto::FuoriLimite) << 5;
+        QByteArray task = ScriviSkd(ProgettoSalvato{.task = {Task{}}});
+        QTest::newRow("33 tasks") << int(FileSet::Skd) << task.repeated(33) << int(Guasto::FuoriLimite) << 3201;
+        QTest::newRow("task field") << int(FileSet::Skd) << task.replace(" 0 \r\n</TASK>", "x\r\n</TASK>")
+                                    << int(Guasto::NonNumero) << 99;
+        QTest::newRow("nine SMS numbers") << int(FileSet::Msg) << QByteArray(" 9 \r\n 0 \r\n") << int(Guasto::FuoriLimite) << 1;
+        QTest::newRow("SMS texts cut") << int(FileSet::Msg) << QByteArray(" 0 \r\n 2 \r\nx\r\n") << int(Guasto::FineInRecord) << 4;
         QTest::newRow("open text block") << int(FileSet::Blk) << QByteArray("<TEXT>\r\nx\r\n") << int(Guasto::FineInRecord) << 3;
     }
     void danni()
