@@ -1,63 +1,31 @@
 // Start-up cost: from process start to the main window on screen, and the
 // peak memory by then, for the workbench's Main() against a bare Qt Widgets
-// main window with an MDI area. Each run is a fresh child process of this
-// program, so loading and first-use costs count; the two kinds alternate so
-// that a busy machine hurts both alike.
+// main window with an MDI area (bench_avvio_riferimento, a Qt-only program
+// beside this one). Each run is a fresh child process, so loading and
+// first-use costs count; the kinds alternate so that a busy machine hurts
+// all alike.
 //
 //   bench_avvio [runs]          (default 9; the median is reported)
+#include "Pronto.h"
 #include "shell/Avvio.h"
 #include "shell/Principale.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QMainWindow>
-#include <QMdiArea>
-#include <QMenuBar>
 #include <QProcess>
-#include <QTest>
 #include <algorithm>
 #include <cstdio>
 
 namespace {
 
-// Peak resident set of this process in KiB.
-long PiccoMemoria()
+int Figlio(int argc, char** argv)
 {
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly)) return 0;
-    for (const QByteArray& riga : f.readAll().split('\n'))
-        if (riga.startsWith("VmHWM:")) return riga.mid(6).trimmed().split(' ').first().toLong();
-    return 0;
-}
-
-// "workbench", "peer" (bare window) or "peer-text" (bare window with one
-// menu: the first text on screen pays for the font set-up, which a window
-// without any text never does).
-int Figlio(int argc, char** argv, const QByteArray& tipo)
-{
-    const bool workbench = tipo == "workbench";
     QElapsedTimer t;
     t.start();
     QApplication app(argc, argv);
-    QWidget* finestra;
-    if (workbench) {
-        Main();
-        finestra = Principale::Istanza();
-    } else {
-        auto* w = new QMainWindow;
-        w->setCentralWidget(new QMdiArea(w));
-        w->resize(1066, 866);
-        if (tipo == "peer-text") w->menuBar()->addMenu(QStringLiteral("File"));
-        finestra = w;
-    }
-    finestra->show();
-    if (!QTest::qWaitForWindowExposed(finestra)) return 1;
-    QCoreApplication::processEvents();
-    std::printf("READY %lld %ld\n", static_cast<long long>(t.nsecsElapsed() / 1000), PiccoMemoria());
-    std::fflush(stdout);
-    return 0;
+    Main();
+    return MostraEPronto(Principale::Istanza(), t);
 }
 
 struct Misura {
@@ -66,7 +34,7 @@ struct Misura {
     long kib = 0;
 };
 
-bool Esegui(const QString& programma, const char* tipo, Misura& m)
+bool Esegui(const QString& programma, const QStringList& argomenti, Misura& m)
 {
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -75,7 +43,7 @@ bool Esegui(const QString& programma, const char* tipo, Misura& m)
     p.setProcessEnvironment(env);
     QElapsedTimer t;
     t.start();
-    p.start(programma, {QStringLiteral("--child"), QString::fromLatin1(tipo)});
+    p.start(programma, argomenti);
     QByteArray uscita;
     while (!uscita.contains('\n') && p.waitForReadyRead(30000)) uscita += p.readAllStandardOutput();
     m.ms = t.nsecsElapsed() / 1e6;
@@ -97,16 +65,17 @@ template <class F> double Mediana(QList<Misura> v, F campo)
 
 int main(int argc, char** argv)
 {
-    if (argc >= 3 && qstrcmp(argv[1], "--child") == 0) return Figlio(argc, argv, QByteArray(argv[2]));
+    if (argc >= 2 && qstrcmp(argv[1], "--child") == 0) return Figlio(argc, argv);
 
     QCoreApplication app(argc, argv);
     const int giri = argc >= 2 ? qMax(1, atoi(argv[1])) : 9;
     const QString programma = QCoreApplication::applicationFilePath();
+    const QString riferimento = QCoreApplication::applicationDirPath() + QStringLiteral("/bench_avvio_riferimento");
     QList<Misura> wb, pari, testo;
     for (int i = 0; i < giri; ++i) {
         Misura a, b, c;
-        if (!Esegui(programma, "workbench", a) || !Esegui(programma, "peer", b) ||
-            !Esegui(programma, "peer-text", c)) {
+        if (!Esegui(programma, {QStringLiteral("--child")}, a) || !Esegui(riferimento, {}, b) ||
+            !Esegui(riferimento, {QStringLiteral("text")}, c)) {
             std::fprintf(stderr, "a child run failed\n");
             return 1;
         }

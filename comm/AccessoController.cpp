@@ -2,21 +2,15 @@
 
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
-#include "program/Agganci.h"
-#include "program/Program.h"
-#include "program/Programmi.h"
-#include "program/RigaProgramma.h"
-#include "program/StatoProgramma.h"
+#include "comm/EventiCollegamento.h"
+#include "comm/Richiesta.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
-#include "shell/Log.h"
-#include "shell/Principale.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Conversioni.h"
 #include "shell/model/Modelli.h"
 
 #include <QCoreApplication>
-#include <QScrollBar>
 #include <cfenv>
 #include <cmath>
 #include <initializer_list>
@@ -24,27 +18,17 @@
 #include <optional>
 
 namespace {
-constexpr uint32_t kGiallo = 0xFFFF00;   // 0xRRGGBB
-constexpr uint32_t kBianco = 0xFFFFFF;
 constexpr int kModelliControllore = 23;  // records 0..22 are identified by code
 constexpr int kTipoStringaRam = 13;
 
 void Errore()
 {
-    LogStart();
-    LogWrite(QStringLiteral("Error"));
+    Eventi().Evento(QStringLiteral("Error"));
 }
 
 void PompaEventi()
 {
     QCoreApplication::processEvents();
-}
-
-void Richiesta(std::initializer_list<int> byte)
-{
-    int i = 0;
-    for (int b : byte) buff_tx[i++] = uint8_t(b);
-    n_tx = int16_t(i);
 }
 
 // One transaction whose reply must hold at least `byte` bytes (unit address
@@ -56,7 +40,7 @@ bool Transazione(int byte = 2)
 
 void Aggiorna()
 {
-    Principale::Istanza()->AggiornaStato();
+    Eventi().StatoCambiato();
 }
 
 // Rounds halves to the even neighbour whatever the current rounding mode.
@@ -74,7 +58,7 @@ bool InTabella(int r) { return r >= 0 && r < int(TabRegistri.size()); }
 
 bool Scrivi16(uint8_t nodo, int registro, uint16_t valore)
 {
-    Richiesta({nodo, 6, registro >> 8, registro & 0xFF, valore >> 8, valore & 0xFF});
+    ComponiRichiesta({nodo, 6, registro >> 8, registro & 0xFF, valore >> 8, valore & 0xFF});
     return Transazione();
 }
 
@@ -84,7 +68,7 @@ std::optional<int> LeggiInput(uint8_t nodo, int registro)
         Errore();
         return std::nullopt;
     }
-    Richiesta({nodo, 4, registro >> 8, registro & 0xFF, 0, 1});
+    ComponiRichiesta({nodo, 4, registro >> 8, registro & 0xFF, 0, 1});
     if (!Transazione(5)) {
         Errore();
         return std::nullopt;
@@ -103,12 +87,9 @@ bool Memoria(uint8_t nodo, uint8_t sottocodice, int64_t indirizzo, int64_t offse
     }
     PompaEventi();
     const int a = int(indirizzo);
-    Richiesta({nodo, 20, sottocodice, sottocodice == 5 ? (a >> 16) & 0xFF : 0, (a >> 8) & 0xFF, a & 0xFF, conteggio});
     const bool scrittura = sottocodice == 4;
-    if (scrittura) {
-        std::copy_n(BufferTrasferimento.begin() + offset, conteggio, buff_tx.begin() + 7);
-        n_tx = int16_t(7 + conteggio);
-    }
+    ComponiRichiesta({nodo, 20, sottocodice, sottocodice == 5 ? (a >> 16) & 0xFF : 0, (a >> 8) & 0xFF, a & 0xFF, conteggio},
+                     BufferTrasferimento.data() + offset, scrittura ? conteggio : 0);
     EcoTerminale = false;
     if (!Transazione(scrittura ? 2 : 3 + conteggio)) {
         Errore();
@@ -118,35 +99,12 @@ bool Memoria(uint8_t nodo, uint8_t sottocodice, int64_t indirizzo, int64_t offse
     return true;
 }
 
-// A rung-number cell that does not exist ends the colouring.
-bool Colora(int rung, uint32_t colore)
-{
-    if (ProgCorrente < 0 || ProgCorrente >= int(Programmi.size())) return false;
-    if (rung < 1 || rung > Programmi[ProgCorrente].NumRung) return false;
-    if (ColoraNumeroRung) ColoraNumeroRung(rung, colore);
-    return true;
-}
-
-// The rung at the program counter (pc + 1) becomes the first row when its
-// panel is not wholly inside the process area.
-void MostraInEsecuzione(int pc)
-{
-    Program* w = FinestraProgramma(false);
-    QWidget* area = w ? w->prog(ProgCorrente, false) : nullptr;
-    if (!area) return;
-    bool fuori = true;
-    if (const RigaProgramma* r = w->Riga(pc + 1); r && r->isVisible()) {
-        const int alto = r->shRung->mapTo(area, QPoint(0, 0)).y();
-        fuori = alto < 0 || alto + r->shRung->height() > area->height();
-    }
-    if (fuori) w->VScroll()->setValue(pc);
-}
 } // namespace
 
 bool ComandoPLC(uint8_t comando)
 {
     PompaEventi();
-    Richiesta({Controllore.Nodo, 6, 0, 0, 0, comando});
+    ComponiRichiesta({Controllore.Nodo, 6, 0, 0, 0, comando});
     const bool ok = Transazione();
     if (ok) Controllore.UltimoComando = comando;
     else Errore();
@@ -158,7 +116,7 @@ bool ImpostaDebug(int16_t debug)
 {
     PompaEventi();
     const Byte3 a = IntToByte(IndirizzoModoDebug);
-    Richiesta({Controllore.Nodo, 20, 4, 0, a[1], a[0], 1, debug == -1 ? ByteDebug : ByteRelease});
+    ComponiRichiesta({Controllore.Nodo, 20, 4, 0, a[1], a[0], 1, debug == -1 ? ByteDebug : ByteRelease});
     const bool ok = Transazione();
     if (!ok) Errore();
     return ok;
@@ -168,7 +126,7 @@ bool LeggiStatoPLC()
 {
     PompaEventi();
     const Byte3 a = IntToByte(IndirizzoModoDebug);
-    Richiesta({Controllore.Nodo, 20, 2, 0, a[1], a[0], 1});
+    ComponiRichiesta({Controllore.Nodo, 20, 2, 0, a[1], a[0], 1});
     bool debug = false;
     if (!Transazione(4)) {
         Errore();
@@ -176,8 +134,6 @@ bool LeggiStatoPLC()
         // Any other byte says nothing about the mode: nothing changes.
         debug = buff_rx[3] == ByteDebug;
         Controllore.ModoDebug = debug ? -1 : 0;
-        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Download"), debug);
-        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Debug"), debug);
     }
     Aggiorna();
     return debug;
@@ -270,10 +226,9 @@ bool ScriviRegistroStringa(const QString& testo, int registro)
         Errore();
         return false;
     }
-    Richiesta({Controllore.Nodo, 16, registro >> 8, registro & 0xFF, 0, n / 2, n});
-    std::fill_n(buff_tx.begin() + 7, n, 0);
-    for (int i = 0; i < L; ++i) buff_tx[7 + i] = ByteCarattere(testo[i]);
-    n_tx = int16_t(7 + n);
+    std::array<uint8_t, 100> dati{};
+    for (int i = 0; i < L; ++i) dati[size_t(i)] = ByteCarattere(testo[i]);
+    ComponiRichiesta({Controllore.Nodo, 16, registro >> 8, registro & 0xFF, 0, n / 2, n}, dati.data(), n);
     if (!Transazione()) {
         Errore();
         return false;
@@ -286,7 +241,7 @@ bool ScriviRegistroStringa(const QString& testo, int registro)
 bool LeggiModello(uint8_t modello)
 {
     QString s = modello < NumModelli ? Modelli[modello].Codice : QString();
-    Richiesta({Controllore.Nodo, 4, 0, 1, 0, 2});
+    ComponiRichiesta({Controllore.Nodo, 4, 0, 1, 0, 2});
     if (Transazione(7)) {
         s.clear();
         for (int i = 3; i <= 6; ++i) s += QString::number(buff_rx[i], 16).toUpper();
@@ -310,7 +265,7 @@ void VerificaController()
         if (Prompt::MsgBox(domanda, Prompt::SiNo, QStringLiteral("Mirok")) == Prompt::No)
             Controllore.Modello = precedente;
     }
-    CaricaRegistriSistema(false);
+    Eventi().ModelloVerificato();
 }
 
 void MonitorPLC()
@@ -322,10 +277,7 @@ void MonitorPLC()
             TerzultimoPC = PenultimoPC;
             PenultimoPC = UltimoPC;
             UltimoPC = int16_t(*v);
-            const int rung = *v + 1;
-            if (Colora(rung, kBianco) && Colora(TerzultimoPC + 1, kBianco) && Colora(PenultimoPC + 1, kBianco) &&
-                Colora(rung, kGiallo))
-                MostraInEsecuzione(*v);
+            Eventi().RungInEsecuzione(*v, PenultimoPC, TerzultimoPC);
         }
     }
     Aggiorna();

@@ -5,7 +5,9 @@
 #include <array>
 #include <cstdint>
 
-inline int16_t Canale = 2;                    // 0 ASCII, 1 RTU, 2 Modbus TCP
+// The framing of the transactions.
+enum TipoCanale : int16_t { CanaleASCII = 0, CanaleRTU = 1, CanaleTCP = 2 };
+inline TipoCanale Canale = CanaleTCP;
 inline std::array<uint8_t, 1001> buff_tx{};
 inline int16_t n_tx = 0;
 inline std::array<uint8_t, 1001> buff_rx{};
@@ -24,6 +26,18 @@ inline int16_t CRC_L = 0;
 inline int16_t LRC = 0;
 inline bool EcoTerminale = false;
 
-// One Modbus transaction on buff_tx/n_tx: 0 success, 1 time-out,
-// 2 error, 3 not connected.
-uint8_t Comunica(bool MostraErrori);
+// The outcome of a transaction. Comunica returns only the first four; a
+// framing's run-time failure (Guasto) and the refusal of a transaction
+// started while another waits (Rifiutata) reach the caller as ComTimeOut,
+// after the box that says why.
+enum EsitoComunica : uint8_t {
+    ComOk = 0,
+    ComTimeOut = 1,
+    ComErrore = 2,
+    ComNonConnesso = 3,
+    ComGuasto = 254,
+    ComRifiutata = 255,
+};
+
+// One Modbus transaction on buff_tx/n_tx.
+EsitoComunica Comunica(bool MostraErrori);

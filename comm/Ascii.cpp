@@ -5,7 +5,7 @@
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
-#include "shell/Log.h"
+#include "comm/EventiCollegamento.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
 #include "shell/convert/Conversioni.h"
@@ -46,8 +46,7 @@ private:
 
 uint8_t LrcModbus(const uint8_t* dati, int n)
 {
-    CalcolaLRC(dati, n);
-    return uint8_t(LRC);
+    return CalcolaLRC(dati, n);
 }
 
 QByteArray TramaASCII(const uint8_t* dati, int n)
@@ -107,10 +106,9 @@ bool ApriASCII(int porta, const QString& impostazioni)
         p.close();
         return false;
     }
-    Canale = 0;
+    Canale = CanaleASCII;
     Controllore.Connesso = true;
-    LogStart();
-    LogWrite(QStringLiteral("Port Open"));
+    Eventi().Evento(QStringLiteral("Port Open"));
     return true;
 }
 
@@ -118,7 +116,7 @@ void ChiudiASCII()
 {
     QSerialPort& p = frm_comunica::Istanza().MSComm1;
     if (p.isOpen()) p.close();
-    if (Canale == 0) Controllore.Connesso = false;
+    if (Canale == CanaleASCII) Controllore.Connesso = false;
 }
 
 bool PortaASCIIAperta() { return frm_comunica::Istanza().MSComm1.isOpen(); }
@@ -165,7 +163,7 @@ bool RiceviASCII()
     return r.Ok();
 }
 
-uint8_t TransazioneASCII(bool MostraErrori, QString* guasto)
+EsitoComunica TransazioneASCII(bool MostraErrori, QString* guasto)
 {
     // Byte 6 (the byte count of the multi-register writes) goes out doubled,
     // as characters rather than bytes, for every request longer than 6 bytes
@@ -173,20 +171,23 @@ uint8_t TransazioneASCII(bool MostraErrori, QString* guasto)
     if (buff_tx[1] != 15 && n_tx > 6) {
         if (buff_tx[6] > 127) {
             *guasto = QStringLiteral("Overflow");
-            return EsitoGuasto;
+            return ComGuasto;
         }
         buff_tx[6] = uint8_t(buff_tx[6] * 2);
     }
     if (!PortaASCIIAperta()) {
         *guasto = QStringLiteral("Port is not open");
-        return EsitoGuasto;
+        return ComGuasto;
     }
     if (!InviaASCII(buff_tx.data(), int(buff_tx.size()), n_tx)) {
         *guasto = QStringLiteral("Request too long for the transmit buffer");
-        return EsitoGuasto;
+        return ComGuasto;
     }
     FissaRichiesta();
-    if (!AttendiRisposta) return 0;
-    if (!RiceviASCII()) return 1;
-    return AccettaRisposta(n_rx - 1, MostraErrori);
+    if (!AttendiRisposta) return ComOk;
+    if (!RiceviASCII()) return ComTimeOut;
+    // The last decoded byte is the LRC.
+    const int lunghezza = n_rx - 1;
+    const QByteArrayView messaggio(buff_rx.data(), lunghezza);
+    return AccettaRisposta(ConfrontaRisposta(messaggio, RichiestaFissata()), lunghezza, MostraErrori, guasto);
 }

@@ -1,9 +1,10 @@
 #include "comm/Checksum.h"
 
 #include "comm/AreaComunicazione.h"
-#include "shell/Prompt.h"
 
-void CalcolaCRC(const uint8_t* buffer, int n)
+#include <QString>
+
+uint16_t CalcolaCRC(const uint8_t* buffer, int n)
 {
     uint16_t crc = 0xFFFF;
     for (int i = 0; i < n; ++i) {
@@ -12,29 +13,34 @@ void CalcolaCRC(const uint8_t* buffer, int n)
     }
     CRC_L = int16_t(crc & 0xFF);
     CRC_H = int16_t(crc >> 8);
+    return crc;
 }
 
-bool VerificaCRC(const uint8_t* buffer, int n)
+EsitoCRC VerificaCRC(const uint8_t* risposta, int n_rx, const uint8_t* buffer, int n)
 {
-    if (n_rx < 2 || n_rx > int(buff_rx.size()) || n < 0) return false;
-    CalcolaCRC(buffer, n);
-    if (CRC_L != buff_rx[n_rx - 2]) {
-        Prompt::MsgBox(QStringLiteral("Errore Checksum 1"));
-        return false;
-    }
-    if (CRC_H != buff_rx[n_rx - 1]) {
-        Prompt::MsgBox(QStringLiteral("Errore Checksum 2"));
-        return false;
-    }
-    return true;
+    if (n_rx < 2 || n < 0) return EsitoCRC::Corta;
+    const uint16_t crc = CalcolaCRC(buffer, n);
+    if ((crc & 0xFF) != risposta[n_rx - 2]) return EsitoCRC::Errore1;
+    if ((crc >> 8) != risposta[n_rx - 1]) return EsitoCRC::Errore2;
+    return EsitoCRC::Ok;
 }
 
-void CalcolaLRC(const uint8_t* buffer, int n)
+QString TestoErroreCRC(EsitoCRC esito)
+{
+    switch (esito) {
+    case EsitoCRC::Errore1: return QStringLiteral("Errore Checksum 1");
+    case EsitoCRC::Errore2: return QStringLiteral("Errore Checksum 2");
+    default: return QString();
+    }
+}
+
+uint8_t CalcolaLRC(const uint8_t* buffer, int n)
 {
     // The byte sum is kept wide: a long frame of high bytes is no failure.
     uint32_t somma = 0;
     for (int i = 0; i < n; ++i) somma += buffer[i];
     LRC = int16_t((256 - (somma % 256)) % 256);
+    return uint8_t(LRC);
 }
 
 uint8_t CalcolaCRC8(const QByteArray& testo)

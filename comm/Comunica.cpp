@@ -1,10 +1,9 @@
 // The transaction: one request out, one reply checked, the outcome reported
-// in the status bar, the Log and (when asked) message boxes.
+// through the link's events and (when asked) message boxes.
 #include "comm/Comunica.h"
 
 #include "comm/Dispositivo.h"
-#include "shell/Log.h"
-#include "shell/Principale.h"
+#include "comm/EventiCollegamento.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Conversioni.h"
 
@@ -20,7 +19,12 @@ bool g_fissata = false;
 
 void Pannello4(const QString& testo)
 {
-    Principale::Istanza()->ImpostaPannello(4, testo);
+    Eventi().EsitoTransazione(testo);
+}
+
+void Evento(const QString& testo)
+{
+    Eventi().Evento(testo);
 }
 
 // Panel 4 is empty while a wait runs. It is emptied only once the wait has
@@ -38,21 +42,21 @@ QTimer& SvuotaPannello()
     return *t;
 }
 
-uint8_t Trasporto(bool MostraErrori, QString* guasto)
+EsitoComunica Trasporto(bool MostraErrori, QString* guasto)
 {
     if (g_inCorso) {
         // The buffers are shared: a second transaction started by a handler
         // while this one waits would mix both replies. It is refused.
         *guasto = QStringLiteral("Transaction already in progress");
-        return EsitoGuasto;
+        return ComRifiutata;
     }
-    using Trama = uint8_t (*)(bool, QString*);
+    using Trama = EsitoComunica (*)(bool, QString*);
     static constexpr Trama kTrame[] = {TransazioneASCII, TransazioneRTU, TransazioneTCP};
-    if (Canale < 0 || Canale >= int16_t(std::size(kTrame))) return 2;   // no such framing: nothing sent, an error
+    if (Canale < 0 || Canale >= int16_t(std::size(kTrame))) return ComErrore;   // no such framing: nothing sent
     g_inCorso = true;
     g_fissata = false;
     EcoRisposta(QString());
-    const uint8_t r = kTrame[Canale](MostraErrori, guasto);
+    const EsitoComunica r = kTrame[Canale](MostraErrori, guasto);
     if (g_fissata) {
         buff_tx = g_richiesta;
         n_tx = g_nRichiesta;
@@ -72,17 +76,31 @@ int LunghezzaRisposta()
     return g_lunghezza;
 }
 
-uint8_t AccettaRisposta(int lunghezza, bool avvisa)
+QByteArrayView RispostaRicevuta()
 {
-    const char* errore = buff_rx[0] != g_richiesta[0]   ? "Risposta Errata (indirizzo)"
-                         : buff_rx[1] != g_richiesta[1] ? "Risposta Errata (funzione)"
-                                                        : nullptr;
-    if (errore) {
-        if (avvisa) Prompt::MsgBox(QString::fromLatin1(errore));
-        return 2;
+    return QByteArrayView(buff_rx.data(), g_lunghezza);
+}
+
+QByteArrayView RichiestaFissata()
+{
+    return QByteArrayView(g_richiesta.data(), g_nRichiesta);
+}
+
+EsitoComunica AccettaRisposta(EsitoRisposta esito, int lunghezza, bool avvisa, QString* guasto)
+{
+    switch (esito) {
+    case EsitoRisposta::Ok: g_lunghezza = lunghezza; return ComOk;
+    case EsitoRisposta::Indirizzo:
+    case EsitoRisposta::Funzione:
+        if (avvisa)
+            Prompt::MsgBox(esito == EsitoRisposta::Indirizzo ? QStringLiteral("Risposta Errata (indirizzo)")
+                                                              : QStringLiteral("Risposta Errata (funzione)"));
+        return ComErrore;
+    case EsitoRisposta::SenzaFunzione:
+        *guasto = QStringLiteral("Reply without unit address and function");
+        return ComGuasto;
+    default: return ComTimeOut;
     }
-    g_lunghezza = lunghezza;
-    return 0;
 }
 
 void PrendiRisposta(QByteArrayView dati)
@@ -110,41 +128,39 @@ void EcoRisposta(const QString& testo)
     if (EcoTerminale && EcoRispostaTerminale) EcoRispostaTerminale(testo);
 }
 
-uint8_t Comunica(bool MostraErrori)
+EsitoComunica Comunica(bool MostraErrori)
 {
     // A call from a handler during another transaction's wait is refused and
     // leaves that transaction's reply length and status panel alone.
     const bool annidata = g_inCorso;
     if (!annidata) g_lunghezza = 0;
-    uint8_t risultato = 3;
+    EsitoComunica risultato = ComNonConnesso;
     if (Controllore.Connesso) {
         if (!annidata) SvuotaPannello().start();
         QString guasto;
         risultato = Trasporto(MostraErrori, &guasto);
-        if (risultato == EsitoGuasto) {
+        if (risultato == ComGuasto || risultato == ComRifiutata) {
             if (MostraErrori) Prompt::MsgBox(guasto, Prompt::Critica, QStringLiteral("MOD-RTU"));
-            risultato = 1;
+            risultato = ComTimeOut;
         }
     }
     // "Not connected" stops a live loop too: it cannot get better by itself.
-    if (risultato != 0) ComErr = 1;
+    if (risultato != ComOk) ComErr = 1;
 
     if (!annidata) SvuotaPannello().stop();
     switch (risultato) {
-    case 0: Pannello4(QStringLiteral("Com OK")); break;
-    case 1:
+    case ComOk: Pannello4(QStringLiteral("Com OK")); break;
+    case ComTimeOut:
         Pannello4(QStringLiteral("Com TimeOut"));
-        LogStart();
-        LogWrite(QStringLiteral("Com Timeout"));
+        Evento(QStringLiteral("Com Timeout"));
         break;
-    case 3:
+    case ComNonConnesso:
         if (MostraErrori)
             Prompt::MsgBox(QStringLiteral("Controller not connected"), Prompt::Avviso);
         [[fallthrough]];
     default:
         Pannello4(QStringLiteral("Com Error"));
-        LogStart();
-        LogWrite(QStringLiteral("Com Error"));
+        Evento(QStringLiteral("Com Error"));
         break;
     }
     return risultato;

@@ -4,8 +4,7 @@
 #include "comm/Collegamento.h"
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
-#include "shell/Log.h"
-#include "shell/Principale.h"
+#include "comm/EventiCollegamento.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
 
@@ -23,14 +22,6 @@ void ChiudiTutto()
     Collegamento* c = Collegamento::Istanza();
     if (c->MSComm1()->isOpen()) c->MSComm1()->close();
     if (c->Winsock1()->state() != QAbstractSocket::UnconnectedState) c->Winsock1()->abort();
-}
-
-void Gruppi(bool abilita, bool anchePlay)
-{
-    Principale* p = Principale::Istanza();
-    p->AbilitaPulsanti(QStringLiteral("Puls_DebugRelease"), abilita);
-    p->AbilitaPulsanti(QStringLiteral("Puls_Download"), abilita);
-    if (anchePlay) p->AbilitaPulsanti(QStringLiteral("Puls_Debug"), abilita);
 }
 
 void ConnettiSeriale()
@@ -53,8 +44,7 @@ void ConnettiSeriale()
         porta->write(QByteArray("atdt0, ") + NumeroModem.toLatin1() + '\r');
         porta->flush();
     } else {
-        LogStart();
-        LogWrite(QStringLiteral("Port Open"));
+        Eventi().Evento(QStringLiteral("Port Open"));
     }
     Controllore.Connesso = true;
 }
@@ -63,7 +53,10 @@ void ConnettiTCP()
 {
     QTcpSocket* s = Collegamento::Istanza()->Winsock1();
     bool scaduto = false;
-    if (!ConnettiSocket(*s, Controllore.IndirizzoIP, quint16(Controllore.Porta))) {
+    // Unbuffered: a request goes out at once and a reply is read straight
+    // from the socket, without a queued flush waking the wait in between.
+    if (!ConnettiSocket(*s, Controllore.IndirizzoIP, quint16(Controllore.Porta),
+                        QIODevice::ReadWrite | QIODevice::Unbuffered)) {
         scaduto = true;
     } else {
         QElapsedTimer t;
@@ -80,16 +73,12 @@ void ConnettiTCP()
     }
     if (scaduto) {
         s->abort();
-        LogStart();
-        LogWrite(QStringLiteral("Connection Timeout"));
+        Eventi().Evento(QStringLiteral("Connection Timeout"));
         Controllore.Connesso = false;
-        Gruppi(false, false);
         return;
     }
-    LogStart();
-    LogWrite(QStringLiteral("Connected  [%1]").arg(Controllore.IndirizzoIP));
+    Eventi().Evento(QStringLiteral("Connected  [%1]").arg(Controllore.IndirizzoIP));
     Controllore.Connesso = true;
-    Gruppi(true, false);
 }
 } // namespace
 
@@ -102,31 +91,29 @@ void Connetti()
 {
     std::fill(buff_rx.begin(), buff_rx.begin() + 101, 0);
     std::fill(buff_tx.begin(), buff_tx.begin() + 101, 0);
-    if (Controllore.TipoConnessione == 0) Canale = 2;
-    else if (Controllore.TipoConnessione == 1) Canale = 1;
+    if (Controllore.TipoConnessione == CollegamentoEthernet) Canale = CanaleTCP;
+    else if (Controllore.TipoConnessione == CollegamentoSeriale) Canale = CanaleRTU;
 
     ChiudiTutto();
     Controllore.Connesso = false;   // whatever was open is closed now
-    if (Canale == 2) ConnettiTCP();
-    else if (Canale == 1) ConnettiSeriale();
-    Principale::Istanza()->AggiornaStato();
+    if (Canale == CanaleTCP) ConnettiTCP();
+    else if (Canale == CanaleRTU) ConnettiSeriale();
+    // The shell decides from the new state which toolbar groups are enabled.
+    Eventi().StatoCambiato();
 }
 
 void Disconnetti()
 {
     if (ComErr == 0) return;
     Collegamento* c = Collegamento::Istanza();
-    if (Canale != 2) {
+    if (Canale != CanaleTCP) {
         if (c->MSComm1()->isOpen()) c->MSComm1()->close();
-        LogStart();
-        LogWrite(QStringLiteral("Disconnect [%1]").arg(Controllore.Nodo));
+        Eventi().Evento(QStringLiteral("Disconnect [%1]").arg(Controllore.Nodo));
     } else {
         c->Winsock1()->abort();
-        Principale::Istanza()->ImpostaPannello(4, QString());
-        LogStart();
-        LogWrite(QStringLiteral("Disconnect [%1]").arg(Controllore.IndirizzoIP));
+        Eventi().EsitoTransazione(QString());
+        Eventi().Evento(QStringLiteral("Disconnect [%1]").arg(Controllore.IndirizzoIP));
     }
     Controllore.Connesso = false;
-    Gruppi(false, true);
-    Principale::Istanza()->AggiornaStato();
+    Eventi().StatoCambiato();
 }

@@ -4,9 +4,12 @@
 #include <array>
 #include <cstdint>
 
+// How a device is reached.
+enum TipoCollegamento : uint8_t { CollegamentoEthernet = 0, CollegamentoSeriale = 1 };
+
 struct Dispositivo {
     uint8_t Modello = 0;
-    uint8_t TipoConnessione = 0;    // 0 Ethernet (Modbus TCP), 1 serial (RTU)
+    TipoCollegamento TipoConnessione = CollegamentoEthernet;   // Modbus TCP or RTU
     QString BaudRate;
     bool DueStop = false;
     QString IndirizzoIP;

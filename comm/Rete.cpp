@@ -1,6 +1,6 @@
 #include "comm/Rete.h"
 
-#include "shell/Log.h"
+#include "comm/EventiCollegamento.h"
 
 #include <QAbstractSocket>
 #include <QHostAddress>
@@ -29,14 +29,14 @@ bool IndirizzoConsentito(const QString& host)
     return h.compare(QLatin1String("localhost"), Qt::CaseInsensitive) == 0;
 }
 
-bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta)
+bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta, QIODevice::OpenMode modo)
 {
     if (!IndirizzoConsentito(host)) {
         // Without the guard only an empty address gets here: nothing to say
         // beyond the caller's own failure report.
-        if (SoloLoopback()) LogWrite(QStringLiteral("Address refused (loopback only) [%1]").arg(host));
+        if (SoloLoopback()) Eventi().Evento(QStringLiteral("Address refused (loopback only) [%1]").arg(host), false);
         return false;
     }
-    socket.connectToHost(host.trimmed(), porta);
+    socket.connectToHost(host.trimmed(), porta, modo);
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // Every socket of the program asks here before it connects or sends, so a
 // test run (WORKBENCH_LOOPBACK_ONLY=1) can never reach a real device.
+#include <QIODevice>
 #include <QString>
 
 class QHostAddress;
@@ -14,4 +15,5 @@ bool IndirizzoConsentito(const QString& host);
 
 // connectToHost through the guard: a refused address logs the refusal and
 // leaves the socket unconnected. False when refused.
-bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta);
+bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta,
+                    QIODevice::OpenMode modo = QIODevice::ReadWrite);

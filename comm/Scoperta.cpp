@@ -3,8 +3,9 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Checksum.h"
 #include "comm/Rete.h"
+#include "comm/Richiesta.h"
 #include "shell/Lingua.h"
-#include "shell/Log.h"
+#include "comm/EventiCollegamento.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 
@@ -141,7 +142,7 @@ bool InviaScoperta(QUdpSocket& socket, const QByteArray& dati)
 {
     const QHostAddress dest = DestinazioneScoperta();
     if (!IndirizzoConsentito(dest)) {
-        LogWrite(QStringLiteral("UDP: address refused ") + dest.toString());
+        Eventi().Evento(QStringLiteral("UDP: address refused ") + dest.toString(), false);
         return false;
     }
     // Replies come back to the port the request left from, so the socket
@@ -152,16 +153,14 @@ bool InviaScoperta(QUdpSocket& socket, const QByteArray& dati)
 
 void PreparaIdentificazione(uint8_t indirizzo)
 {
-    const uint8_t req[6] = {indirizzo, 4, 0, 0, 0, 7};
-    std::copy(std::begin(req), std::end(req), buff_tx.begin());
-    n_tx = 6;
+    ComponiRichiesta({indirizzo, 4, 0, 0, 0, 7});
 }
 
-bool DecodificaIdentificazione(Identificazione& id)
+bool DecodificaIdentificazione(QByteArrayView risposta, Identificazione& id)
 {
     // Unit, function, count, then seven registers high byte first.
-    if (n_rx < 17) return false;
-    const auto b = [](int i) { return uint8_t(buff_rx[size_t(i)]); };
+    if (risposta.size() < 17) return false;
+    const auto b = [&risposta](int i) { return uint8_t(risposta[i]); };
     const auto car = [](std::initializer_list<uint8_t> l) {
         QString t;
         for (uint8_t c : l) t += QChar(c);

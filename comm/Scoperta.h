@@ -6,6 +6,7 @@
 #include "comm/Dispositivo.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHostAddress>
 #include <QString>
 #include <array>
@@ -81,9 +82,10 @@ struct Identificazione {
     QString nome;
     uint8_t indirizzo = 0;
 };
-// Decodes the reply in buff_rx/n_rx; false when it is too short to hold
+// Decodes a reply's message bytes (unit address on, without checksum:
+// buff_rx up to LunghezzaRisposta()); false when they are too few to hold
 // the registers.
-bool DecodificaIdentificazione(Identificazione& id);
+bool DecodificaIdentificazione(QByteArrayView risposta, Identificazione& id);
 
 // Sends the family's request on `socket` and keeps the family's wait flag
 // (AttesaUDP or AttesaUDPGateway) up for `secondi`: the socket's handler

@@ -17,9 +17,20 @@ std::optional<int> Numero(const QString& testo, int minimo, int massimo)
 
 } // namespace
 
-std::optional<QByteArray> CompilaRichiestaTerminale(const QStringList& campi)
+QString NomeCampoTerminale(int i)
 {
-    if (campi.size() < NumCampiTerminale) return std::nullopt;
+    static const char* const kTesta[] = {"ADD", "FUN", "ST H", "ST L", "N\u00B0 H", "N\u00B0 L", "CNT"};
+    if (i >= 0 && i < 7) return QString::fromUtf8(kTesta[i]);
+    return QStringLiteral("DATA %1").arg(i - 6);
+}
+
+std::optional<QByteArray> CompilaRichiestaTerminale(const QStringList& campi, int* campoErrato)
+{
+    const auto rifiuta = [campoErrato](int i) {
+        if (campoErrato) *campoErrato = i;
+        return std::nullopt;
+    };
+    if (campi.size() < NumCampiTerminale) return rifiuta(-1);
     const QString funzione = campi[1];
     // Function 23 takes every header byte as a plain byte; the others let the
     // count/value bytes be typed as negative numbers (-1 for FF).
@@ -28,18 +39,18 @@ std::optional<QByteArray> CompilaRichiestaTerminale(const QStringList& campi)
     for (int i = 0; i < 6; ++i) {
         const bool segnato = (i == 4 || i == 5) && !plain;
         const auto v = Numero(campi[i], segnato ? -256 : 0, 255);
-        if (!v) return std::nullopt;
+        if (!v) return rifiuta(i);
         r.append(char(*v < 0 ? *v + 256 : *v));
     }
     static const QStringList conDati = {QStringLiteral("15"), QStringLiteral("16"), QStringLiteral("32"),
                                         QStringLiteral("20"), QStringLiteral("23")};
     if (!conDati.contains(funzione)) return r;
     const auto conta = Numero(campi[6], 0, MaxDatiTerminale);
-    if (!conta) return std::nullopt;
+    if (!conta) return rifiuta(6);
     r.append(char(*conta));
     for (int k = 1; k <= *conta; ++k) {
         const auto v = Numero(campi[6 + k], 0, 255);
-        if (!v) return std::nullopt;
+        if (!v) return rifiuta(6 + k);
         r.append(char(*v));
     }
     return r;

@@ -14,8 +14,11 @@ constexpr int MaxDatiTerminale = 32;
 
 // The bare request (no checksum) for the texts of the fields, or nothing
 // when a field that the function needs is not a whole number, is out of its
-// range, or the count is missing or above 32.
-std::optional<QByteArray> CompilaRichiestaTerminale(const QStringList& campi);
+// range, or the count is missing or above 32; *campoErrato then gets that
+// field's number (-1 when fields are missing).
+std::optional<QByteArray> CompilaRichiestaTerminale(const QStringList& campi, int* campoErrato = nullptr);
+// The caption of field i: "ADD" .. "CNT", then "DATA 1" .. "DATA 32".
+QString NomeCampoTerminale(int i);
 
 // Milliseconds as a whole number with the locale's thousands separator.
 QString TestoTempoMs(double secondi);

@@ -3,6 +3,7 @@
 #include "comm/Checksum.h"
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
+#include "comm/ControlloRisposta.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
 
@@ -29,8 +30,8 @@ bool InviaRTU(const uint8_t* buffer, int n, QString* guasto)
     return true;
 }
 
-// 0 something received, 1 nothing, EsitoGuasto a reply the buffer can't hold.
-uint8_t AttendiRispostaRTU(QString* guasto)
+// What arrived until the line fell silent (or the time-out): the raw reply.
+QByteArray AttendiRispostaRTU()
 {
     QElapsedTimer ultimo;
     bool arrivato = false;
@@ -56,38 +57,42 @@ uint8_t AttendiRispostaRTU(QString* guasto)
 
     QSerialPort* porta = Collegamento::Istanza()->MSComm1();
     if (porta->isOpen()) str_rx = porta->readAll();
-    uint8_t esito = 1;
-    if (str_rx.size() > int(buff_rx.size())) {
-        *guasto = QStringLiteral("Reply longer than the receive buffer");
-        esito = EsitoGuasto;
-    } else if (!str_rx.isEmpty()) {
-        PrendiRisposta(str_rx);
-        esito = 0;
-    }
-    str_rx.clear();
-    return esito;
+    QByteArray ricevuto;
+    ricevuto.swap(str_rx);
+    return ricevuto;
 }
 } // namespace
 
-uint8_t TransazioneRTU(bool MostraErrori, QString* guasto)
+EsitoComunica TransazioneRTU(bool MostraErrori, QString* guasto)
 {
     if (n_tx < 0 || n_tx > int(buff_tx.size()) - 2) {
         *guasto = QStringLiteral("Request too long for the transmit buffer");
-        return EsitoGuasto;
+        return ComGuasto;
     }
-    CalcolaCRC(buff_tx.data(), n_tx);
-    buff_tx[n_tx] = uint8_t(CRC_L);
-    buff_tx[n_tx + 1] = uint8_t(CRC_H);
+    const uint16_t crc = CalcolaCRC(buff_tx.data(), n_tx);
+    buff_tx[n_tx] = uint8_t(crc & 0xFF);
+    buff_tx[n_tx + 1] = uint8_t(crc >> 8);
     n_tx = int16_t(n_tx + 2);
     FissaRichiesta();
 
-    if (!InviaRTU(buff_tx.data(), n_tx, guasto)) return EsitoGuasto;
-    if (!AttendiRisposta) return 0;
-    if (const uint8_t r = AttendiRispostaRTU(guasto)) return r;
-
-    if (!VerificaCRC(buff_rx.data(), n_rx - 2)) {
-        if (MostraErrori) Prompt::MsgBox(QStringLiteral("CheckSum Rx Errato"));
-        return 1;
+    if (!InviaRTU(buff_tx.data(), n_tx, guasto)) return ComGuasto;
+    if (!AttendiRisposta) return ComOk;
+    const QByteArray ricevuto = AttendiRispostaRTU();
+    const EsitoRisposta esito = ControllaRispostaRTU(ricevuto, RichiestaFissata());
+    switch (esito) {
+    case EsitoRisposta::Vuota: return ComTimeOut;
+    case EsitoRisposta::TroppoLunga:
+        *guasto = QStringLiteral("Reply longer than the receive buffer");
+        return ComGuasto;
+    default: break;
     }
-    return AccettaRisposta(n_rx - 2, MostraErrori);
+    PrendiRisposta(ricevuto);
+    if (esito == EsitoRisposta::CrcCorta || esito == EsitoRisposta::ErroreCRC1 || esito == EsitoRisposta::ErroreCRC2) {
+        // The checksum's own box comes whoever asked; the summary only when asked.
+        if (esito != EsitoRisposta::CrcCorta)
+            Prompt::MsgBox(TestoErroreCRC(esito == EsitoRisposta::ErroreCRC1 ? EsitoCRC::Errore1 : EsitoCRC::Errore2));
+        if (MostraErrori) Prompt::MsgBox(QStringLiteral("CheckSum Rx Errato"));
+        return ComTimeOut;
+    }
+    return AccettaRisposta(esito, n_rx - 2, MostraErrori, guasto);
 }

@@ -2,6 +2,7 @@
 // 16-bit length), reply complete when the length its header announces is in.
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
+#include "comm/ControlloRisposta.h"
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
 #include "shell/convert/Attesa.h"
@@ -36,53 +37,30 @@ void InviaTCP(const QByteArray& trama)
     }
 }
 
-// What the wait left in str_rx: 0 reply taken, 1 nothing (or not all of
-// it) in time, EsitoGuasto a reply that is malformed or too long.
-uint8_t PrendiRispostaTCP(bool troppoLunga, QString* guasto)
-{
-    if (troppoLunga) {
-        *guasto = QStringLiteral("Reply longer than the receive buffer");
-        return EsitoGuasto;
-    }
-    if (str_rx.isEmpty()) return 1;
-    if (str_rx.size() < kIntestazione) {
-        *guasto = QStringLiteral("Reply shorter than its header");
-        return EsitoGuasto;
-    }
-    const int attesi = LunghezzaDichiarata(str_rx);
-    if (str_rx.size() < kIntestazione + attesi) return 1;   // the rest never came: a time-out
-    if (attesi < 2) {
-        *guasto = QStringLiteral("Reply without unit address and function");
-        return EsitoGuasto;
-    }
-    PrendiRisposta(QByteArrayView(str_rx).sliced(kIntestazione, attesi));
-    return 0;
-}
-
-uint8_t AttendiRispostaTCP(QString* guasto)
+// Waits until the reply its header announces is in (or cannot fit), then
+// hands over what arrived.
+QByteArray AttendiRispostaTCP()
 {
     DatiArrivati = 0;
-    bool troppoLunga = false;
     AttendiFinche(
         [&] {
             if (str_rx.size() < kIntestazione) return false;
             const int attesi = LunghezzaDichiarata(str_rx);
-            if (attesi > int(buff_rx.size())) return troppoLunga = true;
-            return str_rx.size() >= kIntestazione + attesi;
+            return attesi > int(buff_rx.size()) || str_rx.size() >= kIntestazione + attesi;
         },
         qMax(0, int(Controllore.TimeoutTCP)));
     DatiArrivati = 0;
-    const uint8_t esito = PrendiRispostaTCP(troppoLunga, guasto);
-    str_rx.clear();
-    return esito;
+    QByteArray ricevuto;
+    ricevuto.swap(str_rx);
+    return ricevuto;
 }
 } // namespace
 
-uint8_t TransazioneTCP(bool /*MostraErrori*/, QString* guasto)
+EsitoComunica TransazioneTCP(bool /*MostraErrori*/, QString* guasto)
 {
     if (n_tx < 0 || n_tx > int(buff_tx.size())) {
         *guasto = QStringLiteral("Request too long for the transmit buffer");
-        return EsitoGuasto;
+        return ComGuasto;
     }
     FissaRichiesta();
 
@@ -94,8 +72,22 @@ uint8_t TransazioneTCP(bool /*MostraErrori*/, QString* guasto)
     Collegamento::Istanza()->Winsock1()->readAll();
     str_rx.clear();
     InviaTCP(trama);
-    if (!AttendiRisposta) return 0;
-    if (const uint8_t r = AttendiRispostaTCP(guasto)) return r;
+    if (!AttendiRisposta) return ComOk;
+    const QByteArray ricevuto = AttendiRispostaTCP();
+    const EsitoRisposta esito = ControllaRispostaTCP(ricevuto, RichiestaFissata());
+    switch (esito) {
+    case EsitoRisposta::Vuota:
+    case EsitoRisposta::Incompleta: return ComTimeOut;   // the rest never came
+    case EsitoRisposta::TroppoLunga:
+        *guasto = QStringLiteral("Reply longer than the receive buffer");
+        return ComGuasto;
+    case EsitoRisposta::IntestazioneCorta:
+        *guasto = QStringLiteral("Reply shorter than its header");
+        return ComGuasto;
+    case EsitoRisposta::SenzaFunzione: return AccettaRisposta(esito, 0, false, guasto);
+    default: break;
+    }
+    PrendiRisposta(MessaggioTCP(ricevuto));
     // A mismatch is an error without a box, whoever asked.
-    return AccettaRisposta(n_rx, false);
+    return AccettaRisposta(esito, n_rx, false, guasto);
 }

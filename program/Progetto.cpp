@@ -102,6 +102,11 @@ void NuovaSub()
         Prompt::MsgBox(QStringLiteral("A project holds at most %1 subroutines").arg(NumProcessi - 1));
         return;
     }
+    // On the display model the page compiler writes programs 1..NumPagine.
+    if (ModelloDisplay() && NumSub + 1 <= NumPagine) {
+        Prompt::MsgBox(Testo(TestoSubSuPagina));
+        return;
+    }
     NumSub += 1;
     Program* w = FinestraProgramma(true);
     w->AggiungiTab(NumSub);

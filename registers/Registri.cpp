@@ -4,6 +4,7 @@
 #include "blockeditor/comandi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
+#include "comm/Richiesta.h"
 #include "registers/Input_Box.h"
 #include "registers/TabRegistri.h"
 #include "shell/Controlli.h"
@@ -115,13 +116,7 @@ uint8_t LeggiPaginaRegistri(int primo)
     // last register only earns an exception reply.
     const int conta = std::min(32, RegistriDelModello() - primo);
     if (primo < 0 || conta <= 0) return 2;
-    buff_tx[0] = Controllore.Nodo;
-    buff_tx[1] = 0x04;
-    buff_tx[2] = uint8_t(primo >> 8);
-    buff_tx[3] = uint8_t(primo & 0xFF);
-    buff_tx[4] = 0x00;
-    buff_tx[5] = uint8_t(conta);
-    n_tx = 6;
+    ComponiRichiesta({Controllore.Nodo, 0x04, Alto(primo), Basso(primo), 0x00, conta});
     const uint8_t esito = Comunica(true);
     if (esito != 0) return esito;
     if (buff_rx[2] < 2 * conta) return 2;   // a short reply would fill the page with stale bytes
@@ -137,15 +132,8 @@ uint8_t LeggiPaginaRegistri(int primo)
 uint8_t AzzeraRegistriUtente()
 {
     const int primo = Controllore.Modello < NumModelli ? Modelli[Controllore.Modello].PrimoRegistroUtente : 0;
-    buff_tx[0] = Controllore.Nodo;
-    buff_tx[1] = 0x10;
-    buff_tx[2] = uint8_t(primo >> 8);
-    buff_tx[3] = uint8_t(primo & 0xFF);
-    buff_tx[4] = 0x00;
-    buff_tx[5] = 0x10;
-    buff_tx[6] = 0x20;
-    std::fill(buff_tx.begin() + 7, buff_tx.begin() + 39, uint8_t(0));
-    n_tx = 39;
+    // Sixteen registers, 32 zero bytes.
+    ComponiRichiesta({Controllore.Nodo, 0x10, Alto(primo), Basso(primo), 0x00, 0x10, 0x20}, nullptr, 32);
     return Comunica(true);
 }
 

@@ -707,6 +707,13 @@ QStringList ChiaviImmagini()
 
 QIcon IconaRisorsa(int id)
 {
+    // 142 and 143: the add and remove keys of the watch window.
+    if (id == 142 || id == 143)
+        return QIcon(new MotoreImmagine([piu = id == 142](QPainter& p) {
+            p.setPen(Penna(piu ? colore::verde : colore::rosso, 5));
+            p.drawLine(QPointF(7, 16), QPointF(25, 16));
+            if (piu) p.drawLine(QPointF(16, 7), QPointF(16, 25));
+        }));
     if (id != 300 && id != 301) return QIcon();
     return QIcon(new MotoreImmagine(DisegnaProgramma));
 }

@@ -10,6 +10,7 @@
 QIcon DisegnaImmagine(const QString& chiave);
 // Every key that has a picture.
 QStringList ChiaviImmagini();
-// The program icons: 300 the main window's, 301 the About box's; a null
+// The program icons: 300 the main window's, 301 the About box's, 142 and 143
+// the watch window's add and remove keys; a null
 // icon for any other id.
 QIcon IconaRisorsa(int id);

@@ -77,6 +77,15 @@ const TestoInterfaccia kTesti[] = {
     {245, "Campo non definito", "Field not defined"},
     {246, "Task non codificabile", "Task cannot be encoded"},
     {247, "Lo scheduler contiene al massimo 32 task", "The scheduler holds at most 32 tasks"},
+    // Display pages
+    {260, "La nuova subroutine occuperebbe il programma di una pagina del display",
+     "The new subroutine would take the program of a display page"},
+    {261, "La nuova pagina occuperebbe il programma di una subroutine",
+     "The new page would take the program of a subroutine"},
+    {262, "Una pagina contiene al massimo 32 oggetti", "A page holds at most 32 objects"},
+    {263, "Al massimo 9 pagine", "At most 9 pages"},
+    {264, "Bit fuori da 0..15", "Bit outside 0..15"},
+    {265, "Il programma della pagina è una subroutine", "The page's program is a subroutine"},
     // Rung list
     {53, "Programma", "Program"},
     // Register window and value dialog

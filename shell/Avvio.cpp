@@ -6,6 +6,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
+#include "display/ParteDisplay.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
@@ -13,7 +14,9 @@
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Log.h"
+#include "shell/EventiFinestre.h"
 #include "shell/Principale.h"
+#include "shell/PromptFinestre.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
@@ -58,6 +61,9 @@ void CaricaImmaginiToolbar()
 
 void Main()
 {
+    // The link and the prompt service report to the windows from here on.
+    Prompt::InstallaDialoghi();
+    InstallaEventiFinestre();
     Passo([] {
         Versione = QStringLiteral("1.8");
         Revisione = QStringLiteral("c");
@@ -123,7 +129,7 @@ void Main()
         Controllore.Nodo = 10;
         Controllore.Modello = 0;
         Controllore.TimeoutTCP = 1000;
-        Canale = 2;
+        Canale = CanaleTCP;
     });
     Passo([] {
         Lingua = 1;
@@ -143,4 +149,5 @@ void Main()
     InstallaEditorBlocco();
     InstallaServiziRegistri();
     InstallaServiziTabelle();
+    InstallaParteDisplay();
 }

@@ -2,14 +2,17 @@
 // through here, by its name.
 #include "shell/ComandiMenu.h"
 
-#include "comm/frm_dialoga.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_dialoga.h"
+#include "comm/finestre/frm_search.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
+#include "registers/Input_Img.h"
 #include "registers/Input_Tab.h"
 #include "registers/Registri.h"
+#include "registers/frm_variabili.h"
+#include "registers/frm_watch.h"
 #include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
@@ -28,11 +31,8 @@ void MenuClick(const QString& nome)
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
-        {QStringLiteral("mnu_Watch"), QStringLiteral("frm_watch")},
-        {QStringLiteral("mnu_images"), QStringLiteral("Input_Img")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_Format"), QStringLiteral("frm_variabili")},
         {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
@@ -99,6 +99,12 @@ void MenuClick(const QString& nome)
         Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
+    } else if (e("mnu_Format")) {
+        Finestre::Mostra(Finestre::Get<frm_variabili>());
+    } else if (e("mnu_Watch")) {
+        frm_watch::Apri();
+    } else if (e("mnu_images")) {
+        Input_Img::Apri();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kRung.contains(nome)) {

@@ -71,7 +71,7 @@ bool CampiValidi(const CampiImpostazioni& c)
 void ApplicaImpostazioni(const CampiImpostazioni& c)
 {
     if (c.ethernet) {
-        Controllore.TipoConnessione = 0;
+        Controllore.TipoConnessione = CollegamentoEthernet;
         Controllore.IndirizzoIP = c.ip;
         // The 16-bit field holds the TCP port as its unsigned bit pattern.
         Controllore.Porta = int16_t(uint16_t(*LeggiIntero(c.porta, 1, 65535)));
@@ -83,7 +83,7 @@ void ApplicaImpostazioni(const CampiImpostazioni& c)
             ComTimeout = int16_t(std::max(1, int(std::nearbyint(timeout / 1000.0))));
         }
     } else {
-        Controllore.TipoConnessione = 1;
+        Controllore.TipoConnessione = CollegamentoSeriale;
         Controllore.Porta = int16_t(c.com);
         Controllore.BaudRate = c.baud;
         Controllore.DueStop = c.dueStop;

@@ -34,8 +34,12 @@ struct Risposta_ {
 
 using Risponditore = std::function<Risposta_(const Richiesta&)>;
 
-// Installs an answerer; with none, real dialogs are shown. Returns the old one.
+// Installs an answerer; with none, the default one answers. Returns the old one.
 Risponditore ImpostaRisponditore(Risponditore r);
+// The default answerer: the shell installs the real dialogs
+// (shell/PromptFinestre.h). With none, a message is answered OK and an input
+// or file dialog is cancelled.
+void ImpostaPredefinito(Risponditore r);
 // While on, every request is kept in Storico() (tests turn it on); off, the
 // default, keeps nothing and clears what was kept.
 void RegistraStorico(bool attivo);

@@ -3,21 +3,10 @@
 #include "Aiuti.h"
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
-#include "program/Agganci.h"
-#include "program/Program.h"
-#include "program/RigaProgramma.h"
-#include "program/Programmi.h"
-#include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
-#include "shell/ComandiBarra.h"
-#include "shell/Principale.h"
-#include "shell/model/Globali.h"
 #include "shell/model/Modelli.h"
 
-#include <QAction>
-#include <QLabel>
-#include <QScrollBar>
 #include <QtTest>
 #include <cmath>
 #include <functional>
@@ -102,11 +91,15 @@ class TestAccesso : public QObject, ProvaFake {
     bool FiniscePerErrore(int log0) const
     {
         const QStringList l = LogDa(log0);
-        return l.size() >= 2 && l.last() == QLatin1String("Error") && l[l.size() - 2].startsWith(QLatin1String("-- "));
+        return l.size() >= 2 && l.last() == QLatin1String("Error") && l[l.size() - 2] == QLatin1String("--");
     }
 
 private slots:
-    void initTestCase() { Avvia(3); }
+    void initTestCase()
+    {
+        Avvia(3);
+        CaricaModelli();
+    }
 
     void richieste_data()
     {
@@ -140,17 +133,15 @@ private slots:
     {
         Prepara(true);
         Controllore.UltimoComando = 0;
+        const int stati = Registro().stati;
         QVERIFY(ComandoPLC(ComandoRun));
         QCOMPARE(int(Controllore.UltimoComando), 255);
-        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("RUN"));
         fake.Accoda(R::Nessuna());
         const int log0 = RigheLog();
         QVERIFY(!ComandoPLC(ComandoStop));
         QCOMPARE(int(Controllore.UltimoComando), 255);
         QCOMPARE(Testi(LogDa(log0)), (QStringList{"Com Timeout", "Error"}));
-        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("RUN"));   // a failed stop changes nothing
-        QVERIFY(ComandoPLC(ComandoStop));
-        QCOMPARE(Principale::Istanza()->Pannello(3), QStringLiteral("Stop"));
+        QCOMPARE(Registro().stati, stati + 2);   // the shell redraws the state after each
     }
 
     void statoDebug_data()
@@ -180,14 +171,10 @@ private slots:
         buff_rx[3] = 0x56;   // a stale byte past a short reply must not be read
         fake.Accoda(R::Pdu(risposta));
         const int log0 = RigheLog();
-        Principale* p = Principale::Istanza();
-        p->AbilitaPulsanti(QStringLiteral("Puls_Download"), modo != -1);
-        p->AbilitaPulsanti(QStringLiteral("Puls_Debug"), modo != -1);
+        const int stati = Registro().stati;
         QCOMPARE(LeggiStatoPLC(), esito);
         QCOMPARE(int(Controllore.ModoDebug), modo);
-        if (modo != 7)
-            for (const char* k : {"download", "run", "stop"})
-                QVERIFY2(p->Pulsante(QLatin1String(k))->isEnabled() == (modo == -1), k);
+        QCOMPARE(Registro().stati, stati + 1);
         QCOMPARE(FiniscePerErrore(log0), errore);
         Controllore.ModoDebug = 0;
     }
@@ -306,8 +293,10 @@ private slots:
         fake.Input[1] = 0x0405;
         fake.Input[2] = 0x0905;
         copione.Rispondi(risposta);
+        const int modelli = Registro().modelli;
         VerificaController();
         QCOMPARE(int(Controllore.Modello), dopo);
+        QCOMPARE(Registro().modelli, modelli + 1);   // the register table follows
         QCOMPARE(copione.richieste.size(), 1);
         QCOMPARE(copione.richieste[0].testo, QStringLiteral("Controller: ") + Modelli[5].Nome + QChar(13) +
                                                  QStringLiteral("Expected:") + Modelli[2].Nome + QChar(13) +
@@ -362,72 +351,35 @@ private slots:
         Controllore.ModoDebug = 0;
     }
 
+    // The program counter and the two readings before it are reported.
     void monitor()
     {
         Prepara(true);
-        QList<QPair<int, uint32_t>> colori;
-        const auto gancio = ColoraNumeroRung;
-        ColoraNumeroRung = [&](int rung, uint32_t c) { colori.append({rung, c}); };
-        ProgCorrente = 0;
-        Programmi[0].NumRung = 10;
+        auto& rung = Registro().rung;
         UltimoPC = PenultimoPC = TerzultimoPC = 0;
-        const uint32_t giallo = 0xFFFF00, bianco = 0xFFFFFF;
-
         fake.Input[13] = 5;
         MonitorPLC();
         MonitorPLC();
-        QCOMPARE(colori.last(), qMakePair(6, giallo));
         fake.Input[13] = 6;
-        colori.clear();
+        rung.clear();
         MonitorPLC();
-        QCOMPARE(colori, (QList<QPair<int, uint32_t>>{{7, bianco}, {6, bianco}, {6, bianco}, {7, giallo}}));
+        QCOMPARE(rung, (QList<std::array<int, 3>>{{6, 5, 5}}));
         QCOMPARE(TabRegistri[13].Valore, 6);
-        QCOMPARE(int(UltimoPC), 6);
-        QCOMPARE(int(PenultimoPC), 5);
 
-        // A failed read marks nothing and keeps the history.
-        colori.clear();
+        // A failed read reports nothing and keeps the history.
         fake.Accoda(R::Nessuna());
         const int log0 = RigheLog();
         MonitorPLC();
-        QVERIFY(colori.isEmpty());
+        QCOMPARE(rung.size(), 1);
         QCOMPARE(int(UltimoPC), 6);
         QCOMPARE(TabRegistri[13].Valore, 6);
         QVERIFY(FiniscePerErrore(log0));
 
-        // Beyond the last rung nothing is coloured.
-        fake.Input[13] = 40;
+        // Past 32767 the value is no program counter.
+        fake.Input[13] = 40000;
         MonitorPLC();
-        QVERIFY(colori.isEmpty());
-        QCOMPARE(TabRegistri[13].Valore, 40);
-        ColoraNumeroRung = gancio;
-        Programmi[0].NumRung = 0;
-    }
-
-    // The executing rung is brought to the first row when out of view, and
-    // left where it is when in view.
-    void monitorScorre()
-    {
-        Prepara(false);
-        ProgettoModificato = false;
-        Toolbar1_ButtonClick(QStringLiteral("proj_new"));
-        for (int i = 1; i < 12; ++i) Toolbar1_ButtonClick(QStringLiteral("rung_add_after"));
-        Program* w = FinestraProgramma(false);
-        QVERIFY(w);
-        QCOMPARE(int(Programmi[ProgCorrente].NumRung), 12);
-        UltimoPC = PenultimoPC = TerzultimoPC = 0;
-        QScrollBar* s = w->VScroll();
-        s->setValue(0);
-        w->parentWidget()->resize(Twips(6315), Twips(6480) + 30);   // the window at its design size
-        QVERIFY(w->prog(ProgCorrente, false)->height() > Twips(140 + 1800 + 1515));   // rows 1 and 2 fit
-        for (const auto& [pc, scroll] : {std::pair{1, 0}, {9, 9}, {10, 9}, {0, 0}}) {
-            fake.Input[13] = uint16_t(pc);
-            MonitorPLC();
-            QVERIFY2(s->value() == scroll, qPrintable(QStringLiteral("pc %1: %2").arg(pc).arg(s->value())));
-            QVERIFY(w->Riga(pc + 1));
-        }
-        const QColor giallo(0xFF, 0xFF, 0);
-        QCOMPARE(w->Riga(1)->lbl_Rung->palette().color(QPalette::Window), giallo);
+        QCOMPARE(rung.size(), 1);
+        QCOMPARE(TabRegistri[13].Valore, 40000);
     }
 };
 

@@ -5,7 +5,6 @@
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "Aiuti.h"
-#include "support/Ambiente.h"
 #include "support/FakeAscii.h"
 
 #include <QElapsedTimer>
@@ -20,13 +19,13 @@ class TestAsciiPorta : public QObject {
     Test::Copione copione;
 
 private slots:
-    void initTestCase() { Test::AvviaWorkbench(); }
+    void initTestCase() { Test::Registro(); }
     void init()
     {
         fake = new Test::FakeAscii;
         QVERIFY(fake->Avvia(3));
         QVERIFY(ApriASCII(3, QStringLiteral("9600,n,8,1")));
-        QCOMPARE(Canale, int16_t(0));
+        QCOMPARE(int(Canale), 0);
         QVERIFY(Controllore.Connesso);
         AttendiRisposta = true;
         ComTimeout = 1;
@@ -95,6 +94,9 @@ private slots:
         QTest::newRow("other unit") << QByteArray(":0B0302007B75\r\n") << 2
                                     << QStringList{"Risposta Errata (indirizzo)"};
         QTest::newRow("exception") << QByteArray(":0A830271\r\n") << 2 << QStringList{"Risposta Errata (funzione)"};
+        // One message byte: its LRC must not pass for the function code.
+        QTest::newRow("unit only") << QByteArray(":0AF6\r\n") << 1
+                                   << QStringList{"Reply without unit address and function"};
         QTest::newRow("too long") << QByteArray(":") + QByteArray(2100, 'A') + "\r\n" << 1
                                   << QStringList{"Risposta Errata (lrc)"};
     }

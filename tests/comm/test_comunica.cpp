@@ -3,7 +3,6 @@
 #include "comm/Checksum.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
-#include "shell/Principale.h"
 #include "shell/convert/Attesa.h"
 
 #include <QElapsedTimer>
@@ -22,11 +21,15 @@ class TestComunica : public QObject, ProvaFake {
         ProvaFake::Prepara(rtu, 1);
         ComErr = 0;
     }
-    QString Pannello4() const { return Principale::Istanza()->Pannello(4); }
-    enum Caso { Ok, Silenzio, Eccezione, Unita, CrcBasso, CrcAlto, UnByte, NonConnesso, Lungo, CanaleIgnoto, Chiuso };
+    enum Caso { Ok, Silenzio, Eccezione, Unita, CrcBasso, CrcAlto, UnByte, SoloUnita, NonConnesso, Lungo, CanaleIgnoto, Chiuso };
 
 private slots:
-    void initTestCase() { Avvia(1); }
+    // The link alone: no window can exist in this program.
+    void initTestCase()
+    {
+        QVERIFY(!QCoreApplication::instance()->inherits("QGuiApplication"));
+        Avvia(1);
+    }
 
     // Wire layout of requests: MBAP header with a 16-bit length, or CRC low
     // byte first; the reply's framing is removed (RTU keeps its CRC).
@@ -116,6 +119,11 @@ private slots:
                                      << QStringList{"Errore Checksum 1", "CheckSum Rx Errato"};
         QTest::newRow("rtu crc high quiet") << true << int(CrcAlto) << false << 1 << QStringList{"Errore Checksum 2"};
         QTest::newRow("rtu one byte") << true << int(UnByte) << true << 1 << QStringList{"CheckSum Rx Errato"};
+        // A sound CRC behind the unit address alone: no function to compare.
+        QTest::newRow("rtu unit only") << true << int(SoloUnita) << true << 1
+                                       << QStringList{"Reply without unit address and function"};
+        QTest::newRow("tcp unit only") << false << int(SoloUnita) << true << 1
+                                       << QStringList{"Reply without unit address and function"};
         QTest::newRow("tcp shorter than header") << false << int(UnByte) << true << 1
                                                  << QStringList{"Reply shorter than its header"};
         QTest::newRow("unknown channel") << false << int(CanaleIgnoto) << false << 2 << nessuno;
@@ -136,11 +144,12 @@ private slots:
         case CrcBasso: fake.Accoda(R::CrcErrato(false)); break;
         case CrcAlto: fake.Accoda(R::CrcErrato(true)); break;
         case UnByte: fake.Accoda(R::Grezza(Hex("0a"))); break;
+        case SoloUnita: fake.Accoda(R::Pdu(Hex("0a"))); break;
         case NonConnesso: Controllore.Connesso = false; break;
         case Lungo:
             fake.Accoda(R::Grezza(rtu ? QByteArray(1200, '\x0a') : Hex("0000000004000a03") + QByteArray(100, 0)));
             break;
-        case CanaleIgnoto: Canale = 7; break;
+        case CanaleIgnoto: Canale = TipoCanale(7); break;
         case Chiuso:
             fake.ChiudiConnessioni();
             Attesa(0.05);
@@ -158,7 +167,7 @@ private slots:
         QCOMPARE(int(ComErr), esito == 0 ? 0 : 1);
         if (esito != 0) {
             QCOMPARE(log.size(), 2);
-            QVERIFY(log[0].startsWith(QLatin1String("-- ")));
+            QCOMPARE(log[0], QStringLiteral("--"));
             QCOMPARE(log[1], esito == 1 ? QStringLiteral("Com Timeout") : QStringLiteral("Com Error"));
             QCOMPARE(LunghezzaRisposta(), 0);
         }

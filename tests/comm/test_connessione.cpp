@@ -5,10 +5,8 @@
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
-#include "shell/Principale.h"
 #include "shell/convert/Attesa.h"
 
-#include <QAction>
 #include <QElapsedTimer>
 #include <QHostAddress>
 #include <QSerialPort>
@@ -21,7 +19,6 @@ using namespace Test;
 class TestConnessione : public QObject, ProvaFake {
     Q_OBJECT
 
-    bool Abilitato(const char* k) const { return Principale::Istanza()->Pulsante(QLatin1String(k))->isEnabled(); }
     QByteArray LeggiMaster(int ms)
     {
         QByteArray b;
@@ -80,28 +77,29 @@ private slots:
     void tcpConnettiDisconnetti()
     {
         Prepara(false, 2);
-        QCOMPARE(Canale, int16_t(2));
-        QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Connected"));
+        QCOMPARE(int(Canale), 2);
         ComErr = 0;   // a live loop running: disconnect does nothing
         int log0 = RigheLog();
         Disconnetti();
         QVERIFY(Controllore.Connesso);
         QCOMPARE(RigheLog(), log0);
         ComErr = 1;
-        Principale::Istanza()->ImpostaPannello(4, QStringLiteral("Com OK"));
+        Registro().pannello4 = QStringLiteral("Com OK");
+        int stati = Registro().stati;
         Disconnetti();
         QVERIFY(!Controllore.Connesso);
         QCOMPARE(Testi(LogDa(log0)), QStringList{"Disconnect [127.0.0.1]"});
         QCOMPARE(LogDa(log0).size(), 2);
-        QCOMPARE(Principale::Istanza()->Pannello(4), QString());
-        QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Not Connected"));
-        for (const char* k : {"debug", "download", "run", "stop"}) QVERIFY2(!Abilitato(k), k);
+        QCOMPARE(Pannello4(), QString());
+        QCOMPARE(Registro().stati, stati + 1);
 
         log0 = RigheLog();
         const int accettate = fake.ConnessioniAccettate;
+        stati = Registro().stati;
         Connetti();
         QVERIFY(Controllore.Connesso);
         QCOMPARE(Testi(LogDa(log0)), QStringList{"Connected  [127.0.0.1]"});
+        QCOMPARE(Registro().stati, stati + 1);
         QVERIFY(AttendiFinche([&] { return fake.ConnessioniAccettate == accettate + 1; }, 1000));
         QVERIFY(copione.Messaggi().isEmpty());
     }
@@ -135,7 +133,7 @@ private slots:
         libero.close();
         ComErr = 1;
         Disconnetti();
-        Controllore.TipoConnessione = 0;
+        Controllore.TipoConnessione = CollegamentoEthernet;
         Controllore.IndirizzoIP = ip;
         Controllore.Porta = int16_t(porta);
         Controllore.TimeoutTCP = 3000;
@@ -150,7 +148,6 @@ private slots:
         QCOMPARE(copione.Messaggi(), box);
         if (!box.isEmpty()) QCOMPARE(copione.richieste[0].pulsanti, int(Prompt::Critica));
         QCOMPARE(Testi(LogDa(log0)), log);
-        QVERIFY(!Abilitato("debug") && !Abilitato("download"));
         QCOMPARE(Collegamento::Istanza()->Winsock1()->state(), QAbstractSocket::UnconnectedState);
     }
 
@@ -178,7 +175,7 @@ private slots:
         ComErr = 1;
         Disconnetti();
         LeggiMaster(20);
-        Controllore.TipoConnessione = 1;
+        Controllore.TipoConnessione = CollegamentoSeriale;
         Controllore.Porta = 2;
         Controllore.BaudRate = baud;
         Controllore.DueStop = dueStop;
@@ -186,7 +183,7 @@ private slots:
         Controllore.Nodo = 10;
         const int log0 = RigheLog();
         Connetti();
-        QCOMPARE(Canale, int16_t(1));
+        QCOMPARE(int(Canale), 1);
         QCOMPARE(UltimeImpostazioniSeriali(), impostazioni);
         QCOMPARE(Controllore.Connesso, aperta);
         QSerialPort* p = Collegamento::Istanza()->MSComm1();
@@ -196,7 +193,6 @@ private slots:
             QCOMPARE(int(p->stopBits()), impostazioni.endsWith(QLatin1Char('2')) ? 2 : 1);
             QCOMPARE(p->flowControl(), modem ? QSerialPort::HardwareControl : QSerialPort::NoFlowControl);
             QCOMPARE(LeggiMaster(100), modem ? (QByteArray("atdt0, ") + NumeroModem.toLatin1() + '\r') : QByteArray());
-            QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Port Open"));
             // A second connect closes the open port first instead of failing on it.
             Connetti();
             QVERIFY(Controllore.Connesso);
@@ -214,7 +210,7 @@ private slots:
     void cambioTrasportoChiude()
     {
         QVERIFY(CollegaAlFake(fake, true, 2));
-        Controllore.TipoConnessione = 0;
+        Controllore.TipoConnessione = CollegamentoEthernet;
         Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
         Controllore.Porta = int16_t(fake.porta());
         Connetti();

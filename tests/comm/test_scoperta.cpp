@@ -3,7 +3,6 @@
 #include "comm/Checksum.h"
 #include "comm/Scoperta.h"
 #include "shell/Lingua.h"
-#include "support/Ambiente.h"
 #include "support/FakeUdp.h"
 
 #include <QtTest>
@@ -13,7 +12,8 @@ using Test::RispostaControlloreFinta;
 class TestScoperta : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { Test::AvviaWorkbench(); }
+    // The brand tables are not loaded without the workbench: a name of our own.
+    void initTestCase() { NomiModello[24] = QStringLiteral("GW-TEST"); }
 
     void crc8_data()
     {
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(r.testoMask, QStringLiteral("255.255.255.0"));
         QCOMPARE(int(r.switchInterno), 1);
         Dispositivo x;
-        x.TipoConnessione = 1;
+        x.TipoConnessione = CollegamentoSeriale;
         x.BaudRate = QStringLiteral("9600");
         ScriviControllore(x, r, QStringLiteral("127.0.0.9"));
         QCOMPARE(x.InitAttivo, attivo);
@@ -140,15 +140,16 @@ private slots:
         PreparaIdentificazione(9);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), n_tx), QByteArray::fromHex("090400000007"));
         const QByteArray r = QByteArray::fromHex("07040E0000") + versione + QByteArray("VQ5R\0\0\0\x07", 8);
-        std::copy(r.begin(), r.end(), buff_rx.begin());
-        n_rx = int16_t(r.size());
         Identificazione id;
-        QVERIFY(DecodificaIdentificazione(id));
+        QVERIFY(DecodificaIdentificazione(r, id));
         QCOMPARE(id.versione, testo);
         QCOMPARE(id.nome, QStringLiteral("QVR5"));
         QCOMPARE(int(id.indirizzo), 7);
-        n_rx = 16;
-        QVERIFY(!DecodificaIdentificazione(id));
+        QVERIFY(!DecodificaIdentificazione(r.first(16), id));
+        // Six registers and an RTU CRC are as many bytes as seven registers:
+        // only the message counts.
+        const QByteArray sei = QByteArray::fromHex("07040C0000") + versione + QByteArray("VQ5R\0\0", 6);
+        QVERIFY(!DecodificaIdentificazione(sei, id));
     }
 
     void ricercaModulo()

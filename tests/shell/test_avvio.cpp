@@ -6,6 +6,7 @@
 #include "registers/TabRegistri.h"
 #include "shell/model/Modelli.h"
 #include "resources/Immagini.h"
+#include "registers/frm_watch.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Log.h"
@@ -195,9 +196,11 @@ private slots:
         QVERIFY(log && log->isVisible());
         QCOMPARE(p->Area()->activeSubWindow(), log->parentWidget());
         // Items of subsystems not in this build name the missing function.
-        p->Menu(QStringLiteral("mnu_Watch"))->trigger();
+        p->Menu(QStringLiteral("mnu_eeprom"))->trigger();
         QCOMPARE(log->Testo()->count(), 1);
-        QVERIFY(log->Testo()->item(0)->text().contains(QStringLiteral("frm_watch")));
+        QVERIFY(log->Testo()->item(0)->text().contains(QStringLiteral("frm_eeprom")));
+        p->Menu(QStringLiteral("mnu_Watch"))->trigger();
+        QVERIFY(Finestre::SeCaricata<frm_watch>()->isVisible());
         QVERIFY(!Finestre::SeCaricata<frmAbout>());
         p->Menu(QStringLiteral("mnu_About"))->trigger();
         QVERIFY(Finestre::SeCaricata<frmAbout>()->isVisible());

@@ -2,7 +2,7 @@
 // switch reaching the loaded windows.
 #include "blockeditor/comandi.h"
 #include "comm/Dispositivo.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_search.h"
 #include "program/Program.h"
 #include "registers/Registri.h"
 #include "shell/Log.h"
@@ -214,7 +214,7 @@ private slots:
         Modelli[3].Nome = c.modello >= 0 ? nomi[c.modello] : QString();
         Controllore.Modello = c.modello >= 0 ? 3 : 41;
         Controllore.Connesso = c.connesso;
-        Controllore.TipoConnessione = uint8_t(c.tipo);
+        Controllore.TipoConnessione = TipoCollegamento(c.tipo);
         Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
         Controllore.Porta = c.tipo ? 3 : 502;
         Controllore.Nodo = 10;

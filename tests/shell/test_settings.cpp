@@ -131,7 +131,7 @@ private slots:
         Controllore.Modello = uint8_t(modello);
         Controllore.Nodo = 33;
         if (seriale) {
-            Controllore.TipoConnessione = 1;
+            Controllore.TipoConnessione = CollegamentoSeriale;
             Controllore.Porta = 4;
             Controllore.BaudRate = baud;
             Controllore.DueStop = Controllore.Modem = true;

@@ -1,26 +1,11 @@
 #pragma once
 // Shared test set-up: the real start procedure, and a scripted answerer for
 // every prompt so no dialog ever blocks a headless run.
-#include "shell/Prompt.h"
-
-#include <QList>
-#include <QString>
+#include "support/Copione.h"
 
 namespace Test {
 
 // Runs Main() once per process (later calls only reset the prompt script).
 void AvviaWorkbench();
-
-// Answers queued in order; when the queue is empty, messages get Ok and
-// input/file dialogs are cancelled. Every request is recorded.
-struct Copione {
-    QList<Prompt::Risposta_> risposte;
-    QList<Prompt::Richiesta> richieste;
-    void Installa();
-    void Rispondi(int scelta) { risposte.append(Prompt::Risposta_{scelta, {}, false}); }
-    void RispondiTesto(const QString& t) { risposte.append(Prompt::Risposta_{Prompt::Ok, t, false}); }
-    void Annulla() { risposte.append(Prompt::Risposta_{Prompt::Annulla, {}, true}); }
-    QStringList Messaggi() const;
-};
 
 } // namespace Test

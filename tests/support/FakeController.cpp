@@ -241,11 +241,11 @@ bool CollegaAlFake(FakeController& f, bool rtu, int com)
     ComTimeout = 1;
     AttendiRisposta = true;
     if (rtu) {
-        Controllore.TipoConnessione = 1;
+        Controllore.TipoConnessione = CollegamentoSeriale;
         Controllore.BaudRate = QStringLiteral("38400");
         Controllore.Porta = int16_t(com);
     } else {
-        Controllore.TipoConnessione = 0;
+        Controllore.TipoConnessione = CollegamentoEthernet;
         Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
         Controllore.Porta = int16_t(f.porta());
     }

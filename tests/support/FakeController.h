@@ -4,7 +4,7 @@
 //
 //   FakeController f;
 //   f.AvviaTcp(); Controllore.IndirizzoIP = "127.0.0.1"; Controllore.Porta = f.porta();
-//   f.AvviaRtu(1); Controllore.TipoConnessione = 1; Controllore.Porta = 1;
+//   f.AvviaRtu(1); Controllore.TipoConnessione = CollegamentoSeriale; Controllore.Porta = 1;
 //   f.Accoda(FakeController::Risposta::Nessuna());   // the next request gets no reply
 //
 // Without a script it answers functions 3, 4, 6, 16 and 20 from its own

@@ -1,15 +1,7 @@
 #include "support/FakeUdp.h"
 
-#include "comm/frm_search.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDesktopServices>
-#include <QLineEdit>
 #include <QNetworkDatagram>
-#include <QTreeWidget>
 #include <QUdpSocket>
-#include <QUrl>
 
 namespace Test {
 
@@ -56,28 +48,5 @@ QByteArray RispostaControlloreFinta(const QByteArray& nome7, uint8_t indirizzo, 
     return nome7.leftJustified(7, ' ', true) + char(0) + kMacFinto + QByteArray("\xC0\xA8\x01\x64\xFF\xFF\xFF\x00", 8)
          + char(indirizzo) + char(init) + char(sw);
 }
-
-void CercaTcp(frm_search* w, bool controllori, bool gateway, const QString& timeout)
-{
-    w->findChild<QComboBox*>(QStringLiteral("cmb_porta"))->setCurrentIndex(0);
-    w->cmb_porta_Click();
-    w->findChild<QLineEdit*>(QStringLiteral("txt_Timeout"))->setText(timeout);
-    w->findChild<QCheckBox*>(QStringLiteral("chk_disp_ethernet_0"))->setChecked(controllori);
-    w->findChild<QCheckBox*>(QStringLiteral("chk_disp_ethernet_1"))->setChecked(gateway);
-    w->cmd_Search_Click();
-}
-
-QStringList Figli(QTreeWidgetItem* n)
-{
-    QStringList out;
-    for (int i = 0; n && i < n->childCount(); ++i) out << n->child(i)->text(0);
-    return out;
-}
-
-PagineAperte::PagineAperte() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "apri"); }
-
-PagineAperte::~PagineAperte() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
-
-void PagineAperte::apri(const QUrl& u) { aperti << u.toString(); }
 
 } // namespace Test

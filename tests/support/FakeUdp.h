@@ -2,19 +2,14 @@
 // A device answering the discovery on the loopback network: it listens on
 // 127.0.0.1 (ephemeral port) and answers each request it knows with its
 // replies, each sent from the address the reply is given (127.x), so that
-// several devices can be told apart by their sender address. Also the
-// helpers the discovery tests share.
+// several devices can be told apart by their sender address.
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
 #include <QStringList>
 
-class QUrl;
-
-class QTreeWidgetItem;
 class QUdpSocket;
-class frm_search;
 
 namespace Test {
 
@@ -49,23 +44,5 @@ QByteArray RispostaGatewayFinta();
 // An own controller's discovery reply (25 bytes): MAC kMacFinto, stored
 // address 192.168.1.100, mask 255.255.255.0.
 QByteArray RispostaControlloreFinta(const QByteArray& nome7, uint8_t indirizzo = 17, uint8_t init = 1, uint8_t sw = 1);
-
-// A TCP/IP search of the device search window for the chosen families.
-void CercaTcp(frm_search* w, bool controllori, bool gateway, const QString& timeout = QStringLiteral("150"));
-
-// The texts of a tree node's children.
-QStringList Figli(QTreeWidgetItem* n);
-
-// While it lives, the web pages the program opens are recorded here
-// instead of opened.
-class PagineAperte : public QObject {
-    Q_OBJECT
-public:
-    PagineAperte();
-    ~PagineAperte() override;
-    QStringList aperti;
-public slots:
-    void apri(const QUrl& u);
-};
 
 } // namespace Test

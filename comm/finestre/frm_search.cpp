@@ -1,17 +1,18 @@
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_search.h"
 
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
+#include "comm/Comunica.h"
 #include "comm/Connessione.h"
 #include "comm/Rete.h"
 #include "comm/Dispositivo.h"
+#include "comm/EventiCollegamento.h"
 #include "comm/Scoperta.h"
-#include "comm/ScopertaCollegamento.h"
+#include "comm/finestre/ScopertaCollegamento.h"
 #include "comm/ServerSeriale.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/Log.h"
 #include "shell/Principale.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
@@ -421,7 +422,7 @@ void frm_search::ScansioneSeriale(int da, int a, double ms)
     Controllore.Porta = int16_t(cmb_porta->currentIndex());
     for (int k = 0; k < 8; ++k)
         if (chk_baud[k]->isChecked()) Controllore.BaudRate = QString::number(kBaud[k]);
-    Controllore.TipoConnessione = 1;
+    Controllore.TipoConnessione = CollegamentoSeriale;
     Controllore.TimeoutTCP = int16_t(std::nearbyint(ms));
     Connetti();
     Attesa(0.5);
@@ -434,10 +435,10 @@ void frm_search::ScansioneSeriale(int da, int a, double ms)
         lbl_search->setText(QStringLiteral("Searching: ") + porta + QStringLiteral("; ") + QStringLiteral("Addr: ")
                             + QString::number(indirizzo));
         PreparaIdentificazione(uint8_t(indirizzo));
-        Canale = 1;
+        Canale = CanaleRTU;
         if (Comunica(false) != 0) continue;
         Identificazione id;
-        if (!DecodificaIdentificazione(id)) continue;
+        if (!DecodificaIdentificazione(RispostaRicevuta(), id)) continue;
         const int n = NuovoIndice();
         if (n < 0) break;
         const QString s = QString::number(n);
@@ -487,10 +488,10 @@ void frm_search::SearchSubNodes()
             lbl_search->setText(QStringLiteral("Searching: ") + cmb_porta->currentText() + QStringLiteral("; ")
                                 + QStringLiteral("Addr: ") + QString::number(indirizzo));
             PreparaIdentificazione(uint8_t(indirizzo));
-            Canale = 2;
+            Canale = CanaleTCP;
             if (Comunica(false) != 0) continue;
             Identificazione id;
-            if (!DecodificaIdentificazione(id)) continue;
+            if (!DecodificaIdentificazione(RispostaRicevuta(), id)) continue;
             // Sub-nodes of another gateway listed earlier may hold the
             // first numbers: take the next free one so none is lost.
             do ++m;
@@ -598,7 +599,7 @@ void frm_search::cmd_Manual_Click()
         return;
     }
     if (!IndirizzoConsentito(QHostAddress(testoIP))) {
-        LogWrite(QStringLiteral("Address refused ") + testoIP);
+        Eventi().Evento(QStringLiteral("Address refused ") + testoIP, false);
         return;
     }
     const TipoManuale tipo = Option1[0]->isChecked() && !Option1[0]->isHidden() ? TipoManuale::ServerSeriale
@@ -606,7 +607,7 @@ void frm_search::cmd_Manual_Click()
                                                                                  : TipoManuale::Nessuno;
     for (const ComandoEsterno& c : ComandiManuale(testoIP, testoMAC, tipo)) {
         Attesa(c.attesaPrima);
-        if (!AvviaComando(c)) LogWrite(c.programma + QStringLiteral(": cannot be started"));
+        if (!AvviaComando(c)) Eventi().Evento(c.programma + QStringLiteral(": cannot be started"), false);
     }
     if (tipo == TipoManuale::Controllore) {
         Attesa(1);
@@ -640,7 +641,7 @@ void InviaSniffer(QUdpSocket* s, const QByteArray& dati)
 {
     const QHostAddress dest(QStringLiteral("192.168.1.110"));
     if (!IndirizzoConsentito(dest)) {
-        LogWrite(QStringLiteral("UDP: address refused ") + dest.toString());
+        Eventi().Evento(QStringLiteral("UDP: address refused ") + dest.toString(), false);
         return;
     }
     if (s->state() != QAbstractSocket::BoundState) s->bind(QHostAddress::AnyIPv4, 0);

@@ -4,12 +4,12 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
-#include "support/FakeUdp.h"
+#include "support/AiutiRicerca.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -107,7 +107,7 @@ private slots:
         Test::CercaTcp(w, false, true, QStringLiteral("300"));
         QCOMPARE(int(Dispositivi[1].Modello), 12);
 
-        Controllore.TipoConnessione = 0;
+        Controllore.TipoConnessione = CollegamentoEthernet;
         Controllore.Porta = int16_t(f.porta());
         // The third scan is behind the second gateway.
         for (const QString g : {QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2")}) {

@@ -1,9 +1,9 @@
 // The compact search-and-connect window.
 #include "comm/Dispositivo.h"
-#include "comm/frm_search2.h"
+#include "comm/finestre/frm_search2.h"
 #include "shell/Finestre.h"
 #include "support/Ambiente.h"
-#include "support/FakeUdp.h"
+#include "support/AiutiRicerca.h"
 
 #include <QComboBox>
 #include <QLineEdit>

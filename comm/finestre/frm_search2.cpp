@@ -1,8 +1,8 @@
-#include "comm/frm_search2.h"
+#include "comm/finestre/frm_search2.h"
 
 #include "comm/Dispositivo.h"
 #include "comm/Scoperta.h"
-#include "comm/ScopertaCollegamento.h"
+#include "comm/finestre/ScopertaCollegamento.h"
 #include "shell/Finestre.h"
 
 #include <QCheckBox>
@@ -120,7 +120,7 @@ void frm_search2::cmd_Search_Click()
 void frm_search2::SetAsController()
 {
     // A field that cannot be converted keeps the previous value.
-    Controllore.TipoConnessione = uint8_t(cmb_channel->currentData().toInt());
+    Controllore.TipoConnessione = TipoCollegamento(cmb_channel->currentData().toInt());
     Controllore.IndirizzoIP = cmb_baud->currentText();
     bool ok = false;
     const int porta = cmb_port->currentText().trimmed().toInt(&ok);

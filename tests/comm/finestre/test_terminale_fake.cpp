@@ -4,7 +4,7 @@
 #include "comm/Ascii.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
-#include "comm/frm_dialoga.h"
+#include "comm/finestre/frm_dialoga.h"
 #include "shell/Finestre.h"
 #include "support/Ambiente.h"
 #include "support/FakeAscii.h"
@@ -91,7 +91,7 @@ private slots:
             inviate.clear();
             for (const QByteArray& t : ascii.Trame) inviate << Test::FakeAscii::Messaggio(t);
             ChiudiASCII();
-            Canale = 2;
+            Canale = CanaleTCP;
         }
         QCOMPARE(inviate.size(), 1);
         QCOMPARE(inviate[0].left(richiesta.size()).toHex(' '), richiesta.toHex(' '));
@@ -99,6 +99,38 @@ private slots:
         QVERIFY(T()->Text1->text().contains(QRegularExpression("^[0-9]+$")));
         QVERIFY(!EcoTerminale);
         QVERIFY(copione.Messaggi().isEmpty());
+    }
+
+    // A field that does not parse: nothing sent, the last reply and time
+    // cleared, the field named in the Log.
+    void campoErrato_data()
+    {
+        QTest::addColumn<QStringList>("campi");
+        QTest::addColumn<QString>("riga");
+        QTest::newRow("function") << QStringList{"1", "x"} << "Field refused [FUN]";
+        QTest::newRow("count") << QStringList{"1", "16", "0", "0", "0", "1", "33"} << "Field refused [CNT]";
+        QTest::newRow("data") << QStringList{"1", "16", "0", "0", "0", "1", "2", "0", "256"} << "Field refused [DATA 2]";
+    }
+    void campoErrato()
+    {
+        QFETCH(QStringList, campi);
+        QFETCH(QString, riga);
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        T()->cmd_invia_Click();
+        QVERIFY(!T()->txt_buff_rx->toPlainText().isEmpty() && !T()->Text1->text().isEmpty());
+        fake.Richieste.clear();
+        Campi(campi);
+        const int log0 = Test::RigheLog();
+        T()->cmd_invia_Click();
+        QVERIFY(fake.Richieste.isEmpty());
+        QCOMPARE(T()->txt_buff_rx->toPlainText(), QString());
+        QCOMPARE(T()->Text1->text(), QString());
+        QCOMPARE(Test::Testi(Test::LogDa(log0)), QStringList{riga});
+        // A loop on it says so once, not at every pass.
+        const int log1 = Test::RigheLog();
+        QTimer::singleShot(100, T(), &frm_dialoga::cmd_stop_Click);
+        T()->Command2_Click();
+        QCOMPARE(Test::Testi(Test::LogDa(log1)), QStringList{riga});
     }
 
     void tempo()

@@ -1,4 +1,4 @@
-#include "comm/ScopertaAlbero.h"
+#include "comm/finestre/ScopertaAlbero.h"
 
 #include <QTreeWidget>
 

@@ -3,14 +3,14 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Checksum.h"
 #include "comm/Scoperta.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
-#include "support/FakeUdp.h"
+#include "support/AiutiRicerca.h"
 
 #include <QCheckBox>
 #include <QClipboard>

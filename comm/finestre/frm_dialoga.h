@@ -48,6 +48,9 @@ private:
 
     QLineEdit* m_comando[39] = {};
     QList<QPushButton*> m_avvii;
+    // The field refused last in this run of Send or Loop: a loop logs a
+    // refusal once, not at every pass.
+    int m_rifiutato = -2;
     int m_occupata = 0;
 };
 

@@ -3,7 +3,7 @@
 // the discovery and connects to the controller typed into its fields.
 #include <QWidget>
 
-#include "comm/ScopertaAlbero.h"
+#include "comm/finestre/ScopertaAlbero.h"
 
 class QCheckBox;
 class QComboBox;

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "comm/ScopertaAlbero.h"
+#include "comm/finestre/ScopertaAlbero.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,8 +1,9 @@
-#include "comm/frm_dialoga.h"
+#include "comm/finestre/frm_dialoga.h"
 
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
+#include "comm/EventiCollegamento.h"
 #include "comm/Terminale.h"
 #include "shell/Finestre.h"
 #include "shell/convert/Attesa.h"
@@ -60,11 +61,8 @@ frm_dialoga::frm_dialoga()
     for (int i = 0; i < 7; ++i) m_comando[i]->setText(QString::fromLatin1(iniziali[i]));
 
     auto* testa = new QGridLayout;
-    const QString etichette[] = {QStringLiteral("ADD"), QStringLiteral("FUN"), QStringLiteral("ST H"),
-                                 QStringLiteral("ST L"), QStringLiteral("N° H"), QStringLiteral("N° L"),
-                                 QStringLiteral("CNT")};
     for (int i = 0; i < 7; ++i) {
-        testa->addWidget(Etichetta(etichette[i], this), 0, i);
+        testa->addWidget(Etichetta(NomeCampoTerminale(i), this), 0, i);
         testa->addWidget(m_comando[i], 1, i);
     }
 
@@ -133,23 +131,37 @@ int frm_dialoga::Invia()
     orologio.start();
     QStringList campi;
     for (QLineEdit* c : m_comando) campi << c->text();
-    const auto richiesta = CompilaRichiestaTerminale(campi);
+    int campoErrato = -1;
+    const auto richiesta = CompilaRichiestaTerminale(campi, &campoErrato);
     int esito = -1;
-    if (richiesta) {
-        std::copy(richiesta->cbegin(), richiesta->cend(), buff_tx.begin());
-        n_tx = int16_t(richiesta->size());
-        // The window may be closed while the transaction waits.
-        QPointer<frm_dialoga> io(this);
-        EcoTerminale = true;
-        esito = Comunica(false);
-        EcoTerminale = false;
-        if (!io) return esito;
+    if (!richiesta) {
+        // Nothing goes out: an earlier reply and time left on screen would
+        // pass for the answer to this request.
+        txt_buff_rx->clear();
+        Text1->clear();
+        if (campoErrato != m_rifiutato)
+            Eventi().Evento(QStringLiteral("Field refused [%1]").arg(NomeCampoTerminale(campoErrato)));
+        m_rifiutato = campoErrato;
+        return esito;
     }
+    m_rifiutato = -2;
+    std::copy(richiesta->cbegin(), richiesta->cend(), buff_tx.begin());
+    n_tx = int16_t(richiesta->size());
+    // The window may be closed while the transaction waits.
+    QPointer<frm_dialoga> io(this);
+    EcoTerminale = true;
+    esito = Comunica(false);
+    EcoTerminale = false;
+    if (!io) return esito;
     Text1->setText(TestoTempoMs(orologio.nsecsElapsed() / 1e9));
     return esito;
 }
 
-void frm_dialoga::cmd_invia_Click() { Invia(); }
+void frm_dialoga::cmd_invia_Click()
+{
+    m_rifiutato = -2;
+    Invia();
+}
 
 bool frm_dialoga::Passo()
 {
@@ -175,6 +187,7 @@ void frm_dialoga::Ripeti(bool fermaSuErrore)
 {
     QPointer<frm_dialoga> io(this);
     Occupata(true);
+    m_rifiutato = -2;
     LoopAttivo = 1;
     ComErr = 0;
     StopLoop = false;

@@ -1,4 +1,4 @@
-#include "comm/ScopertaCollegamento.h"
+#include "comm/finestre/ScopertaCollegamento.h"
 
 #include "comm/AccessoController.h"
 #include "comm/Connessione.h"

@@ -3,11 +3,11 @@
 // set-up port (against a fake device server on loopback).
 #include "comm/Dispositivo.h"
 #include "comm/ServerSeriale.h"
-#include "comm/frm_search.h"
+#include "comm/finestre/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/convert/Attesa.h"
 #include "support/Ambiente.h"
-#include "support/FakeUdp.h"
+#include "support/AiutiRicerca.h"
 
 #include <QFile>
 #include <QLineEdit>

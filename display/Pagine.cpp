@@ -1,0 +1,17 @@
+#include "display/Pagine.h"
+
+#include "comm/Dispositivo.h"
+#include "shell/Lingua.h"
+#include "shell/model/Modelli.h"
+
+namespace {
+// Position of the model with the 132 x 32 display among the model names.
+constexpr int NomeModelloDisplay = 8;
+} // namespace
+
+bool ModelloDisplay()
+{
+    const int m = Controllore.Modello;
+    const QString& nome = NomiModello[NomeModelloDisplay];
+    return m >= 0 && m < NumModelli && !nome.isEmpty() && Modelli[size_t(m)].Nome == nome;
+}
