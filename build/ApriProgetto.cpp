@@ -5,6 +5,7 @@
 #include "build/FileProgetto.h"
 #include "build/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
+#include "display/CompilatorePagine.h"
 #include "display/CompilatoreTask.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -98,7 +99,8 @@ EsitoApertura ApriProgetto(const QString& percorso)
     if (!NuovoProgetto()) return EsitoApertura::NonSalvato;
     AggiornaProgetto();
     ApplicaProgetto(p);
-    // The compiled task images are not stored: they are made again.
+    // Page programs and compiled task images are not stored: they are made again.
+    CompilatorePagine::CompilaOggetti();
     CompilaOggetti();
     ScegliProcesso(0);
     RigheCaricate = Programmi[0].NumRung;

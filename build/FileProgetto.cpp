@@ -1,5 +1,6 @@
 #include "build/FileProgetto.h"
 
+#include "build/FilePagine.h"
 #include "build/FileTask.h"
 #include "build/LettoreRighe.h"
 #include "build/ScrittoreRighe.h"
@@ -256,6 +257,7 @@ ByteSet ScriviSet(const ProgettoSalvato& p, const DefModello& m)
     b[size_t(FileSet::Lst)] = ScriviLst(p, m);
     b[size_t(FileSet::Wtc)] = ScriviWtc(p);
     b[size_t(FileSet::Ptb)] = ScriviPtb(p);
+    b[size_t(FileSet::Dsp)] = ScriviDsp(p);
     b[size_t(FileSet::Skd)] = ScriviSkd(p);
     b[size_t(FileSet::Fmt)] = ScriviFmt(p);
     b[size_t(FileSet::Str)] = ScriviStr(p, m);
@@ -293,12 +295,12 @@ std::optional<GuastoLettura> LeggiSet(const ContenutoSet& contenuto, const DefMo
             case FileSet::Lst: LeggiLst(l, m, p); break;
             case FileSet::Wtc: LeggiWtc(l, p); break;
             case FileSet::Ptb: LeggiPtb(l, p); break;
+            case FileSet::Dsp: LeggiDsp(l, conTag, versioneVecchia, p); break;
             case FileSet::Skd: LeggiSkd(l, conTag, versioneVecchia, p); break;
             case FileSet::Fmt: LeggiFmt(l, p); break;
             case FileSet::Str: LeggiStr(l, m, p); break;
             case FileSet::Blk: LeggiBlk(l, conTag, p); break;
             case FileSet::Msg: LeggiMsg(l, p); break;
-            default: break;
             }
         }
     } catch (GuastoLettura g) {

@@ -37,6 +37,8 @@ ProgettoSalvato ProgettoInMemoria()
     p.variabili = Variabili;
     for (int i = 0; i < m.NumStringhe && i < int(Stringhe.size()); ++i) p.stringhe << Stringhe[size_t(i)].TestoVoce;
     for (int i = 0; i < MaxBlocchiTesto; ++i) p.blocchi[size_t(i)] = Blocchi[size_t(i)].TestoVoce;
+    p.numPagine = uint8_t(std::min<int>(NumPagine, MaxPagine));
+    p.pagine = Pagine;
     for (int t = 1; t <= NumTask && t <= MaxTask; ++t) p.task << Tasks[size_t(t)];
     for (int i = 0; i < NumNumeriSMS && i < MaxVociSMS; ++i) p.numeriSMS << NumeriSMS[size_t(i)].TestoSMS;
     for (int i = 0; i < NumTestiSMS && i < MaxVociSMS; ++i) p.testiSMS << TestiSMS[size_t(i)].TestoSMS;
@@ -71,6 +73,10 @@ void ApplicaProgetto(const ProgettoSalvato& p)
         for (int i = 0; i < p.stringhe.size() && i < int(Stringhe.size()); ++i) Stringhe[size_t(i)].TestoVoce = p.stringhe[i];
     if (p.Presente(FileSet::Blk))
         for (int i = 0; i < MaxBlocchiTesto; ++i) Blocchi[size_t(i)].TestoVoce = p.blocchi[size_t(i)];
+    if (p.Presente(FileSet::Dsp)) {
+        NumPagine = p.numPagine;
+        for (int pg = 0; pg < p.numPagine; ++pg) Pagine[size_t(pg)] = p.pagine[size_t(pg)];
+    }
     if (p.Presente(FileSet::Skd)) {
         NumTask = uint8_t(p.task.size());
         for (int t = 0; t < p.task.size(); ++t) Tasks[size_t(t + 1)] = p.task[t];

@@ -2,6 +2,7 @@
 // Everything the project file set carries, as one value: the writer takes it
 // from memory, the reader fills a fresh one, and only a set read whole is
 // put in place of the current project.
+#include "display/Pagine.h"
 #include "display/SMS.h"
 #include "display/Task.h"
 #include "program/Programmi.h"
@@ -40,6 +41,8 @@ struct ProgettoSalvato {
     std::array<Variabile, MaxVariabiliTabella> variabili{};
     QStringList stringhe;
     std::array<QString, MaxBlocchiTesto> blocchi;
+    uint8_t numPagine = 0;
+    std::array<Pagina, MaxPagine> pagine{};   // objects in slots 1 .. NumOggetti
     QList<Task> task;                     // tasks 1 .. n, compiled fields left out
     QStringList numeriSMS;                // the SMS tables' texts only
     QStringList testiSMS;
@@ -52,6 +55,6 @@ struct ProgettoSalvato {
 ProgettoSalvato ProgettoInMemoria();
 // Puts the tables of a set read whole in place (program 0's rungs, the user
 // registers from PrimoRegistroUtente on, variables, strings, blocks, watch
-// list, linearisation tables, tasks, SMS texts); tables of a missing file
+// list, linearisation tables, display pages, tasks, SMS texts); tables of a missing file
 // are left alone.
 void ApplicaProgetto(const ProgettoSalvato& p);

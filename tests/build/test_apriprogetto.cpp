@@ -11,6 +11,7 @@
 #include "build/ApriProgetto.h"
 #include "build/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
+#include "display/Pagine.h"
 #include "display/SMS.h"
 #include "display/Task.h"
 #include "program/Progetto.h"
@@ -120,6 +121,10 @@ private slots:
         Variabili[2] = Variabile{.RegistroVar = 1, .TipoVar = 4, .FormatoVar = "% 3.2x", .EtichettaVar = "f"};
         Stringhe[0].TestoVoce = QStringLiteral("one, two");
         Blocchi[0].TestoVoce = QStringLiteral("first\r\n  second, \"quoted\"");
+        NumPagine = 2;
+        Pagine[0].NumOggetti = 1;
+        Pagine[0].Oggetti[1] = OggettoDisplay{.TipoOgg = EtichettaGrande, .DimX = 40, .DimY = 8, .FormatoOgg = "Level, m"};
+        Pagine[1].NumOggetti = 0;
         NumTask = 2;
         Tasks[1] = Task{.TipoTask = 0, .Cartella = "LOG, 1", .NumCampi = 2, .Campi = {1, 2}};
         Tasks[2] = Task{.TipoTask = 2, .Inizio = {26, 1, 1}, .Trigger = TriggerIntervallo, .Abilita = true};
@@ -144,6 +149,8 @@ private slots:
         AggiornaProgetto();
         NumTabelle = 0;
         NumTask = 0;
+        NumPagine = 0;
+        Programmi[1] = Programma{};
         WatchList[0] = 0;
         ProgettoModificato = true;   // the loader asks, the script discards
         copione.RispondiTesto(base + ".prj");
@@ -157,6 +164,9 @@ private slots:
         QVERIFY(!ProgettoModificato);
         QCOMPARE(int(NumTabelle), 2);
         QCOMPARE(int(NumTask), 2);
+        QCOMPARE(int(NumPagine), 2);
+        // The page programs are compiled again: page 0 is program 1.
+        QCOMPARE(Programmi[1].Rung[1].Etichetta, QStringLiteral("PAG1"));
         QVERIFY(Programmi[0].Rung[1].Valido);
 
         const QString altra = cartella.filePath(QStringLiteral("again.prj"));

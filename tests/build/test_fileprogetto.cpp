@@ -1,6 +1,7 @@
 // The project file set's bytes: line forms, each file's layout, the older
 // untagged layout, and damage refused with its file and line.
 #include "build/FileProgetto.h"
+#include "build/FilePagine.h"
 #include "build/FileTask.h"
 #include "build/LettoreRighe.h"
 #include "build/ScrittoreRighe.h"
@@ -56,6 +57,15 @@ ProgettoSalvato Progetto()
     p.variabili[2] = Variabile{.RegistroVar = 3, .TipoVar = 18, .EtichettaVar = "Fw"};
     p.stringhe = {QStringLiteral("one, two"), QString(), QStringLiteral("\"q\"")};
     p.blocchi = {QStringLiteral("line 1\r\nline 2"), QString()};
+    // Three pages, the middle one empty.
+    p.numPagine = 3;
+    OggettoDisplay o{.TipoOgg = 3, .PosX = 131, .FormatoOgg = "%5.1f, \"u\"", .RegOgg = -2, .MaxOgg = 2.5,
+                     .MinOgg = -0.5, .Negato = true, .Direzione = true};
+    p.pagine[0].NumOggetti = 1;
+    p.pagine[0].Oggetti[1] = o;
+    p.pagine[2].NumOggetti = 2;
+    p.pagine[2].Oggetti[1] = o;
+    p.pagine[2].Oggetti[2] = OggettoDisplay{.Testo2 = "  on"};
     Task t;
     t.Inizio = {26, 12, 7, 1, 2, 3};
     t.TipoTask = 2;
@@ -135,6 +145,12 @@ private slots:
         QCOMPARE(Righe(b[size_t(FileSet::Fmt)]), (QStringList{" 3 ", " 7 ", " 14 ", "7.0.255.0", "Tank\tT1", "-70000 ",
                                                               " 17 ", "%+5.0f", "x,y\t", " 3 ", " 18 ", "Fw\t"}));
         QCOMPARE(Righe(b[size_t(FileSet::Str)]), (QStringList{"one, two", "", "\"q\""}));
+        const QStringList dsp = Righe(b[size_t(FileSet::Dsp)]);
+        QCOMPARE(dsp.size(), 3 * 2 + 3 * 21);
+        QCOMPARE(dsp.mid(0, 8), (QStringList{"<PAG>", "<OBJ>", " 3 ", " 131 ", " 0 ", " 0 ", " 0 ", " 0 "}));
+        QCOMPARE(dsp.mid(8, 15), (QStringList{"%5.1f, \"u\"", "", "-2 ", " 0 ", " 0 ", " 2.5 ", "-.5 ", " 0 ", " 0 ",
+                                              " 1 ", " 0 ", " 0 ", " 1 ", "</OBJ>", "</PAG>"}));
+        QCOMPARE(dsp.mid(23, 3), (QStringList{"<PAG>", "</PAG>", "<PAG>"}));
         const QStringList skd = Righe(b[size_t(FileSet::Skd)]);
         QCOMPARE(skd.size(), 2 * 100);
         QCOMPARE(skd.mid(0, 3), (QStringList{"<TASK>", " 26 ", " 12 "}));
@@ -210,10 +226,20 @@ private slots:
             for (int k = 0; k < std::max(0, codice - 96); ++k) skd << QStringLiteral("extra");
         }
         c[size_t(FileSet::Skd)] = skd.join("\r\n").toLatin1();
+        // Pages: the page count, then each page's object count and objects;
+        // lines 19 .. version of each object dropped.
+        const QStringList oggetto = Righe(ScriviDsp(Progetto())).mid(2, 19);
+        QStringList dsp{" 2 ", " 0 ", " 1 "};
+        dsp << oggetto;
+        for (int k = 0; k < std::max(0, codice - 18); ++k) dsp << QStringLiteral("extra");
+        c[size_t(FileSet::Dsp)] = dsp.join("\r\n").toLatin1();
         ProgettoSalvato p;
         const auto g = LeggiSet(c, Modello(), p);
         QVERIFY2(!g, qPrintable(g ? g->Testo() : QString()));
         QCOMPARE(p.task.size(), 2);
+        QCOMPARE(int(p.numPagine), 2);
+        QCOMPARE(int(p.pagine[1].NumOggetti), 1);
+        QCOMPARE(p.pagine[1].Oggetti[1], Progetto().pagine[0].Oggetti[1]);
         QCOMPARE(p.task[1].Inizio[0], uint8_t(26));
         QCOMPARE(p.task[1].Campi[63], -1e16);
         QCOMPARE(p.rung.size(), 2);
@@ -273,6 +299,12 @@ private slots:
         QTest::newRow("33 tasks") << int(FileSet::Skd) << task.repeated(33) << int(Guasto::FuoriLimite) << 3201;
         QTest::newRow("task field") << int(FileSet::Skd) << task.replace(" 0 \r\n</TASK>", "x\r\n</TASK>")
                                     << int(Guasto::NonNumero) << 99;
+        const QByteArray pagina = "<PAG>\r\n</PAG>\r\n";
+        QTest::newRow("ten pages") << int(FileSet::Dsp) << pagina.repeated(10) << int(Guasto::FuoriLimite) << 19;
+        QTest::newRow("33 objects") << int(FileSet::Dsp) << "<PAG>\r\n" + ScriviDsp(Progetto()).mid(7).left(
+                                           ScriviDsp(Progetto()).indexOf("</PAG>") - 7).repeated(33)
+                                    << int(Guasto::FuoriLimite) << 2 + 21 * 32;
+        QTest::newRow("page left open") << int(FileSet::Dsp) << QByteArray("<PAG>\r\n") << int(Guasto::FineInRecord) << 2;
         QTest::newRow("nine SMS numbers") << int(FileSet::Msg) << QByteArray(" 9 \r\n 0 \r\n") << int(Guasto::FuoriLimite) << 1;
         QTest::newRow("SMS texts cut") << int(FileSet::Msg) << QByteArray(" 0 \r\n 2 \r\nx\r\n") << int(Guasto::FineInRecord) << 4;
         QTest::newRow("open text block") << int(FileSet::Blk) << QByteArray("<TEXT>\r\nx\r\n") << int(Guasto::FineInRecord) << 3;
