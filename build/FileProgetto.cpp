@@ -268,7 +268,9 @@ ByteSet ScriviSet(const ProgettoSalvato& p, const DefModello& m)
 
 QString VersioneSet(const QByteArray& prj)
 {
-    LettoreRighe l(prj);
+    // The first line only: the rest of the file need not be split for it.
+    const qsizetype fine = prj.indexOf('\n');
+    LettoreRighe l(fine < 0 ? prj : prj.left(fine));
     return l.Fine() ? QString() : l.Testo();
 }
 
