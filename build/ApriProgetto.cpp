@@ -39,8 +39,14 @@ void RicostruisciRung(ProgettoSalvato& p)
         Rung& r = p.rung[i];
         if (!r.Etichetta.isEmpty()) c.etichette.append({r.Etichetta, i + 1});
         r.Valido = true;
-        DatiBlocco d = DatiDaRung(r, c);
-        CodificaBlocco(d, r);
+        Rung codificato = r;
+        DatiBlocco d = DatiDaRung(codificato, c);
+        // A rung the encoder refuses keeps the bytes it was saved with; its
+        // row still shows the block.
+        if (CodificaBlocco(d, codificato).Memorizzato())
+            r = codificato;
+        else
+            r.Riga = codificato.Riga;
     }
 }
 

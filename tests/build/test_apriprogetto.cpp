@@ -177,6 +177,40 @@ private slots:
             QCOMPARE(QString::fromLatin1(secondo[f]).split("\r\n"), QString::fromLatin1(primo[f]).split("\r\n"));
     }
 
+    // The rebuild: a delay of 256 and more comes back from both slots; a
+    // rung the encoder refuses keeps its stored bytes.
+    void ricostruzione_data()
+    {
+        QTest::addColumn<QString>("tabella");   // Linearization's table name
+        QTest::newRow("known table") << "T 1";
+        QTest::newRow("table gone, refused") << "nope";
+    }
+    void ricostruzione()
+    {
+        QFETCH(QString, tabella);
+        NumTabelle = 1;
+        Tabelle[0] = Tabella{.NomeTabella = "T 1", .NPunti = 3};
+        ProgettoSalvato p;
+        for (int i : {0, 30}) {   // Read Input, Linearization
+            Rung r;
+            DatiBlocco d = DatiIniziali(i, r, ContestoCorrente(0));
+            if (i == 0) d.ritardo = QStringLiteral("300");
+            QVERIFY(CodificaBlocco(d, r).Memorizzato());
+            r.Valido = false;
+            r.Delay = 0;
+            if (i == 30) r.ArgTesto[1] = tabella;
+            p.rung << r;
+        }
+        const QList<Rung> salvati = p.rung;
+        RicostruisciRung(p);
+        QCOMPARE(p.rung[0].Delay, int16_t(300));
+        QCOMPARE(p.rung[0].ArgByte, salvati[0].ArgByte);
+        QCOMPARE(p.rung[1].ArgByte, salvati[1].ArgByte);
+        QVERIFY(p.rung[1].Valido);
+        QVERIFY(!p.rung[1].Riga.Funzione.isEmpty());
+        QCOMPARE(p.rung[1].ArgTesto[1], tabella);
+    }
+
     // Each damage: refused with its file and line, the project untouched.
     void danno_data()
     {
