@@ -5,6 +5,7 @@
 #include "build/SequenzaDownload.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
+#include "display/frm_display.h"
 #include "display/frm_scheduler.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
@@ -37,7 +38,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
@@ -108,6 +108,8 @@ void MenuClick(const QString& nome)
         Finestre::Mostra(Finestre::Get<frm_variabili>());
     } else if (e("mnu_Watch")) {
         frm_watch::Apri();
+    } else if (e("mnu_display")) {
+        frm_display::Apri();
     } else if (e("mnu_images")) {
         Input_Img::Apri();
     } else if (e("mnu_About")) {
