@@ -34,7 +34,6 @@ void MenuClick(const QString& nome)
     if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
-        {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
         {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
@@ -76,6 +75,8 @@ void MenuClick(const QString& nome)
         if (NuovoProgetto()) AggiornaProgetto();
     } else if (e("mnu_close")) {
         NuovoProgetto();
+    } else if (e("mnu_openProj")) {
+        ApriProgettoCorrente();
     } else if (e("mnu_SaveProj")) {
         SalvaProgettoCorrente(false);
     } else if (e("mnu_saveAs")) {
