@@ -1,5 +1,6 @@
 // The MAC tool without its window: list and file texts, the report, the read
 // against a fake controller on loopback TCP, and the file questions.
+#include "Aiuti.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "production/RegistroMAC.h"
@@ -15,8 +16,6 @@ using Test::FakeController;
 using Voci = QList<VoceMAC>;
 Q_DECLARE_METATYPE(VoceMAC)
 Q_DECLARE_METATYPE(CampiMAC)
-// A data column read where it is used.
-#define DATO(T, n) (*static_cast<T*>(QTest::qData(#n, ::qMetaTypeId<T>())))
 
 namespace {
 const VoceMAC kA{"00-04-A3-12-34-56", 1, "123", "09", ""};
