@@ -5,11 +5,8 @@
 #include "production/Bootloader.h"
 #include "support/Pty.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QSocketNotifier>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <unistd.h>
@@ -60,16 +57,12 @@ private slots:
         QTest::newRow("odd address down to even") << QByteArray(":02001100ABCD00\n") << int(EsitoHex::Ok) << 0 << Parole{{8, 0xABCD}};
         QTest::newRow("odd address up to even") << QByteArray(":02001300ABCD00\n") << int(EsitoHex::Ok) << 0 << Parole{{10, 0xABCD}};
         QTest::newRow("after end record") << ":00000001FF\r\n" + dati10 << int(EsitoHex::Ok) << 0 << Parole{{8, 0x1234}, {9, 0x5678}};
-        QTest::newRow("other types") << QByteArray(":0400000312345678\n:0200000500FF\n") << int(EsitoHex::Ok) << 0 << Parole{};
         QTest::newRow("last word") << QByteArray(":021FF800BEEF00\n") << int(EsitoHex::Ok) << 0 << Parole{{4092, 0xBEEF}};
-        QTest::newRow("lower case") << QByteArray(":02000000beef00\n") << int(EsitoHex::Ok) << 0 << Parole{{0, 0xBEEF}};
         QTest::newRow("beyond last word") << dati10 + ":041FF80011112222\n" << int(EsitoHex::OltreImmagine) << 2
                                           << Parole{{8, 0x1234}, {9, 0x5678}};
         QTest::newRow("upper address beyond") << ":020000040001F9\n" + dati10 << int(EsitoHex::OltreImmagine) << 2 << Parole{};
         QTest::newRow("odd count") << dati10 + ":03000000AABBCC00\n" << int(EsitoHex::ConteggioDispari) << 2
                                    << Parole{{8, 0x1234}, {9, 0x5678}};
-        QTest::newRow("short data") << dati10 + ":04000000AABB\n" << int(EsitoHex::RigaIlleggibile) << 2
-                                    << Parole{{8, 0x1234}, {9, 0x5678}};
         QTest::newRow("not hex") << QByteArray(":0X00000000\n") << int(EsitoHex::RigaIlleggibile) << 1 << Parole{};
     }
     void caricaHex()
@@ -98,7 +91,6 @@ private slots:
         QTest::newRow("six bytes") << QByteArray("\x34\x12\0\0\0\xA5", 6) << "0x1234" << "A";
         QTest::newRow("two bytes") << QByteArray("\x01\x00", 2) << "0x1" << "0";
         QTest::newRow("high byte 80") << QByteArray("\x00\x80\0\0\0\xF0", 6) << "0x8000" << "F";
-        QTest::newRow("longer") << QByteArray("\xFF\xFF\0\0\0\x1F", 6) + QByteArray(300, 'x') << "0xFFFF" << "1";
     }
     void identita()
     {
@@ -106,25 +98,6 @@ private slots:
         const IdentitaBoot i = IdentitaBoot::Da(risposta);
         QCOMPARE(i.TestoID(), DATO(QString, id));
         QCOMPARE(i.TestoRevisione(), DATO(QString, rev));
-    }
-
-    // The file of the current directory; a missing one leaves a clear image.
-    void file()
-    {
-        QTemporaryDir dir;
-        const QString prima = QDir::currentPath();
-        QDir::setCurrent(dir.path());
-        Bootloader b;
-        b.Immagine.fill(1);
-        QCOMPARE(b.CaricaHex().esito, EsitoHex::FileMancante);
-        QVERIFY(std::all_of(b.Immagine.begin(), b.Immagine.end(), [](uint16_t p) { return p == 0; }));
-        QFile f(FileFirmware);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(":0400100012345678E0\r\n:00000001FF\r\n");
-        f.close();
-        QCOMPARE(b.CaricaHex().esito, EsitoHex::Ok);
-        QCOMPARE(b.Immagine[9], uint16_t(0x5678));
-        QDir::setCurrent(prima);
     }
 
     // The query: TABs only, until the first input; a bound when nothing
@@ -176,18 +149,6 @@ private slots:
         IdentitaBoot i;
         QCOMPARE(b.Identifica(i), EsitoIdentifica::Interrotta);
         QVERIFY(!b.InCorso());
-    }
-
-    void porta_chiusa()
-    {
-        PeerBoot peer;
-        QVERIFY(peer.Avvia());
-        Bootloader b;
-        IdentitaBoot i{0x55, 1};
-        QCOMPARE(b.Identifica(i), EsitoIdentifica::PortaChiusa);
-        QTest::qWait(100);
-        QVERIFY(peer.ricevuti.isEmpty());
-        QCOMPARE(i.id, uint16_t(0x55));
     }
 };
 
