@@ -232,6 +232,7 @@ const TestoInterfaccia kTesti[] = {
     {202, "a Tempo", "Time"},
     {203, "su Variazione", "Trigger"},
     {205, "Tipo Evento", "Event Type"},
+    {248, "Un Logger registra al massimo 58 campi", "A logger records at most 58 fields"},
     // Save question
     {172, "Salvare i cambiamenti?", "Do you want to save your changes?"},
 };

@@ -2,8 +2,10 @@
 // through here, by its name.
 #include "shell/ComandiMenu.h"
 
+#include "build/SequenzaDownload.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
+#include "display/frm_scheduler.h"
 #include "production/frm_Bootloader.h"
 #include "production/frm_LettMAC.h"
 #include "production/frm_R8T200.h"
@@ -30,6 +32,8 @@
 
 void MenuClick(const QString& nome)
 {
+    // While a download runs only the views open (see the toolbar's dispatch).
+    if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
@@ -37,7 +41,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
@@ -104,6 +107,8 @@ void MenuClick(const QString& nome)
         Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
+    } else if (e("mnu_scheduler")) {
+        frm_scheduler::Carica();
     } else if (e("mnu_Format")) {
         Finestre::Mostra(Finestre::Get<frm_variabili>());
     } else if (e("mnu_Watch")) {
