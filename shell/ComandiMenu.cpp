@@ -5,6 +5,7 @@
 #include "build/SequenzaDownload.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
+#include "display/frm_display.h"
 #include "display/frm_scheduler.h"
 #include "production/frm_Bootloader.h"
 #include "production/frm_LettMAC.h"
@@ -36,12 +37,10 @@ void MenuClick(const QString& nome)
     if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
-        {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
         {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
@@ -82,6 +81,8 @@ void MenuClick(const QString& nome)
         if (NuovoProgetto()) AggiornaProgetto();
     } else if (e("mnu_close")) {
         NuovoProgetto();
+    } else if (e("mnu_openProj")) {
+        ApriProgettoCorrente();
     } else if (e("mnu_SaveProj")) {
         SalvaProgettoCorrente(false);
     } else if (e("mnu_saveAs")) {
@@ -113,6 +114,8 @@ void MenuClick(const QString& nome)
         Finestre::Mostra(Finestre::Get<frm_variabili>());
     } else if (e("mnu_Watch")) {
         frm_watch::Apri();
+    } else if (e("mnu_display")) {
+        frm_display::Apri();
     } else if (e("mnu_images")) {
         Input_Img::Apri();
     } else if (e("mnu_About")) {
