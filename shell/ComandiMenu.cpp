@@ -8,6 +8,9 @@
 #include "display/frm_display.h"
 #include "display/frm_scheduler.h"
 #include "ioconfig/frm_Config2.h"
+#include "production/frm_Bootloader.h"
+#include "production/frm_LettMAC.h"
+#include "production/frm_R8T200.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -42,12 +45,15 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
         {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
         {QStringLiteral("mnu_coll_2565"), QStringLiteral("ConfQVR2565")},
-        {QStringLiteral("mnu_collR8T200"), QStringLiteral("frm_R8T200")},
         {QStringLiteral("mnu_TA"), QStringLiteral("Coll_TA")},
         {QStringLiteral("mnu_coll"), QStringLiteral("frm_collaudo")},
         {QStringLiteral("mnu_FTP"), QStringLiteral("frm_FTP")},
-        {QStringLiteral("mnu_mac"), QStringLiteral("frm_LettMAC")},
-        {QStringLiteral("mnu_boot"), QStringLiteral("frm_Bootloader")},
+    };
+    // Tool windows opened as they are.
+    static const QHash<QString, void (*)()> kStrumenti = {
+        {QStringLiteral("mnu_mac"), [] { Finestre::Mostra(Finestre::Get<frm_LettMAC>()); }},
+        {QStringLiteral("mnu_boot"), [] { Finestre::Mostra(Finestre::Get<frm_Bootloader>()); }},
+        {QStringLiteral("mnu_collR8T200"), [] { Finestre::Mostra(Finestre::Get<frm_R8T200>()); }},
     };
     // The rung menu: the toolbar's rung keys, without the status refresh.
     static const QHash<QString, void (*)()> kRung = {
@@ -115,6 +121,8 @@ void MenuClick(const QString& nome)
         Input_Img::Apri();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
+    } else if (kStrumenti.contains(nome)) {
+        kStrumenti.value(nome)();
     } else if (kRung.contains(nome)) {
         kRung.value(nome)();
     } else if (kDispositivo.contains(nome)) {

@@ -44,6 +44,9 @@ private slots:
     void initTestCase()
     {
         AvviaWorkbench();
+        // The cases take the delivered edition as the base, also in a
+        // production build, and switch the production edition on themselves.
+        ModoProduzione = false;
         w = Finestre::Get<frm_search>();
     }
     void init()
