@@ -4,6 +4,7 @@
 
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
+#include "production/frm_eeprom.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -36,7 +37,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
-        {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
         {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
@@ -104,6 +104,8 @@ void MenuClick(const QString& nome)
         frm_watch::Apri();
     } else if (e("mnu_images")) {
         Input_Img::Apri();
+    } else if (e("mnu_eeprom")) {
+        Finestre::Mostra(Finestre::Get<frm_eeprom>());
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kRung.contains(nome)) {
