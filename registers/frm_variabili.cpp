@@ -1,5 +1,6 @@
 #include "registers/frm_variabili.h"
 
+#include "display/ServiziScheduler.h"
 #include "resources/Immagini.h"
 #include "shell/AttesaEditore.h"
 #include "shell/Controlli.h"
@@ -352,4 +353,13 @@ void frm_variabili::Mostra()
         const QSignalBlocker blocca(m_blocco);
         m_blocco->setPlainText(blocco);
     }
+}
+
+void InstallaServiziVariabili()
+{
+    ServiziScheduler::ApriVariabili = []() -> QWidget* {
+        frm_variabili* w = Finestre::Get<frm_variabili>();
+        Finestre::Mostra(w);
+        return w;
+    };
 }

@@ -67,3 +67,7 @@ private:
     QListWidget* m_blocchi;
     QPlainTextEdit* m_blocco;
 };
+
+// The scheduler's record editor opens this window as its picker through
+// its services.
+void InstallaServiziVariabili();

@@ -1,5 +1,7 @@
 #include "resources/Immagini.h"
 
+#include "resources/FigureDisplay.h"
+
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
@@ -214,6 +216,13 @@ void Presa(QPainter& p, qreal x, qreal y)
     p.drawRoundedRect(QRectF(x, y - 5.5, 7, 11), 1.5, 1.5);
     p.setPen(Penna(colore::inchiostro, 2.4));
     p.drawLine(QPointF(x + 7, y), QPointF(x + 13, y));
+}
+
+// A list: a sheet with four lines, top left.
+void Elenco(QPainter& p)
+{
+    Pagina(p, QRectF(3, 2, 20, 24), 5);
+    Righe(p, 7, 19, 10, 4, 4);
 }
 
 // --- the pictures ---------------------------------------------------------
@@ -594,6 +603,69 @@ const QHash<QString, Disegno>& Disegni()
              p.setPen(Penna(colore::grigio, 1));
              p.drawRect(r);
          }},
+        // The scheduler's list keys, OK and task types.
+        {"lista_nuovo",
+         [](QPainter& p) {
+             Elenco(p);
+             Forma(p, colore::bianco, colore::verde.darker(130), 1.2);
+             p.drawEllipse(QPointF(23, 23), 7, 7);
+             Piu(p, QPointF(23, 23), 4);
+         }},
+        {"lista_cancella",
+         [](QPainter& p) {
+             Elenco(p);
+             Forma(p, colore::bianco, colore::rosso.darker(130), 1.2);
+             p.drawEllipse(QPointF(23, 23), 7, 7);
+             p.setPen(QPen(colore::rosso, 3, Qt::SolidLine, Qt::RoundCap));
+             p.drawLine(QPointF(20, 20), QPointF(26, 26));
+             p.drawLine(QPointF(26, 20), QPointF(20, 26));
+         }},
+        {"lista_su", [](QPainter& p) { Freccia(p, QPointF(16, 29), QPointF(16, 3), colore::blu); }},
+        {"lista_giu", [](QPainter& p) { Freccia(p, QPointF(16, 3), QPointF(16, 29), colore::blu); }},
+        {"conferma",
+         [](QPainter& p) {
+             Forma(p, colore::verde, colore::verde.darker(140), 1.4);
+             p.drawEllipse(QPointF(16, 16), 13.5, 13.5);
+             p.setPen(QPen(colore::bianco, 3.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+             p.setBrush(Qt::NoBrush);
+             p.drawPolyline(QPolygonF({QPointF(9, 16.5), QPointF(14, 21.5), QPointF(23.5, 10.5)}));
+         }},
+        {"task_logger",
+         [](QPainter& p) {
+             // A store of records: a drum of three bands.
+             for (int i = 2; i >= 0; --i) {
+                 const qreal y = 8 + i * 7;
+                 Forma(p, i % 2 ? colore::azzurro : colore::azzurro.lighter(112));
+                 QPainterPath banda;
+                 banda.moveTo(5, y);
+                 banda.lineTo(5, y + 7);
+                 banda.arcTo(QRectF(5, y + 3, 22, 8), 180, 180);
+                 banda.lineTo(27, y);
+                 p.drawPath(banda);
+             }
+             Forma(p, colore::azzurro.lighter(125));
+             p.drawEllipse(QRectF(5, 4, 22, 8));
+         }},
+        {"task_trend",
+         [](QPainter& p) {
+             p.setPen(Penna(colore::inchiostro, 2));
+             p.drawPolyline(QPolygonF({QPointF(4, 3), QPointF(4, 28), QPointF(29, 28)}));
+             p.setPen(Penna(colore::grigio, 1));
+             for (qreal y : {9.0, 16.0, 23.0}) p.drawLine(QPointF(6, y), QPointF(28, y));
+             p.setPen(Penna(colore::rosso, 2.6));
+             p.drawPolyline(QPolygonF({QPointF(6, 22), QPointF(11, 17), QPointF(15, 20), QPointF(20, 9),
+                                       QPointF(24, 13), QPointF(28, 6)}));
+         }},
+        {"task_messaggio",
+         [](QPainter& p) {
+             Forma(p, colore::carta);
+             p.drawRoundedRect(QRectF(3, 7, 26, 18), 2, 2);
+             p.setBrush(Qt::NoBrush);
+             p.drawPolyline(QPolygonF({QPointF(4, 8.5), QPointF(16, 18), QPointF(28, 8.5)}));
+             p.setPen(Penna(colore::grigio, 1.2));
+             p.drawLine(QPointF(4, 24), QPointF(12.5, 16.5));
+             p.drawLine(QPointF(28, 24), QPointF(19.5, 16.5));
+         }},
     };
     return d;
 }
@@ -714,6 +786,8 @@ QIcon IconaRisorsa(int id)
             p.drawLine(QPointF(7, 16), QPointF(25, 16));
             if (piu) p.drawLine(QPointF(16, 7), QPointF(16, 25));
         }));
+    if (TastoDisplay(id))
+        return QIcon(new MotoreImmagine([id](QPainter& p) { DisegnaTastoDisplay(p, id); }));
     if (id != 300 && id != 301) return QIcon();
     return QIcon(new MotoreImmagine(DisegnaProgramma));
 }

@@ -3,6 +3,7 @@
 #include "blockeditor/EditorBloccoComandi.h"
 #include "registers/Input_Tab.h"
 #include "registers/Registri.h"
+#include "registers/frm_variabili.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
@@ -149,5 +150,6 @@ void Main()
     InstallaEditorBlocco();
     InstallaServiziRegistri();
     InstallaServiziTabelle();
+    InstallaServiziVariabili();
     InstallaParteDisplay();
 }

@@ -5,6 +5,7 @@
 #include "shell/ComandiBarra.h"
 
 #include "build/Compilatore.h"
+#include "build/SequenzaDownload.h"
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
@@ -20,6 +21,7 @@
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
 #include "shell/Prompt.h"
+#include "shell/frm_Download.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Globali.h"
 
@@ -152,6 +154,9 @@ int ClicRinviati()
 
 void Toolbar1_ButtonClick(const QString& chiave)
 {
+    // While a download runs only the views open: nothing else may touch the
+    // project, the controller or the shared buffers.
+    if (SequenzaDownload::InCorso() && chiave != u"view_log" && chiave != u"view_reg") return;
     ComErr = 1;
     if (TransazioneInCorso()) {
         Rinviati().append(chiave);
@@ -168,7 +173,7 @@ void Toolbar1_ButtonClick(const QString& chiave)
     } else if (chiave == u"proj_comp") {
         CompilaProgramma(LogRapporto::Istanza());
     } else if (chiave == u"download") {
-        NonDisponibile(QStringLiteral("frm_Download"));
+        frm_Download::Apri();
     } else if (chiave == u"upload") {
         // The button stays disabled; nothing to do.
     } else if (chiave == u"debug") {

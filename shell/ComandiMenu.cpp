@@ -2,8 +2,11 @@
 // through here, by its name.
 #include "shell/ComandiMenu.h"
 
+#include "build/SequenzaDownload.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
+#include "display/frm_display.h"
+#include "display/frm_scheduler.h"
 #include "production/frm_eeprom.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
@@ -28,6 +31,8 @@
 
 void MenuClick(const QString& nome)
 {
+    // While a download runs only the views open (see the toolbar's dispatch).
+    if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
@@ -35,8 +40,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_scheduler"), QStringLiteral("frm_scheduler")},
-        {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
         {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
@@ -98,10 +101,14 @@ void MenuClick(const QString& nome)
         Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
+    } else if (e("mnu_scheduler")) {
+        frm_scheduler::Carica();
     } else if (e("mnu_Format")) {
         Finestre::Mostra(Finestre::Get<frm_variabili>());
     } else if (e("mnu_Watch")) {
         frm_watch::Apri();
+    } else if (e("mnu_display")) {
+        frm_display::Apri();
     } else if (e("mnu_images")) {
         Input_Img::Apri();
     } else if (e("mnu_eeprom")) {

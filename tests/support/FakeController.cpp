@@ -221,9 +221,11 @@ QByteArray FakeController::RispostaPredefinita(const QByteArray& q)
             for (int i = 0; i < n; ++i) Memoria[a + i] = quint8(U8(q, 7 + i));
             return q.left(7);
         }
-        QHash<quint32, quint8>& m = sub == 1 ? Programma : Memoria;
+        const bool area = sub == 1 && BaseProgramma >= 0;
+        QHash<quint32, quint8>& m = sub == 1 && !area ? Programma : Memoria;
+        const quint32 da = a + (area ? quint32(BaseProgramma) : 0);
         r.append(char(n));
-        for (int i = 0; i < n; ++i) r.append(char(m.value(a + i, 0)));
+        for (int i = 0; i < n; ++i) r.append(char(m.value(da + i, 0)));
         return r;
     }
     default: return r.left(1) + char(fn | 0x80) + char(1);

@@ -80,6 +80,9 @@ public:
     std::vector<uint16_t> Input = std::vector<uint16_t>(65536, 0);
     QHash<quint32, quint8> Memoria;     // function 20, sub-codes 2, 4, 5
     QHash<quint32, quint8> Programma;   // function 20, sub-code 1
+    // When set, sub-code 1 reads Memoria from this address on instead: the
+    // program area as sub-code 4 wrote it.
+    int BaseProgramma = -1;
     int ConnessioniAccettate = 0;
 
     static QByteArray ConCrc(const QByteArray& pdu);   // pdu + CRC-16 low, high

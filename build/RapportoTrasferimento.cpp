@@ -1,0 +1,8 @@
+#include "build/RapportoTrasferimento.h"
+
+#include "shell/convert/Attesa.h"
+
+void RapportoTrasferimento::Attendi(double secondi)
+{
+    Attesa(secondi);
+}

@@ -1,0 +1,128 @@
+#include "shell/frm_Download.h"
+
+#include "build/SequenzaDownload.h"
+#include "comm/Dispositivo.h"
+#include "registers/Registri.h"
+#include "shell/ComandiComuni.h"
+#include "shell/Controlli.h"
+#include "shell/Finestre.h"
+#include "shell/Log.h"
+#include "shell/model/Modelli.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+// The sequence's reports: lines to the Log, progress to the dialog's bar,
+// the busy pointer over the whole application.
+class RapportoDialogo : public RapportoTrasferimento {
+public:
+    explicit RapportoDialogo(QProgressBar* barra) : m_barra(barra) {}
+    void Inizia() override { LogStart(); }
+    void Scrivi(const QString& riga) override { LogWrite(riga); }
+    void Barra(double valore) override
+    {
+        if (m_barra) m_barra->setValue(int(valore));
+    }
+    void Clessidra(bool attiva) override
+    {
+        if (attiva) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+    }
+    void AzzeraRegistri() override
+    {
+        Finestre::Get<Registri>()->ClearRegistri();
+        RinfrescaRegistri();
+    }
+
+private:
+    QPointer<QProgressBar> m_barra;
+};
+
+QCheckBox* Casella(QWidget* padre, const char* nome, const char* testo, bool spuntata)
+{
+    auto* c = Crea<QCheckBox>(padre, QString::fromLatin1(nome), QString::fromLatin1(testo));
+    c->setChecked(spuntata);
+    return c;
+}
+} // namespace
+
+frm_Download::frm_Download()
+{
+    setWindowTitle(QStringLiteral("Download"));
+    setModal(true);
+    auto* scarica = Crea<QGroupBox>(this, QStringLiteral("Frame1"), QStringLiteral("Download"));
+    chk_download = Casella(scarica, "chk_download", "Application", true);
+    chk_var = Casella(scarica, "chk_var", "Variables", true);
+    chk_str = Casella(scarica, "chk_str", "Strings", false);
+    chk_sms = Casella(scarica, "chk_sms", "SMS", false);
+    auto* opzioni = Crea<QGroupBox>(this, QStringLiteral("Frame2"), QStringLiteral("Options"));
+    chk_Verify = Casella(opzioni, "chk_Verify", "Verify", false);
+    chk_Clear = Casella(opzioni, "chk_Clear", "Clear Register Memory", false);
+    chk_run = Casella(opzioni, "chk_run", "Run after Download", false);
+    Barra = Crea<QProgressBar>(this, QStringLiteral("Barra"));
+    Barra->setRange(1, 101);
+    Barra->setValue(1);
+    cmdDownload = Crea<QPushButton>(this, QStringLiteral("cmdDownload"), QStringLiteral("Download"));
+    cmdDownload->setVisible(false);
+    connect(cmdDownload, &QPushButton::clicked, this, &frm_Download::cmdDownload_Click);
+
+    auto* colonna1 = new QVBoxLayout(scarica);
+    for (QCheckBox* c : {chk_download, chk_var, chk_str, chk_sms}) colonna1->addWidget(c);
+    auto* colonna2 = new QVBoxLayout(opzioni);
+    for (QCheckBox* c : {chk_Verify, chk_Clear, chk_run}) colonna2->addWidget(c);
+    auto* riquadri = new QHBoxLayout;
+    riquadri->addWidget(scarica);
+    riquadri->addWidget(opzioni);
+    auto* tutto = new QVBoxLayout(this);
+    tutto->addLayout(riquadri);
+    tutto->addWidget(Barra);
+    tutto->addWidget(cmdDownload, 0, Qt::AlignRight);
+}
+
+void frm_Download::Apri()
+{
+    const bool nuova = !Finestre::SeCaricata<frm_Download>();
+    frm_Download* f = Finestre::Get<frm_Download>();
+    if (nuova) {
+        f->ModoDownload = true;
+        f->Form_Load();
+    }
+    Finestre::Mostra(f);
+}
+
+void frm_Download::Form_Load()
+{
+    const bool stringhe = Controllore.Modello < NumModelli && Modelli[Controllore.Modello].NumStringhe >= 1;
+    chk_str->setChecked(stringhe);
+    chk_str->setVisible(stringhe);
+    cmdDownload->setVisible(ModoDownload);
+}
+
+OpzioniDownload frm_Download::Opzioni() const
+{
+    // chk_str only shows what the model keeps: the sequence decides by model.
+    return OpzioniDownload{.Applicazione = chk_download->isChecked(),
+                           .Variabili = chk_var->isChecked(),
+                           .SMS = chk_sms->isChecked(),
+                           .Verifica = chk_Verify->isChecked(),
+                           .AzzeraRegistri = chk_Clear->isChecked(),
+                           .Run = chk_run->isChecked()};
+}
+
+void frm_Download::cmdDownload_Click()
+{
+    if (SequenzaDownload::InCorso()) return;
+    cmdDownload->setEnabled(false);
+    RapportoDialogo rapporto(Barra);
+    SequenzaDownload::Esegui(Opzioni(), rapporto);
+    // Unloaded once this click has returned.
+    hide();
+    deleteLater();
+}
