@@ -7,6 +7,7 @@
 #include "comm/finestre/frm_search.h"
 #include "display/frm_display.h"
 #include "display/frm_scheduler.h"
+#include "ioconfig/frm_Config2.h"
 #include "production/frm_eeprom.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
@@ -35,11 +36,8 @@ void MenuClick(const QString& nome)
     if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
-        {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
         {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
-        {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
         {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
@@ -76,6 +74,8 @@ void MenuClick(const QString& nome)
         if (NuovoProgetto()) AggiornaProgetto();
     } else if (e("mnu_close")) {
         NuovoProgetto();
+    } else if (e("mnu_openProj")) {
+        ApriProgettoCorrente();
     } else if (e("mnu_SaveProj")) {
         SalvaProgettoCorrente(false);
     } else if (e("mnu_saveAs")) {
@@ -101,6 +101,8 @@ void MenuClick(const QString& nome)
         Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
+    } else if (e("mnu_8555") || e("mnu_config2")) {
+        ApriConfigurazione();
     } else if (e("mnu_scheduler")) {
         frm_scheduler::Carica();
     } else if (e("mnu_Format")) {
