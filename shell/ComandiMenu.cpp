@@ -11,6 +11,7 @@
 #include "production/frm_Bootloader.h"
 #include "production/frm_LettMAC.h"
 #include "production/frm_R8T200.h"
+#include "production/frm_eeprom.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -40,7 +41,6 @@ void MenuClick(const QString& nome)
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
-        {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
         {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
@@ -54,6 +54,7 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_mac"), [] { Finestre::Mostra(Finestre::Get<frm_LettMAC>()); }},
         {QStringLiteral("mnu_boot"), [] { Finestre::Mostra(Finestre::Get<frm_Bootloader>()); }},
         {QStringLiteral("mnu_collR8T200"), [] { Finestre::Mostra(Finestre::Get<frm_R8T200>()); }},
+        {QStringLiteral("mnu_eeprom"), [] { Finestre::Mostra(Finestre::Get<frm_eeprom>()); }},
     };
     // The rung menu: the toolbar's rung keys, without the status refresh.
     static const QHash<QString, void (*)()> kRung = {
