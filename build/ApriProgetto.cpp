@@ -7,7 +7,7 @@
 #include "comm/Dispositivo.h"
 #include "display/CompilatorePagine.h"
 #include "display/CompilatoreTask.h"
-#include "program/Program.h"
+#include "program/Agganci.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
 #include "shell/Prompt.h"
@@ -101,19 +101,21 @@ EsitoApertura ApriProgetto(const QString& percorso)
     RicostruisciRung(p);
 
     // The files hold the main program only.
-    ScegliProcesso(0);
+    ProgCorrente = 0;
+    MostraProcessoCorrente(0);
     if (!NuovoProgetto()) return EsitoApertura::NonSalvato;
     AggiornaProgetto();
     ApplicaProgetto(p);
     // Page programs and compiled task images are not stored: they are made again.
     CompilatorePagine::CompilaOggetti();
     CompilaOggetti();
-    ScegliProcesso(0);
+    ProgCorrente = 0;
+    MostraProcessoCorrente(0);
     RigheCaricate = Programmi[0].NumRung;
     RungCorrente = Programmi[0].NumRung;
     NomeProgetto = base;
     NomeFile = base + QStringLiteral(".prj");
-    RidisegnaDallInizio();
+    RidisegnaProcessoCorrente();
     ProgettoModificato = false;
     return EsitoApertura::Aperto;
 }

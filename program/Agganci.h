@@ -42,6 +42,11 @@ inline std::function<void(int processo, int rung)> NotificaRigaRung = [](int, in
 // The run monitor colours the rung-number cell of rung `rung` of the
 // current process (colour 0xRRGGBB).
 inline std::function<void(int rung, uint32_t colore)> ColoraNumeroRung = [](int, uint32_t) {};
+// Process `processo` became current: its tab is shown.
+inline std::function<void(int processo)> MostraProcessoCorrente = [](int) {};
+// The current process was replaced as a whole: its rows are drawn once,
+// scrolled to the top.
+inline std::function<void()> RidisegnaProcessoCorrente = [] {};
 
 // The picture of a block for its key (the block editor's palette drawing);
 // when unset the shared picture set draws it.

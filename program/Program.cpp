@@ -100,6 +100,10 @@ Program::Program()
     ColoraNumeroRung = [](int rung, uint32_t colore) {
         if (Program* w = FinestraProgramma(false)) w->ColoraNumero(rung, QColor(QRgb(colore)));
     };
+    MostraProcessoCorrente = [](int p) {
+        if (Program* w = FinestraProgramma(false)) w->MostraProcesso(p);
+    };
+    RidisegnaProcessoCorrente = RidisegnaDallInizio;
     MenuFB();
     Ridisegna();
 }
