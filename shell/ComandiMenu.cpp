@@ -2,6 +2,7 @@
 // through here, by its name.
 #include "shell/ComandiMenu.h"
 
+#include "build/EsportaProgetto.h"
 #include "build/SequenzaDownload.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
@@ -18,6 +19,7 @@
 #include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
+#include "shell/LogTrasferimento.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
 #include "shell/frmAbout.h"
@@ -34,7 +36,6 @@ void MenuClick(const QString& nome)
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
-        {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
         {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
@@ -109,6 +110,8 @@ void MenuClick(const QString& nome)
         frm_watch::Apri();
     } else if (e("mnu_images")) {
         Input_Img::Apri();
+    } else if (e("mnu_Export")) {
+        EsportaProgetto(LogTrasferimento::Istanza());
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kRung.contains(nome)) {
