@@ -4,6 +4,7 @@
 
 #include "build/EsportaProgetto.h"
 #include "build/SequenzaDownload.h"
+#include "build/StampaProgetto.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
 #include "display/frm_scheduler.h"
@@ -36,7 +37,6 @@ void MenuClick(const QString& nome)
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
-        {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
@@ -112,6 +112,8 @@ void MenuClick(const QString& nome)
         Input_Img::Apri();
     } else if (e("mnu_Export")) {
         EsportaProgetto(LogTrasferimento::Istanza());
+    } else if (e("mnu_print")) {
+        StampaProgetto();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kRung.contains(nome)) {
