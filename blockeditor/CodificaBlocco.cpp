@@ -191,9 +191,22 @@ DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto)
 {
     DatiBlocco d = DatiIniziali(FunzToOpt(rung.Classe, rung.Gruppo, rung.Op), rung, contesto);
     d.etichetta = rung.Etichetta;
-    d.righe[0].testo = rung.ArgTesto[0];
+    RigaBlocco& primo = d.righe[0];
+    primo.testo = rung.ArgTesto[0];
+    // The stored text picks its list entry; the last equal entry wins.
+    for (int k = 0; k < primo.lista.size(); ++k)
+        if (primo.lista[k].testo == primo.testo) primo.scelta = k;
     if (const GestoreFamiglia* g = GestoreBlocco(d.indice); g && g->ValoreScelto) g->ValoreScelto(d, 0);
     for (size_t i = 1; i < 8; ++i) d.righe[i].testo = rung.ArgTesto[i];
+    // The delay is 16 bits: low byte in slot 4, high byte in slot 5.
+    d.ritardo = QString::number(rung.ArgByte[4][0] + 256 * rung.ArgByte[5][0]);
+    // Block Move keeps its source kind in slot 1 byte 2; an entry that does
+    // not exist is left unchosen.
+    if (rung.Op == 0 && rung.Classe == 3 && rung.Gruppo == 6) {
+        RigaBlocco& sorgente = d.righe[1];
+        const int tipo = rung.ArgByte[1][2];
+        if (tipo < sorgente.tipi.size()) sorgente.sceltaTipo = tipo;
+    }
     return d;
 }
 

@@ -54,7 +54,8 @@ DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto);
 
 // A stored rung's block as the project loader rebuilds it: its catalogue block
 // laid out on the rung, then its label and argument texts put back, row 0 first
-// with its value-list reaction. Ready for CodificaBlocco.
+// with its list entry and value-list reaction, the delay from slots 4 and 5,
+// and Block Move's source type from slot 1. Ready for CodificaBlocco.
 DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto);
 
 // Rung list captions in the shared pattern.

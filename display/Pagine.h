@@ -73,6 +73,7 @@ enum TestoPagine {
     TestoTroppePagine = 263,
     TestoBitFuoriIntervallo = 264,
     TestoPaginaOccupata = 265,
+    TestoValoreNonValido = 266,     // %1: the box's caption
 };
 
 // The selected model is the one with the display (its name is model name 8).

@@ -480,3 +480,18 @@ QMenu* MenuFB()
     if (!p->Popup(QStringLiteral("mnu_FB"))) p->CreaMenu();
     return p->Popup(QStringLiteral("mnu_FB"));
 }
+
+void ScegliProcesso(int p)
+{
+    if (p < 0 || p >= NumProcessi) return;
+    ProgCorrente = int16_t(p);
+    if (Program* w = FinestraProgramma(false)) w->MostraProcesso(p);
+}
+
+void RidisegnaDallInizio()
+{
+    Program* w = FinestraProgramma(false);
+    if (!w) return;
+    if (ContenitoreProcesso* c = w->prog(ProgCorrente)) c->Primo = 0;
+    w->Ridisegna();
+}

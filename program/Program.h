@@ -113,3 +113,8 @@ void SelezionaRung(int n);
 
 // The rung pop-up menu of the main window, built on first use.
 QMenu* MenuFB();
+
+// Makes process p current, its tab shown when the rung list window is open.
+void ScegliProcesso(int p);
+// Draws the current process's rows once, scrolled to the top.
+void RidisegnaDallInizio();

@@ -1,5 +1,7 @@
 #include "resources/Immagini.h"
 
+#include "resources/FigureDisplay.h"
+
 #include <QHash>
 #include <QIconEngine>
 #include <QImage>
@@ -784,6 +786,8 @@ QIcon IconaRisorsa(int id)
             p.drawLine(QPointF(7, 16), QPointF(25, 16));
             if (piu) p.drawLine(QPointF(16, 7), QPointF(16, 25));
         }));
+    if (TastoDisplay(id))
+        return QIcon(new MotoreImmagine([id](QPainter& p) { DisegnaTastoDisplay(p, id); }));
     if (id != 300 && id != 301) return QIcon();
     return QIcon(new MotoreImmagine(DisegnaProgramma));
 }

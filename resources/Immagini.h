@@ -11,6 +11,6 @@ QIcon DisegnaImmagine(const QString& chiave);
 // Every key that has a picture.
 QStringList ChiaviImmagini();
 // The program icons: 300 the main window's, 301 the About box's, 142 and 143
-// the watch window's add and remove keys; a null
-// icon for any other id.
+// the add and remove keys (watch window, display editor), the display
+// editor's keys (resources/FigureDisplay.h); a null icon for any other id.
 QIcon IconaRisorsa(int id);

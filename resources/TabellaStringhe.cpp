@@ -86,6 +86,7 @@ const TestoInterfaccia kTesti[] = {
     {263, "Al massimo 9 pagine", "At most 9 pages"},
     {264, "Bit fuori da 0..15", "Bit outside 0..15"},
     {265, "Il programma della pagina è una subroutine", "The page's program is a subroutine"},
+    {266, "Valore non valido: %1", "Invalid value: %1"},
     // Rung list
     {53, "Programma", "Program"},
     // Register window and value dialog

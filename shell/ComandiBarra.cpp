@@ -167,7 +167,7 @@ void Toolbar1_ButtonClick(const QString& chiave)
     if (chiave == u"proj_new") {
         if (NuovoProgetto()) AggiornaProgetto();
     } else if (chiave == u"proj_open") {
-        NonDisponibile(QStringLiteral("ApriProgetto"));
+        ApriProgettoCorrente();
     } else if (chiave == u"proj_save") {
         SalvaProgettoCorrente(true);
     } else if (chiave == u"proj_comp") {

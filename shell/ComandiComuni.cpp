@@ -1,18 +1,33 @@
 #include "shell/ComandiComuni.h"
 
+#include "build/ApriProgetto.h"
+#include "build/SalvaProgetto.h"
 #include "program/Progetto.h"
 #include "registers/Registri.h"
 #include "shell/Finestre.h"
-#include "shell/NonDisponibile.h"
+#include "shell/Principale.h"
 #include "shell/model/Globali.h"
+
+namespace {
+void MostraNomeProgetto()
+{
+    if (Principale::Esiste()) Principale::Istanza()->setWindowTitle(NomeProgetto);
+}
+} // namespace
 
 bool SalvaProgettoCorrente(bool salvaCome)
 {
-    if (!SalvaProgettoAggancio) {
-        NonDisponibile(QStringLiteral("SalvaProgetto"));
-        return false;
-    }
-    return SalvaProgettoAggancio(salvaCome);
+    if (SalvaProgettoAggancio) return SalvaProgettoAggancio(salvaCome);
+    const bool salvato = SalvaProgetto(salvaCome) == EsitoSalvataggio::Salvato;
+    if (salvato) MostraNomeProgetto();
+    return salvato;
+}
+
+void ApriProgettoCorrente()
+{
+    if (ApriProgetto() != EsitoApertura::Aperto) return;
+    MostraNomeProgetto();
+    if (Registri* r = Finestre::SeCaricata<Registri>()) r->Redraw();
 }
 
 void RinfrescaRegistri()

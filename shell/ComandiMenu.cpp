@@ -7,6 +7,7 @@
 #include "build/StampaProgetto.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
+#include "display/frm_display.h"
 #include "display/frm_scheduler.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
@@ -36,10 +37,8 @@ void MenuClick(const QString& nome)
     if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
-        {QStringLiteral("mnu_openProj"), QStringLiteral("ApriProgetto")},
         {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
         {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_display"), QStringLiteral("frm_display")},
         {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
@@ -77,6 +76,8 @@ void MenuClick(const QString& nome)
         if (NuovoProgetto()) AggiornaProgetto();
     } else if (e("mnu_close")) {
         NuovoProgetto();
+    } else if (e("mnu_openProj")) {
+        ApriProgettoCorrente();
     } else if (e("mnu_SaveProj")) {
         SalvaProgettoCorrente(false);
     } else if (e("mnu_saveAs")) {
@@ -108,6 +109,8 @@ void MenuClick(const QString& nome)
         Finestre::Mostra(Finestre::Get<frm_variabili>());
     } else if (e("mnu_Watch")) {
         frm_watch::Apri();
+    } else if (e("mnu_display")) {
+        frm_display::Apri();
     } else if (e("mnu_images")) {
         Input_Img::Apri();
     } else if (e("mnu_Export")) {
