@@ -9,6 +9,11 @@
 #include "comm/finestre/frm_search.h"
 #include "display/frm_display.h"
 #include "display/frm_scheduler.h"
+#include "ioconfig/frm_Config2.h"
+#include "production/frm_Bootloader.h"
+#include "production/frm_LettMAC.h"
+#include "production/frm_R8T200.h"
+#include "production/frm_eeprom.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Progetto.h"
@@ -37,19 +42,20 @@ void MenuClick(const QString& nome)
     if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
-        {QStringLiteral("mnu_8555"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_config2"), QStringLiteral("frm_Config2")},
-        {QStringLiteral("mnu_eeprom"), QStringLiteral("frm_eeprom")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
         {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
         {QStringLiteral("mnu_coll_2565"), QStringLiteral("ConfQVR2565")},
-        {QStringLiteral("mnu_collR8T200"), QStringLiteral("frm_R8T200")},
         {QStringLiteral("mnu_TA"), QStringLiteral("Coll_TA")},
         {QStringLiteral("mnu_coll"), QStringLiteral("frm_collaudo")},
         {QStringLiteral("mnu_FTP"), QStringLiteral("frm_FTP")},
-        {QStringLiteral("mnu_mac"), QStringLiteral("frm_LettMAC")},
-        {QStringLiteral("mnu_boot"), QStringLiteral("frm_Bootloader")},
+    };
+    // Tool windows opened as they are.
+    static const QHash<QString, void (*)()> kStrumenti = {
+        {QStringLiteral("mnu_mac"), [] { Finestre::Mostra(Finestre::Get<frm_LettMAC>()); }},
+        {QStringLiteral("mnu_boot"), [] { Finestre::Mostra(Finestre::Get<frm_Bootloader>()); }},
+        {QStringLiteral("mnu_collR8T200"), [] { Finestre::Mostra(Finestre::Get<frm_R8T200>()); }},
+        {QStringLiteral("mnu_eeprom"), [] { Finestre::Mostra(Finestre::Get<frm_eeprom>()); }},
     };
     // The rung menu: the toolbar's rung keys, without the status refresh.
     static const QHash<QString, void (*)()> kRung = {
@@ -103,6 +109,8 @@ void MenuClick(const QString& nome)
         Input_Tab::Apri();
     } else if (e("mnu_dialoga")) {
         MostraTerminale();
+    } else if (e("mnu_8555") || e("mnu_config2")) {
+        ApriConfigurazione();
     } else if (e("mnu_scheduler")) {
         frm_scheduler::Carica();
     } else if (e("mnu_Format")) {
@@ -119,6 +127,8 @@ void MenuClick(const QString& nome)
         StampaProgetto();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
+    } else if (kStrumenti.contains(nome)) {
+        kStrumenti.value(nome)();
     } else if (kRung.contains(nome)) {
         kRung.value(nome)();
     } else if (kDispositivo.contains(nome)) {

@@ -74,24 +74,19 @@ private slots:
         QTest::addColumn<int>("indice");
         auto r = [](const char* nome, int c, int g, int o, int i) { QTest::newRow(nome) << c << g << o << i; };
         r("A>B shares Add's group", 3, 3, 0, 0);
-        r("placeholders 12 and 17", 0, 0, 0, 0);
         r("Read/Write shares Read Input", 2, 0, 0, 0);
         r("group 4 is SQRT", 3, 4, 77, 8);
         r("arith op 11", 3, 1, 11, 0);
         r("unused group 143", 3, 143, 0, 0);
         r("class 5", 5, 1, 0, 0);
-        r("negative class", -1, 0, 0, 0);
         r("class 1 group 2", 1, 2, 0, 0);
         r("class 2 group 1", 2, 1, 0, 2);
         r("class 4 any", 4, 99, 200, 40);
         r("class 6 any", 6, 5, 5, 60);
-        r("display op 252", 3, 3, 252, 0);
         r("bit op 16", 3, 133, 16, 59);
         r("bit op 17", 3, 133, 17, 0);
-        r("bit op 13 Bit Set", 3, 133, 13, 36);
         r("compare op 7", 3, 141, 7, 54);
         r("compare op 8", 3, 141, 8, 0);
-        r("group 135", 3, 135, 0, 0);
         r("group 6 Block Move", 3, 6, 9, 46);
     }
     void funzToOptRules()

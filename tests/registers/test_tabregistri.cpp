@@ -44,62 +44,40 @@ private slots:
         // QVR4555: controller, serial ports, no clock, no local I/O.
         r("4555 RUN", 0, 0, "RUN", 0, 1);
         r("4555 port 1", 0, 5, "Port 1 Settings", 7, 2);
-        r("4555 PC", 0, 13, "PC", 0, 1);
-        r("4555 port 2", 0, 19, "Port 2 Settings", 0, 1);
         r("4555 no I/O on 8", 0, 8, ris, 0, 1);
-        r("4555 no clock on 22", 0, 22, ris, 0, 1);
         r("4555 last reserved", 0, 25, ris, 0, 1);
         r("4555 first user", 0, 26, "", 1, 0);
         r("4555 32-bit first", 0, 960, "", 1, 3);
         r("4555 beyond", 0, 1024, "", 0, 0);
         // QVR4555-DL: the clock; QVR4555-DL-IO, the second record of that name.
         r("DL RTC", 2, 22, "RTC[Sec]", 7, 1);
-        r("DL no I/O", 2, 9, ris, 0, 1);
         r("4588 I/O", 4, 9, "Digital Outputs", 9, 1);
-        r("4588 clock", 4, 23, "RTC[Min/Hours]", 7, 1);
         // QVR4555-USB: network, retain and log directory over the 32-bit area.
-        r("USB clock", 5, 22, "RTC[Sec]", 7, 1);
         r("USB IP", 5, 945, "IP[3/2]", 7, 1);
-        r("USB reserved 957", 5, 957, ris, 0, 1);
         r("USB counter", 5, 932, "Counter[0]", 3, 1);
-        r("USB counter high word", 5, 933, "", 1, 0);
         r("USB DDNS", 5, 1024, "Status DDNS", 0, 1);
         r("USB retain 19", 5, 1045, "Retain[19]", 0, 1);
         r("USB user 1048", 5, 1048, "", 1, 0);
-        r("USB 32-bit first", 5, 1216, "", 1, 3);
         r("USB log dir", 5, 1220, "Log Dir [0]", 8, 3);
         // The "4157" record is a QVR4555-USB too.
         r("4157 network", int(RecordModello4157), 950, "Gateway[1/0]", 7, 1);
         // QVR4566: reserved up to 33, analog names over them, 34 named.
         r("4566 analog in", 6, 26, "Analog Input[0]", 1, 1);
-        r("4566 analog out", 6, 33, "Analog Output[1]", 1, 1);
         r("4566 input type", 6, 34, "Input Type[1-0]", 7, 1);
         r("4566 user 35", 6, 35, "", 1, 0);
-        r("4566 no clock", 6, 22, ris, 0, 1);
-        r("4566-USB clock", 16, 24, "RTC[Day/Date]", 7, 1);
-        r("4566-USB DNS", 16, 954, "DNS2[1/0]", 7, 1);
         r("4566-USB input type", 16, 34, "Input Type[1-0]", 7, 1);
         // QVR4005: display registers, no I/O.
         r("4005 keys", 9, 8, "Function Keys", 9, 1);
-        r("4005 options", 9, 11, "Display Options", 9, 1);
-        r("4005 no clock", 9, 22, ris, 0, 1);
         // QVR8566: a module, its analog registers inside the user area.
         r("8566 no RUN", 10, 0, ris, 0, 1);
-        r("8566 no PC", 10, 13, ris, 0, 1);
-        r("8566 port 18", 10, 18, "Port 0 Settings", 0, 1);
         r("8566 port 19 same name", 10, 19, "Port 0 Settings", 0, 1);
         r("8566 analog in", 10, 27, "Analog Input[1]", 1, 1);
-        r("8566 analog out", 10, 32, "Analog Output[0]", 1, 1);
         r("8566 input type in 32-bit area", 10, 1216, "Input Type[1-0]", 7, 3);
         r("8566 34 is user", 13, 34, "", 1, 0);
         // QVR0573.
         r("0573 analog in", 11, 26, "Analog Input", 1, 1);
-        r("0573 27 user", 11, 27, "", 1, 0);
-        r("0573 analog out", 11, 33, "Analog Output", 1, 1);
         r("0573 T0", 11, 1215, "T 0 (ms)", 1, 1);
-        r("0573 input def", 11, 1216, "Input Type (def)", 1, 3);
         r("0573 two blanks", 11, 1231, "T 0  1/10s (prg)", 1, 3);
-        r("0573 no I/O", 11, 8, ris, 0, 1);
         // The gateway's fixed name matches no brand name: common names only.
         r("gateway watchdog", 12, 12, "WatchDog Time", 0, 2);
         r("gateway no RUN", 12, 0, ris, 0, 1);

@@ -2,6 +2,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
+#include "production/frm_eeprom.h"
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
 #include "shell/model/Modelli.h"
@@ -196,9 +197,11 @@ private slots:
         QVERIFY(log && log->isVisible());
         QCOMPARE(p->Area()->activeSubWindow(), log->parentWidget());
         // Items of subsystems not in this build name the missing function.
-        p->Menu(QStringLiteral("mnu_eeprom"))->trigger();
+        p->Menu(QStringLiteral("mnu_FTP"))->trigger();
         QCOMPARE(log->Testo()->count(), 1);
-        QVERIFY(log->Testo()->item(0)->text().contains(QStringLiteral("frm_eeprom")));
+        QVERIFY(log->Testo()->item(0)->text().contains(QStringLiteral("frm_FTP")));
+        p->Menu(QStringLiteral("mnu_eeprom"))->trigger();
+        QVERIFY(Finestre::SeCaricata<frm_eeprom>()->isVisible());
         p->Menu(QStringLiteral("mnu_Watch"))->trigger();
         QVERIFY(Finestre::SeCaricata<frm_watch>()->isVisible());
         QVERIFY(!Finestre::SeCaricata<frmAbout>());

@@ -474,8 +474,6 @@ private slots:
         QTest::addColumn<int>("salvataggio");
         QTest::addColumn<int>("rung");   // rungs afterwards; 3 = untouched
         const int ok = Prompt::Ok, no = Prompt::Annulla;
-        QTest::newRow("new, close cancelled") << "mnu_new" << QList<int>{no} << 1 << 3;
-        QTest::newRow("new, cancel") << "mnu_new" << QList<int>{ok, no} << -1 << 1;
         QTest::newRow("new, saved") << "mnu_new" << QList<int>{ok, ok} << 1 << 1;
         QTest::newRow("new, save fails") << "mnu_new" << QList<int>{ok, ok} << 0 << 3;
         QTest::newRow("new, save dialog cancelled") << "mnu_new" << QList<int>{ok, ok} << -1 << 3;

@@ -78,15 +78,9 @@ private slots:
         QTest::newRow("0") << Riga{0, "4595", "QVR4555", 1024, 32, 0, 0, 26, false, false};
         QTest::newRow("4 shares 3's name") << Riga{4, "4588", "QVR4555-DL-IO", 1024, 32, 0, 0, 26, false, false};
         QTest::newRow("5") << Riga{5, "48B7", "QVR4555-USB", 1280, 96, 127, 0, 26, false, false};
-        QTest::newRow("6") << Riga{6, "4599", "QVR4566", 1024, 32, 0, 0, 34, false, false};
-        QTest::newRow("8") << Riga{8, "47A9", "QVR4566-USB", 1280, 96, 0, 0, 34, false, false};
-        QTest::newRow("11") << Riga{11, "7875", "QVR0573", 1280, 96, 0, 0, 26, false, false};
         QTest::newRow("12 gateway") << Riga{12, "8035", "QVR8035-MBTCP", 1280, 96, 0, 0, 26, false, false};
         QTest::newRow("15") << Riga{15, "49B7", "QVR4555-USB", 1280, 96, 127, 0, 26, true, true};
-        QTest::newRow("16") << Riga{16, "49A7", "QVR4566-USB", 1280, 96, 0, 0, 34, true, true};
         QTest::newRow("18") << Riga{18, "4847", "QVR4555-USB", 1280, 128, 127, 2, 26, false, true};
-        QTest::newRow("19") << Riga{19, "40A7", "QVR4566-USB", 1280, 128, 127, 2, 34, true, true};
-        QTest::newRow("20") << Riga{20, "41A7", "QVR4566-USB", 1280, 96, 0, 0, 34, true, true};
         QTest::newRow("4157") << Riga{RecordModello4157, "4157", "QVR4555-USB", 1280, 128, 127, 2, 26, false, true};
         QTest::newRow("24 empty") << Riga{24, "", "", 0, 0, 0, 0, 0, false, false};
     }
@@ -145,11 +139,7 @@ private slots:
         QTest::newRow("650 k3") << 50 << "Brixa" << 3 << "---" << 3;
         QTest::newRow("650 k4") << 50 << "Brixa" << 4 << "ZM-RS485-ETH DL/IO" << 22;
         QTest::newRow("650 k15") << 50 << "Brixa" << 15 << "QVR8563-P" << -1;
-        QTest::newRow("650 k16") << 50 << "Brixa" << 16 << "QVR8564" << -1;
-        QTest::newRow("650 k24") << 50 << "Brixa" << 24 << "ZM-E8035-MBTCP" << -1;
-        QTest::newRow("700 k1") << 100 << "PRWCON3" << 1 << "PRW3 (IO)" << 1;
         QTest::newRow("700 k4") << 100 << "PRWCON3" << 4 << "PRW3 (USB)" << 15;
-        QTest::newRow("700 k7") << 100 << "PRWCON3" << 7 << "---" << 16;
         QTest::newRow("750 k16") << 150 << "Mirok" << 16 << "QVR8564" << -1;
     }
     void nomiPerMarchio()
@@ -224,18 +214,6 @@ private slots:
         QCOMPARE(int(Lingua), 0);
         QCOMPARE(EtichettaLingua, QStringLiteral("Lingua"));
         QCOMPARE(NomiMese[1], QStringLiteral("Gennaio"));
-    }
-
-    void tabelleFisse()
-    {
-        QCOMPARE(TipiDato[0], QStringLiteral("uInt"));
-        QCOMPARE(TipiDato[13], QStringLiteral("String (Ram)"));
-        QCOMPARE(TipiDato[18], QStringLiteral("Firmware"));
-        QVERIFY(TipiDato[19].isEmpty());
-        for (int i = 0; i <= 3; ++i) QCOMPARE(PrefissiRegistro[i], QStringLiteral("%R"));
-        QVERIFY(PrefissiRegistro[4].isEmpty());
-        QCOMPARE(NomiFunzione[55], QStringLiteral("PID"));
-        QVERIFY(NomiFunzione[63].isEmpty());
     }
 
     void voceMancanteLasciaIlValore()

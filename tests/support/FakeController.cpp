@@ -41,6 +41,8 @@ R R::Funzione(std::function<QByteArray(const QByteArray&)> f) { return {.tipo = 
 R R::Nessuna() { return {.tipo = Tipo::Nessuna}; }
 R R::Eccezione(int codice) { return {.tipo = Tipo::Eccezione, .codice = codice}; }
 R R::UnitaErrata() { return {.tipo = Tipo::UnitaErrata}; }
+R R::FunzioneErrata() { return {.tipo = Tipo::FunzioneErrata}; }
+R R::Corta() { return {.tipo = Tipo::Corta}; }
 R R::CrcErrato(bool alto) { return {.tipo = Tipo::CrcErrato, .crcAlto = alto}; }
 R R::Grezza(const QByteArray& byte) { return {.tipo = Tipo::Grezza, .dati = byte}; }
 
@@ -54,7 +56,7 @@ QByteArray FakeController::ConCrc(const QByteArray& pdu)
     return pdu + char(c & 0xFF) + char(c >> 8);
 }
 
-bool FakeController::AvviaTcp()
+bool FakeController::AvviaTcp(const QHostAddress& indirizzo, quint16 porta)
 {
     if (!m_server) {
         m_server = new QTcpServer(this);
@@ -69,10 +71,15 @@ bool FakeController::AvviaTcp()
             }
         });
     }
-    return m_server->isListening() || m_server->listen(QHostAddress::LocalHost, 0);
+    return m_server->isListening() || m_server->listen(indirizzo, porta);
 }
 
 quint16 FakeController::porta() const { return m_server ? m_server->serverPort() : 0; }
+
+QHostAddress FakeController::indirizzo() const
+{
+    return m_server && m_server->isListening() ? m_server->serverAddress() : QHostAddress(QHostAddress::LocalHost);
+}
 
 void FakeController::ChiudiConnessioni()
 {
@@ -159,11 +166,21 @@ void FakeController::Servi(const QByteArray& trama, const QByteArray& pdu, QTcpS
         Metti16(b, int(p.size()));
         return b + p;
     };
+    for (const Regola& regola : Regole) regola(*this, pdu);
     const Risposta r = m_copione.isEmpty() ? Risposta() : m_copione.takeFirst();
     QByteArray uscita;
     using T = Risposta::Tipo;
-    switch (r.tipo) {
+    // A unit not on the line does not answer.
+    const bool assente = !m_unita.isEmpty() && !m_unita.contains(U8(pdu, 0));
+    switch (assente && r.tipo != T::Grezza && r.tipo != T::Pdu && r.tipo != T::Funzione ? T::Nessuna : r.tipo) {
     case T::Nessuna: break;
+    case T::FunzioneErrata: {
+        QByteArray p = RispostaPredefinita(pdu);
+        p[1] = char(U8(p, 1) ^ 0x40);
+        uscita = incornicia(p);
+        break;
+    }
+    case T::Corta: uscita = incornicia(RispostaPredefinita(pdu).chopped(1)); break;
     case T::Grezza: uscita = r.dati; break;
     case T::Pdu: uscita = incornicia(r.dati); break;
     case T::Funzione: uscita = incornicia(r.funzione(pdu)); break;
@@ -197,6 +214,15 @@ QByteArray FakeController::RispostaPredefinita(const QByteArray& q)
 {
     const int fn = U8(q, 1);
     QByteArray r = q.left(2);
+    // The unit's own image when it has one; the names below then hide the
+    // shared image's members on purpose.
+    const auto u = m_unita.find(U8(q, 0));
+    const bool propria = u != m_unita.end();
+    std::vector<uint16_t>& Holding = propria ? u->Holding : this->Holding;
+    std::vector<uint16_t>& Input = propria ? u->Input : this->Input;
+    std::vector<uint8_t>& Coil = propria ? u->Coil : this->Coil;
+    QHash<quint32, quint8>& Memoria = propria ? u->Memoria : this->Memoria;
+    QHash<quint32, quint8>& Programma = propria ? u->Programma : this->Programma;
     switch (fn) {
     case 3:
     case 4: {
@@ -206,9 +232,15 @@ QByteArray FakeController::RispostaPredefinita(const QByteArray& q)
         for (int i = 0; i < n; ++i) Metti16(r, img[(a + i) & 0xFFFF]);
         return r;
     }
+    case 5: Coil[U16(q, 2)] = U16(q, 4) == 0xFF00; return q.left(6);
     case 6:
         Holding[U16(q, 2)] = uint16_t(U16(q, 4));
         return q.left(6);
+    case 15: {
+        const int a = U16(q, 2), n = U16(q, 4);
+        for (int i = 0; i < n; ++i) Coil[(a + i) & 0xFFFF] = (U8(q, 7 + i / 8) >> (i % 8)) & 1;
+        return q.left(6);
+    }
     case 16: {
         const int a = U16(q, 2), n = U16(q, 4);
         for (int i = 0; i < n; ++i) Holding[(a + i) & 0xFFFF] = uint16_t(U16(q, 7 + 2 * i));
@@ -248,7 +280,7 @@ bool CollegaAlFake(FakeController& f, bool rtu, int com)
         Controllore.Porta = int16_t(com);
     } else {
         Controllore.TipoConnessione = CollegamentoEthernet;
-        Controllore.IndirizzoIP = QStringLiteral("127.0.0.1");
+        Controllore.IndirizzoIP = f.indirizzo().toString();
         Controllore.Porta = int16_t(f.porta());
     }
     Connetti();

@@ -7,11 +7,17 @@
 //   f.AvviaRtu(1); Controllore.TipoConnessione = CollegamentoSeriale; Controllore.Porta = 1;
 //   f.Accoda(FakeController::Risposta::Nessuna());   // the next request gets no reply
 //
-// Without a script it answers functions 3, 4, 6, 16 and 20 from its own
-// register and memory image, any other function with exception 1.
+// Without a script it answers functions 3, 4, 5, 6, 15, 16 and 20 from its
+// own register, coil and memory image, any other function with exception 1.
+// Several units on one endpoint: once Unita(id) has been called, each listed
+// unit answers from its own image and every other unit stays silent.
+// Regole run on every request before the answer (counters, a value written
+// on one unit appearing in an input register of another).
 #include "support/Pty.h"
 
 #include <QByteArray>
+#include <QHostAddress>
+#include <QMap>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -32,7 +38,7 @@ public:
     // What to do with one request. Build with the static helpers, then
     // chain the modifiers.
     struct Risposta {
-        enum class Tipo { Predefinita, Pdu, Funzione, Nessuna, Eccezione, UnitaErrata, CrcErrato, Grezza };
+        enum class Tipo { Predefinita, Pdu, Funzione, Nessuna, Eccezione, UnitaErrata, FunzioneErrata, Corta, CrcErrato, Grezza };
         Tipo tipo = Tipo::Predefinita;
         QByteArray dati;   // Pdu: unit address on, framed by the fake; Grezza: the wire bytes as they are
         std::function<QByteArray(const QByteArray& richiesta)> funzione;
@@ -48,6 +54,8 @@ public:
         static Risposta Nessuna();
         static Risposta Eccezione(int codice);
         static Risposta UnitaErrata();
+        static Risposta FunzioneErrata();
+        static Risposta Corta();   // the image's reply less its last data byte
         static Risposta CrcErrato(bool alto = false);
         static Risposta Grezza(const QByteArray& byte);
         Risposta Ritardo(int ms) const { Risposta r = *this; r.ritardoMs = ms; return r; }
@@ -57,8 +65,10 @@ public:
     explicit FakeController(QObject* parent = nullptr);
     ~FakeController() override;
 
-    bool AvviaTcp();
+    // Listens on any loopback address (127.x), on `porta` or an ephemeral one.
+    bool AvviaTcp(const QHostAddress& indirizzo = QHostAddress::LocalHost, quint16 porta = 0);
     quint16 porta() const;
+    QHostAddress indirizzo() const;
     // Closes the connections (the server keeps listening).
     void ChiudiConnessioni();
     // Unasked bytes to every connected client, on the wire before this returns.
@@ -74,10 +84,23 @@ public:
     // The reply the image gives to a request (unit address on, no framing).
     QByteArray RispostaPredefinita(const QByteArray& richiesta);
 
+    // One unit's image.
+    struct Immagine {
+        std::vector<uint16_t> Holding = std::vector<uint16_t>(65536, 0);
+        std::vector<uint16_t> Input = std::vector<uint16_t>(65536, 0);
+        std::vector<uint8_t> Coil = std::vector<uint8_t>(65536, 0);
+        QHash<quint32, quint8> Memoria;     // function 20, sub-codes 2, 4, 5
+        QHash<quint32, quint8> Programma;   // function 20, sub-code 1
+    };
+    Immagine& Unita(int id) { return m_unita[id]; }
+    using Regola = std::function<void(FakeController& f, const QByteArray& richiesta)>;
+    QList<Regola> Regole;
+
     QList<QByteArray> Trame;      // every frame as received, framing included
     QList<QByteArray> Richieste;  // the same without framing (unit address on)
     std::vector<uint16_t> Holding = std::vector<uint16_t>(65536, 0);
     std::vector<uint16_t> Input = std::vector<uint16_t>(65536, 0);
+    std::vector<uint8_t> Coil = std::vector<uint8_t>(65536, 0);
     QHash<quint32, quint8> Memoria;     // function 20, sub-codes 2, 4, 5
     QHash<quint32, quint8> Programma;   // function 20, sub-code 1
     // When set, sub-code 1 reads Memoria from this address on instead: the
@@ -105,6 +128,7 @@ private:
     QByteArray m_rtuIn;
     QTimer* m_silenzio = nullptr;
     QList<Risposta> m_copione;
+    QMap<int, Immagine> m_unita;
 };
 
 // Points Controllore at the fake (loopback TCP, or COM<com> over its

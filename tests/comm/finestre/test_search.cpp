@@ -44,6 +44,9 @@ private slots:
     void initTestCase()
     {
         AvviaWorkbench();
+        // The cases take the delivered edition as the base, also in a
+        // production build, and switch the production edition on themselves.
+        ModoProduzione = false;
         w = Finestre::Get<frm_search>();
     }
     void init()
@@ -62,8 +65,10 @@ private slots:
         QCOMPARE(Testo("rete"), QStringLiteral("Ethernet"));
         QCOMPARE(w->Nodo("rete")->childCount(), 2);
         QCOMPARE(Testo("nodo1"), QStringLiteral("QVR4555 [127.0.0.2]"));
-        QCOMPARE(Figli(w->Nodo("nodo1")), (QStringList{"IP: 127.0.0.2", "MAC: 00-1A-2B-3C-4D-5E", "IP_EE: 192.168.1.100",
-                                                       "Mask: 255.255.255.0", "Addr: 17", "Init: 1"}));
+        QStringList figli{"IP: 127.0.0.2", "MAC: 00-1A-2B-3C-4D-5E", "IP_EE: 192.168.1.100",
+                          "Mask: 255.255.255.0", "Addr: 17", "Init: 1"};
+        if (ModoProduzione) figli << QStringLiteral("intSw:  1");
+        QCOMPARE(Figli(w->Nodo("nodo1")), figli);
         QCOMPARE(Testo("nodo2"), NomiModello[24]);
         QCOMPARE(Figli(w->Nodo("nodo2")), (QStringList{"IP: 127.0.0.3", "MAC: 00-20-4A-01-02-03"}));
         QCOMPARE(C<QLabel>("lbl_search")->text(), QStringLiteral("Search Complete"));
@@ -253,16 +258,19 @@ private slots:
 
     void marchi()
     {
+        // Both editions are tried whatever this build is; the internal
+        // switch shows in the production one only.
+        const bool produzione = ModoProduzione;
+        ModoProduzione = false;
         Marchio700 = true;
         w->SetRes();
         CercaTcp(w, true, false);
         Marchio700 = false;
         QCOMPARE(Testo("nodo1"), QStringLiteral("PRW3 [127.0.0.2]"));
         QVERIFY(!w->Nodo("SwInt1"));
-        // The production edition also shows the internal switch.
         ModoProduzione = true;
         CercaTcp(w, true, false);
-        ModoProduzione = false;
+        ModoProduzione = produzione;
         QCOMPARE(Testo("SwInt1"), QStringLiteral("intSw:  1"));
         QVERIFY(!C<QCheckBox>("chk_disp_ethernet_1")->isVisibleTo(w));
         w->SetRes();

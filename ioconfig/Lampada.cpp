@@ -1,0 +1,28 @@
+#include "ioconfig/Lampada.h"
+
+#include <QPainter>
+
+Lampada::Lampada(bool rotonda, uint32_t colore, QWidget* parent) : QWidget(parent), m_rotonda(rotonda), m_colore(colore)
+{
+    setFixedSize(16, 16);
+}
+
+void Lampada::ImpostaColore(uint colore)
+{
+    if (colore == m_colore) return;
+    m_colore = colore;
+    update();
+}
+
+void Lampada::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Blue-green-red number: red in the low byte.
+    const QColor c(int(m_colore & 0xFF), int((m_colore >> 8) & 0xFF), int((m_colore >> 16) & 0xFF));
+    p.setPen(QPen(isEnabled() ? Qt::black : Qt::gray, 1));
+    p.setBrush(c);
+    const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
+    if (m_rotonda) p.drawEllipse(r);
+    else p.drawRect(r);
+}

@@ -1,0 +1,24 @@
+#pragma once
+// An indicator of the configuration window: a round lamp (event and digital
+// input indicators) or a square box (input break), filled with the colour
+// the read gives it. The colour is exposed as the blue-green-red number the
+// window's logic uses, so a test can read it.
+#include <QWidget>
+#include <cstdint>
+
+class Lampada : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(uint colore READ colore WRITE ImpostaColore)
+public:
+    Lampada(bool rotonda, uint32_t colore, QWidget* parent = nullptr);
+    uint colore() const { return m_colore; }
+    void ImpostaColore(uint colore);
+    QSize sizeHint() const override { return {16, 16}; }
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+
+private:
+    bool m_rotonda;
+    uint32_t m_colore;
+};

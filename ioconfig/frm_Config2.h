@@ -1,0 +1,72 @@
+#pragma once
+// The I/O module configuration window: the model combo decides the layout
+// and the meaning of every register; the reads fill the controls. Thin over
+// its logic (LayoutConfig, LetturaConfig, TipoIngresso): it owns the widgets,
+// names each after its control, and forwards its clicks.
+#include "ioconfig/ControlliConfig.h"
+#include "ioconfig/LetturaConfig.h"
+
+#include <QHash>
+#include <QWidget>
+
+class QDate;
+class QTabBar;
+
+class frm_Config2 : public QWidget, public ControlliConfig {
+    Q_OBJECT
+public:
+    frm_Config2();
+
+    // The model name handed in by the opener, read only by Form_Load.
+    QString NomeModello;
+    bool AbilitaInvio() const { return m_lettura.AbilitaInvio; }
+    // Room for the tallest section (analog inputs with calibration).
+    QSize sizeHint() const override { return {780, 600}; }
+
+    void Form_Load();
+    Q_INVOKABLE void SetRes();
+    void MostraTab();
+    void cmd_read_Click(int index) { m_lettura.cmd_read_Click(index); }
+    void cmd_start_Click() { m_lettura.cmd_start_Click(); }
+    void cmd_stop_Click() { m_lettura.cmd_stop_Click(); }
+    void LeggiTipoIngresso(uint8_t nodo, int canale);
+    void ScriviTipoIngresso(uint8_t nodo, int canale);
+    void cmd_calendar_Click();
+    void MonthView1_DateClick(const QDate& data);
+
+    // ControlliConfig, over the widgets by objectName.
+    QString Testo(const QString& nome) const override;
+    void ImpostaTesto(const QString& nome, const QString& testo) override;
+    void Posizione(const QString& nome, int pos) override;
+    void SelezionaDato(const QString& nome, int codice) override;
+    std::optional<int> DatoScelto(const QString& nome) const override;
+    void Spunta(const QString& nome, bool si) override;
+    void Colore(const QString& nome, uint32_t colore) override;
+    void Abilita(const QString& nome, bool si) override;
+    void Mostra(const QString& nome, bool si) override;
+    void SvuotaLista(const QString& nome) override;
+    void InserisciVoce(const QString& nome, int pos, const QString& testo, int codice) override;
+
+private:
+    template <class T> T* Nuovo(const QString& nome, QWidget* padre);
+    QWidget* Cerca(const QString& nome) const { return m_ctl.value(nome); }
+    void Costruisci();
+    QWidget* SezioneSistema();
+    QWidget* SezioneComm();
+    QWidget* SezioneAnalogIn();
+    QWidget* SezioneAnalogOut();
+    QWidget* SezioneDigitalIn();
+    QWidget* SezioneDigitalOut();
+    QWidget* SezioneTrip();
+    // The check boxes' reaction to a change of their value.
+    void chk_En_Cambiato();
+    void chk_Bit_Cambiato(const QString& nome, bool si);
+
+    QHash<QString, QWidget*> m_ctl;
+    QTabBar* m_tab = nullptr;
+    LetturaConfig m_lettura{*this};
+};
+
+// The Config menu items: the window for the current controller's model,
+// loaded on first use, brought forward afterwards.
+void ApriConfigurazione();
