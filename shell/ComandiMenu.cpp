@@ -2,7 +2,9 @@
 // through here, by its name.
 #include "shell/ComandiMenu.h"
 
+#include "build/EsportaProgetto.h"
 #include "build/SequenzaDownload.h"
+#include "build/StampaProgetto.h"
 #include "comm/finestre/frm_dialoga.h"
 #include "comm/finestre/frm_search.h"
 #include "display/frm_display.h"
@@ -24,6 +26,7 @@
 #include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
+#include "shell/LogTrasferimento.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
 #include "shell/frmAbout.h"
@@ -39,8 +42,6 @@ void MenuClick(const QString& nome)
     if (SequenzaDownload::InCorso() && nome != u"mnu_log" && nome != u"mnu_Registri") return;
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
-        {QStringLiteral("mnu_Export"), QStringLiteral("EsportaProgetto")},
-        {QStringLiteral("mnu_print"), QStringLiteral("StampaProgetto")},
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
         {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
@@ -120,6 +121,10 @@ void MenuClick(const QString& nome)
         frm_display::Apri();
     } else if (e("mnu_images")) {
         Input_Img::Apri();
+    } else if (e("mnu_Export")) {
+        EsportaProgetto(LogTrasferimento::Istanza());
+    } else if (e("mnu_print")) {
+        StampaProgetto();
     } else if (e("mnu_About")) {
         Finestre::Mostra(Finestre::Get<frmAbout>());
     } else if (kStrumenti.contains(nome)) {

@@ -85,4 +85,11 @@ QString FileSalva(const QString& titolo, const QString& filtro, const QString& p
     return r.annullato ? QString() : r.testo;
 }
 
+bool Stampa(QPrinter* stampante)
+{
+    Richiesta q{Tipo::Stampa, {}, {}, SoloOk, {}, {}};
+    q.stampante = stampante;
+    return !Chiedi(q).annullato;
+}
+
 } // namespace Prompt

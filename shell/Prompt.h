@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <functional>
 
+class QPrinter;
+
 namespace Prompt {
 
 // Buttons and answers keep the classic message-box numbering that the
@@ -13,7 +15,7 @@ enum Pulsanti { SoloOk = 0, OkAnnulla = 1, InterrompiRiprovaIgnora = 2, SiNoAnnu
 enum Risposta { Ok = 1, Annulla = 2, Interrompi = 3, Riprova = 4, Ignora = 5, Si = 6, No = 7 };
 enum Icona { Nessuna = 0, Critica = 16, Domanda = 32, Avviso = 48, Info = 64 };
 
-enum class Tipo { Messaggio, Input, FileApri, FileSalva };
+enum class Tipo { Messaggio, Input, FileApri, FileSalva, Stampa };
 
 struct Richiesta {
     Tipo tipo;
@@ -22,6 +24,7 @@ struct Richiesta {
     int pulsanti = SoloOk;
     QString predefinito; // input default or proposed file name
     QString filtro;      // file dialogs
+    QPrinter* stampante = nullptr;  // the print dialog sets it up
 };
 
 // Answer: for messages the Risposta number in `scelta`; for input and file
@@ -54,5 +57,7 @@ void ErroreValori();
 // Empty text when cancelled.
 QString FileApri(const QString& titolo, const QString& filtro, const QString& predefinito = QString());
 QString FileSalva(const QString& titolo, const QString& filtro, const QString& predefinito = QString());
+// The print dialog over `stampante`; false when cancelled.
+bool Stampa(QPrinter* stampante);
 
 } // namespace Prompt

@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace Prompt {
 namespace {
@@ -63,6 +65,15 @@ Risposta_ Mostra(const Richiesta& r)
         out.testo = QFileDialog::getSaveFileName(nullptr, r.titolo, r.predefinito, r.filtro);
         out.annullato = out.testo.isEmpty();
         return out;
+    case Tipo::Stampa: {
+        if (!r.stampante) {
+            out.annullato = true;
+            return out;
+        }
+        QPrintDialog dialogo(r.stampante);
+        out.annullato = dialogo.exec() != QDialog::Accepted;
+        return out;
+    }
     }
     return out;
 }

@@ -414,10 +414,12 @@ private slots:
             {"mnu_Registri", "Registri"}, {"mnu_dialoga", "frm_dialoga"}, {"mnu_program", "Program"},
             {"mnu_viewProj", "frm_Progetto"}, {"mnu_controller", "frm_Settings"}};
         const QStringList aParte = {"mnu_exit", "mnu_new", "mnu_close"};
-        // The project file items ask for their file (the script cancels).
+        // The project file items, the export and the listing ask first (the script cancels).
         const QHash<QString, Prompt::Tipo> kFile = {{"mnu_openProj", Prompt::Tipo::FileApri},
                                                     {"mnu_saveAs", Prompt::Tipo::FileSalva},
-                                                    {"mnu_SaveProj", Prompt::Tipo::FileSalva}};
+                                                    {"mnu_SaveProj", Prompt::Tipo::FileSalva},
+                                                    {"mnu_Export", Prompt::Tipo::FileSalva},
+                                                    {"mnu_print", Prompt::Tipo::Stampa}};
         int provate = 0;
         QList<QAction*> voci = Principale::Istanza()->menuBar()->actions();
         while (!voci.isEmpty()) {
