@@ -10,6 +10,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
+#include "bench/FilaFake.h"
 #include "support/FakeController.h"
 
 #include <QCoreApplication>
@@ -24,20 +25,6 @@
 #include <unistd.h>
 
 namespace {
-
-// The fake controller with its own event loop.
-class FilaFake : public QThread {
-public:
-    std::atomic<int> porta{-1};
-
-protected:
-    void run() override
-    {
-        Test::FakeController fake;
-        porta = fake.AvviaTcp() ? fake.porta() : 0;
-        exec();
-    }
-};
 
 // A plain blocking client: one write, reads until the announced length.
 class ClienteSemplice {

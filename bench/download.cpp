@@ -9,6 +9,7 @@
 #include "build/ImmagineCodice.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
+#include "bench/FilaFake.h"
 #include "shell/convert/Attesa.h"
 #include "shell/model/Modelli.h"
 #include "support/FakeController.h"
@@ -22,19 +23,6 @@
 
 namespace {
 constexpr int kArea = 5634;
-
-class FilaFake : public QThread {
-public:
-    std::atomic<int> porta{-1};
-
-protected:
-    void run() override
-    {
-        Test::FakeController fake;
-        porta = fake.AvviaTcp() ? fake.porta() : 0;
-        exec();
-    }
-};
 
 double Secondi(const QElapsedTimer& t) { return double(t.nsecsElapsed()) / 1e9; }
 } // namespace

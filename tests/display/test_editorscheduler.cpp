@@ -1,6 +1,7 @@
 // The scheduler editor: showing and storing a task, the task list and the
 // record-field operations on the logic, and once through the window.
 #include "comm/Dispositivo.h"
+#include "support/Controllo.h"
 #include "display/CampiTask.h"
 #include "display/EditorScheduler.h"
 #include "display/NuovoTask.h"
@@ -49,12 +50,6 @@ Task Dopo(CampiTask c, const Task& k, int n = 1, ProfiloScheduler p = {})
     return t;
 }
 
-template <class T> T* C(QWidget* w, const QString& nome)
-{
-    T* c = w->findChild<T*>(nome);
-    if (!c) qFatal("no control %s", qPrintable(nome));
-    return c;
-}
 } // namespace
 
 class TestEditorScheduler : public QObject {

@@ -1,6 +1,7 @@
 // The table editor: its logic on the shared tables, and the window opened
 // from a table row's "Set" and from the menu, with the waits of its openers.
 #include "blockeditor/Servizi.h"
+#include "support/Controllo.h"
 #include "blockeditor/comandi.h"
 #include "program/Agganci.h"
 #include "registers/EditorTabelle.h"
@@ -38,12 +39,6 @@ void Tabelle3()
     }
 }
 
-template <class T> T* C(QWidget* w, const QString& nome)
-{
-    T* c = w->findChild<T*>(nome);
-    if (!c) qFatal("no control %s", qPrintable(nome));
-    return c;
-}
 } // namespace
 
 class TestInputTab : public QObject {
