@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Holding register 0: the command is the low byte.
 constexpr uint8_t ComandoRun = 255;
@@ -35,6 +36,8 @@ bool ScriviMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggi
 bool LeggiMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio);
 bool LeggiMemoriaEstesa(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio);
 
+// Input register (function 4): its value, or nothing when the read failed.
+std::optional<int> LeggiInput(uint8_t nodo, int registro);
 // 0..65535, or 0 after a failure.
 double LeggiRegistroInput(uint8_t nodo, int registro);
 // valore is rounded (halves to even) and the rounded number stored back.
