@@ -5,6 +5,8 @@
 #include "comm/Dispositivo.h"
 #include "comm/PuntiRete.h"
 #include "production/Collaudo.h"
+#include "production/ImmagineQVR8566.h"
+#include "production/ValoriQVR.h"
 #include "shell/Prompt.h"
 #include "shell/convert/Attesa.h"
 #include "shell/convert/Conversioni.h"
@@ -67,12 +69,6 @@ QList<std::pair<uint8_t, uint8_t>> ChiusureRele(const VoceBanco8566& v)
     }
     out.append({1, uint8_t(13 + v.Uscita)});
     return out;
-}
-
-std::array<uint8_t, 3> ByteCalibrazione(double valore)
-{
-    const Byte4 b = FloatToByte(valore);
-    return {b[2], b[1], b[0]};
 }
 
 std::array<uint8_t, 4> ByteCostanti(int16_t primo, int16_t secondo)
@@ -252,9 +248,9 @@ void Banco8566::CicloMisura(int Index, const CicloDigitale& ciclo)
 
 void Banco8566::ScriviCalibrazione(uint8_t nodo, uint8_t indice, double valore)
 {
-    const auto b = ByteCalibrazione(valore);
+    const Byte3 b = ByteK8566(valore);
     std::copy(b.begin(), b.end(), BufferTrasferimento.begin());
-    ScriviMemoria(nodo, 43 + 3 * indice, 0, int(b.size()));
+    ScriviMemoria(nodo, IndirizziQVR8566::K + 3 * indice, 0, int(b.size()));
 }
 
 void Banco8566::ScriviCostanti(uint8_t nodo, uint8_t indice, int16_t primo, int16_t secondo)

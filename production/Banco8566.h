@@ -93,8 +93,6 @@ struct CicloDigitale {
 inline constexpr CicloDigitale CicloIngressi{10, 1, {{{0, 256}, {256, 512}, {512, 1024}}}};
 inline constexpr CicloDigitale CicloUscite{1, 10, {{{256, 256}, {512, 512}, {1024, 1024}}}};
 
-// K slot bytes: of the single-precision value, bits 8..15, 16..23, 24..31.
-std::array<uint8_t, 3> ByteCalibrazione(double valore);
 // Output constants: each 16-bit value low byte first.
 std::array<uint8_t, 4> ByteCostanti(int16_t primo, int16_t secondo);
 

@@ -5,6 +5,7 @@
 // the refusals and a close while a row runs.
 #include "Aiuti.h"
 #include "comm/Dispositivo.h"
+#include "production/ValoriQVR.h"
 #include "production/coll8566.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
@@ -33,7 +34,7 @@ QByteArray M(int u, int adr, const QByteArray& b)
 }
 QByteArray K(double v)
 {
-    const auto b = ByteCalibrazione(v);
+    const auto b = ByteK8566(v);
     return QByteArray(reinterpret_cast<const char*>(b.data()), 3);
 }
 // The relay lines of a row: every channel opened, then the closures ("105 109").
@@ -112,8 +113,6 @@ private slots:
 
     void byte()
     {
-        QCOMPARE(ByteCalibrazione(1.0), (std::array<uint8_t, 3>{0, 128, 63}));
-        QCOMPARE(ByteCalibrazione(-2.5), (std::array<uint8_t, 3>{0, 32, 192}));   // C0200000
         QCOMPARE(ByteCostanti(-2, 20000), (std::array<uint8_t, 4>{0xFE, 0xFF, 32, 78}));
         QCOMPARE(TestoSetCal(0.05, QLocale(QLocale::Italian)), QStringLiteral("Set Cal : 0,05"));
     }
@@ -168,7 +167,7 @@ private slots:
         Clicca(riga);
         modulo = nullptr;
         const int slot = 43 + 3 * r.TipoIngresso;
-        QList<QByteArray> attese{W(1, 1216, 256 * r.CanaleIngresso * r.TipoSorgente), M(r.NodoCal, slot, K(1)),
+        QList<QByteArray> attese{W(1, 1216, 256 * r.CanaleIngresso * r.TipoSorgente), M(r.NodoCal, slot, QByteArray::fromHex("00803f")),
                                  R(1, ingresso)};
         if (fallisce != 3) attese << M(r.NodoCal, slot, K(k));
         QCOMPARE(fake.Richieste, attese << R(1, ingresso) << R(1, ingresso) << R(1, ingresso));
