@@ -12,7 +12,6 @@
 #include "shell/AttesaEditore.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/Principale.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
 

@@ -2,7 +2,6 @@
 // area and the named system registers of each model family.
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
-#include "shell/Lingua.h"
 #include "shell/model/Modelli.h"
 #include "support/Ambiente.h"
 
