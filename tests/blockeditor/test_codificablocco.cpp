@@ -190,14 +190,6 @@ private slots:
             QCOMPARE(r.lista.size(), 2);
         }
     }
-
-    void hexBeyondRangeReadsAsNothing()
-    {
-        const QString cifre(280, QLatin1Char('F'));
-        QCOMPARE(LeggiNumero("&H" + cifre), 0.0);
-        QCOMPARE(LeggiNumero(QStringLiteral("&O") + QString(400, QLatin1Char('7'))), 0.0);
-        QCOMPARE(LeggiNumero("&H" + QString(200, QLatin1Char('F'))) > 1e240, true);
-    }
 };
 
 QTEST_GUILESS_MAIN(TestCodificaBlocco)

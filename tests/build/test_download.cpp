@@ -84,9 +84,9 @@ class TestDownload : public QObject {
     FakeController fake;
     Test::Copione copione;
 
-    void Collega(bool rtu = false)
+    void Collega()
     {
-        QVERIFY(Test::CollegaAlFake(fake, rtu, 7));
+        QVERIFY(Test::CollegaAlFake(fake, false, 7));
         fake.BaseProgramma = 0x200;
         fake.Memoria.clear();
     }
@@ -102,7 +102,6 @@ private slots:
     {
         qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
         QVERIFY(fake.AvviaTcp());
-        QVERIFY(fake.AvviaRtu(7));
         copione.Installa();
         NomiModello[4] = QStringLiteral("QVR4555-USB");
         NomiModello[7] = QStringLiteral("QVR4566-USB");
@@ -202,16 +201,6 @@ private slots:
         QCOMPARE(secondo, EsitoDownload::Occupato);
         QCOMPARE(Sequenza(fake.Richieste), QStringLiteral("cmd100 cmd252 prog*3 var*3"));
         QCOMPARE(prima, 2);
-    }
-
-    void rtu()
-    {
-        Collega(true);
-        Traccia t;
-        t.fake = &fake;
-        QCOMPARE(SequenzaDownload::Esegui(OpzioniDownload{.Verifica = true}, t), EsitoDownload::Completato);
-        QCOMPARE(Sequenza(fake.Richieste), QStringLiteral("cmd100 cmd252 prog*3 var*3 str*128 blk*16 read*132"));
-        QVERIFY(t.log.contains(QStringLiteral("Verified ! -> OK")));
     }
 
     void blocchi_data()
