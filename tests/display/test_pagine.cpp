@@ -1,5 +1,5 @@
 // The page model's commands: every field kept by copies, deletes and moves,
-// the limits refused, the size list, and the program slots that
+// the limits refused, and the program slots that
 // pages and subroutines must not share.
 #include "build/Aiuti.h"
 #include "display/OperazioniPagine.h"
@@ -102,17 +102,9 @@ private slots:
         }
     }
 
-    // Kind buttons without an object; the size list: small, medium, large,
-    // and the Led's size in pixels follows.
-    void pulsanti()
+    void pulsantiSenzaOggetto()
     {
         for (int nascosto : {2, 3, 7, 8}) QVERIFY(!OggettoNuovo(nascosto));
-        const std::array<int, 4> taglie[] = {{1, 2, 0, 0}, {0, 1, 2, 0}, {7, 0, 8, 0}, {12, 2, 10, 0}, {14, 1, 15, 16}, {15, 2, 13, 32}, {6, 2, 6, 0}};
-        for (const auto& t : taglie) {
-            OggettoDisplay o{.TipoOgg = uint8_t(t[0])};
-            ImpostaTaglia(o, t[1]);
-            QCOMPARE((QList<int>{o.TipoOgg, o.DimX, o.DimY}), (QList<int>{t[2], t[3], t[3]}));
-        }
     }
 
     // On the display model page 0 holds program 1: no subroutine may take it.
