@@ -72,6 +72,7 @@ private slots:
         QCOMPARE(rung.Riga.Funzione, QStringLiteral("Add"));
         QVERIFY(!rung.Trig);
         QCOMPARE(rung.Riga.Immagine, ChiaveIconaBlocco(17));
+        QCOMPARE(rung.Riga.Colore, 0xFFFF00u);
         // Values and visibility from the frame, captions from the family.
         QCOMPARE(rung.Riga.ValoriArg[3], QStringLiteral("hidden"));
         QVERIFY(rung.Riga.ArgVisibile[4] && !rung.Riga.ArgVisibile[3]);

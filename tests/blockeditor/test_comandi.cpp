@@ -193,8 +193,6 @@ private slots:
         QVERIFY(e->Conferma());
         QVERIFY(!d->isVisible());
         QCOMPARE(Bersaglio().ArgTesto[1], QStringLiteral("12.5"));
-        QCOMPARE(Bersaglio().Riga.Colore, 0xFFFF00u);
-        QCOMPARE(Bersaglio().Riga.NomiArg[1], QStringLiteral("Source B (K_Flt)"));
         QCOMPARE(notifiche, (QList<QPair<int, int>>{{0, 2}}));
         QVERIFY(copione.Messaggi().isEmpty());
         const Rung salvato = Bersaglio();
