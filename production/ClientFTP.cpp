@@ -7,10 +7,19 @@
 #include <sys/socket.h>
 
 namespace {
-size_t Scrivi(char* dati, size_t, size_t n, void* destinazione)
+size_t Scarta(char*, size_t, size_t n, void*)
 {
-    static_cast<QByteArray*>(destinazione)->append(dati, qsizetype(n));
     return n;
+}
+
+// A listing is always an ASCII transfer, and in one libcurl turns every CR
+// LF (and a lone CR) into LF before the write callback sees it. The line
+// rules need the bytes as the server sent them: those are the data of the
+// debug stream, which comes before the conversion.
+int Ricevi(CURL*, curl_infotype tipo, char* dati, size_t n, void* destinazione)
+{
+    if (tipo == CURLINFO_DATA_IN) static_cast<QByteArray*>(destinazione)->append(dati, qsizetype(n));
+    return 0;
 }
 
 // libcurl asks here for every socket; a refused address never gets one.
@@ -62,8 +71,10 @@ QString ClientFTP::Elenca(const QString& host, int porta, const QString& utente,
     curl_easy_setopt(m_easy, CURLOPT_PROXY, "");   // no proxy from the environment
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS, long(TempoMassimoMs));
-    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, Scrivi);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, &m_dati);
+    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, Scarta);
+    curl_easy_setopt(m_easy, CURLOPT_DEBUGFUNCTION, Ricevi);
+    curl_easy_setopt(m_easy, CURLOPT_DEBUGDATA, &m_dati);
+    curl_easy_setopt(m_easy, CURLOPT_VERBOSE, 1L);   // the debug stream runs only while verbose
     curl_easy_setopt(m_easy, CURLOPT_ERRORBUFFER, m_erroreCurl.data());
     curl_easy_setopt(m_easy, CURLOPT_OPENSOCKETFUNCTION, ApriSocket);
     curl_easy_setopt(m_easy, CURLOPT_OPENSOCKETDATA, &m_rifiutato);

@@ -197,9 +197,9 @@ private slots:
         QVERIFY(log && log->isVisible());
         QCOMPARE(p->Area()->activeSubWindow(), log->parentWidget());
         // Items of subsystems not in this build name the missing function.
-        p->Menu(QStringLiteral("mnu_FTP"))->trigger();
+        p->Menu(QStringLiteral("mnu_coll_2565"))->trigger();
         QCOMPARE(log->Testo()->count(), 1);
-        QVERIFY(log->Testo()->item(0)->text().contains(QStringLiteral("frm_FTP")));
+        QVERIFY(log->Testo()->item(0)->text().contains(QStringLiteral("ConfQVR2565")));
         p->Menu(QStringLiteral("mnu_eeprom"))->trigger();
         QVERIFY(Finestre::SeCaricata<frm_eeprom>()->isVisible());
         p->Menu(QStringLiteral("mnu_Watch"))->trigger();
