@@ -71,6 +71,10 @@ QString ClientFTP::Elenca(const QString& host, int porta, const QString& utente,
     curl_easy_setopt(m_easy, CURLOPT_PROXY, "");   // no proxy from the environment
     curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS, long(TempoMassimoMs));
+    // Each click logs in afresh, and the session ends with the listing: the
+    // closing QUIT is awaited inside libcurl, so its wait is kept short.
+    curl_easy_setopt(m_easy, CURLOPT_FORBID_REUSE, 1L);
+    curl_easy_setopt(m_easy, CURLOPT_SERVER_RESPONSE_TIMEOUT, 10L);
     curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, Scarta);
     curl_easy_setopt(m_easy, CURLOPT_DEBUGFUNCTION, Ricevi);
     curl_easy_setopt(m_easy, CURLOPT_DEBUGDATA, &m_dati);

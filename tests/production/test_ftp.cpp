@@ -8,7 +8,6 @@
 #include "support/EventiRegistrati.h"
 
 #include <QDir>
-#include <QMutex>
 #include <QProcess>
 #include <QSemaphore>
 #include <QTcpServer>
@@ -16,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+#include <atomic>
 
 namespace {
 struct VistaFinta : VistaFTP {
@@ -31,6 +31,7 @@ class ServerFtp : public QThread {
 public:
     QByteArray elenco;
     bool accetta = true;
+    std::atomic<int> accessi = 0;   // USER commands seen
     ~ServerFtp() override
     {
         quit();
@@ -38,65 +39,48 @@ public:
     }
     quint16 Avvia()
     {
-        QSemaphore pronto;
-        m_pronto = &pronto;
         start();
-        pronto.acquire();
+        m_pronto.acquire();
         return m_porta;
-    }
-    int Contati(const QByteArray& comando)
-    {
-        const QMutexLocker l(&m_mutex);
-        return int(m_comandi.count(comando));
     }
 
 protected:
     void run() override
     {
         QTcpServer controllo, dati;
-        controllo.listen(QHostAddress(QStringLiteral("127.0.0.1")));
-        dati.listen(QHostAddress(QStringLiteral("127.0.0.1")));
+        controllo.listen(QHostAddress::LocalHost);
+        dati.listen(QHostAddress::LocalHost);
         m_porta = controllo.serverPort();
+        const QHash<QByteArray, QByteArray> risposte = {
+            {"USER", "331 password"}, {"PASS", accetta ? "230 in" : "530 refused"}, {"PWD\r", "257 \"/\""},
+            {"EPSV", "229 passive (|||" + QByteArray::number(dati.serverPort()) + "|)"},
+            {"TYPE", "200 ok"}, {"LIST", "150 listing"}, {"QUIT", "221 bye"}};
         connect(&controllo, &QTcpServer::newConnection, &controllo, [&] {
             QTcpSocket* s = controllo.nextPendingConnection();
             s->write("220 ready\r\n");
             connect(s, &QTcpSocket::readyRead, s, [&, s] {
-                while (s->canReadLine()) Rispondi(s, dati, s->readLine().left(4));
+                while (s->canReadLine()) {
+                    const QByteArray c = s->readLine().left(4);
+                    accessi += c == "USER";
+                    s->write(risposte.value(c, "502 no") + "\r\n");
+                    if (c != "LIST") continue;
+                    if (!dati.hasPendingConnections()) dati.waitForNewConnection(2000);
+                    QTcpSocket* d = dati.nextPendingConnection();
+                    d->write(elenco);
+                    d->waitForBytesWritten(2000);
+                    d->disconnectFromHost();
+                    if (d->state() != QAbstractSocket::UnconnectedState) d->waitForDisconnected(2000);
+                    s->write("226 done\r\n");
+                }
             });
         });
-        m_pronto->release();
+        m_pronto.release();
         exec();
     }
 
 private:
-    void Rispondi(QTcpSocket* s, QTcpServer& dati, const QByteArray& c)
-    {
-        {
-            const QMutexLocker l(&m_mutex);
-            m_comandi << c;
-        }
-        if (c == "USER") s->write("331 password\r\n");
-        else if (c == "PASS") s->write(accetta ? "230 in\r\n" : "530 refused\r\n");
-        else if (c == "PWD\r") s->write("257 \"/\"\r\n");
-        else if (c == "EPSV") s->write("229 passive (|||" + QByteArray::number(dati.serverPort()) + "|)\r\n");
-        else if (c == "TYPE") s->write("200 ok\r\n");
-        else if (c == "LIST") {
-            s->write("150 listing\r\n");
-            if (!dati.hasPendingConnections()) dati.waitForNewConnection(2000);
-            QTcpSocket* d = dati.nextPendingConnection();
-            d->write(elenco);
-            d->waitForBytesWritten(2000);
-            d->disconnectFromHost();
-            if (d->state() != QAbstractSocket::UnconnectedState) d->waitForDisconnected(2000);
-            s->write("226 done\r\n");
-        } else if (c == "QUIT") s->write("221 bye\r\n");
-        else s->write("502 no\r\n");
-    }
-
-    QSemaphore* m_pronto = nullptr;
+    QSemaphore m_pronto;
     quint16 m_porta = 0;
-    QMutex m_mutex;
-    QList<QByteArray> m_comandi;
 };
 
 QByteArray Lunghe(int n)
@@ -164,7 +148,7 @@ private slots:
         QCOMPARE(voci.size(), 2 + RigheElenco(s.elenco).size());
         QCOMPARE(voci.mid(0, 2), (QStringList{"Directory/", "../"}));
         QCOMPARE(voci.mid(voci.size() - dopo.size()), dopo);
-        QCOMPARE(s.Contati("USER"), 1);
+        QCOMPARE(s.accessi.load(), 1);
         QVERIFY(eventi.log.isEmpty());
     }
 
