@@ -113,9 +113,9 @@ private slots:
         QVERIFY(log && log->isVisible());
         QCOMPARE(p->Area()->activeSubWindow(), log->parentWidget());
         // Items of subsystems not in this build name the missing function.
-        p->Menu(QStringLiteral("mnu_FTP"))->trigger();
+        p->Menu(QStringLiteral("mnu_TA"))->trigger();
         QCOMPARE(log->Testo()->count(), 1);
-        QVERIFY(log->Testo()->item(0)->text().contains(QStringLiteral("frm_FTP")));
+        QVERIFY(log->Testo()->item(0)->text().contains(QStringLiteral("Coll_TA")));
         p->Menu(QStringLiteral("mnu_About"))->trigger();
         QVERIFY(Finestre::SeCaricata<frmAbout>()->isVisible());
         QVERIFY(!Finestre::SeCaricata<frmAbout>()->isModal());
