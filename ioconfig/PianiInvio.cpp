@@ -8,6 +8,7 @@
 #include "ioconfig/TipoIngresso.h"
 #include "shell/convert/Conversioni.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -22,10 +23,10 @@ public:
     int Intero(double v, int minimo, int massimo) { return Tieni(InIntervallo(v, minimo, massimo)); }
     int Campo(const QString& nome, int minimo, int massimo) { return Intero(Numero(nome), minimo, massimo); }
     // The item data of a list's selected entry, a byte.
-    int Dato(const QString& nome, int massimo = 255)
+    int Dato(const QString& nome)
     {
         const std::optional<int> d = m_c.DatoScelto(nome);
-        return Tieni(d && *d >= 0 && *d <= massimo ? d : std::optional<int>());
+        return Tieni(d && *d >= 0 && *d <= 255 ? d : std::optional<int>());
     }
     int Bcd(const QString& testo) { return Tieni(ByteBcd(testo)); }
     // A clock list's position + 1 (or + 0 for the year) as BCD.
