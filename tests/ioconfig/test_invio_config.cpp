@@ -128,9 +128,10 @@ private slots:
         QTest::addColumn<QString>("pause");
         QTest::addColumn<QString>("box");
         QTest::addColumn<QStringList>("dopo");
+        QTest::addColumn<int>("guasto");   // the request that gets no reply, from 1
         const QString err = QStringLiteral("Error: Check Values");
-        auto riga = [](const char* n, bool rtu, QList<int> k, QStringList p, QStringList a, QString pause = {}, QString box = {}, QStringList dopo = {}) {
-            QTest::newRow(n) << rtu << k << p << a << pause << box << dopo;
+        auto riga = [](const char* n, bool rtu, QList<int> k, QStringList p, QStringList a, QString pause = {}, QString box = {}, QStringList dopo = {}, int guasto = 0) {
+            QTest::newRow(n) << rtu << k << p << a << pause << box << dopo << guasto;
         };
         const QList<int> tutti = {0, 9, 12, 17, 25}, singola = {10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23};
         riga("name cut to four", false, tutti, {"txt_nome abcde", "cmd_invia_0"}, {"0a10 0003 0002 04 62616463"}, "0 1");
@@ -197,6 +198,14 @@ private slots:
         riga("pull-up bit colour only", true, {0}, {"chk_PupBit_2 0", "chk_PupBit_2 1"}, {}, {}, {}, {"chk_PupBit_2.c 255"});
         riga("clear latch", false, {0}, {"cmd_clear_latch"}, {"0a0f 0004 0008 01 00"}, "0 0");
         riga("toggle on", true, {0}, {"Led_Ev_* c8421504", "cmd_Toggle_1"}, {"0a06 000a 0200"}, {}, {}, {"Led_Ev_1.c 255"});
+        const QStringList porta = {"cmb_baud_0 1200", "cmb_par_0 =0", "cmb_stop_0 =0", "txt_delay_0 1", "txt_wdt_0 1", "cmd_invia_3"};
+        riga("two-port port 0 stops on failure", false, {0}, porta, {"0a10 0012 0002 04 00010001"}, {}, {}, {}, 1);
+        riga("single-port code stops on failure", false, {12}, porta, {"0a06 0005 0078"}, {}, {}, {}, 1);
+        riga("single-port delay stops on failure", false, {12}, porta, {"0a06 0005 0078", "0a06 0007 0001"}, {}, {}, {}, 2);
+        riga("port 1 stops on failure", false, {0}, {"cmb_baud_1 =1", "cmb_par_1 =0", "cmb_stop_1 =0", "txt_delay_1 1", "cmd_invia_8"}, {"0a06 0005 0001"}, {}, {}, {}, 1);
+        riga("trip HI only after LO", false, {25}, {"txt_Trip_LO_0 1", "cmd_Write_Trip_0"}, {"0a06 04c6 0001"}, {}, {}, {}, 1);
+        riga("calibration goes on", false, {17}, {"txt_Out_Zero_0 1", "txt_Out_Span_0 2", "cmd_Out_Cal_0"},
+             {"0a06 000a 03e8", "0a06 0000 0015", "0a06 000a 07d0", "0a06 0000 001f"}, {}, {}, {}, 1);
         riga("toggle off", false, {0}, {"Led_Ev_* c255", "cmd_Toggle_0"}, {"0a06 000a 0600"}, "0 0", {}, {"Led_Ev_0.c 8421504"});
     }
     void invio()
@@ -208,8 +217,11 @@ private slots:
         QFETCH(QString, pause);
         QFETCH(QString, box);
         QFETCH(QStringList, dopo);
+        QFETCH(int, guasto);
+        QList<R> copioneFake(qMax(0, guasto - 1), R::Predefinita());
+        if (guasto) copioneFake << R::Nessuna();
         for (int k : modelli) {
-            Esegui(rtu, k, passi);
+            Esegui(rtu, k, passi, copioneFake);
             QVERIFY2(fake.Richieste == Hex(attese), qPrintable(NomiModello[k] + u' ' + QString::fromLatin1(fake.Richieste.value(0).toHex())));
             QCOMPARE(copione.Messaggi(), box.isEmpty() ? QStringList() : QStringList{box});
             for (const QString& d : dopo) QCOMPARE(Stato(d.section(u' ', 0, 0)), d.section(u' ', 1));
@@ -221,32 +233,6 @@ private slots:
                 QVERIFY2(gap >= 100 * p[i].toInt() - 3 && gap < 100 * p[i].toInt() + 95, qPrintable(QStringLiteral("gap %1: %2 ms").arg(i).arg(gap)));
             }
         }
-    }
-
-    // Request n of the action fails (no reply): how many go out.
-    void fallimento_data()
-    {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<QStringList>("passi");
-        QTest::addColumn<int>("n");
-        QTest::addColumn<int>("inviate");
-        const QStringList porta0 = {"cmb_par_0 =0", "cmb_stop_0 =0", "txt_delay_0 1", "txt_wdt_0 1", "cmd_invia_3"};
-        QTest::newRow("two-port port 0 stops") << 0 << porta0 << 1 << 1;
-        QTest::newRow("single-port code stops") << 12 << porta0 << 1 << 1;
-        QTest::newRow("single-port delay stops") << 12 << porta0 << 2 << 2;
-        QTest::newRow("port 1 stops") << 0 << QStringList{"cmb_baud_1 =1", "cmb_par_1 =0", "cmb_stop_1 =0", "txt_delay_1 1", "cmd_invia_8"} << 1 << 1;
-        QTest::newRow("trip HI only after LO") << 25 << QStringList{"cmd_Write_Trip_0"} << 1 << 1;
-        QTest::newRow("calibration goes on") << 17 << QStringList{"cmd_Out_Cal_0"} << 1 << 4;
-    }
-    void fallimento()
-    {
-        QFETCH(int, k);
-        QFETCH(QStringList, passi);
-        QFETCH(int, n);
-        QFETCH(int, inviate);
-        QList<R> guasti(n - 1, R::Predefinita());
-        Esegui(false, k, passi, guasti << R::Nessuna());
-        QCOMPARE(fake.Richieste.size(), inviate);
     }
 
     // A link set for the memory-typed device writes the QVR8566 types into
