@@ -62,20 +62,6 @@ bool Scrivi16(uint8_t nodo, int registro, uint16_t valore)
     return Transazione();
 }
 
-std::optional<int> LeggiInput(uint8_t nodo, int registro)
-{
-    if (!RegistroValido(registro)) {
-        Errore();
-        return std::nullopt;
-    }
-    ComponiRichiesta({nodo, 4, registro >> 8, registro & 0xFF, 0, 1});
-    if (!Transazione(5)) {
-        Errore();
-        return std::nullopt;
-    }
-    return 256 * buff_rx[3] + buff_rx[4];
-}
-
 // Function 20: sub-code 1, 2, 5 read into BufferTrasferimento, 4 writes from it.
 bool Memoria(uint8_t nodo, uint8_t sottocodice, int64_t indirizzo, int64_t offset, int conteggio)
 {
@@ -152,6 +138,20 @@ bool LeggiMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio
 bool LeggiMemoriaEstesa(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio)
 {
     return Memoria(nodo, 5, indirizzo, offset, conteggio);
+}
+
+std::optional<int> LeggiInput(uint8_t nodo, int registro)
+{
+    if (!RegistroValido(registro)) {
+        Errore();
+        return std::nullopt;
+    }
+    ComponiRichiesta({nodo, 4, registro >> 8, registro & 0xFF, 0, 1});
+    if (!Transazione(5)) {
+        Errore();
+        return std::nullopt;
+    }
+    return 256 * buff_rx[3] + buff_rx[4];
 }
 
 double LeggiRegistroInput(uint8_t nodo, int registro)
@@ -238,11 +238,13 @@ bool ScriviRegistroStringa(const QString& testo, int registro)
     return true;
 }
 
-bool LeggiModello(uint8_t modello)
+bool LeggiModello(uint8_t modello, bool* letto)
 {
     QString s = modello < NumModelli ? Modelli[modello].Codice : QString();
     ComponiRichiesta({Controllore.Nodo, 4, 0, 1, 0, 2});
-    if (Transazione(7)) {
+    const bool ok = Transazione(7);
+    if (letto) *letto = ok;
+    if (ok) {
         s.clear();
         for (int i = 3; i <= 6; ++i) s += QString::number(buff_rx[i], 16).toUpper();
     }

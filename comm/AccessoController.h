@@ -6,6 +6,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <optional>
 
 // Holding register 0: the command is the low byte.
 constexpr uint8_t ComandoRun = 255;
@@ -35,6 +36,8 @@ bool ScriviMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggi
 bool LeggiMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio);
 bool LeggiMemoriaEstesa(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio);
 
+// 0..65535, or nothing after a failure.
+std::optional<int> LeggiInput(uint8_t nodo, int registro);
 // 0..65535, or 0 after a failure.
 double LeggiRegistroInput(uint8_t nodo, int registro);
 // valore is rounded (halves to even) and the rounded number stored back.
@@ -44,8 +47,8 @@ bool ScriviRegistroFloat(double valore, int registro);
 bool ScriviRegistroStringa(const QString& testo, int registro);
 
 // Selects the model whose code the controller reports; `modello` when it
-// does not answer. Always true.
-bool LeggiModello(uint8_t modello);
+// does not answer. Always true; *letto tells whether the code was read.
+bool LeggiModello(uint8_t modello, bool* letto = nullptr);
 void VerificaController();
 void MonitorPLC();
 // After a connect: the model check, then the debug state for the models that

@@ -13,6 +13,7 @@
 #include "production/frm_Bootloader.h"
 #include "production/frm_LettMAC.h"
 #include "production/frm_R8T200.h"
+#include "production/frm_collaudo.h"
 #include "production/frm_eeprom.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
@@ -47,7 +48,6 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
         {QStringLiteral("mnu_coll_2565"), QStringLiteral("ConfQVR2565")},
         {QStringLiteral("mnu_TA"), QStringLiteral("Coll_TA")},
-        {QStringLiteral("mnu_coll"), QStringLiteral("frm_collaudo")},
         {QStringLiteral("mnu_FTP"), QStringLiteral("frm_FTP")},
     };
     // Tool windows opened as they are.
@@ -56,6 +56,7 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_boot"), [] { Finestre::Mostra(Finestre::Get<frm_Bootloader>()); }},
         {QStringLiteral("mnu_collR8T200"), [] { Finestre::Mostra(Finestre::Get<frm_R8T200>()); }},
         {QStringLiteral("mnu_eeprom"), [] { Finestre::Mostra(Finestre::Get<frm_eeprom>()); }},
+        {QStringLiteral("mnu_coll"), [] { Finestre::Mostra(Finestre::Get<frm_collaudo>()); }},
     };
     // The rung menu: the toolbar's rung keys, without the status refresh.
     static const QHash<QString, void (*)()> kRung = {
