@@ -34,7 +34,14 @@ void Collegamento::MSComm1_OnComm()
 
 void Collegamento::Winsock1_DataArrival()
 {
-    str_rx += m_socket->readAll();
+    // Read until a short read rather than readAll, which asks the system
+    // once more after the reply and gets nothing: a wasted call per reply.
+    char blocco[4096];
+    qint64 n = 0;
+    do {
+        n = m_socket->read(blocco, sizeof blocco);
+        if (n > 0) str_rx.append(blocco, int(n));
+    } while (n == qint64(sizeof blocco));
     DatiArrivati = 1;
 }
 

@@ -7,7 +7,6 @@
 #include "comm/Rete.h"
 #include "shell/convert/Attesa.h"
 
-#include <QCoreApplication>
 #include <QTcpSocket>
 
 namespace {
@@ -66,9 +65,9 @@ EsitoComunica TransazioneTCP(bool /*MostraErrori*/, QString* guasto)
 
     // The frame is made before events run: a handler may refill buff_tx.
     const QByteArray trama = TramaTCP(buff_tx.data(), n_tx);
-    // Leftovers of an earlier reply (late pieces) must not pass for this one:
-    // one pass of the events takes in what the socket already holds.
-    QCoreApplication::processEvents();
+    // Leftovers of an earlier reply (late pieces) must not pass for this one.
+    // The socket is unbuffered, so this read takes them straight from the
+    // system; a pass of the events first would cost a poll per transaction.
     Collegamento::Istanza()->Winsock1()->readAll();
     str_rx.clear();
     InviaTCP(trama);

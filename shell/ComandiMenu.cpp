@@ -10,6 +10,8 @@
 #include "display/frm_display.h"
 #include "display/frm_scheduler.h"
 #include "ioconfig/frm_Config2.h"
+#include "production/ConfQVR2565.h"
+#include "production/ConfQVR8566.h"
 #include "production/frm_Bootloader.h"
 #include "production/frm_LettMAC.h"
 #include "production/frm_R8T200.h"
@@ -45,8 +47,6 @@ void MenuClick(const QString& nome)
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
         {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
-        {QStringLiteral("mnu_config_8566"), QStringLiteral("ConfQVR8566")},
-        {QStringLiteral("mnu_coll_2565"), QStringLiteral("ConfQVR2565")},
         {QStringLiteral("mnu_TA"), QStringLiteral("Coll_TA")},
         {QStringLiteral("mnu_FTP"), QStringLiteral("frm_FTP")},
     };
@@ -57,6 +57,8 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_collR8T200"), [] { Finestre::Mostra(Finestre::Get<frm_R8T200>()); }},
         {QStringLiteral("mnu_eeprom"), [] { Finestre::Mostra(Finestre::Get<frm_eeprom>()); }},
         {QStringLiteral("mnu_coll"), [] { Finestre::Mostra(Finestre::Get<frm_collaudo>()); }},
+        {QStringLiteral("mnu_config_8566"), [] { Finestre::Mostra(Finestre::Get<ConfQVR8566>()); }},
+        {QStringLiteral("mnu_coll_2565"), [] { Finestre::Mostra(Finestre::Get<ConfQVR2565>()); }},
     };
     // The rung menu: the toolbar's rung keys, without the status refresh.
     static const QHash<QString, void (*)()> kRung = {

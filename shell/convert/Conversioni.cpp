@@ -128,9 +128,10 @@ uint8_t HexDigit(const QString& testo, bool* ok)
         ushort u = c.unicode();
         if (u >= '0' && u <= '9') return u - '0';
         if (u >= 'A' && u <= 'F') return u - 'A' + 10;
-        if (u >= 'a' && u <= 'f') return u - 'a' + 10;
         return -1;
     };
+    // Upper-case digits only: a gain typed in lower case is a typing slip
+    // the module must not receive as a different byte.
     if (testo.size() < 2 || cifra(testo[0]) < 0 || cifra(testo[1]) < 0) {
         if (ok) *ok = false;
         return 0;

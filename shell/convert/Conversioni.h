@@ -27,6 +27,8 @@ QString IntToBin(double valore, bool spazio);
 // ok=false where the text gives no byte (empty, or a value outside 0..255).
 uint8_t HexToByte(const QString& testo, bool* ok = nullptr);
 double HexToInt(const QString& testo);
+// The first two characters as upper-case hexadecimal digits, the first the
+// high nibble; ok=false (0) for anything else.
 uint8_t HexDigit(const QString& testo, bool* ok = nullptr);
 // Character codes into the array; false (nothing written) when it won't fit.
 bool StringaToByte(const QString& testo, uint8_t* dest, int capienza);

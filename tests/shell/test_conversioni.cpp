@@ -136,7 +136,8 @@ private slots:
         QCOMPARE(byte("GG").second, false);
         QCOMPARE(byte("g1").second, false);   // only a-f are digits in lower case
         QCOMPARE(byte("1 "), R(0, false));
-        QCOMPARE(digit("a5"), R(0xA5, true));
+        QCOMPARE(digit("A5"), R(0xA5, true));
+        QCOMPARE(digit("a5").second, false);   // upper case only
         QCOMPARE(digit("G1").second, false);
         QCOMPARE(digit("1").second, false);
         QCOMPARE(HexToInt("abcd"), 43981.0);
