@@ -13,7 +13,7 @@ namespace {
 // it is not going to.
 constexpr int kRispostaMultMs = 3000;
 
-void Avviso(const char* testo)
+void Informa(const char* testo)
 {
     Prompt::MsgBox(QString::fromLatin1(testo));
 }
@@ -36,7 +36,7 @@ std::optional<float> LeggiMultManuale()
 std::optional<float> LeggiMultSeriale(LineaStrumento& linea)
 {
     if (!linea.Aperta()) {
-        Avviso("Mult: porta seriale chiusa");
+        Informa("Mult: porta seriale chiusa");
         return std::nullopt;
     }
     linea.Svuota();
@@ -49,11 +49,11 @@ std::optional<float> LeggiMultSeriale(LineaStrumento& linea)
     }, kRispostaMultMs);
     linea.Svuota();
     if (risposta.isEmpty()) {
-        Avviso("Mult: nessuna risposta");
+        Informa("Mult: nessuna risposta");
         return std::nullopt;
     }
     const auto valore = Collaudo::LetturaMult(risposta);
-    if (!valore) Avviso("Mult: risposta non valida");
+    if (!valore) Informa("Mult: risposta non valida");
     return valore;
 }
 
@@ -145,7 +145,7 @@ void ImpostaAlim(StrumentiBanco& banco, bool acceso, const QString& volt)
     }
     LineaStrumento& linea = banco.SerialeAlim();
     if (!linea.Aperta()) {
-        Avviso("Alim: porta seriale chiusa");
+        Informa("Alim: porta seriale chiusa");
         return;
     }
     linea.Invia("SV " + volt.toLatin1() + '\r');

@@ -1,132 +1,20 @@
-// The controller test bench opened from its menu item, against the
-// simulator (unit 10 on a pseudo-terminal and, with the bench unit 99, on a
-// loopback TCP port, wired as the fixture is) and fake instruments: the
-// Init stage's supply commands and prompts, the image read and its faults,
-// STOP, the RS-485 test, the lamps, the three checks, the clock write, and
-// one whole run.
-#include "comm/AreaComunicazione.h"
-#include "comm/Dispositivo.h"
-#include "production/FileHex.h"
+// The controller test bench stage by stage: the Init stage's prompts in
+// manual mode and a missing image, STOP during the image read, the RS-485
+// test, the lamps, the device and supply-current checks, a PC year the
+// clock test cannot write.
 #include "production/TrasferimentoMemoria.h"
-#include "production/frm_collaudo.h"
 #include "registers/TabRegistri.h"
-#include "shell/Finestre.h"
-#include "shell/Principale.h"
-#include "support/Ambiente.h"
-#include "support/Controllo.h"
-#include "support/FakeController.h"
-#include "support/FakeStrumento.h"
 
 #include "Aiuti.h"
+#include "BancoProva.h"
 
-#include <QAction>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
-#include <QProgressBar>
-#include <QTemporaryDir>
-#include <QtTest>
 
-namespace {
-using Test::FakeController;
-
-int U16(const QByteArray& q, int i) { return uint8_t(q[i]) << 8 | uint8_t(q[i + 1]); }
-
-QByteArray Immagine()
-{
-    QByteArray b(65001, 0);
-    for (int i = 0; i < b.size(); ++i) b[i] = char((i * 7 + i / 251) & 0xFF);
-    return b;
-}
-}  // namespace
-
-class TestCollaudo : public QObject {
+class TestCollaudo : public BancoProva {
     Q_OBJECT
-    QTemporaryDir m_dir;
-    FakeController m_fake;
-    Test::FakeStrumento m_mult, m_alim;
-    Test::Copione m_copione;
-    frm_collaudo* m_w = nullptr;
-    QByteArray m_immagine = Immagine();
-    std::function<qint64()> m_cronometro;
-    // The simulator's RS-485 counter: its step per read and its ceiling;
-    // whether the bench unit shows its register 26 as written.
-    int m_passo = 7, m_tetto = 65535;
-    bool m_specchio = true;
-
-    void Spunta(bool init, bool base, QList<int> prove)
-    {
-        C<QCheckBox>(m_w, QStringLiteral("chk_controlli_0"))->setChecked(init);
-        C<QCheckBox>(m_w, QStringLiteral("chk_controlli_1"))->setChecked(base);
-        for (int i = 0; i < 11; ++i) C<QCheckBox>(m_w, QStringLiteral("chk_collaudo_%1").arg(i))->setChecked(prove.contains(i));
-    }
-    void Porte(const char* mult, const char* alim)
-    {
-        C<QComboBox>(m_w, QStringLiteral("txt_mult_port"))->setCurrentText(QString::fromLatin1(mult));
-        C<QComboBox>(m_w, QStringLiteral("txt_alim_port"))->setCurrentText(QString::fromLatin1(alim));
-    }
-    QList<uint32_t> Colori(int da, int a, bool lampade = false)
-    {
-        QList<uint32_t> out;
-        for (int i = da; i <= a; ++i) out << (lampade ? m_w->ColoreLed(i) : m_w->ColoreProva(i));
-        return out;
-    }
-    void ScriviImmagine()
-    {
-        QFile f(FileImmagineCollaudo);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(ScriviFileHex(reinterpret_cast<const uint8_t*>(m_immagine.constData()), int(m_immagine.size()),
-                              FormaFileHex::Byte));
-    }
-
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(QDir::setCurrent(m_dir.path()));
-        QVERIFY(QDir().mkpath(QStringLiteral("progetti/collaudo")) && QDir().mkpath(QStringLiteral("porte")));
-        const QString porte = m_dir.filePath(QStringLiteral("porte"));
-        QVERIFY(m_fake.AvviaTcp() && m_fake.AvviaRtu(1, porte));
-        QVERIFY(m_mult.Avvia(5, porte) && m_alim.Avvia(6, porte));
-        qputenv("WORKBENCH_COLLAUDO_HOST", "127.0.0.1");
-        qputenv("WORKBENCH_COLLAUDO_PORTA", QByteArray::number(m_fake.porta()));
-        Test::AvviaWorkbench();
-        m_fake.Unita(10), m_fake.Unita(99);
-        // Holding register 9 drives two relays, each with a normally open and
-        // a normally closed contact on the other unit's inputs 8..11.
-        m_fake.Regole << [this](FakeController& f, const QByteArray& q) {
-            const int u = uint8_t(q[0]), fn = uint8_t(q[1]), r = U16(q, 2);
-            if (fn == 6 && r == 9 && (u == 10 || u == 99)) {
-                const int v = U16(q, 4), a = v >> 8 & 1, b = v >> 9 & 1;
-                f.Unita(u == 10 ? 99 : 10).Input[8] = uint16_t(a << 8 | !a << 9 | b << 10 | !b << 11);
-            }
-            if (fn == 6 && u == 99 && r == 26 && m_specchio) f.Unita(99).Input[26] = uint16_t(U16(q, 4));
-            if (fn == 6 && u == 10 && r == 27) f.Unita(10).Input[27] = 0;
-            if (fn == 4 && u == 10 && r == 27 && f.Unita(99).Holding[26] == 1)
-                f.Unita(10).Input[27] = uint16_t(std::min(m_tetto, f.Unita(10).Input[27] + m_passo));
-        };
-        Principale::Istanza()->Menu(QStringLiteral("mnu_coll"))->trigger();
-        m_w = Finestre::SeCaricata<frm_collaudo>();
-        QVERIFY(m_w && m_w->isVisible());
-        m_cronometro = m_w->Banco().Cronometro;
-        QCOMPARE(C<QLineEdit>(m_w, QStringLiteral("txt_eut_ip"))->text(), QStringLiteral("127.0.0.1"));
-    }
-    void init()
-    {
-        m_copione = Test::Copione();
-        m_copione.Installa();
-        ComErr = 1;
-        Controllore.TimeoutTCP = 300;
-        ComTimeout = 1;
-        m_fake.Richieste.clear();
-        m_mult.Ricevuti.clear();
-        m_alim.Ricevuti.clear();
-        m_passo = 7, m_tetto = 65535, m_specchio = true;
-        m_w->Banco().Cronometro = m_cronometro;
-        m_w->MostraConteggio(QStringLiteral("0"));
-        Porte("MANUALE", "MANUALE");
-    }
+    void initTestCase() { Avvia(); }
+    void init() { Prepara(); }
 
     void initManualeSenzaImmagine()
     {
@@ -284,44 +172,6 @@ private slots:
         m_w->Banco().cmd_start_Click();
         QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("RTCC: anno del PC fuori da 2000÷2099")});
         QVERIFY(m_fake.Richieste.isEmpty());
-    }
-
-    void corsaCompleta()
-    {
-        ScriviImmagine();
-        std::fill(BufferEeprom.begin() + 65001, BufferEeprom.begin() + 65024, uint8_t(0xAA));
-        m_fake.Unita(10).Memoria.clear();
-        Spunta(true, true, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
-        Porte("COM5", "COM6");
-        m_w->Banco().OraPC = [] { return QDateTime(QDate(2024, 3, 5), QTime(13, 7, 9)); };
-        for (int i = 0; i < 8; ++i) m_w->ColoraLed(i, CollaudoFallito);
-        const QList<uint32_t> fermi = Colori(8, 10);
-        // The supply's commands and the prompts, in the order they came.
-        QByteArray diario;
-        m_alim.Diario = &diario;
-        Prompt::ImpostaRisponditore([&](const Prompt::Richiesta& r) {
-            m_alim.Raccogli();
-            diario += "[" + r.testo.toLatin1() + "]";
-            return Prompt::Risposta_{};
-        });
-        m_w->Banco().cmd_start_Click();
-        m_alim.Raccogli();
-        m_alim.Diario = nullptr;
-        QCOMPARE(diario, QByteArray("SV 0\rKOD\r[Chiudere switch INIT]SV 0\rKOD\r[Aprire switch INIT]SV 24\rKOE\r"));
-        QCOMPARE(Colori(0, 7), (QList<uint32_t>{CollaudoInCorso, CollaudoRiuscito, CollaudoInCorso, CollaudoRiuscito,
-                                                CollaudoRiuscito, CollaudoRiuscito, CollaudoRiuscito, CollaudoRiuscito}));
-        QCOMPARE(Colori(8, 10), fermi);
-        QCOMPARE(Colori(0, 7, true), QList<uint32_t>(8, CollaudoRiuscito));
-        const auto& memoria = m_fake.Unita(10).Memoria;
-        QCOMPARE(memoria.size(), 65024);
-        for (int a = 0; a < 65024; ++a)
-            if (a != 19) QCOMPARE(memoria.value(a), quint8(a < 65001 ? m_immagine[a] : 0));
-        QCOMPARE(memoria.value(19), quint8('U'));  // release mode, from the RS-485 test
-        // The clock in BCD, to the controller's own unit.
-        QCOMPARE(m_fake.Richieste.last(), QByteArray::fromHex("0a100016000408 00090713 00050324"));
-        QVERIFY(C<QProgressBar>(m_w, QStringLiteral("ProgressBar1"))->value() > 0);
-        QVERIFY(m_mult.Ricevuti.isEmpty());
-        m_w->Banco().OraPC = [] { return QDateTime::currentDateTime(); };
     }
 };
 
