@@ -21,8 +21,13 @@ constexpr Predefinito kPredefiniti[] = {
     {"molu/banco", "192.168.1.101"},
     {"molu/dispositivo", "192.168.1.100"},
     {"molu/upload", "80"},
+    {"molu/factory", "firmware/molu_factory.bin"},
+    {"molu/upgrade_a", "firmware/molu_upgrade_a.bin"},
+    {"molu/upgrade_b", "firmware/molu_upgrade_b.bin"},
     {"ftp/host", ""},
     {"ftp/porta", "21"},
+    {"ftp/utente", "karveno"},
+    {"ftp/password", "kor-mel"},
 };
 
 QString Predefinito(const QString& chiave)

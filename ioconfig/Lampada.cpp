@@ -14,14 +14,21 @@ void Lampada::ImpostaColore(uint colore)
     update();
 }
 
+void Lampada::ImpostaPiena(bool piena)
+{
+    if (piena == m_piena) return;
+    m_piena = piena;
+    update();
+}
+
 void Lampada::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     // Blue-green-red number: red in the low byte.
     const QColor c(int(m_colore & 0xFF), int((m_colore >> 8) & 0xFF), int((m_colore >> 16) & 0xFF));
-    p.setPen(QPen(isEnabled() ? Qt::black : Qt::gray, 1));
-    p.setBrush(c);
+    p.setPen(QPen(!isEnabled() ? QColor(Qt::gray) : m_piena ? QColor(Qt::black) : c, m_piena ? 1 : 2));
+    p.setBrush(m_piena ? QBrush(c) : QBrush(Qt::NoBrush));
     const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);
     if (m_rotonda) p.drawEllipse(r);
     else p.drawRect(r);

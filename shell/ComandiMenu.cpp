@@ -13,8 +13,10 @@
 #include "production/ConfQVR2565.h"
 #include "production/ConfQVR8566.h"
 #include "production/frm_Bootloader.h"
+#include "production/frm_FTP.h"
 #include "production/frm_LettMAC.h"
 #include "production/frm_R8T200.h"
+#include "production/frm_coll_MOLU.h"
 #include "production/frm_collaudo.h"
 #include "production/frm_eeprom.h"
 #include "program/OperazioniRung.h"
@@ -46,9 +48,7 @@ void MenuClick(const QString& nome)
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_coll_8566"), QStringLiteral("coll8566")},
-        {QStringLiteral("mnu_coll_MOLU"), QStringLiteral("frm_coll_MOLU")},
         {QStringLiteral("mnu_TA"), QStringLiteral("Coll_TA")},
-        {QStringLiteral("mnu_FTP"), QStringLiteral("frm_FTP")},
     };
     // Tool windows opened as they are.
     static const QHash<QString, void (*)()> kStrumenti = {
@@ -59,6 +59,8 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_coll"), [] { Finestre::Mostra(Finestre::Get<frm_collaudo>()); }},
         {QStringLiteral("mnu_config_8566"), [] { Finestre::Mostra(Finestre::Get<ConfQVR8566>()); }},
         {QStringLiteral("mnu_coll_2565"), [] { Finestre::Mostra(Finestre::Get<ConfQVR2565>()); }},
+        {QStringLiteral("mnu_coll_MOLU"), [] { Finestre::Mostra(Finestre::Get<frm_coll_MOLU>()); }},
+        {QStringLiteral("mnu_FTP"), [] { Finestre::Mostra(Finestre::Get<frm_FTP>()); }},
     };
     // The rung menu: the toolbar's rung keys, without the status refresh.
     static const QHash<QString, void (*)()> kRung = {

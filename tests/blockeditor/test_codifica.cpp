@@ -3,6 +3,7 @@
 #include "support/Byte.h"
 
 #include <QtTest>
+#include <cmath>
 
 using Test::Byte;
 
@@ -88,6 +89,10 @@ private slots:
             {"START", 0}};
         for (const auto& [testo, valore] : righe)
             QTest::newRow(*testo ? testo : "empty") << QString::fromLatin1(testo) << valore;
+        // Past a double's range reads as nothing.
+        QTest::newRow("hex of 280 digits") << "&H" + QString(280, u'F') << 0.0;
+        QTest::newRow("octal of 400 digits") << "&O" + QString(400, u'7') << 0.0;
+        QTest::newRow("hex of 200 digits") << "&H" + QString(200, u'F') << std::pow(16.0, 200);
     }
     void numbers()
     {

@@ -72,6 +72,7 @@ private slots:
         QCOMPARE(rung.Riga.Funzione, QStringLiteral("Add"));
         QVERIFY(!rung.Trig);
         QCOMPARE(rung.Riga.Immagine, ChiaveIconaBlocco(17));
+        QCOMPARE(rung.Riga.Colore, 0xFFFF00u);
         // Values and visibility from the frame, captions from the family.
         QCOMPARE(rung.Riga.ValoriArg[3], QStringLiteral("hidden"));
         QVERIFY(rung.Riga.ArgVisibile[4] && !rung.Riga.ArgVisibile[3]);
@@ -189,14 +190,6 @@ private slots:
             QCOMPARE(r.Tipo(), 10);   // the pointer to uLong shares the code
             QCOMPARE(r.lista.size(), 2);
         }
-    }
-
-    void hexBeyondRangeReadsAsNothing()
-    {
-        const QString cifre(280, QLatin1Char('F'));
-        QCOMPARE(LeggiNumero("&H" + cifre), 0.0);
-        QCOMPARE(LeggiNumero(QStringLiteral("&O") + QString(400, QLatin1Char('7'))), 0.0);
-        QCOMPARE(LeggiNumero("&H" + QString(200, QLatin1Char('F'))) > 1e240, true);
     }
 };
 

@@ -322,17 +322,6 @@ private slots:
         rw.Classe = 2;
         QCOMPARE(DatiDaRung(rw, Contesto()).indice, kReadInput);
     }
-
-    void paletteMarchio700()
-    {
-        for (bool m700 : {false, true}) {
-            QList<int> comm;
-            for (const CellaPalette& c : BlocchiScheda(QStringLiteral("Comm"), QStringLiteral("4595"), m700)) comm << c.indice;
-            QCOMPARE(comm.contains(kReadDevice), !m700);
-            QCOMPARE(comm.contains(kWriteDevice), !m700);
-            QVERIFY(comm.contains(kReadInput) && comm.contains(kReadHolding) && comm.contains(kWrite));
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestComunicazione)

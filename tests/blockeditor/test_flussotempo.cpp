@@ -172,14 +172,6 @@ private slots:
         QTEST(r.Riga.Sommario, "sommario");
     }
 
-    void mascheraSuTuttiIBit()
-    {
-        for (int bit = 0; bit <= 15; ++bit) {
-            const unsigned m = 1u << bit;
-            QCOMPARE(MascheraBit(bit), (std::array<uint8_t, 4>{uint8_t(m >> 8), uint8_t(m), 0, 0}));
-        }
-    }
-
     // Each refusal leaves the rung not valid, with the bytes written so far.
     void rifiuti_data()
     {
@@ -231,6 +223,7 @@ private slots:
         Programmi[1].NumRung = 3;
         Programmi[1].Rung[2].Etichetta = "Loop";
         Programmi[1].Rung[3].Etichetta = "End";
+        Programmi[1].Rung[4].Etichetta = "Beyond";   // past NumRung
         Rung r;
         DatiBlocco d = DatiIniziali(kIfGoto, r, ContestoCorrente(1));
         for (int riga : {4, 5}) {

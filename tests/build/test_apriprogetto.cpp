@@ -161,10 +161,7 @@ private slots:
         QCOMPARE(NomeFile, base + ".prj");
         QCOMPARE(Principale::Istanza()->windowTitle(), base);
         QCOMPARE(RungCorrente, Programmi[0].NumRung);
-        QVERIFY(!ProgettoModificato);
-        QCOMPARE(int(NumTabelle), 2);
-        QCOMPARE(int(NumTask), 2);
-        QCOMPARE(int(NumPagine), 2);
+        QVERIFY(!ProgettoModificato);   // tables, tasks and pages: the second save below
         // The page programs are compiled again: page 0 is program 1.
         QCOMPARE(Programmi[1].Rung[1].Etichetta, QStringLiteral("PAG1"));
         QVERIFY(Programmi[0].Rung[1].Valido);
@@ -270,7 +267,6 @@ private slots:
     void versione()
     {
         QFETCH(int, risposta);
-        QFETCH(int, esito);
         QByteArray prj = "1.9\r\nX\r\n 10 \r\n 1 \r\nnewer\r\n\r\n 3 \r\n 15 \r\n 3 \r\n";   // a Return rung
         for (int k = 0; k < 8; ++k) prj += "\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
         prj += " 0 \r\n 0 \r\n 0 \r\n";
@@ -278,7 +274,7 @@ private slots:
         Scrivi(nuovo + ".prj", prj);
         const QStringList prima = Descrizioni();
         copione.Rispondi(risposta);
-        QCOMPARE(int(ApriProgetto(nuovo + ".prj")), esito);
+        QTEST(int(ApriProgetto(nuovo + ".prj")), "esito");
         QCOMPARE(copione.richieste.first().testo, QStringLiteral("Wrong Version, continue?"));
         QCOMPARE(Descrizioni(), risposta == Prompt::Ok ? QStringList{"newer"} : prima);
     }

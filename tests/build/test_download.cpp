@@ -84,9 +84,9 @@ class TestDownload : public QObject {
     FakeController fake;
     Test::Copione copione;
 
-    void Collega(bool rtu = false)
+    void Collega()
     {
-        QVERIFY(Test::CollegaAlFake(fake, rtu, 7));
+        QVERIFY(Test::CollegaAlFake(fake, false, 7));
         fake.BaseProgramma = 0x200;
         fake.Memoria.clear();
     }
@@ -102,7 +102,6 @@ private slots:
     {
         qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
         QVERIFY(fake.AvviaTcp());
-        QVERIFY(fake.AvviaRtu(7));
         copione.Installa();
         NomiModello[4] = QStringLiteral("QVR4555-USB");
         NomiModello[7] = QStringLiteral("QVR4566-USB");
@@ -156,9 +155,6 @@ private slots:
         QFETCH(QString, boxes);
         QFETCH(int, guasto);
         QFETCH(char, come);
-        QFETCH(QString, attese);
-        QFETCH(int, esito);
-        QFETCH(QString, ultima);
         Controllore.Modello = uint8_t(modello);
         Collega();
         if (guasto >= 0) GuastoA(guasto, come == 't' ? R::Nessuna() : come == 'u' ? R::UnitaErrata() : R::Eccezione(4));
@@ -166,9 +162,9 @@ private slots:
         t.fake = &fake;
         const OpzioniDownload o{boxes.contains(u'a'), boxes.contains(u'v'), boxes.contains(u's'),
                                 boxes.contains(u'V'), boxes.contains(u'c'), boxes.contains(u'r')};
-        QCOMPARE(int(SequenzaDownload::Esegui(o, t)), esito);
-        QCOMPARE(Sequenza(fake.Richieste), attese);
-        QCOMPARE(t.log.last(), ultima);
+        QTEST(int(SequenzaDownload::Esegui(o, t)), "esito");
+        QTEST(Sequenza(fake.Richieste), "attese");
+        QTEST(t.log.last(), "ultima");
         QCOMPARE(t.clessidra, 0);
         QVERIFY(!SequenzaDownload::InCorso());
         // Pauses only before program blocks, then the second before run.
@@ -202,16 +198,6 @@ private slots:
         QCOMPARE(secondo, EsitoDownload::Occupato);
         QCOMPARE(Sequenza(fake.Richieste), QStringLiteral("cmd100 cmd252 prog*3 var*3"));
         QCOMPARE(prima, 2);
-    }
-
-    void rtu()
-    {
-        Collega(true);
-        Traccia t;
-        t.fake = &fake;
-        QCOMPARE(SequenzaDownload::Esegui(OpzioniDownload{.Verifica = true}, t), EsitoDownload::Completato);
-        QCOMPARE(Sequenza(fake.Richieste), QStringLiteral("cmd100 cmd252 prog*3 var*3 str*128 blk*16 read*132"));
-        QVERIFY(t.log.contains(QStringLiteral("Verified ! -> OK")));
     }
 
     void blocchi_data()
@@ -300,13 +286,12 @@ private slots:
     {
         QFETCH(int, tipo);
         QFETCH(int, registro);
-        QFETCH(QByteArray, record);
         const Variabile v{.RegistroVar = registro, .TipoVar = uint8_t(tipo), .FormatoVar = QStringLiteral("%3d"),
                           .EtichettaVar = QStringLiteral("Pressure1"), .Registro2 = 5, .RegTrigger = 7, .Maschera = 0x7FFF};
         uint8_t r[16];
         std::fill(std::begin(r), std::end(r), 0xEE);
         QCOMPARE(RecordVariabile(v, 0x8C00, r), registro < 65536);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(r), 16), record);
+        QTEST(QByteArray(reinterpret_cast<const char*>(r), 16), "record");
     }
 
     void sezioni_data()
@@ -338,9 +323,6 @@ private slots:
         QFETCH(int, sezione);
         QFETCH(int, n);
         QFETCH(int, quante);
-        QFETCH(QByteArray, prima);
-        QFETCH(QByteArray, ultima);
-        QFETCH(QString, riga);
         Collega();
         BufferTrasferimento.fill(0xEE);
         NumVariabili = uint8_t(n);
@@ -355,11 +337,11 @@ private slots:
                          : sezione == 2 ? DownloadBlocchi(true, t) : DownloadSMS(t);
         QCOMPARE(fatto, quante > 0 || n == 0);
         QCOMPARE(t.log.last(), fatto ? QStringLiteral("Download Successul") : QStringLiteral("Download Failed"));
-        QCOMPARE(t.log[t.log.size() - 2], riga);
+        QTEST(t.log[t.log.size() - 2], "riga");
         QCOMPARE(int(fake.Richieste.size()), quante);
         if (!quante) return;
-        QCOMPARE(fake.Richieste.first(), prima);
-        QCOMPARE(fake.Richieste.last(), ultima);
+        QTEST(fake.Richieste.first(), "prima");
+        QTEST(fake.Richieste.last(), "ultima");
     }
 
     void esporta()

@@ -143,13 +143,12 @@ private slots:
     {
         QFETCH(int, altezza);
         QFETCH(int, rung);
-        QFETCH(int, pagine);
         Programmi[0].NumRung = int16_t(rung);
         for (int i = 1; i <= rung; ++i) Programmi[0].Rung[size_t(i)] = Blocco("L", "d", 1);
         Registratore r;
         r.altezza = altezza;
         StampaProgetto(r);
-        QCOMPARE(r.pagina, pagine);
+        QTEST(r.pagina, "pagine");
         const int limite = altezza - 200;
         for (int i = 0; i < r.voci.size(); ++i) {
             const Voce& v = r.voci[i];

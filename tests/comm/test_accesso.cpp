@@ -163,19 +163,16 @@ private slots:
     {
         QFETCH(bool, rtu);
         QFETCH(QByteArray, risposta);
-        QFETCH(bool, esito);
-        QFETCH(int, modo);
-        QFETCH(bool, errore);
         Prepara(rtu);
         Controllore.ModoDebug = 7;
         buff_rx[3] = 0x56;   // a stale byte past a short reply must not be read
         fake.Accoda(R::Pdu(risposta));
         const int log0 = RigheLog();
         const int stati = Registro().stati;
-        QCOMPARE(LeggiStatoPLC(), esito);
-        QCOMPARE(int(Controllore.ModoDebug), modo);
+        QTEST(LeggiStatoPLC(), "esito");
+        QTEST(int(Controllore.ModoDebug), "modo");
         QCOMPARE(Registro().stati, stati + 1);
-        QCOMPARE(FiniscePerErrore(log0), errore);
+        QTEST(FiniscePerErrore(log0), "errore");
         Controllore.ModoDebug = 0;
     }
 
@@ -256,7 +253,6 @@ private slots:
         QFETCH(int, prima);
         QFETCH(int, fallback);
         QFETCH(bool, connesso);
-        QFETCH(int, dopo);
         Prepara(false);
         const auto salvati = Modelli;
         for (int i = 0; i < NumModelli; ++i) Modelli[i].Codice = QStringLiteral("Z%1").arg(i);
@@ -268,7 +264,7 @@ private slots:
         Controllore.Connesso = connesso;
         Controllore.Modello = uint8_t(prima);
         QVERIFY(LeggiModello(uint8_t(fallback)));
-        QCOMPARE(int(Controllore.Modello), dopo);
+        QTEST(int(Controllore.Modello), "dopo");
         Modelli = salvati;
         Controllore.Modello = 0;
         Controllore.Connesso = true;
@@ -284,7 +280,6 @@ private slots:
     void verificaController()
     {
         QFETCH(int, risposta);
-        QFETCH(int, dopo);
         Prepara(false);
         const auto salvati = Modelli;
         Modelli[2].Codice = QStringLiteral("1111");
@@ -295,7 +290,7 @@ private slots:
         copione.Rispondi(risposta);
         const int modelli = Registro().modelli;
         VerificaController();
-        QCOMPARE(int(Controllore.Modello), dopo);
+        QTEST(int(Controllore.Modello), "dopo");
         QCOMPARE(Registro().modelli, modelli + 1);   // the register table follows
         QCOMPARE(copione.richieste.size(), 1);
         QCOMPARE(copione.richieste[0].testo, QStringLiteral("Controller: ") + Modelli[5].Nome + QChar(13) +

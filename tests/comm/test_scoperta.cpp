@@ -26,8 +26,7 @@ private slots:
     void crc8()
     {
         QFETCH(QByteArray, testo);
-        QFETCH(int, crc);
-        QCOMPARE(int(CalcolaCRC8(testo)), crc);
+        QTEST(int(CalcolaCRC8(testo)), "crc");
     }
 
     // 1-4 pieces of 0-255, a missing piece is 0; a refusal leaves the target.
@@ -63,7 +62,6 @@ private slots:
     void decodificaControllore()
     {
         QFETCH(int, init);
-        QFETCH(bool, attivo);
         const RispostaControllore r = DecodificaControllore(RispostaControlloreFinta("QVR4555", 17, uint8_t(init), 1));
         QCOMPARE(r.nome, QStringLiteral("QVR4555"));
         QCOMPARE(r.testoMAC, QStringLiteral("00-1A-2B-3C-4D-5E"));
@@ -74,7 +72,7 @@ private slots:
         x.TipoConnessione = CollegamentoSeriale;
         x.BaudRate = QStringLiteral("9600");
         ScriviControllore(x, r, QStringLiteral("127.0.0.9"));
-        QCOMPARE(x.InitAttivo, attivo);
+        QTEST(x.InitAttivo, "attivo");
         QCOMPARE(x.IndirizzoIP, QStringLiteral("127.0.0.9"));   // the sender, not the stored address
         QCOMPARE(int(x.Porta), 502);
         QCOMPARE(int(x.Nodo), 17);
@@ -98,12 +96,10 @@ private slots:
     void risposteCorte()
     {
         QFETCH(int, lunghezza);
-        QFETCH(bool, mac);
-        QFETCH(bool, mask);
         const QByteArray d = RispostaControlloreFinta("ABCDEFG").left(lunghezza);
         const RispostaControllore r = DecodificaControllore(d);
-        QCOMPARE(!r.testoMAC.isEmpty(), mac);
-        QCOMPARE(!r.testoMask.isEmpty(), mask);
+        QTEST(!r.testoMAC.isEmpty(), "mac");
+        QTEST(!r.testoMask.isEmpty(), "mask");
         QCOMPARE(int(r.switchInterno), 0);
         QVERIFY(!r.completa);
         QCOMPARE(DecodificaGateway(d), QString());
@@ -136,13 +132,12 @@ private slots:
     void identificazione()
     {
         QFETCH(QByteArray, versione);
-        QFETCH(QString, testo);
         PreparaIdentificazione(9);
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(buff_tx.data()), n_tx), QByteArray::fromHex("090400000007"));
         const QByteArray r = QByteArray::fromHex("07040E0000") + versione + QByteArray("VQ5R\0\0\0\x07", 8);
         Identificazione id;
         QVERIFY(DecodificaIdentificazione(r, id));
-        QCOMPARE(id.versione, testo);
+        QTEST(id.versione, "testo");
         QCOMPARE(id.nome, QStringLiteral("QVR5"));
         QCOMPARE(int(id.indirizzo), 7);
         QVERIFY(!DecodificaIdentificazione(r.first(16), id));

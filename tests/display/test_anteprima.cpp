@@ -99,7 +99,7 @@ private slots:
                 p.Taglia = riga;
                 QVERIFY(ImpostaOggetto(p, t).fatto());
                 QCOMPARE(t.TipoOgg, c.dopo[riga]);
-                if (c.tipo == Led32) QCOMPARE(int(t.DimX), 8 << riga);
+                if (c.tipo == Led32) QCOMPARE((QList<int>{t.DimX, t.DimY}), (QList<int>{8 << riga, 8 << riga}));
             }
         }
         // The alternative text is offered below 12 characters.

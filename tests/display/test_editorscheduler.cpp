@@ -208,16 +208,6 @@ private slots:
         QCOMPARE(Sei(s.Periodo2), QByteArray("00 00 01 00 00 00"));
     }
 
-    void riquadri()
-    {
-        const ProfiloScheduler csv{.abilitazione = true, .csv = true};
-        QCOMPARE(Riquadri(0, {}), (RiquadriTask{.file = true, .var = true}));
-        QCOMPARE(Riquadri(0, csv), (RiquadriTask{.file = true, .csv = true, .abilitazione = true}));
-        QCOMPARE(Riquadri(1, {.ripetizione = true}), (RiquadriTask{.trend = true, .ripetizione = true}));
-        QCOMPARE(Riquadri(2, {}), (RiquadriTask{.sms = true}));
-        QCOMPARE(Riquadri(3, {}), RiquadriTask{});
-    }
-
     void elencoEOperazioni()
     {
         Modello(true);
@@ -329,30 +319,16 @@ private slots:
         QCOMPARE(C<QListWidget>(w, "lst_Ogg")->item(0)->text(), QStringLiteral("[1] Logger"));
         QVERIFY(C<QWidget>(w, "frm_var")->isVisibleTo(w) && !C<QWidget>(w, "frm_trend")->isVisibleTo(w));
 
-        // The picker: the wait ends when the variables window closes by its box,
-        // and the new variable is offered.
-        const auto reale = ServiziScheduler::ApriVariabili;
-        auto* variabili = new QWidget;
-        ServiziScheduler::ApriVariabili = [variabili] {
-            variabili->show();
-            QTimer::singleShot(50, variabili, [] {
-                NuovaVariabile(2, "Nuova", 40);
-                NumVariabili = 3;
-            });
-            QTimer::singleShot(100, variabili, &QWidget::close);
-            return variabili;
-        };
-        C<QAbstractButton>(w, "Command2")->click();
-        QVERIFY(!SceltaAperta);
-        QCOMPARE(C<QListWidget>(w, "lst_OggRecord")->count(), 3 + 3);
-        delete variabili;
-        // The variables window itself, closed by its OK.
-        ServiziScheduler::ApriVariabili = reale;
+        // The picker: the wait ends when the variables window closes by its
+        // OK, and the list then offers what the variables hold.
+        NuovaVariabile(2, "Nuova", 40);
+        NumVariabili = 3;
+        QCOMPARE(C<QListWidget>(w, "lst_OggRecord")->count(), 2 + 3);
         QTimer::singleShot(50, [] { C<QAbstractButton>(Finestre::Cerca("frm_variabili"), "cmd_ok")->click(); });
         C<QAbstractButton>(w, "Command2")->click();
         QVERIFY(!SceltaAperta);
+        QCOMPARE(C<QListWidget>(w, "lst_OggRecord")->count(), 3 + 3);
         QCOMPARE(C<QListWidget>(w, "lst_OggRecord")->item(2)->text(), QStringLiteral("Nuova[%R40]"));
-
         C<QListWidget>(w, "lst_OggRecord")->setCurrentRow(0);
         C<QAbstractButton>(w, "cmd_OggRecord_0")->click();
         C<QLineEdit>(w, "txt_interv_0")->setText("90");

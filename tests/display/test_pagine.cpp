@@ -1,5 +1,5 @@
 // The page model's commands: every field kept by copies, deletes and moves,
-// the limits refused, the kind buttons' defaults, and the program slots that
+// the limits refused, and the program slots that
 // pages and subroutines must not share.
 #include "build/Aiuti.h"
 #include "display/OperazioniPagine.h"
@@ -102,32 +102,9 @@ private slots:
         }
     }
 
-    void pulsanti()
+    void pulsantiSenzaOggetto()
     {
-        const struct {
-            int pulsante;
-            QList<QVariant> campi;   // kind, texts, register, type, bit, size, thickness, pictures
-        } casi[] = {
-            {0, {1, "New Label 0", "New Label 1", 21, 1, 0, 0, 0, 0, 0, 0}},
-            {1, {4, "%+5.0f", "", 26, 1, 0, 0, 0, 0, 0, 0}},
-            {4, {16, "Progress Bar", "", 26, 0, 0, 32, 8, 0, 0, 0}},
-            {5, {17, "Rectangle", "", 0, 0, 0, 16, 16, 1, 0, 0}},
-            {6, {14, "Led", "", 26, 0, 1, 8, 8, 0, 1, 0}},
-        };
-        for (const auto& c : casi) {
-            const OggettoDisplay o = *OggettoNuovo(c.pulsante);
-            const QList<QVariant> letto = {o.TipoOgg, o.FormatoOgg, o.Testo2, o.RegOgg, o.TipoReg, o.BitOgg, o.DimX, o.DimY, o.Spessore, o.IdPicture, o.IdPicture2};
-            QCOMPARE(QVariant(letto).toStringList(), QVariant(c.campi).toStringList());
-            QVERIFY(o.Opzione2 && o.Opzione3 && !o.Negato && !o.Direzione);
-        }
         for (int nascosto : {2, 3, 7, 8}) QVERIFY(!OggettoNuovo(nascosto));
-        // The size list: small, medium, large; the Led's size in pixels follows.
-        const std::array<int, 4> taglie[] = {{1, 2, 0, 0}, {0, 1, 2, 0}, {7, 0, 8, 0}, {12, 2, 10, 0}, {14, 1, 15, 16}, {15, 2, 13, 32}, {6, 2, 6, 0}};
-        for (const auto& t : taglie) {
-            OggettoDisplay o{.TipoOgg = uint8_t(t[0])};
-            ImpostaTaglia(o, t[1]);
-            QCOMPARE((QList<int>{o.TipoOgg, o.DimX, o.DimY}), (QList<int>{t[2], t[3], t[3]}));
-        }
     }
 
     // On the display model page 0 holds program 1: no subroutine may take it.

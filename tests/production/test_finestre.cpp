@@ -1,16 +1,21 @@
-// The three tool windows opened from their menu items through the window
+// The tool windows opened from their menu items through the window
 // registry, and the paths that only the windows take: the MAC list on
-// screen, a close refused, "Read ID" with the port closed, R8T200 lists.
+// screen, a close refused, "Read ID" with the port closed, R8T200 lists,
+// the MOLU bench's frames and variant click, the FTP browser's export file.
 #include "comm/Dispositivo.h"
 #include "production/frm_Bootloader.h"
 #include "production/frm_LettMAC.h"
+#include "production/frm_FTP.h"
 #include "production/frm_R8T200.h"
+#include "production/frm_coll_MOLU.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
+#include "support/AiutiRicerca.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QMdiSubWindow>
@@ -87,6 +92,29 @@ private slots:
         QCOMPARE(w->Righe(1).size(), 48);
         QCOMPARE(w->Righe(1).first(), QStringLiteral("C95B\t-1"));
         QCOMPARE(fake.Richieste.first().left(1), QByteArray(1, 5));
+    }
+
+    void molu()
+    {
+        qputenv("WORKBENCH_MOLU_DISPOSITIVO", fake.indirizzo().toString().toLatin1());
+        Controllore.Porta = int16_t(fake.porta());
+        auto* w = Apri<frm_coll_MOLU>("mnu_coll_MOLU");
+        QVERIFY(w);
+        QCOMPARE(Testo(w, "cmd_connetti_1"), QStringLiteral("Discconnetti banco"));
+        auto* frame5 = w->findChild<QGroupBox*>(QStringLiteral("Frame5"));
+        QVERIFY(!frame5->isEnabled() && !w->findChild<QGroupBox*>(QStringLiteral("Frame1"))->isEnabled());
+        w->ScegliVariante(2);
+        QVERIFY(frame5->isEnabled() && Controllore.Connesso);
+        QCOMPARE(Controllore.Nodo, uint8_t(128));
+    }
+
+    void ftp()
+    {
+        auto* w = Apri<frm_FTP>("mnu_FTP");
+        QVERIFY(w);
+        Test::PagineAperte pagine;
+        w->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+        QCOMPARE(pagine.aperti, QStringList{QUrl::fromLocalFile(QDir::current().absoluteFilePath("export.txt")).toString()});
     }
 };
 

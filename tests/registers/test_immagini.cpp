@@ -82,11 +82,10 @@ private slots:
         QFETCH(int, h);
         QFETCH(QList<QPoint>, neri);
         QFETCH(QRgb, nero);
-        QFETCH(QByteArray, attesi);
         Inserisci(Bitmap(QStringLiteral("p"), w, h, neri, nero), QStringLiteral("logo"));
         QCOMPARE(int(NumImmagini), 1);
         const ImmagineDisplay& d = Immagini[0];
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(d.Pixel.data()), d.NumByte), attesi);
+        QTEST(QByteArray(reinterpret_cast<const char*>(d.Pixel.data()), d.NumByte), "attesi");
         QCOMPARE(int(d.Larghezza), w);
         QCOMPARE(int(d.Altezza), h);
         QCOMPARE(C<QLineEdit>("txt_DimX")->text(), QString::number(w));

@@ -12,7 +12,6 @@
 #include "shell/AttesaEditore.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/Principale.h"
 #include "shell/model/Globali.h"
 #include "support/Ambiente.h"
 
@@ -183,7 +182,6 @@ private slots:
     void setFromATableRow()
     {
         QFETCH(QString, chiusura);
-        QFETCH(int, scelta);
         EditorBlocco* eb = EditorBloccoAttivo();
         eb->Chiudi();
         eb->ImpostaBersaglio(0, 1);
@@ -205,7 +203,7 @@ private slots:
         QVERIFY(apertoSulProbe);
         QVERIFY(!DialogoAperto);
         QCOMPARE(tabelle->count(), 3);
-        QCOMPARE(tabelle->currentIndex(), scelta);
+        QTEST(tabelle->currentIndex(), "scelta");
         QCOMPARE(ProgettoModificato, !chiusura.isEmpty());
         eb->Chiudi();
     }

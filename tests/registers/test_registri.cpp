@@ -44,23 +44,6 @@ private slots:
     }
     void cleanup() { Finestre::Get<Registri>()->VScroll1()->setValue(0); }
 
-    void didascalie()
-    {
-        Registri* w = Finestre::Get<Registri>();
-        Input_Box* ib = Finestre::Get<Input_Box>();
-        CambiaLingua(1);
-        QCOMPARE(w->windowTitle(), QStringLiteral("Registers Table"));
-        QStringList titoli;
-        for (int k = 0; k < 4; ++k) titoli << C(w, qPrintable(QStringLiteral("Label1_%1").arg(k)))->text();
-        QCOMPARE(titoli, (QStringList{"Register", "Name", "Value", "Type"}));
-        QCOMPARE(ib->windowTitle(), QStringLiteral("Set Register"));
-        QCOMPARE(ib->Label1(0)->text() + ib->Label1(1)->text() + ib->Label1(3)->text(), QStringLiteral("NameValueType"));
-        QCOMPARE(ib->Combo1()->count(), 11);
-        QCOMPARE(ib->Combo1()->itemText(10), QStringLiteral("String (Ram)"));
-        QCOMPARE(ib->Combo1()->itemData(10).toInt(), 13);
-        QCOMPARE(ib->Combo1()->itemText(9), QStringLiteral("Bin"));
-    }
-
     // tipoPrima is the type of the register before: the second half of a
     // 32-bit pair shows no value and no type.
     void testoValore_data()

@@ -140,7 +140,6 @@ private slots:
         r("Hex short right-aligned", 7, "1F", "0a060028001f", 0x1F, 0x7777, 0x1F);
         r("Hex four digits", 7, "beef", "0a060028beef", 0xBEEF, 0x7777, 0xBEEF);
         r("Long low word first", 3, "305419896", "0a0600285678 0a0600291234", 0x5678, 0x1234, 0x5678);
-        r("Long -1", 3, "-1", "0a060028ffff 0a060029ffff", 0xFFFF, 0xFFFF, -1);
         r("uLong top", 2, "4294967295", "0a060028ffff 0a060029ffff", 0xFFFF, 0xFFFF, -1);
         r("Float 1.5", 4, "1.5", "0a0600280000 0a0600293fc0", 0, 0x3FC0, 0);
         r("K_Flt writes nothing", 5, "12", "", 0x7777, 0x7777, 0);

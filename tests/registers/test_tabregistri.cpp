@@ -2,7 +2,6 @@
 // area and the named system registers of each model family.
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
-#include "shell/Lingua.h"
 #include "shell/model/Modelli.h"
 #include "support/Ambiente.h"
 
@@ -43,7 +42,6 @@ private slots:
         const char* ris = "--Reserved--";
         // QVR4555: controller, serial ports, no clock, no local I/O.
         r("4555 RUN", 0, 0, "RUN", 0, 1);
-        r("4555 port 1", 0, 5, "Port 1 Settings", 7, 2);
         r("4555 no I/O on 8", 0, 8, ris, 0, 1);
         r("4555 last reserved", 0, 25, ris, 0, 1);
         r("4555 first user", 0, 26, "", 1, 0);
@@ -54,8 +52,6 @@ private slots:
         r("4588 I/O", 4, 9, "Digital Outputs", 9, 1);
         // QVR4555-USB: network, retain and log directory over the 32-bit area.
         r("USB IP", 5, 945, "IP[3/2]", 7, 1);
-        r("USB counter", 5, 932, "Counter[0]", 3, 1);
-        r("USB DDNS", 5, 1024, "Status DDNS", 0, 1);
         r("USB retain 19", 5, 1045, "Retain[19]", 0, 1);
         r("USB user 1048", 5, 1048, "", 1, 0);
         r("USB log dir", 5, 1220, "Log Dir [0]", 8, 3);
@@ -76,7 +72,6 @@ private slots:
         r("8566 34 is user", 13, 34, "", 1, 0);
         // QVR0573.
         r("0573 analog in", 11, 26, "Analog Input", 1, 1);
-        r("0573 T0", 11, 1215, "T 0 (ms)", 1, 1);
         r("0573 two blanks", 11, 1231, "T 0  1/10s (prg)", 1, 3);
         // The gateway's fixed name matches no brand name: common names only.
         r("gateway watchdog", 12, 12, "WatchDog Time", 0, 2);

@@ -75,12 +75,13 @@ private slots:
         if (auto* f = Finestre::SeCaricata<frm_Settings>()) f->hide();
     }
 
+    // The fields loaded from the state; one size on every page and every
+    // opening (the other opener switches the page of the open dialog); Enter
+    // in a field is OK.
     void caricaDalloStato()
     {
         frm_Settings* f = Dialogo(0);
-        QVERIFY(f->isVisible());
-        QVERIFY(!f->frm_opt(0)->isHidden());
-        QVERIFY(f->frm_opt(1)->isHidden());
+        QVERIFY(f->isVisible() && !f->frm_opt(0)->isHidden() && f->frm_opt(1)->isHidden());
         QVERIFY(Campo<QRadioButton>("optChannel_0")->isChecked());
         QCOMPARE(Campo<QLineEdit>("txt_ip")->text(), QStringLiteral("192.168.1.100"));
         QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QStringLiteral("502"));
@@ -89,19 +90,10 @@ private slots:
         QCOMPARE(Campo<QSlider>("Slider1")->value(), 0);   // 500 ms, half to even
         QVERIFY(!Campo<QCheckBox>("chk_Update")->isChecked());
         QVERIFY(Campo<QWidget>("frmCOM")->isHidden());
-        // The other opener switches the page of the open dialog.
-        frm_Settings::Apri(1);
-        QVERIFY(f->frm_opt(0)->isHidden());
-        QVERIFY(!f->frm_opt(1)->isHidden());
-    }
-
-    // One size on every page and every opening; Enter in a field is OK.
-    void misuraEInvio()
-    {
-        frm_Settings* f = Dialogo(0);
         const QSize misura = f->size();
         Campo<QRadioButton>("optChannel_1")->click();
         frm_Settings::Apri(1);
+        QVERIFY(f->frm_opt(0)->isHidden() && !f->frm_opt(1)->isHidden());
         QCOMPARE(f->size(), misura);
         f->hide();
         frm_Settings::Apri(0);

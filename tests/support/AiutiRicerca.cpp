@@ -28,9 +28,15 @@ QStringList Figli(QTreeWidgetItem* n)
     return out;
 }
 
-PagineAperte::PagineAperte() { QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "apri"); }
+PagineAperte::PagineAperte()
+{
+    for (const char* s : {"http", "file"}) QDesktopServices::setUrlHandler(QString::fromLatin1(s), this, "apri");
+}
 
-PagineAperte::~PagineAperte() { QDesktopServices::unsetUrlHandler(QStringLiteral("http")); }
+PagineAperte::~PagineAperte()
+{
+    for (const char* s : {"http", "file"}) QDesktopServices::unsetUrlHandler(QString::fromLatin1(s));
+}
 
 void PagineAperte::apri(const QUrl& u) { aperti << u.toString(); }
 

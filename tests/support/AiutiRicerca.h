@@ -17,8 +17,8 @@ void CercaTcp(frm_search* w, bool controllori, bool gateway, const QString& time
 // The texts of a tree node's children.
 QStringList Figli(QTreeWidgetItem* n);
 
-// While it lives, the web pages the program opens are recorded here
-// instead of opened.
+// While it lives, the web pages and local files the program opens are
+// recorded here instead of opened.
 class PagineAperte : public QObject {
     Q_OBJECT
 public:

@@ -1,9 +1,6 @@
-// The link's reports as the workbench shows them: status panels, the Log,
-// the toolbar groups, and the running rung in the rung list.
+// The running rung as the workbench shows it in the rung list.
 #include "Aiuti.h"
 #include "comm/AccessoController.h"
-#include "comm/Comunica.h"
-#include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "program/Agganci.h"
 #include "program/Program.h"
@@ -12,10 +9,8 @@
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/ComandiBarra.h"
-#include "shell/Principale.h"
 #include "shell/model/Globali.h"
 
-#include <QAction>
 #include <QLabel>
 #include <QScrollBar>
 #include <QtTest>
@@ -26,51 +21,8 @@ using R = FakeController::Risposta;
 class TestCollegamento : public QObject, ProvaFake {
     Q_OBJECT
 
-    static bool Abilitato(const char* k) { return Principale::Istanza()->Pulsante(QLatin1String(k))->isEnabled(); }
-    static QString Pannello(int n) { return Principale::Istanza()->Pannello(n); }
-
 private slots:
     void initTestCase() { Avvia(2); }
-
-    void tcp()
-    {
-        Prepara(false, 2);
-        QCOMPARE(Pannello(1), QStringLiteral("Connected"));
-        const int log0 = RigheLog();
-        fake.Accoda(FakeController::Risposta::Nessuna());
-        Richiesta(Hex("0a0300000001"));
-        QCOMPARE(int(Comunica(false)), 1);
-        QCOMPARE(Pannello(4), QStringLiteral("Com TimeOut"));
-        Richiesta(Hex("0a0300000001"));
-        QCOMPARE(int(Comunica(false)), 0);
-        QCOMPARE(Pannello(4), QStringLiteral("Com OK"));
-        ComErr = 1;
-        Disconnetti();
-        const QStringList log = LogDa(log0);
-        QCOMPARE(Testi(log), (QStringList{"Com Timeout", "Disconnect [127.0.0.1]"}));
-        QCOMPARE(log.size(), 4);
-        QCOMPARE(Pannello(4), QString());
-        QCOMPARE(Pannello(1), QStringLiteral("Not Connected"));
-        for (const char* k : {"debug", "download", "run", "stop"}) QVERIFY2(!Abilitato(k), k);
-    }
-
-    void seriale()
-    {
-        Prepara(true, 2);
-        QCOMPARE(Pannello(1), QStringLiteral("Port Open"));
-    }
-
-    void comando()
-    {
-        Prepara(true, 2);
-        QVERIFY(ComandoPLC(ComandoRun));
-        QCOMPARE(Pannello(3), QStringLiteral("RUN"));
-        fake.Accoda(R::Nessuna());
-        QVERIFY(!ComandoPLC(ComandoStop));
-        QCOMPARE(Pannello(3), QStringLiteral("RUN"));   // a failed stop changes nothing
-        QVERIFY(ComandoPLC(ComandoStop));
-        QCOMPARE(Pannello(3), QStringLiteral("Stop"));
-    }
 
     void monitor()
     {

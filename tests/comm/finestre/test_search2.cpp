@@ -61,8 +61,6 @@ private slots:
         QFETCH(int, canale);
         QFETCH(QString, porta);
         QFETCH(QString, nodo);
-        QFETCH(int, portaAttesa);
-        QFETCH(int, nodoAtteso);
         Controllore.Porta = 1234;
         Controllore.Nodo = 55;
         C<QComboBox>("cmb_channel")->setCurrentIndex(canale);
@@ -72,8 +70,8 @@ private slots:
         w->cmd_Connect_Click();
         QCOMPARE(int(Controllore.TipoConnessione), canale);
         QCOMPARE(Controllore.IndirizzoIP, QStringLiteral("127.0.0.1"));
-        QCOMPARE(int(Controllore.Porta), portaAttesa);
-        QCOMPARE(int(Controllore.Nodo), nodoAtteso);
+        QTEST(int(Controllore.Porta), "portaAttesa");
+        QTEST(int(Controllore.Nodo), "nodoAtteso");
     }
 };
 
