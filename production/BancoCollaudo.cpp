@@ -203,7 +203,7 @@ BancoCollaudo::Immagine BancoCollaudo::LeggiImmagine()
 
 void BancoCollaudo::Colora(int prova, bool riuscita)
 {
-    m_p.ColoraProva(prova, riuscita ? CollaudoRiuscito : CollaudoFallito);
+    m_p.ColoraProva(prova, riuscita ? CollaudoPassato : CollaudoFallito);
 }
 
 void BancoCollaudo::CollegaTcp()
@@ -290,7 +290,7 @@ void BancoCollaudo::VerificaIO(uint8_t scrivi, uint8_t leggi, double schema, dou
         const int maschera = 1 << (8 + i);
         const int led = primoLed + i;
         const bool uguale = v && (*v & maschera) == (int(atteso) & maschera);
-        m_p.ColoraLed(led, uguale && m_p.ColoreLed(led) != CollaudoFallito ? CollaudoRiuscito : CollaudoFallito);
+        m_p.ColoraLed(led, uguale && m_p.ColoreLed(led) != CollaudoFallito ? CollaudoPassato : CollaudoFallito);
     }
 }
 

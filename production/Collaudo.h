@@ -11,7 +11,7 @@ class LineaStrumento;
 
 // The state colours of the benches' test boxes and lamps, as blue-green-red
 // numbers (red in the low byte).
-enum ColoreCollaudo : uint32_t { CollaudoInCorso = 65535, CollaudoRiuscito = 65280, CollaudoFallito = 255 };
+enum ColoreCollaudo : uint32_t { CollaudoInCorso = 65535, CollaudoPassato = 65280, CollaudoFallito = 255 };
 
 // What the multimeter and the supply need of the bench that holds them: the
 // mode texts its two combos show at this moment and the two lines.

@@ -58,7 +58,7 @@ private slots:
         QTest::addColumn<int>("salto");   // ms the monotonic clock moves per reading
         QTest::addColumn<uint>("colore");
         QTest::addColumn<QString>("conteggio");
-        QTest::newRow("oltre 500") << 7 << 65535 << true << 0 << uint(CollaudoRiuscito) << "504/500";
+        QTest::newRow("oltre 500") << 7 << 65535 << true << 0 << uint(CollaudoPassato) << "504/500";
         QTest::newRow("500 fino al limite") << 100 << 500 << true << 1001 << uint(CollaudoFallito) << "500/500";
         QTest::newRow("banco fermo") << 7 << 65535 << false << 0 << uint(CollaudoFallito) << "0";
         QTest::newRow("limite, poi 600") << 600 << 65535 << true << 31000 << uint(CollaudoFallito) << "0";
@@ -79,7 +79,7 @@ private slots:
             QByteArray::fromHex("6306001a0001")};
         QCOMPARE(m_fake.Richieste.mid(0, 7), attese);
         QCOMPARE(m_fake.Richieste.last(), QByteArray::fromHex("6306001a0000"));
-        if (DATO(uint, colore) == CollaudoRiuscito) QCOMPARE(TabRegistri[27].Valore, 504);
+        if (DATO(uint, colore) == CollaudoPassato) QCOMPARE(TabRegistri[27].Valore, 504);
     }
 
     void lampade()
@@ -94,7 +94,7 @@ private slots:
         b.VerificaIO(99, 10, 768, 1280, 0);
         b.VerificaIO(99, 10, 0, 2560, 0);
         QCOMPARE(Colori(0, 3, true),
-                 (QList<uint32_t>{CollaudoRiuscito, CollaudoFallito, CollaudoRiuscito, CollaudoRiuscito}));
+                 (QList<uint32_t>{CollaudoPassato, CollaudoFallito, CollaudoPassato, CollaudoPassato}));
         // A read that fails is not judged as 0 (which would match bits 8, 10).
         m_fake.Accoda({FakeController::Risposta::Predefinita(), FakeController::Risposta::Predefinita(),
                        FakeController::Risposta::Nessuna()});

@@ -35,10 +35,10 @@ private slots:
         m_alim.Raccogli();
         m_alim.Diario = nullptr;
         QCOMPARE(diario, QByteArray("SV 0\rKOD\r[Chiudere switch INIT]SV 0\rKOD\r[Aprire switch INIT]SV 24\rKOE\r"));
-        QCOMPARE(Colori(0, 7), (QList<uint32_t>{CollaudoInCorso, CollaudoRiuscito, CollaudoInCorso, CollaudoRiuscito,
-                                                CollaudoRiuscito, CollaudoRiuscito, CollaudoRiuscito, CollaudoRiuscito}));
+        QCOMPARE(Colori(0, 7), (QList<uint32_t>{CollaudoInCorso, CollaudoPassato, CollaudoInCorso, CollaudoPassato,
+                                                CollaudoPassato, CollaudoPassato, CollaudoPassato, CollaudoPassato}));
         QCOMPARE(Colori(8, 10), fermi);
-        QCOMPARE(Colori(0, 7, true), QList<uint32_t>(8, CollaudoRiuscito));
+        QCOMPARE(Colori(0, 7, true), QList<uint32_t>(8, CollaudoPassato));
         const auto& memoria = m_fake.Unita(10).Memoria;
         QCOMPARE(memoria.size(), 65024);
         for (int a = 0; a < 65024; ++a)
