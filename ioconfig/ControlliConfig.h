@@ -36,4 +36,10 @@ public:
     virtual void SvuotaLista(const QString& nome) = 0;
     // Inserts at `pos` (later entries move down) with the code as item data.
     virtual void InserisciVoce(const QString& nome, int pos, const QString& testo, int codice) = 0;
+    // What the writes read back: a check box's or option button's state, a
+    // list's selected position (-1 none) or a scroll bar's value, the colour
+    // a lamp or bit box shows.
+    virtual bool Spuntato(const QString& nome) const = 0;
+    virtual int PosizioneScelta(const QString& nome) const = 0;
+    virtual uint32_t ColoreDi(const QString& nome) const = 0;
 };

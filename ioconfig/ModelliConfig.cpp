@@ -8,17 +8,18 @@ namespace {
 constexpr uint32_t C = GrControllori | GrDuePorte | GrFlagSistema;
 constexpr uint32_t AI = GrUnaPorta | GrWatchdog8;
 // By k, 0..25.
+constexpr uint32_t IO = GrDigitali | GrUsciteRegistro9;
 constexpr std::array<uint32_t, 26> kGruppi = {
     C,                                                      // 0 QVR4555
-    C | GrDigitali,                                         // 1 QVR4555-IO
+    C | IO,                                                 // 1 QVR4555-IO
     C | GrOrologio,                                         // 2 QVR4555-DL
-    C | GrOrologio | GrDigitali,                            // 3 QVR4555-DL-IO
-    C | GrOrologio | GrDigitali,                            // 4 QVR4555-USB
-    C | GrDigitali | GrFamiglia4566,                        // 5 QVR4566
-    C | GrOrologio | GrDigitali | GrFamiglia4566,           // 6 QVR4566-DL
-    C | GrOrologio | GrDigitali | GrFamiglia4566,           // 7 QVR4566-USB
+    C | GrOrologio | IO,                                    // 3 QVR4555-DL-IO
+    C | GrOrologio | IO,                                    // 4 QVR4555-USB
+    C | IO | GrFamiglia4566,                                // 5 QVR4566
+    C | GrOrologio | IO | GrFamiglia4566,                   // 6 QVR4566-DL
+    C | GrOrologio | IO | GrFamiglia4566,                   // 7 QVR4566-USB
     C | GrOrologio | GrDisplay,                             // 8 QVR4005
-    GrDuePorte | GrFlagSistema | GrDigitali | GrQVR8566,    // 9 QVR8566
+    GrDuePorte | GrFlagSistema | IO | GrQVR8566,            // 9 QVR8566
     AI | GrAbilitaCanali,                                   // 10 QVR8569
     AI | GrAbilitaCanali,                                   // 11 QVR8560
     AI | GrAbilitaCanali,                                   // 12 QVR8561

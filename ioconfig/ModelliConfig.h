@@ -16,7 +16,7 @@ int ModelloConfig(const QString& testo);
 // The k offered by the model combo, in the order they are listed.
 QList<int> ModelliOfferti(bool marchio700);
 
-// Groups of models the read and the layout branch on.
+// Groups of models the reads, writes and the layout branch on.
 enum GruppoConfig : uint32_t {
     GrControllori = 1u << 0,
     GrDuePorte = 1u << 1,       // port 1 in register 5, port 0 in register 18
@@ -31,6 +31,7 @@ enum GruppoConfig : uint32_t {
     GrWatchdog8 = 1u << 10,     // watchdog in register 8
     GrDisplay = 1u << 11,
     GrQVR8566 = 1u << 12,
+    GrUsciteRegistro9 = 1u << 13,   // digital outputs written as one mask in reg 9; the others by coil
 };
 
 bool InGruppo(int k, uint32_t gruppo);

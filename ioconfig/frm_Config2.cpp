@@ -106,6 +106,35 @@ void frm_Config2::Costruisci()
     connect(leggi, &QPushButton::clicked, this, [this] { cmd_read_Click(0); });
     connect(start, &QPushButton::clicked, this, [this] { cmd_start_Click(); });
     connect(stop, &QPushButton::clicked, this, [this] { cmd_stop_Click(); });
+
+    Collega("cmd_invia", 10, &InvioConfig::cmd_invia_Click);
+    Collega("cmd_In_Zero", 8, &InvioConfig::cmd_In_Zero_Click);
+    Collega("cmd_In_Span", 8, &InvioConfig::cmd_In_Span_Click);
+    Collega("cmd_Out_Cal", 8, &InvioConfig::cmd_Out_Cal_Click);
+    Collega("cmd_Output", 8, &InvioConfig::cmd_Output_Click);
+    Collega("cmd_set", 3, &InvioConfig::cmd_set_Click);
+    Collega("cmd_Write_Trip", 4, &InvioConfig::cmd_Write_Trip_Click);
+    Collega("cmd_Toggle", 3, &InvioConfig::cmd_Toggle_Click);
+    // A check box acts on every change of its value, the read's included.
+    Collega("chk_En", 8, &InvioConfig::chk_En_Click);
+    Collega("chk_OutputBit", 8, &InvioConfig::chk_OutputBit_Click);
+    Collega("chk_PupBit", 8, &InvioConfig::chk_PupBit_Click);
+    Collega("chk_SafeBit", 8, &InvioConfig::chk_SafeBit_Click);
+    connect(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_sync"))), &QAbstractButton::clicked, this, [this] { m_invio.cmd_sync_Click(); });
+    connect(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_clear_latch"))), &QAbstractButton::clicked, this,
+            [this] { m_invio.cmd_clear_latch_Click(); });
+    for (int i = 0; i < 2; ++i)
+        connect(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_ClockSync", i))), &QAbstractButton::clicked, this,
+                [this, i] { m_orologio.cmd_ClockSync_Click(i); });
+}
+
+void frm_Config2::Collega(const char* nome, int n, void (InvioConfig::*handler)(int))
+{
+    for (int i = 0; i < n; ++i) {
+        auto* b = qobject_cast<QAbstractButton*>(Cerca(Ctl(nome, i)));
+        if (b->isCheckable()) connect(b, &QAbstractButton::toggled, this, [this, handler, i] { (m_invio.*handler)(i); });
+        else connect(b, &QAbstractButton::clicked, this, [this, handler, i] { (m_invio.*handler)(i); });
+    }
 }
 
 QWidget* frm_Config2::SezioneSistema()
@@ -265,7 +294,6 @@ QWidget* frm_Config2::SezioneAnalogIn()
         Nuovo<QPushButton>(Ctl("cmd_In_Span", ch), cal)->setText(QStringLiteral("Span"));
         gc->addWidget(Cerca(Ctl("cmd_In_Zero", ch)), ch, 0);
         gc->addWidget(Cerca(Ctl("cmd_In_Span", ch)), ch, 1);
-        connect(en, &QCheckBox::toggled, this, [this] { chk_En_Cambiato(); });
     }
     ga->addWidget(Nuovo<QPushButton>(Ctl("cmd_invia", 6), ai), 9, 6);
     ga->addWidget(Nuovo<QPushButton>(Ctl("cmd_invia", 7), ai), 9, 1);
@@ -352,11 +380,7 @@ QWidget* frm_Config2::SezioneDigitalOut()
         gd->addWidget(out, 0, i);
         const char* const bit[2] = {"chk_PupBit", "chk_SafeBit"};
         for (int r = 0; r < 2; ++r) gf->addWidget(Nuovo<QCheckBox>(Ctl(bit[r], i), f2), r, i + 1);
-        for (const QString& nome : {Ctl("chk_OutputBit", i), Ctl("chk_PupBit", i), Ctl("chk_SafeBit", i)}) {
-            auto* b = qobject_cast<QCheckBox*>(Cerca(nome));
-            Colore(nome, ColoreBianco);
-            connect(b, &QCheckBox::toggled, this, [this, nome](bool si) { chk_Bit_Cambiato(nome, si); });
-        }
+        for (const QString& nome : {Ctl("chk_OutputBit", i), Ctl("chk_PupBit", i), Ctl("chk_SafeBit", i)}) Colore(nome, ColoreBianco);
     }
     gf->addWidget(Nuovo<QPushButton>(Ctl("cmd_invia", 1), f2), 2, 8);
     gd->addWidget(f2, 1, 0, 1, 8);
@@ -458,16 +482,6 @@ void frm_Config2::MonthView1_DateClick(const QDate& data)
     Mostra(Ctl("MonthView1"), false);
 }
 
-void frm_Config2::chk_En_Cambiato()
-{
-    for (int i = 0; i < 8; ++i) {
-        const bool on = qobject_cast<QCheckBox*>(Cerca(Ctl("chk_En", i)))->isChecked();
-        for (const char* n : {"txt_Input", "pBreak", "txt_Input_sync"}) Abilita(Ctl(n, i), on);
-    }
-}
-
-void frm_Config2::chk_Bit_Cambiato(const QString& nome, bool si) { Colore(nome, si ? ColoreRosso : ColoreBianco); }
-
 QString frm_Config2::Testo(const QString& nome) const
 {
     QWidget* w = Cerca(nome);
@@ -553,6 +567,26 @@ void frm_Config2::InserisciVoce(const QString& nome, int pos, const QString& tes
     const bool senza = c->currentIndex() < 0;
     c->insertItem(pos, testo, codice);
     if (senza) c->setCurrentIndex(-1);
+}
+
+bool frm_Config2::Spuntato(const QString& nome) const
+{
+    auto* b = qobject_cast<QAbstractButton*>(Cerca(nome));
+    return b && b->isChecked();
+}
+
+int frm_Config2::PosizioneScelta(const QString& nome) const
+{
+    QWidget* w = Cerca(nome);
+    if (auto* c = qobject_cast<QComboBox*>(w)) return c->currentIndex();
+    if (auto* b = qobject_cast<QScrollBar*>(w)) return b->value();
+    return -1;
+}
+
+uint32_t frm_Config2::ColoreDi(const QString& nome) const
+{
+    QWidget* w = Cerca(nome);
+    return w ? w->property("colore").toUInt() : 0;
 }
 
 void ApriConfigurazione()

@@ -1,10 +1,13 @@
 #pragma once
 // The I/O module configuration window: the model combo decides the layout
-// and the meaning of every register; the reads fill the controls. Thin over
-// its logic (LayoutConfig, LetturaConfig, TipoIngresso): it owns the widgets,
-// names each after its control, and forwards its clicks.
+// and the meaning of every register; the reads fill the controls, the send
+// buttons and check boxes write them back. Thin over its logic (LayoutConfig,
+// LetturaConfig, InvioConfig, OrologioConfig, TipoIngresso): it owns the
+// widgets, names each after its control, and forwards its clicks.
 #include "ioconfig/ControlliConfig.h"
+#include "ioconfig/InvioConfig.h"
 #include "ioconfig/LetturaConfig.h"
+#include "ioconfig/OrologioConfig.h"
 
 #include <QHash>
 #include <QWidget>
@@ -33,6 +36,7 @@ public:
     void ScriviTipoIngresso(uint8_t nodo, int canale);
     void cmd_calendar_Click();
     void MonthView1_DateClick(const QDate& data);
+    QString DateToSTD(qint64 secondi) const { return ::DateToSTD(secondi); }
 
     // ControlliConfig, over the widgets by objectName.
     QString Testo(const QString& nome) const override;
@@ -46,6 +50,9 @@ public:
     void Mostra(const QString& nome, bool si) override;
     void SvuotaLista(const QString& nome) override;
     void InserisciVoce(const QString& nome, int pos, const QString& testo, int codice) override;
+    bool Spuntato(const QString& nome) const override;
+    int PosizioneScelta(const QString& nome) const override;
+    uint32_t ColoreDi(const QString& nome) const override;
 
 private:
     template <class T> T* Nuovo(const QString& nome, QWidget* padre);
@@ -58,13 +65,14 @@ private:
     QWidget* SezioneDigitalIn();
     QWidget* SezioneDigitalOut();
     QWidget* SezioneTrip();
-    // The check boxes' reaction to a change of their value.
-    void chk_En_Cambiato();
-    void chk_Bit_Cambiato(const QString& nome, bool si);
+    // Each button of the arrays `nome`_0.. forwards its index.
+    void Collega(const char* nome, int n, void (InvioConfig::*handler)(int));
 
     QHash<QString, QWidget*> m_ctl;
     QTabBar* m_tab = nullptr;
     LetturaConfig m_lettura{*this};
+    InvioConfig m_invio{*this, m_lettura.AbilitaInvio};
+    OrologioConfig m_orologio{*this};
 };
 
 // The Config menu items: the window for the current controller's model,

@@ -95,6 +95,24 @@ void FinestraModulo::InserisciVoce(const QString& nome, int pos, const QString& 
     if (senza) c->setCurrentIndex(-1);
 }
 
+bool FinestraModulo::Spuntato(const QString& nome) const
+{
+    auto* b = qobject_cast<QAbstractButton*>(Cerca(nome));
+    return b && b->isChecked();
+}
+
+int FinestraModulo::PosizioneScelta(const QString& nome) const
+{
+    auto* c = qobject_cast<QComboBox*>(Cerca(nome));
+    return c ? c->currentIndex() : -1;
+}
+
+uint32_t FinestraModulo::ColoreDi(const QString& nome) const
+{
+    QWidget* w = Cerca(nome);
+    return w ? w->property("colore").toUInt() : 0;
+}
+
 void FinestraModulo::Fine()
 {
     if (--m_gestori == 0 && m_chiudi) (parentWidget() ? parentWidget() : this)->close();

@@ -25,6 +25,9 @@ public:
     void Mostra(const QString& nome, bool si) override;
     void SvuotaLista(const QString& nome) override;
     void InserisciVoce(const QString& nome, int pos, const QString& testo, int codice) override;
+    bool Spuntato(const QString& nome) const override;
+    int PosizioneScelta(const QString& nome) const override;
+    uint32_t ColoreDi(const QString& nome) const override;
 
 protected:
     // A click on `b` runs `azione` as a handler the close waits for.

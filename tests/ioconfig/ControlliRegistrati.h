@@ -24,6 +24,9 @@ struct ControlliRegistrati : ControlliConfig {
     void Mostra(const QString& n, bool si) override { stato[n + QStringLiteral(".vis")] = si ? QStringLiteral("1") : QStringLiteral("0"); }
     void SvuotaLista(const QString& n) override { stato[n + QStringLiteral(".voci")].clear(); }
     void InserisciVoce(const QString& n, int, const QString& t, int c) override { stato[n + QStringLiteral(".voci")] += t + u' ' + QString::number(c) + u';'; }
+    bool Spuntato(const QString& n) const override { return stato.value(n) == QStringLiteral("1"); }
+    int PosizioneScelta(const QString& n) const override { return stato.value(n, QStringLiteral("@-1")).mid(1).toInt(); }
+    uint32_t ColoreDi(const QString& n) const override { return stato.value(n).mid(1).toUInt(); }
 
     // The expectations "name value" that do not hold, as "name: got".
     QStringList Differenze(const QStringList& attese) const
