@@ -238,11 +238,13 @@ bool ScriviRegistroStringa(const QString& testo, int registro)
     return true;
 }
 
-bool LeggiModello(uint8_t modello)
+bool LeggiModello(uint8_t modello, bool* letto)
 {
     QString s = modello < NumModelli ? Modelli[modello].Codice : QString();
     ComponiRichiesta({Controllore.Nodo, 4, 0, 1, 0, 2});
-    if (Transazione(7)) {
+    const bool ok = Transazione(7);
+    if (letto) *letto = ok;
+    if (ok) {
         s.clear();
         for (int i = 3; i <= 6; ++i) s += QString::number(buff_rx[i], 16).toUpper();
     }

@@ -36,7 +36,7 @@ bool ScriviMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggi
 bool LeggiMemoria(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio);
 bool LeggiMemoriaEstesa(uint8_t nodo, int64_t indirizzo, int64_t offset, int conteggio);
 
-// Input register (function 4): its value, or nothing when the read failed.
+// 0..65535, or nothing after a failure.
 std::optional<int> LeggiInput(uint8_t nodo, int registro);
 // 0..65535, or 0 after a failure.
 double LeggiRegistroInput(uint8_t nodo, int registro);
@@ -47,8 +47,8 @@ bool ScriviRegistroFloat(double valore, int registro);
 bool ScriviRegistroStringa(const QString& testo, int registro);
 
 // Selects the model whose code the controller reports; `modello` when it
-// does not answer. Always true.
-bool LeggiModello(uint8_t modello);
+// does not answer. Always true; *letto tells whether the code was read.
+bool LeggiModello(uint8_t modello, bool* letto = nullptr);
 void VerificaController();
 void MonitorPLC();
 // After a connect: the model check, then the debug state for the models that

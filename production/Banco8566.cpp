@@ -95,7 +95,7 @@ EsitoK CalcolaEsitoK(std::optional<int> grezzo, int16_t scala, double fondoScala
     if (grezzo && e.v > 0) {
         e.K = fondoScala / e.v;
         e.scrivi = true;
-        e.stato = std::abs(1 - e.K) <= 0.1 ? StatoProva::Superato : StatoProva::Fallito;
+        e.stato = std::abs(1 - e.K) <= 0.1 ? CollaudoPassato : CollaudoFallito;
     }
     e.testo = TestoMisura(e.v, locale) + QLatin1Char('(') + SenzaGruppi(locale).toString(e.K, 'f', 4) +
               QLatin1Char(')');
@@ -187,15 +187,15 @@ void Banco8566::CalcolaK(int Index)
 {
     const int registro = 32 + m_voce.Uscita;
     if (m_voce.TipoSorgente == SorgenteUscita) {
-        m_quadro.ImpostaStato(Risultato::KZero, Index, StatoProva::InCorso);
-        m_quadro.ImpostaStato(Risultato::KSpan, Index, StatoProva::InCorso);
+        m_quadro.ImpostaStato(Risultato::KZero, Index, CollaudoInCorso);
+        m_quadro.ImpostaStato(Risultato::KSpan, Index, CollaudoInCorso);
         ScriviCostanti(kModulo, m_voce.Uscita, 0, 20000);
         Attesa(2);
         Scrivi(kModulo, registro, 0);
         Scrivi(kModulo, registro, 20000);
         return;
     }
-    m_quadro.ImpostaStato(Risultato::K, Index, StatoProva::InCorso);
+    m_quadro.ImpostaStato(Risultato::K, Index, CollaudoInCorso);
     ScriviCalibrazione(m_voce.NodoCal, m_voce.TipoIngresso, 1.0);
     ChiediSetCal(m_voce.TipoSorgente, m_voce.FondoScala);
     Attesa(4);
@@ -208,11 +208,11 @@ void Banco8566::CalcolaK(int Index)
 
 void Banco8566::MisuraPunti(int Index)
 {
-    for (Risultato r : kPunti) m_quadro.ImpostaStato(r, Index, StatoProva::InCorso);
+    for (Risultato r : kPunti) m_quadro.ImpostaStato(r, Index, CollaudoInCorso);
     const double riferimenti[3] = {m_voce.SetZero, m_voce.SetMezzo, m_voce.SetSpan};
     for (int i = 0; i < 3; ++i) {
         const bool passato = MisuraPunto(riferimenti[i]);
-        m_quadro.ImpostaStato(kPunti[i], Index, passato ? StatoProva::Superato : StatoProva::Fallito);
+        m_quadro.ImpostaStato(kPunti[i], Index, passato ? CollaudoPassato : CollaudoFallito);
         m_quadro.ImpostaTesto(kPunti[i], Index, TestoMisura(m_voce.Misura));
     }
 }
@@ -236,13 +236,13 @@ bool Banco8566::MisuraPunto(double riferimento)
 
 void Banco8566::CicloMisura(int Index, const CicloDigitale& ciclo)
 {
-    for (Risultato r : kPunti) m_quadro.ImpostaStato(r, Index, StatoProva::InCorso);
+    for (Risultato r : kPunti) m_quadro.ImpostaStato(r, Index, CollaudoInCorso);
     for (size_t i = 0; i < ciclo.passi.size(); ++i) {
         Scrivi(ciclo.scrive, 9, ciclo.passi[i].scritto);
         Attesa(0.5);
         const std::optional<int> letto = LeggiInput(ciclo.legge, 8);
         const bool passato = letto && (*letto & 3840) == ciclo.passi[i].atteso;
-        m_quadro.ImpostaStato(kPunti[i], Index, passato ? StatoProva::Superato : StatoProva::Fallito);
+        m_quadro.ImpostaStato(kPunti[i], Index, passato ? CollaudoPassato : CollaudoFallito);
     }
 }
 

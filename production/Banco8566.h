@@ -3,6 +3,7 @@
 // the eleven test rows, the relay routing, the K factor of an input channel,
 // the output constants and the digital cycles. Results go to the window
 // through QuadroBanco8566; the operator is asked through the prompt service.
+#include "production/Collaudo.h"
 #include "production/LineaStrumento.h"
 
 #include <QList>
@@ -12,16 +13,13 @@
 #include <cstdint>
 #include <optional>
 
-// Back colour of a result label (blue-green-red numbers of the benches).
-enum class StatoProva : uint32_t { InCorso = 65535, Superato = 65280, Fallito = 255 };
-
 // The result labels of a row.
 enum class Risultato { Zero, Mezzo, Span, K, KZero, KSpan };
 
 class QuadroBanco8566 {
 public:
     virtual ~QuadroBanco8566() = default;
-    virtual void ImpostaStato(Risultato r, int riga, StatoProva s) = 0;
+    virtual void ImpostaStato(Risultato r, int riga, ColoreCollaudo s) = 0;
     virtual void ImpostaTesto(Risultato r, int riga, const QString& testo) = 0;
 };
 
@@ -104,7 +102,7 @@ struct EsitoK {
     double v = 0;
     double K = 0;
     QString testo;
-    StatoProva stato = StatoProva::Fallito;
+    ColoreCollaudo stato = CollaudoFallito;
     bool scrivi = false;
 };
 EsitoK CalcolaEsitoK(std::optional<int> grezzo, int16_t scala, double fondoScala,

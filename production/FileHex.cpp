@@ -14,7 +14,8 @@ QByteArray ScriviFileHex(const uint8_t* dati, int n, FormaFileHex forma)
     return out + "\r\n";
 }
 
-std::optional<std::vector<uint8_t>> LeggiFileHex(QByteArrayView testo, int servono)
+std::optional<std::vector<uint8_t>> LeggiFileHex(QByteArrayView testo, int servono,
+                                                 const std::function<bool()>& dopoOgni)
 {
     auto separatore = [](char c) { return c == '\r' || c == '\n' || c == ' ' || c == '\t' || c == ','; };
     std::vector<uint8_t> valori;
@@ -36,6 +37,7 @@ std::optional<std::vector<uint8_t>> LeggiFileHex(QByteArrayView testo, int servo
         }
         if (cifre == 0) return std::nullopt;
         valori.push_back(uint8_t(valore));
+        if (dopoOgni && int(valori.size()) <= servono && !dopoOgni()) return std::nullopt;
     }
     if (servono < 0 || int(valori.size()) < servono) return std::nullopt;
     valori.resize(size_t(servono));

@@ -5,6 +5,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -20,4 +21,7 @@ QByteArray ScriviFileHex(const uint8_t* dati, int n, FormaFileHex forma);
 // The numbers of a byte-form file, separated by line ends, blanks or commas.
 // Nothing unless the whole text is such numbers, each a whole number
 // 0..255, and there are at least `servono` of them; then the first `servono`.
-std::optional<std::vector<uint8_t>> LeggiFileHex(QByteArrayView testo, int servono);
+// `dopoOgni` runs after each of those: when it returns false the reading
+// ends there and gives nothing.
+std::optional<std::vector<uint8_t>> LeggiFileHex(QByteArrayView testo, int servono,
+                                                 const std::function<bool()>& dopoOgni = {});

@@ -1,11 +1,10 @@
 #pragma once
 // What the MOLU bench needs of its window: the operator's choices, read at
 // the moment they count, and the frames, lamps and relay buttons it sets.
+#include "production/Collaudo.h"
+
 #include <QString>
 #include <cstdint>
-
-// Test-state colours of the benches' lamps, blue-green-red numbers.
-enum ColoreCollaudo : uint32_t { CollaudoInCorso = 65535, CollaudoPassato = 65280, CollaudoFallito = 255 };
 
 class VistaMOLU {
 public:

@@ -120,7 +120,7 @@ QLabel* coll8566::Etichetta(Risultato r, int riga) const
     return m_etichette[size_t(r)][size_t(riga)];
 }
 
-void coll8566::ImpostaStato(Risultato r, int riga, StatoProva s)
+void coll8566::ImpostaStato(Risultato r, int riga, ColoreCollaudo s)
 {
     QLabel* l = Etichetta(r, riga);
     if (!l) return;

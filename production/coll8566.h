@@ -19,7 +19,7 @@ public:
     void cmd_coll_Click(int Index);
     void Conf_Mult(uint8_t n, const QString& stato, const QString& grandezza);
 
-    void ImpostaStato(Risultato r, int riga, StatoProva s) override;
+    void ImpostaStato(Risultato r, int riga, ColoreCollaudo s) override;
     void ImpostaTesto(Risultato r, int riga, const QString& testo) override;
 
 protected:

@@ -18,6 +18,7 @@
 #include "production/frm_LettMAC.h"
 #include "production/frm_R8T200.h"
 #include "production/frm_coll_MOLU.h"
+#include "production/frm_collaudo.h"
 #include "production/frm_eeprom.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
@@ -48,7 +49,6 @@ void MenuClick(const QString& nome)
     // Entry points of subsystems not in this build yet, by item.
     static const QHash<QString, QString> kNonDisponibili = {
         {QStringLiteral("mnu_TA"), QStringLiteral("Coll_TA")},
-        {QStringLiteral("mnu_coll"), QStringLiteral("frm_collaudo")},
     };
     // Tool windows opened as they are.
     static const QHash<QString, void (*)()> kStrumenti = {
@@ -56,6 +56,7 @@ void MenuClick(const QString& nome)
         {QStringLiteral("mnu_boot"), [] { Finestre::Mostra(Finestre::Get<frm_Bootloader>()); }},
         {QStringLiteral("mnu_collR8T200"), [] { Finestre::Mostra(Finestre::Get<frm_R8T200>()); }},
         {QStringLiteral("mnu_eeprom"), [] { Finestre::Mostra(Finestre::Get<frm_eeprom>()); }},
+        {QStringLiteral("mnu_coll"), [] { Finestre::Mostra(Finestre::Get<frm_collaudo>()); }},
         {QStringLiteral("mnu_config_8566"), [] { Finestre::Mostra(Finestre::Get<ConfQVR8566>()); }},
         {QStringLiteral("mnu_coll_2565"), [] { Finestre::Mostra(Finestre::Get<ConfQVR2565>()); }},
         {QStringLiteral("mnu_coll_MOLU"), [] { Finestre::Mostra(Finestre::Get<frm_coll_MOLU>()); }},

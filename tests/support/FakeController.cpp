@@ -97,9 +97,9 @@ void FakeController::InviaTcp(const QByteArray& byte)
         }
 }
 
-bool FakeController::AvviaRtu(int com)
+bool FakeController::AvviaRtu(int com, const QString& cartella)
 {
-    if (!m_pty.CollegaCome(com)) return false;
+    if (!m_pty.CollegaCome(com, cartella)) return false;
     m_notifica = new QSocketNotifier(m_pty.Master(), QSocketNotifier::Read, this);
     connect(m_notifica, &QSocketNotifier::activated, this, [this] { DaPty(); });
     m_silenzio = new QTimer(this);

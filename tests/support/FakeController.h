@@ -73,8 +73,9 @@ public:
     void ChiudiConnessioni();
     // Unasked bytes to every connected client, on the wire before this returns.
     void InviaTcp(const QByteArray& byte);
-    // Serves RTU on a pseudo-terminal linked as COM<com>.
-    bool AvviaRtu(int com = 1);
+    // Serves RTU on a pseudo-terminal linked as COM<com> (of `cartella`,
+    // see CoppiaPty::CollegaCome).
+    bool AvviaRtu(int com = 1, const QString& cartella = {});
     CoppiaPty& Pty() { return m_pty; }
 
     void Accoda(const Risposta& r) { m_copione.append(r); }

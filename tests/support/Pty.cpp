@@ -29,14 +29,19 @@ bool CoppiaPty::Apri()
     return true;
 }
 
-bool CoppiaPty::CollegaCome(int k)
+bool CoppiaPty::CollegaCome(int k, const QString& cartella)
 {
     if (m_master < 0 && !Apri()) return false;
-    m_cartella = std::make_unique<QTemporaryDir>();
-    if (!m_cartella->isValid()) return false;
-    const QString link = m_cartella->filePath(QStringLiteral("COM%1").arg(k));
+    QString dir = cartella;
+    if (dir.isEmpty()) {
+        m_cartella = std::make_unique<QTemporaryDir>();
+        if (!m_cartella->isValid()) return false;
+        dir = m_cartella->path();
+    }
+    const QString link = dir + QStringLiteral("/COM%1").arg(k);
+    QFile::remove(link);
     if (!QFile::link(m_nomeSlave, link)) return false;
-    qputenv("WORKBENCH_COM_DIR", m_cartella->path().toLocal8Bit());
+    qputenv("WORKBENCH_COM_DIR", dir.toLocal8Bit());
     return true;
 }
 

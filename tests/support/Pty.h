@@ -20,9 +20,10 @@ public:
     int Master() const { return m_master; }
     QString NomeSlave() const { return m_nomeSlave; }
 
-    // Makes this pair's slave "COM<k>" of a private folder and points
+    // Makes this pair's slave "COM<k>" of a private folder, or of
+    // `cartella` when given (several pairs, one set of ports), and points
     // WORKBENCH_COM_DIR there.
-    bool CollegaCome(int k);
+    bool CollegaCome(int k, const QString& cartella = {});
 
 private:
     int m_master = -1;
