@@ -15,7 +15,7 @@
 namespace {
 const QString kSeparatore = QStringLiteral("-------------");
 
-// Numbers go into the file the way the original file writer printed them:
+// Numbers go into the file the way existing settings files hold them:
 // a blank where a plus sign would be, and one blank after.
 QByteArray Numero(long long v)
 {
