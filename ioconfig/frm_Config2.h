@@ -4,7 +4,7 @@
 // buttons and check boxes write them back. Thin over its logic (LayoutConfig,
 // LetturaConfig, InvioConfig, OrologioConfig, TipoIngresso): it owns the
 // widgets, names each after its control, and forwards its clicks.
-#include "ioconfig/ControlliConfig.h"
+#include "ioconfig/ControlliWidget.h"
 #include "ioconfig/InvioConfig.h"
 #include "ioconfig/LetturaConfig.h"
 #include "ioconfig/OrologioConfig.h"
@@ -15,7 +15,7 @@
 class QDate;
 class QTabBar;
 
-class frm_Config2 : public QWidget, public ControlliConfig {
+class frm_Config2 : public QWidget, public ControlliWidget {
     Q_OBJECT
 public:
     frm_Config2();
@@ -38,25 +38,10 @@ public:
     void MonthView1_DateClick(const QDate& data);
     QString DateToSTD(qint64 secondi) const { return ::DateToSTD(secondi); }
 
-    // ControlliConfig, over the widgets by objectName.
-    QString Testo(const QString& nome) const override;
-    void ImpostaTesto(const QString& nome, const QString& testo) override;
-    void Posizione(const QString& nome, int pos) override;
-    void SelezionaDato(const QString& nome, int codice) override;
-    std::optional<int> DatoScelto(const QString& nome) const override;
-    void Spunta(const QString& nome, bool si) override;
-    void Colore(const QString& nome, uint32_t colore) override;
-    void Abilita(const QString& nome, bool si) override;
-    void Mostra(const QString& nome, bool si) override;
-    void SvuotaLista(const QString& nome) override;
-    void InserisciVoce(const QString& nome, int pos, const QString& testo, int codice) override;
-    bool Spuntato(const QString& nome) const override;
-    int PosizioneScelta(const QString& nome) const override;
-    uint32_t ColoreDi(const QString& nome) const override;
 
 private:
     template <class T> T* Nuovo(const QString& nome, QWidget* padre);
-    QWidget* Cerca(const QString& nome) const { return m_ctl.value(nome); }
+    QWidget* Cerca(const QString& nome) const override { return m_ctl.value(nome); }
     void Costruisci();
     QWidget* SezioneSistema();
     QWidget* SezioneComm();
