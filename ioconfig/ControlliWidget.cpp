@@ -1,6 +1,7 @@
 #include "ioconfig/ControlliWidget.h"
 
 #include "ioconfig/Lampada.h"
+#include "shell/Colori.h"
 
 #include <QCheckBox>
 #include <QColor>
@@ -73,8 +74,7 @@ void ControlliWidget::Colore(const QString& nome, uint32_t colore)
     w->setProperty("colore", uint(colore));
     // A lamp paints its own colour from the property.
     if (!qobject_cast<Lampada*>(w)) {
-        const QColor c(int(colore & 0xFF), int((colore >> 8) & 0xFF), int((colore >> 16) & 0xFF));
-        w->setStyleSheet(QStringLiteral("background-color: %1").arg(c.name()));
+        w->setStyleSheet(QStringLiteral("background-color: %1").arg(ColoreBgr(colore).name()));
     }
 }
 

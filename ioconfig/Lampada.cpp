@@ -1,5 +1,7 @@
 #include "ioconfig/Lampada.h"
 
+#include "shell/Colori.h"
+
 #include <QPainter>
 
 Lampada::Lampada(bool rotonda, uint32_t colore, QWidget* parent) : QWidget(parent), m_rotonda(rotonda), m_colore(colore)
@@ -25,8 +27,7 @@ void Lampada::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    // Blue-green-red number: red in the low byte.
-    const QColor c(int(m_colore & 0xFF), int((m_colore >> 8) & 0xFF), int((m_colore >> 16) & 0xFF));
+    const QColor c = ColoreBgr(m_colore);
     p.setPen(QPen(!isEnabled() ? QColor(Qt::gray) : m_piena ? QColor(Qt::black) : c, m_piena ? 1 : 2));
     p.setBrush(m_piena ? QBrush(c) : QBrush(Qt::NoBrush));
     const QRectF r = QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5);

@@ -1,5 +1,7 @@
 #include "production/coll8566.h"
 
+#include "shell/Colori.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -126,7 +128,7 @@ void coll8566::ImpostaStato(Risultato r, int riga, ColoreCollaudo s)
     if (!l) return;
     const uint32_t bgr = uint32_t(s);
     QPalette p = l->palette();
-    p.setColor(QPalette::Window, QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF));
+    p.setColor(QPalette::Window, ColoreBgr(bgr));
     l->setPalette(p);
     l->setProperty("colore", uint(bgr));
 }

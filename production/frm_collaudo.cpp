@@ -3,6 +3,7 @@
 #include "comm/PuntiRete.h"
 #include "ioconfig/Lampada.h"
 #include "production/TrasferimentoMemoria.h"
+#include "shell/Colori.h"
 #include "shell/Lingua.h"
 
 #include <QCheckBox>
@@ -40,12 +41,6 @@ template <class T> T* Con(T* w, const QString& nome)
 {
     w->setObjectName(nome);
     return w;
-}
-
-// Blue-green-red number, red in the low byte.
-QColor Colore(uint32_t bgr)
-{
-    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
 }
 
 QComboBox* Porte(QWidget* parent, const char* nome)
@@ -218,7 +213,7 @@ bool frm_collaudo::ProvaScelta(int i) const
 void frm_collaudo::ColoraProva(int i, uint32_t colore)
 {
     QPalette p = m_prove[i]->palette();
-    p.setColor(QPalette::Window, Colore(colore));
+    p.setColor(QPalette::Window, ColoreBgr(colore));
     m_prove[i]->setPalette(p);
 }
 
