@@ -1,5 +1,7 @@
 #include "production/FinestraModulo.h"
 
+#include "shell/Finestre.h"
+
 #include <QCloseEvent>
 
 QWidget* FinestraModulo::Cerca(const QString& nome) const
@@ -9,7 +11,7 @@ QWidget* FinestraModulo::Cerca(const QString& nome) const
 
 void FinestraModulo::Fine()
 {
-    if (--m_gestori == 0 && m_chiudi) (parentWidget() ? parentWidget() : this)->close();
+    if (--m_gestori == 0 && m_chiudi) Finestre::Chiudi(this);
 }
 
 void FinestraModulo::closeEvent(QCloseEvent* e)

@@ -1,6 +1,7 @@
 #include "production/coll8566.h"
 
 #include "shell/Colori.h"
+#include "shell/Finestre.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -108,7 +109,7 @@ void coll8566::cmd_coll_Click(int Index)
 
 void coll8566::ChiudiSeChiesto()
 {
-    if (m_chiudi && !m_banco.InCorso()) (parentWidget() ? parentWidget() : this)->close();
+    if (m_chiudi && !m_banco.InCorso()) Finestre::Chiudi(this);
 }
 
 void coll8566::Conf_Mult(uint8_t n, const QString& stato, const QString& grandezza)

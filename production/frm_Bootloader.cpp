@@ -1,5 +1,6 @@
 #include "production/frm_Bootloader.h"
 
+#include "shell/Finestre.h"
 #include "shell/Prompt.h"
 
 #include <QCloseEvent>
@@ -71,7 +72,7 @@ void frm_Bootloader::Command1_Click()
     case EsitoIdentifica::Interrotta:
         break;
     }
-    if (m_chiudi) (parentWidget() ? parentWidget() : this)->close();
+    if (m_chiudi) Finestre::Chiudi(this);
 }
 
 void frm_Bootloader::closeEvent(QCloseEvent* e)

@@ -1,5 +1,7 @@
 #include "production/frm_LettMAC.h"
 
+#include "shell/Finestre.h"
+
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -117,7 +119,7 @@ void frm_LettMAC::Command1_Click()
     m_registro.LeggiMAC(Campi());
     m_occupata = false;
     FormattaVoce();
-    if (m_chiudi) (parentWidget() ? parentWidget() : this)->close();
+    if (m_chiudi) Finestre::Chiudi(this);
 }
 
 void frm_LettMAC::Command2_Click()

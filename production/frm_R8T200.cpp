@@ -1,5 +1,7 @@
 #include "production/frm_R8T200.h"
 
+#include "shell/Finestre.h"
+
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -86,7 +88,7 @@ void frm_R8T200::AbilitaUpdate(bool si)
 void frm_R8T200::cmd_start_Click()
 {
     m_lettura.cmd_start_Click();
-    if (m_chiudi) (parentWidget() ? parentWidget() : this)->close();
+    if (m_chiudi) Finestre::Chiudi(this);
 }
 
 void frm_R8T200::closeEvent(QCloseEvent* e)

@@ -2,6 +2,7 @@
 
 #include "ioconfig/Lampada.h"
 #include "shell/Controlli.h"
+#include "shell/Finestre.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -125,7 +126,7 @@ frm_coll_MOLU::frm_coll_MOLU()
     connect(arp, &QPushButton::clicked, b, &BancoMOLU::Command2_Click);
     // A close asked for while a handler waits happens once it has returned.
     connect(b, &BancoMOLU::Libero, this, [this] {
-        if (m_chiudi) QTimer::singleShot(0, this, [this] { (parentWidget() ? parentWidget() : this)->close(); });
+        if (m_chiudi) QTimer::singleShot(0, this, [this] { Finestre::Chiudi(this); });
     });
 }
 

@@ -4,6 +4,7 @@
 #include "ioconfig/Lampada.h"
 #include "production/TrasferimentoMemoria.h"
 #include "shell/Colori.h"
+#include "shell/Finestre.h"
 #include "shell/Lingua.h"
 
 #include <QCheckBox>
@@ -173,7 +174,7 @@ void frm_collaudo::Form_Load()
 void frm_collaudo::cmd_start_Click()
 {
     m_banco.cmd_start_Click();
-    if (m_chiudi && !m_banco.InCorso()) (parentWidget() ? parentWidget() : this)->close();
+    if (m_chiudi && !m_banco.InCorso()) Finestre::Chiudi(this);
 }
 
 void frm_collaudo::Timer1_Timer()

@@ -48,6 +48,11 @@ void Finestre::Registra(const QByteArray& nome, QWidget* w)
     }
 }
 
+void Finestre::Chiudi(QWidget* w)
+{
+    if (w) (w->parentWidget() ? w->parentWidget() : w)->close();
+}
+
 void Finestre::Mostra(QWidget* w)
 {
     if (!w) return;

@@ -34,6 +34,9 @@ public:
     // lies wholly inside the workspace; other windows are left alone.
     static void DentroArea(QWidget* w);
     static void Scarica(QWidget* w);
+    // Closes the window, through its workspace frame when it has one (a
+    // close held while a handler ran is carried out this way).
+    static void Chiudi(QWidget* w);
     static QList<QWidget*> Caricate();
     // Calls SetRes by name on every loaded window, in load order; windows
     // without it keep their fixed captions.
