@@ -5,13 +5,13 @@
 // from a thread of its own; the program runs without windows.
 //
 //   bench_download [runs]   (default 3)
-#include "build/DownloadProgramma.h"
-#include "build/ImmagineCodice.h"
+#include "transfer/DownloadProgramma.h"
+#include "compiler/ImmagineCodice.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "bench/FilaFake.h"
-#include "shell/convert/Attesa.h"
-#include "shell/model/Modelli.h"
+#include "base/Attesa.h"
+#include "base/Modelli.h"
 #include "support/FakeController.h"
 
 #include <QCoreApplication>

@@ -10,14 +10,14 @@
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/ContestoBlocco.h"
 #include "blockeditor/Famiglie.h"
-#include "build/ApriProgetto.h"
-#include "build/FileProgetto.h"
-#include "build/SalvaProgetto.h"
+#include "projectfiles/ApriProgetto.h"
+#include "projectfiles/FileProgetto.h"
+#include "projectfiles/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
 #include "display/Task.h"
 #include "program/Progetto.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 #include "blockeditor/Codifica.h"
 
 #include "program/Programmi.h"
-#include "shell/convert/Conversioni.h"
+#include "base/Conversioni.h"
 
 #include <cmath>
 

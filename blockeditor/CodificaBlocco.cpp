@@ -6,7 +6,7 @@
 #include "blockeditor/IconeBlocchi.h"
 #include "program/Programmi.h"
 #include "shell/Lingua.h"
-#include "shell/convert/Conversioni.h"
+#include "base/Conversioni.h"
 
 #include <QLocale>
 

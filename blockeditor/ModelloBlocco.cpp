@@ -1,7 +1,7 @@
 #include "blockeditor/ModelloBlocco.h"
 
 #include "comm/Dispositivo.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 ModelloBlocco ModelloCorrente()
 {

@@ -1,6 +1,6 @@
 #include "blockeditor/PulsanteFunzione.h"
 
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

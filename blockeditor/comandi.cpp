@@ -14,9 +14,9 @@
 #include "shell/AttesaEditore.h"
 #include "shell/Lingua.h"
 #include "shell/NonDisponibile.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -6,9 +6,9 @@
 #include "comm/Richiesta.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Conversioni.h"
-#include "shell/model/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Conversioni.h"
+#include "base/Modelli.h"
 
 #include <QCoreApplication>
 #include <cfenv>

@@ -6,9 +6,9 @@
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
-#include "shell/convert/Conversioni.h"
+#include "base/Prompt.h"
+#include "base/Attesa.h"
+#include "base/Conversioni.h"
 
 #include <QCoreApplication>
 #include <QSerialPort>

@@ -4,8 +4,8 @@
 
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Conversioni.h"
+#include "base/Prompt.h"
+#include "base/Conversioni.h"
 
 #include <QCoreApplication>
 #include <QTimer>

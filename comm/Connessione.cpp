@@ -5,8 +5,8 @@
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
 #include "comm/EventiCollegamento.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
+#include "base/Prompt.h"
+#include "base/Attesa.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>

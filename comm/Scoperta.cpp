@@ -6,8 +6,8 @@
 #include "comm/Richiesta.h"
 #include "shell/Lingua.h"
 #include "comm/EventiCollegamento.h"
-#include "shell/convert/Attesa.h"
-#include "shell/model/Globali.h"
+#include "base/Attesa.h"
+#include "base/Globali.h"
 
 #include <QNetworkDatagram>
 #include <QUdpSocket>

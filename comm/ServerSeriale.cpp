@@ -2,7 +2,7 @@
 
 #include "comm/Rete.h"
 #include "comm/Scoperta.h"
-#include "shell/convert/Attesa.h"
+#include "base/Attesa.h"
 
 #include <QProcess>
 #include <QRegularExpression>

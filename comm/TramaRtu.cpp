@@ -4,8 +4,8 @@
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
 #include "comm/ControlloRisposta.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
+#include "base/Prompt.h"
+#include "base/Attesa.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>

@@ -5,7 +5,7 @@
 #include "comm/ControlloRisposta.h"
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
-#include "shell/convert/Attesa.h"
+#include "base/Attesa.h"
 
 #include <QTcpSocket>
 

@@ -1,11 +1,11 @@
 #include "display/CompilaScheduler.h"
 
-#include "build/Compilatore.h"
+#include "compiler/Compilatore.h"
 #include "comm/Dispositivo.h"
 #include "display/Task.h"
 #include "registers/Variabili.h"
 #include "shell/Lingua.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 #include <algorithm>
 #include <cmath>

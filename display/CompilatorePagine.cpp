@@ -2,7 +2,7 @@
 
 #include "program/StatoProgramma.h"
 #include "registers/Immagini.h"
-#include "shell/convert/Conversioni.h"
+#include "base/Conversioni.h"
 
 #include <algorithm>
 

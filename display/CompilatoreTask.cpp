@@ -4,8 +4,8 @@
 #include "display/SMS.h"
 #include "display/Task.h"
 #include "program/StatoProgramma.h"
-#include "shell/convert/Conversioni.h"
-#include "shell/model/Modelli.h"
+#include "base/Conversioni.h"
+#include "base/Modelli.h"
 
 #include <algorithm>
 #include <cmath>

@@ -4,8 +4,8 @@
 #include "display/NuovoTask.h"
 #include "registers/Variabili.h"
 #include "shell/Lingua.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
 
 #include <algorithm>
 #include <utility>

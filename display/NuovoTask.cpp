@@ -1,7 +1,7 @@
 #include "display/NuovoTask.h"
 
 #include "display/SMS.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include "comm/Dispositivo.h"
 #include "shell/Lingua.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 namespace {
 // Position of the model with the 132 x 32 display among the model names.

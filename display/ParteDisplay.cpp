@@ -1,11 +1,11 @@
 #include "display/ParteDisplay.h"
 
-#include "build/Compilatore.h"
-#include "build/ImmagineCodice.h"
+#include "compiler/Compilatore.h"
+#include "compiler/ImmagineCodice.h"
 #include "comm/Dispositivo.h"
 #include "registers/Immagini.h"
 #include "shell/Lingua.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 #include <algorithm>
 

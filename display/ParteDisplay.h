@@ -2,7 +2,7 @@
 // The display pages' part of the project compile (display model only): the
 // page programs, compiled afresh from the current pages, encoded after the
 // main program; the images placed after all code.
-#include "build/ParteImmagine.h"
+#include "compiler/ParteImmagine.h"
 #include "display/CompilatorePagine.h"
 
 class ParteDisplay : public ParteImmagine {

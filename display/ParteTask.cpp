@@ -1,6 +1,6 @@
 #include "display/ParteTask.h"
 
-#include "build/Compilatore.h"
+#include "compiler/Compilatore.h"
 #include "display/CompilaScheduler.h"
 #include "display/Task.h"
 #include "program/StatoProgramma.h"

@@ -2,7 +2,7 @@
 // The scheduler tasks as a part of the project compile: one entry per task,
 // placed after the rungs and page programs. Every compile has it (see
 // Compilatore.cpp); with no task it adds nothing.
-#include "build/ParteImmagine.h"
+#include "compiler/ParteImmagine.h"
 
 class ParteTask : public ParteImmagine {
 public:

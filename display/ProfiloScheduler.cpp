@@ -4,7 +4,7 @@
 #include "display/CompilaScheduler.h"
 #include "display/Task.h"
 #include "shell/Lingua.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 ProfiloScheduler ProfiloCorrente()
 {

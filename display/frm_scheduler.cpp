@@ -7,7 +7,7 @@
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -8,9 +8,9 @@
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/PianiInvio.h"
 #include "ioconfig/TipoIngresso.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
-#include "shell/model/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Attesa.h"
+#include "base/Modelli.h"
 
 #include <algorithm>
 

@@ -8,8 +8,8 @@
 #include "ioconfig/DecodificaConfig.h"
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/TipoIngresso.h"
-#include "shell/Prompt.h"
-#include "shell/model/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Modelli.h"
 
 #include <QCoreApplication>
 #include <cmath>

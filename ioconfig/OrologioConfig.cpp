@@ -2,8 +2,8 @@
 
 #include "comm/PuntiRete.h"
 #include "comm/Rete.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
+#include "base/Prompt.h"
+#include "base/Attesa.h"
 
 
 QString DateToSTD(qint64 secondi)

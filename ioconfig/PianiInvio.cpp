@@ -6,7 +6,7 @@
 #include "ioconfig/ListeConfig.h"
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/TipoIngresso.h"
-#include "shell/convert/Conversioni.h"
+#include "base/Conversioni.h"
 
 #include <algorithm>
 #include <cmath>

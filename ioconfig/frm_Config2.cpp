@@ -9,8 +9,8 @@
 #include "resources/Immagini.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

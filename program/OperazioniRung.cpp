@@ -5,10 +5,10 @@
 #include "program/Programmi.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
-#include "shell/Prompt.h"
+#include "base/Prompt.h"
 #include "shell/Finestre.h"
-#include "shell/convert/Attesa.h"
-#include "shell/model/Globali.h"
+#include "base/Attesa.h"
+#include "base/Globali.h"
 
 #include <QAction>
 #include <QGuiApplication>

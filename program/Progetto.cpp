@@ -13,9 +13,9 @@
 #include "shell/Lingua.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QMdiSubWindow>
 

@@ -10,8 +10,8 @@
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "program/OperazioniRung.h"
 #include "program/Programmi.h"
 #include "resources/Immagini.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QApplication>
 #include <QLabel>

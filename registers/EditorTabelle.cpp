@@ -1,8 +1,8 @@
 #include "registers/EditorTabelle.h"
 
 #include "registers/FileTabella.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
 
 #include <QLocale>
 #include <cmath>

@@ -3,9 +3,9 @@
 #include "comm/Dispositivo.h"
 #include "registers/Variabili.h"
 #include "shell/Lingua.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "registers/FileTabella.h"
 
-#include "shell/convert/Conversioni.h"
+#include "base/Conversioni.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -9,10 +9,10 @@
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Conversioni.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Conversioni.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -4,7 +4,7 @@
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -11,9 +11,9 @@
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/AttesaEditore.h"
-#include "shell/convert/Conversioni.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Conversioni.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QEvent>
 #include <QFrame>

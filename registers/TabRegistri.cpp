@@ -2,7 +2,7 @@
 
 #include "comm/Dispositivo.h"
 #include "shell/Lingua.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 #include <initializer_list>
 

@@ -1,7 +1,7 @@
 #include "registers/Tabelle.h"
 
 #include "comm/Dispositivo.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 #include <algorithm>
 

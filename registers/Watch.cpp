@@ -5,9 +5,9 @@
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
 #include "registers/WatchList.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
-#include "shell/convert/Conversioni.h"
+#include "base/Prompt.h"
+#include "base/Attesa.h"
+#include "base/Conversioni.h"
 
 #include <QRegularExpression>
 #include <algorithm>

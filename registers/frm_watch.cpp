@@ -4,7 +4,7 @@
 #include "resources/Immagini.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

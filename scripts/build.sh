@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Configures and builds into out/ (build/ is a source folder); arguments go
+# Configures and builds into out/ (out/ is the build tree); arguments go
 # to the configure step. BUILD_TARGET=name builds that target only.
 set -euo pipefail
 cd "$(dirname "$0")/.."

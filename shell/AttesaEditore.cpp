@@ -1,7 +1,7 @@
 #include "shell/AttesaEditore.h"
 
-#include "shell/convert/Attesa.h"
-#include "shell/model/Globali.h"
+#include "base/Attesa.h"
+#include "base/Globali.h"
 
 #include <QPointer>
 

@@ -18,9 +18,9 @@
 #include "shell/EventiFinestre.h"
 #include "shell/Principale.h"
 #include "shell/PromptFinestre.h"
-#include "shell/convert/Attesa.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Attesa.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QAction>
 #include <QGuiApplication>

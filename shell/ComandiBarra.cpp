@@ -4,8 +4,8 @@
 // find ComErr set.
 #include "shell/ComandiBarra.h"
 
-#include "build/Compilatore.h"
-#include "build/SequenzaDownload.h"
+#include "compiler/Compilatore.h"
+#include "transfer/SequenzaDownload.h"
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
@@ -20,10 +20,10 @@
 #include "shell/LogRapporto.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
-#include "shell/Prompt.h"
+#include "base/Prompt.h"
 #include "shell/frm_Download.h"
-#include "shell/convert/Attesa.h"
-#include "shell/model/Globali.h"
+#include "base/Attesa.h"
+#include "base/Globali.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

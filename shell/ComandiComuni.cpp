@@ -1,12 +1,12 @@
 #include "shell/ComandiComuni.h"
 
-#include "build/ApriProgetto.h"
-#include "build/SalvaProgetto.h"
+#include "projectfiles/ApriProgetto.h"
+#include "projectfiles/SalvaProgetto.h"
 #include "program/Progetto.h"
 #include "registers/Registri.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 namespace {
 void MostraNomeProgetto()

@@ -1,12 +1,12 @@
 #include "shell/Impostazioni.h"
 
-#include "build/Cartelle.h"
+#include "shell/Cartelle.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "shell/Lingua.h"
-#include "shell/convert/Conversioni.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Conversioni.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QDir>
 #include <QFile>

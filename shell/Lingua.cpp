@@ -3,8 +3,8 @@
 #include "resources/TabellaStringhe.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QAction>
 

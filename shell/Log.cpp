@@ -1,7 +1,7 @@
 #include "shell/Log.h"
 
 #include "shell/Finestre.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QDateTime>
 #include <QListWidget>

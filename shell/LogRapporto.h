@@ -1,6 +1,6 @@
 #pragma once
 // Reports of compiles and transfers, written to the Log window.
-#include "build/Rapporto.h"
+#include "compiler/Rapporto.h"
 
 class LogRapporto : public Rapporto {
 public:

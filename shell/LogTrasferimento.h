@@ -1,7 +1,7 @@
 #pragma once
 // A transfer's reports without a dialog of its own: lines to the Log, the
 // busy pointer over the whole application (the export uses it).
-#include "build/RapportoTrasferimento.h"
+#include "transfer/RapportoTrasferimento.h"
 
 class LogTrasferimento : public RapportoTrasferimento {
 public:

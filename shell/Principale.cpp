@@ -5,9 +5,9 @@
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiComuni.h"
 #include "shell/Lingua.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QAction>
 #include <QApplication>

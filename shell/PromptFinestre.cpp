@@ -1,6 +1,6 @@
 #include "shell/PromptFinestre.h"
 
-#include "shell/Prompt.h"
+#include "base/Prompt.h"
 
 #include <QApplication>
 #include <QFileDialog>

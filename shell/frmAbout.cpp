@@ -4,8 +4,8 @@
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,13 +1,13 @@
 #include "shell/frm_Download.h"
 
-#include "build/SequenzaDownload.h"
+#include "transfer/SequenzaDownload.h"
 #include "comm/Dispositivo.h"
 #include "registers/Registri.h"
 #include "shell/ComandiComuni.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "program/Program.h"
 #include "shell/Finestre.h"
 #include "shell/frm_Settings.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QTreeWidget>
 

@@ -9,8 +9,8 @@
 #include "shell/Finestre.h"
 #include "shell/Impostazioni.h"
 #include "shell/Lingua.h"
-#include "shell/Prompt.h"
-#include "shell/model/Globali.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 #include "blockeditor/Codifica.h"
 #include "program/Programmi.h"
 #include "shell/Lingua.h"
-#include "shell/convert/Conversioni.h"
+#include "base/Conversioni.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include "comm/EventiCollegamento.h"
 #include "comm/Terminale.h"
 #include "shell/Finestre.h"
-#include "shell/convert/Attesa.h"
+#include "base/Attesa.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

@@ -14,9 +14,9 @@
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
-#include "shell/Prompt.h"
-#include "shell/convert/Attesa.h"
-#include "shell/model/Globali.h"
+#include "base/Prompt.h"
+#include "base/Attesa.h"
+#include "base/Globali.h"
 
 #include <QCheckBox>
 #include <QClipboard>

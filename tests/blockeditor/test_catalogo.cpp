@@ -6,8 +6,8 @@
 #include "comm/Dispositivo.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QTabBar>

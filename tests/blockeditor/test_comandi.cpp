@@ -16,8 +16,8 @@
 #include "registers/Tabelle.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "comm/Dispositivo.h"
 #include "support/Ambiente.h"
 

@@ -5,7 +5,7 @@
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
 #include "shell/Lingua.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 #include <QtTest>
 #include <cmath>

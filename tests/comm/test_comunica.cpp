@@ -2,7 +2,7 @@
 #include "Aiuti.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
-#include "shell/convert/Attesa.h"
+#include "base/Attesa.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

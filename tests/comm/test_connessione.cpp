@@ -5,7 +5,7 @@
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
-#include "shell/convert/Attesa.h"
+#include "base/Attesa.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>

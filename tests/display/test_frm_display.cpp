@@ -8,7 +8,7 @@
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QAbstractButton>

@@ -1,7 +1,7 @@
 // The page model's commands: every field kept by copies, deletes and moves,
 // the limits refused, and the program slots that
 // pages and subroutines must not share.
-#include "build/Aiuti.h"
+#include "support/AiutiCompilatore.h"
 #include "display/OperazioniPagine.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"

@@ -1,6 +1,6 @@
 // Tasks in the code image: entries after the rungs, field-name strings and
 // the compile report of tasks that do not fit.
-#include "../build/Aiuti.h"
+#include "support/AiutiCompilatore.h"
 #include "display/CompilatoreTask.h"
 #include "display/NuovoTask.h"
 #include "display/SMS.h"

@@ -3,8 +3,8 @@
 #include "display/CompilatoreTask.h"
 #include "display/NuovoTask.h"
 #include "display/SMS.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <QtTest>
 

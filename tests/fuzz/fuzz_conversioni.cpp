@@ -1,5 +1,5 @@
 // The number readers of the conversions on any text.
-#include "shell/convert/Conversioni.h"
+#include "base/Conversioni.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -10,8 +10,8 @@
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

@@ -9,7 +9,7 @@
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

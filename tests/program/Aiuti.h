@@ -7,7 +7,7 @@
 #include "program/RigaProgramma.h"
 #include "shell/ComandiBarra.h"
 #include "shell/Principale.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QAction>

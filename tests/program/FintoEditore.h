@@ -3,7 +3,7 @@
 // confirm, stores a recognisable block into its target rung.
 #include "program/Agganci.h"
 #include "program/Programmi.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QStringList>

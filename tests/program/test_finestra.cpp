@@ -4,7 +4,7 @@
 #include "FintoEditore.h"
 
 #include "program/OperazioniRung.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QMenu>
 #include <QScrollBar>

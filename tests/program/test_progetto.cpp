@@ -9,7 +9,7 @@
 #include "registers/Variabili.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

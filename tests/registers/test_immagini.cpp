@@ -3,7 +3,7 @@
 #include "registers/Immagini.h"
 #include "registers/Input_Img.h"
 #include "shell/Finestre.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QImage>

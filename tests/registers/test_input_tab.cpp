@@ -12,7 +12,7 @@
 #include "shell/AttesaEditore.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QComboBox>

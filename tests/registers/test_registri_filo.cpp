@@ -8,8 +8,8 @@
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

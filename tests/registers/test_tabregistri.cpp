@@ -2,7 +2,7 @@
 // area and the named system registers of each model family.
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QtTest>

@@ -7,8 +7,8 @@
 #include "registers/frm_variabili.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QCheckBox>

@@ -8,7 +8,7 @@
 #include "registers/WatchList.h"
 #include "registers/frm_watch.h"
 #include "shell/Finestre.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

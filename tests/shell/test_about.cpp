@@ -2,7 +2,7 @@
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
 #include "shell/frmAbout.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QApplication>

@@ -4,7 +4,7 @@
 #include "shell/Finestre.h"
 #include "shell/frm_Progetto.h"
 #include "shell/frm_Settings.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QGroupBox>

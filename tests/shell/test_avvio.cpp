@@ -9,8 +9,8 @@
 #include "shell/Log.h"
 #include "shell/Principale.h"
 #include "shell/frmAbout.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QListWidget>

@@ -1,7 +1,7 @@
 // The download dialog: its start states by model, the toolbar key that opens
 // it, one download through its button against the fake controller, and the
 // compile key refused while the download runs.
-#include "build/ImmagineCodice.h"
+#include "compiler/ImmagineCodice.h"
 #include "comm/Dispositivo.h"
 #include "program/Programmi.h"
 #include "shell/ComandiBarra.h"
@@ -9,7 +9,7 @@
 #include "shell/Lingua.h"
 #include "shell/Log.h"
 #include "shell/frm_Download.h"
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

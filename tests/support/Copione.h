@@ -1,6 +1,6 @@
 #pragma once
 // A scripted answerer for every prompt, so no dialog ever blocks a run.
-#include "shell/Prompt.h"
+#include "base/Prompt.h"
 
 #include <QList>
 #include <QString>

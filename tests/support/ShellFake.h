@@ -1,6 +1,6 @@
 #pragma once
 // The model a fake controller reports, as the identification read gives it.
-#include "shell/model/Modelli.h"
+#include "base/Modelli.h"
 #include "support/FakeController.h"
 
 #include <QByteArray>

@@ -4,8 +4,8 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "shell/Lingua.h"
-#include "shell/model/Globali.h"
-#include "shell/model/Modelli.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
 
 #include <tuple>
 

@@ -9,7 +9,7 @@
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/ComandiBarra.h"
-#include "shell/model/Globali.h"
+#include "base/Globali.h"
 
 #include <QLabel>
 #include <QScrollBar>

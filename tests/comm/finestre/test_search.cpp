@@ -7,8 +7,8 @@
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
-#include "shell/convert/Attesa.h"
-#include "shell/model/Globali.h"
+#include "base/Attesa.h"
+#include "base/Globali.h"
 #include "support/Ambiente.h"
 #include "support/AiutiRicerca.h"
 

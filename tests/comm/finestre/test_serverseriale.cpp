@@ -5,7 +5,7 @@
 #include "comm/ServerSeriale.h"
 #include "comm/finestre/frm_search.h"
 #include "shell/Finestre.h"
-#include "shell/convert/Attesa.h"
+#include "base/Attesa.h"
 #include "support/Ambiente.h"
 #include "support/AiutiRicerca.h"
 

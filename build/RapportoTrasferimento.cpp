@@ -1,8 +1,0 @@
-#include "build/RapportoTrasferimento.h"
-
-#include "shell/convert/Attesa.h"
-
-void RapportoTrasferimento::Attendi(double secondi)
-{
-    Attesa(secondi);
-}

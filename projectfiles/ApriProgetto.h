@@ -1,0 +1,27 @@
+#pragma once
+// Opening a project file set. The whole set is read into a fresh project
+// first; the current project is replaced only when every file was read.
+#include "projectfiles/ProgettoSalvato.h"
+
+#include <QString>
+
+enum class EsitoApertura {
+    Aperto,
+    Annullato,    // no file chosen, or Cancel at the version question
+    Rifiutato,    // a file of the set is damaged; the user was told where
+    NonSalvato,   // the user kept the old project, or wanted it saved and it was not
+};
+
+// True when `percorso` names something that is not a folder.
+bool FileEsiste(const QString& percorso);
+
+// Rebuilds every rung of `p` as the block editor encodes it, from its
+// identity, label and argument texts (the stored bytes stay where a rung is
+// refused).
+void RicostruisciRung(ProgettoSalvato& p);
+
+// Asks for the main file and opens its set; the current project is replaced
+// only on Aperto (program 0 holds the rungs, NomeFile is base.prj).
+EsitoApertura ApriProgetto();
+// The same without the file dialog.
+EsitoApertura ApriProgetto(const QString& percorso);

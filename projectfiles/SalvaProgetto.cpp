@@ -1,0 +1,57 @@
+#include "projectfiles/SalvaProgetto.h"
+
+#include "comm/Dispositivo.h"
+#include "program/StatoProgramma.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
+
+#include <QSaveFile>
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace {
+const QString kSuffisso = QStringLiteral(".prj");
+}
+
+QString BaseProgetto(const QString& scelto)
+{
+    return scelto.endsWith(kSuffisso, Qt::CaseInsensitive) ? scelto.chopped(kSuffisso.size()) : scelto;
+}
+
+std::optional<GuastoScrittura> ScriviFileSet(const QString& base, const ByteSet& byte)
+{
+    // Every file goes to a temporary beside it first; the old set is
+    // replaced only once all ten were written.
+    std::vector<std::unique_ptr<QSaveFile>> file;
+    for (int f = 0; f < NumFileSet; ++f) {
+        auto s = std::make_unique<QSaveFile>(base + Estensione(FileSet(f)));
+        if (!s->open(QIODevice::WriteOnly) || s->write(byte[size_t(f)]) != byte[size_t(f)].size())
+            return GuastoScrittura{s->fileName(), s->errorString()};
+        file.push_back(std::move(s));
+    }
+    for (auto& s : file)
+        if (!s->commit()) return GuastoScrittura{s->fileName(), s->errorString()};
+    return std::nullopt;
+}
+
+EsitoSalvataggio SalvaProgetto(bool saveAs)
+{
+    QString scelto = NomeFile;
+    if (scelto.isEmpty() || saveAs) {
+        scelto = Prompt::FileSalva(QStringLiteral("Save Project"), FiltroProgetto);
+        if (scelto.isEmpty()) return EsitoSalvataggio::Annullato;
+    }
+    if (NumSub > 0)
+        Prompt::MsgBox(QStringLiteral("The project files hold the main program only: the subroutines are not saved"));
+    const QString base = BaseProgetto(scelto);
+    const DefModello& m = Modelli[size_t(std::clamp<int>(Controllore.Modello, 0, NumModelli - 1))];
+    if (const auto guasto = ScriviFileSet(base, ScriviSet(ProgettoInMemoria(), m))) {
+        Prompt::MsgBox(QStringLiteral("The project was not saved: %1: %2").arg(guasto->file, guasto->motivo));
+        return EsitoSalvataggio::Fallito;
+    }
+    NomeProgetto = base;
+    NomeFile = base + kSuffisso;
+    ProgettoModificato = false;
+    return EsitoSalvataggio::Salvato;
+}

@@ -1,0 +1,212 @@
+// The listing on a recording printer (texts, rules and page breaks in order)
+// and once through the print dialog into a PDF file.
+#include "blockeditor/Catalogo.h"
+#include "outputs/StampaProgetto.h"
+#include "comm/Dispositivo.h"
+#include "program/Programmi.h"
+#include "program/StatoProgramma.h"
+#include "registers/TabRegistri.h"
+#include "shell/Lingua.h"
+#include "base/Prompt.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
+
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+struct Voce {
+    QString testo;   // "-" for a rule, "#" for a page break, "@" for an icon
+    int x, y, pagina, punti;
+    bool grassetto;
+};
+
+// Lines are 20 twips a point high, so positions are easy to follow.
+struct Registratore : Stampante {
+    int altezza = 16000;
+    int punti = 0;
+    bool grassetto = false;
+    int pagina = 1;
+    QList<Voce> voci;
+    int LarghezzaPagina() const override { return 8200; }
+    int AltezzaPagina() const override { return altezza; }
+    void Carattere(int p, bool g) override { punti = p, grassetto = g; }
+    int AltezzaTesto() const override { return 20 * punti; }
+    void Testo(const QString& t, int x, int y) override { voci << Voce{t, x, y, pagina, punti, grassetto}; }
+    void Linea(int x1, int y1, int, int) override { voci << Voce{"-", x1, y1, pagina, punti, grassetto}; }
+    void Icona(int i, int x, int y, int, int) override { voci << Voce{"@" + QString::number(i), x, y, pagina, punti, grassetto}; }
+    bool NuovaPagina() override
+    {
+        voci << Voce{"#", 0, 0, ++pagina, punti, grassetto};
+        return true;
+    }
+    QString Testi() const
+    {
+        QStringList t;
+        for (const Voce& v : voci) t << v.testo;
+        return t.join(u'|');
+    }
+};
+
+Rung Blocco(const QString& etichetta, const QString& descrizione, int argomenti)
+{
+    Rung r{.Descrizione = descrizione, .Etichetta = etichetta, .Classe = 3, .Gruppo = 132};
+    for (int k = 0; k < argomenti; ++k) {
+        r.Riga.ArgVisibile[size_t(k)] = true;
+        r.Riga.NomiArg[size_t(k)] = QStringLiteral("a%1").arg(k);
+        r.Riga.ValoriArg[size_t(k)] = QStringLiteral("v%1").arg(k);
+    }
+    return r;
+}
+} // namespace
+
+class TestStampa : public QObject {
+    Q_OBJECT
+    QTemporaryDir dir;
+
+private slots:
+    void init()
+    {
+        CaricaCatalogo();
+        for (int i = 0; i < NumBlocchi; ++i) NomiFunzione[size_t(i)] = QStringLiteral("B%1").arg(i);
+        TipiDato[0] = QStringLiteral("uInt");
+        TipiDato[3] = QStringLiteral("Long");
+        Controllore.Modello = 0;
+        Modelli[0] = DefModello{.Nome = QStringLiteral("QVR"), .NumRegistri = 10, .PrimoRegistroLong = 8};
+        TabRegistri.fill(DefRegistro{});
+        auto reg = [](int i, const char* nome, int categoria, int tipo) {
+            TabRegistri[size_t(i)] = DefRegistro{QStringLiteral("R%1").arg(i), QString::fromLatin1(nome), uint8_t(categoria), uint8_t(tipo)};
+        };
+        reg(0, "zero", 0, 0);   // first end of the range
+        reg(5, "", 0, 0);       // unnamed
+        reg(6, "sys", 1, 0);
+        reg(7, "sys2", 2, 0);
+        reg(4, "below", 3, 0);  // just below the 32-bit area, still a candidate
+        reg(8, "long", 3, 3);
+        reg(10, "last", 0, 3);  // last end
+        reg(11, "past", 0, 3);
+        NomeProgetto = QStringLiteral("C:/p/Demo");
+        Programmi[0] = Programma{};
+        ProgCorrente = 3;
+    }
+
+    void testi_data()
+    {
+        QTest::addColumn<QList<Rung>>("rung");
+        QTest::addColumn<QString>("programma");   // between "MAIN program" and the Registers heading
+        const QString n = FunzToOptNome();
+        QTest::newRow("no rungs") << QList<Rung>{} << "";
+        QTest::newRow("two rows, two empty lines") << QList<Rung>{Blocco("L", "d", 2)}
+            << "1[L         ] d|" + n + "|@|a0|v0|a1|v1||";
+        QTest::newRow("six rows, no empty line") << QList<Rung>{Blocco("", "x", 6)}
+            << "1[          ] x|" + n + "|@|a0|v0|a1|v1|a2|v2|a3|v3|a4|v4|a5|v5";
+        QTest::newRow("label LOOP, description emptied, long label whole")
+            << QList<Rung>{Blocco("ETICHETTALUNGA", "w", 4), Blocco("", "", 4), Blocco("LOOP", "<...>", 4)}
+            << "1[ETICHETTALUNGA] w|" + n + "|@|a0|v0|a1|v1|a2|v2|a3|v3|2[          ] |" + n + "|@|a0|v0|a1|v1|a2|v2|a3|v3|"
+               "3[LOOP      ] |" + n + "|@|a0|v0|a1|v1|a2|v2|a3|v3";
+    }
+    void testi()
+    {
+        QFETCH(QList<Rung>, rung);
+        QFETCH(QString, programma);
+        Programmi[0].NumRung = int16_t(rung.size());
+        std::copy(rung.begin(), rung.end(), Programmi[0].Rung.begin() + 1);
+        Registratore r;
+        StampaProgetto(r);
+        QString atteso = "Mirok|Page 1|-|C:/p/Demo|Controller: QVR|-|MAIN program|-|" + programma;
+        if (!programma.isEmpty()) atteso += u'|';
+        atteso += "-|Registers|-|Register|Label|Type|R0|zero|uInt|R4|below|uInt|R8(*)|long|Long|R10(*)|last|Long";
+        QString testi = r.Testi();
+        testi.replace(QRegularExpression("@\\d+"), "@");
+        QCOMPARE(testi, atteso);
+        QCOMPARE(ProgCorrente, int16_t(0));
+        if (rung.size() == 3) QCOMPARE(Programmi[0].Rung[3].Descrizione, QString());
+        // Header at 10 points (its project line bold), body at 8; the register rows keep the heading's bold.
+        QCOMPARE(r.voci[3].punti, 10);
+        QVERIFY(r.voci[3].grassetto && !r.voci[4].grassetto);
+        QCOMPARE(r.voci.last().punti, 8);
+        QVERIFY(r.voci.last().grassetto);
+    }
+
+    void pagine_data()
+    {
+        QTest::addColumn<int>("altezza");
+        QTest::addColumn<int>("rung");
+        QTest::addColumn<int>("pagine");
+        QTest::newRow("one page") << 16000 << 10 << 1;
+        QTest::newRow("several pages") << 3000 << 10 << 6;
+        QTest::newRow("past page 255") << 1200 << 256 << 517;
+    }
+    void pagine()
+    {
+        QFETCH(int, altezza);
+        QFETCH(int, rung);
+        Programmi[0].NumRung = int16_t(rung);
+        for (int i = 1; i <= rung; ++i) Programmi[0].Rung[size_t(i)] = Blocco("L", "d", 1);
+        Registratore r;
+        r.altezza = altezza;
+        StampaProgetto(r);
+        QTEST(r.pagina, "pagine");
+        const int limite = altezza - 200;
+        for (int i = 0; i < r.voci.size(); ++i) {
+            const Voce& v = r.voci[i];
+            // Nothing starts below the limit; a page starts with its header.
+            if (v.testo != u"#") QVERIFY2(v.y <= limite, qPrintable(v.testo));
+            if (v.testo != u"#") continue;
+            QCOMPARE(r.voci[i + 1].testo, QStringLiteral("Mirok"));
+            QCOMPARE(r.voci[i + 1].y, 200);
+            QCOMPARE(r.voci[i + 2].testo, QStringLiteral("Page %1").arg(v.pagina));
+            QCOMPARE(r.voci[i + 2].x, 8200 * 7 / 8 + 200);
+            QCOMPARE(r.voci[i + 3].testo, QStringLiteral("-"));
+            // The listing goes on at the size it had, bold off.
+            if (i + 4 < r.voci.size() && r.voci[i + 4].testo != u"-") {
+                QCOMPARE(r.voci[i + 4].punti, 8);
+                QVERIFY(!r.voci[i + 4].grassetto);
+            }
+        }
+        QCOMPARE(r.voci.last().testo, QStringLiteral("Long"));
+    }
+
+    void pdf_data()
+    {
+        QTest::addColumn<bool>("annulla");
+        QTest::addColumn<int>("pagine");   // at least; -1: no file
+        QTest::newRow("cancel prints nothing") << true << -1;
+        QTest::newRow("60 rungs break the page") << false << 2;
+    }
+    void pdf()
+    {
+        QFETCH(bool, annulla);
+        QFETCH(int, pagine);
+        const QString file = dir.filePath(QStringLiteral("l%1.pdf").arg(annulla));
+        Programmi[0].NumRung = 60;
+        for (int i = 1; i <= 60; ++i) Programmi[0].Rung[size_t(i)] = Blocco("L", "d", 1);
+        Prompt::ImpostaRisponditore([&](const Prompt::Richiesta& q) {
+            Prompt::Risposta_ out;
+            out.annullato = annulla || q.tipo != Prompt::Tipo::Stampa;
+            if (!out.annullato) {
+                q.stampante->setOutputFormat(QPrinter::PdfFormat);
+                q.stampante->setPageSize(QPageSize(QPageSize::A4));
+                q.stampante->setOutputFileName(file);
+            }
+            return out;
+        });
+        QCOMPARE(StampaProgetto(), !annulla);
+        Prompt::ImpostaRisponditore({});
+        QFile f(file);
+        QCOMPARE(f.exists(), pagine >= 0);
+        if (pagine < 0) return;
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray pdf = f.readAll();
+        QVERIFY(pdf.startsWith("%PDF"));
+        QVERIFY(int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)"))) >= pagine);
+    }
+
+private:
+    static QString FunzToOptNome() { return QStringLiteral("B%1").arg(FunzToOpt(3, 132, 0)); }
+};
+
+QTEST_MAIN(TestStampa)
+#include "test_stampa.moc"

@@ -1,0 +1,299 @@
+// Saving and opening the project file set on disk through the workbench:
+// save, open, save again gives the same bytes; damage, a failed write, the
+// version question and the save question leave the project as it was.
+#include "support/Ambiente.h"
+#include "shell/Principale.h"
+
+#include "blockeditor/Catalogo.h"
+#include "blockeditor/CodificaBlocco.h"
+#include "blockeditor/ContestoBlocco.h"
+#include "blockeditor/Famiglie.h"
+#include "projectfiles/ApriProgetto.h"
+#include "projectfiles/SalvaProgetto.h"
+#include "comm/Dispositivo.h"
+#include "display/Pagine.h"
+#include "display/SMS.h"
+#include "display/Task.h"
+#include "program/Progetto.h"
+#include "program/StatoProgramma.h"
+#include "registers/Tabelle.h"
+#include "registers/Variabili.h"
+#include "registers/WatchList.h"
+#include "shell/ComandiBarra.h"
+#include "shell/ComandiComuni.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+QByteArray Leggi(const QString& percorso)
+{
+    QFile f(percorso);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+QList<QByteArray> LeggiSet(const QString& base)
+{
+    QList<QByteArray> l;
+    for (int f = 0; f < NumFileSet; ++f) l << Leggi(base + Estensione(FileSet(f)));
+    return l;
+}
+
+QStringList Descrizioni()
+{
+    QStringList d;
+    for (int r = 1; r <= Programmi[0].NumRung; ++r) d << Programmi[0].Rung[size_t(r)].Descrizione;
+    return d;
+}
+
+void Scrivi(const QString& percorso, const QByteArray& byte)
+{
+    QFile f(percorso);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(byte);
+}
+} // namespace
+
+class TestApriProgetto : public QObject {
+    Q_OBJECT
+    Test::Copione copione;
+    QTemporaryDir cartella;
+    QString base;
+
+    void Installa()
+    {
+        copione = Test::Copione();
+        copione.Installa();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        Test::AvviaWorkbench();
+        // A model with strings and text blocks, so every file has content.
+        for (int m = 0; m < NumModelli; ++m)
+            if (Modelli[size_t(m)].NumStringhe > 0 && Modelli[size_t(m)].NumBlocchi > 0) {
+                Controllore.Modello = uint8_t(m);
+                break;
+            }
+        QVERIFY(Modelli[Controllore.Modello].NumStringhe > 0);
+        base = cartella.filePath(QStringLiteral("proj"));
+    }
+    void init()
+    {
+        Installa();
+        SalvaProgettoAggancio = nullptr;
+        ProgettoModificato = false;
+    }
+
+    // A project with a rung of every catalogue block as it is first laid out,
+    // tables, variables, strings, text blocks and a watch list: saved under a
+    // name without ".prj", opened, saved again elsewhere, byte for byte.
+    void giroSuDisco()
+    {
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        NumTabelle = 2;
+        Tabelle[0] = Tabella{.NomeTabella = "T 1", .NPunti = 3, .X = {0, .5, 10}, .Y = {-1, 2, 3.25}};
+        Tabelle[1] = Tabella{.NomeTabella = "\"T2\"", .NPunti = 9, .X = {1e16, 2.5e-5}, .Y = {}};
+        Programmi[0].NumRung = 0;
+        // Every block whose family encodes it as first laid out.
+        for (int i = 0; i < NumBlocchi; ++i) {
+            const GestoreFamiglia* g = GestoreBlocco(i);
+            if (!g || !g->Codifica) continue;
+            Rung r;
+            r.Descrizione = QStringLiteral(" block %1, \"x\"").arg(i);
+            DatiBlocco d = DatiIniziali(i, r, ContestoCorrente(0));
+            d.etichetta = QStringLiteral("L%1").arg(i);
+            // A stored identity that names another block (A>B as first laid
+            // out) cannot come back as itself.
+            if (CodificaBlocco(d, r).Memorizzato() && FunzToOpt(r.Classe, r.Gruppo, r.Op) == i)
+                Programmi[0].Rung[size_t(++Programmi[0].NumRung)] = r;
+        }
+        QVERIFY2(Programmi[0].NumRung >= 10, qPrintable(QString::number(Programmi[0].NumRung)));
+        Variabili[0] = Variabile{.RegistroVar = 7, .TipoVar = 13, .EtichettaVar = "a,b", .Registro2 = 9, .RegTrigger = 2,
+                                 .Maschera = -1, .Swap = 1, .NomeCampo = " c"};
+        Variabili[1] = Variabile{.RegistroVar = 3, .TipoVar = 18, .EtichettaVar = "Fw"};
+        Variabili[2] = Variabile{.RegistroVar = 1, .TipoVar = 4, .FormatoVar = "% 3.2x", .EtichettaVar = "f"};
+        Stringhe[0].TestoVoce = QStringLiteral("one, two");
+        Blocchi[0].TestoVoce = QStringLiteral("first\r\n  second, \"quoted\"");
+        NumPagine = 2;
+        Pagine[0].NumOggetti = 1;
+        Pagine[0].Oggetti[1] = OggettoDisplay{.TipoOgg = EtichettaGrande, .DimX = 40, .DimY = 8, .FormatoOgg = "Level, m"};
+        Pagine[1].NumOggetti = 0;
+        NumTask = 2;
+        Tasks[1] = Task{.TipoTask = 0, .Cartella = "LOG, 1", .NumCampi = 2, .Campi = {1, 2}};
+        Tasks[2] = Task{.TipoTask = 2, .Inizio = {26, 1, 1}, .Trigger = TriggerIntervallo, .Abilita = true};
+        NumNumeriSMS = 1;
+        NumeriSMS[0].TestoSMS = QStringLiteral("+39 012");
+        NumTestiSMS = 1;
+        TestiSMS[0].TestoSMS = QStringLiteral("level, &R100");
+        WatchList[0] = 2;
+        WatchList[1] = 100;
+        WatchList[2] = 30;
+        ProgettoModificato = true;
+
+        copione.RispondiTesto(base);
+        QVERIFY(SalvaProgettoCorrente(true));
+        QCOMPARE(NomeFile, base + ".prj");
+        QVERIFY(!ProgettoModificato);
+        const QList<QByteArray> primo = LeggiSet(base);
+        QVERIFY(!primo.contains("<missing>"));
+        const QStringList descrizioni = Descrizioni();
+
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        NumTabelle = 0;
+        NumTask = 0;
+        NumPagine = 0;
+        Programmi[1] = Programma{};
+        WatchList[0] = 0;
+        ProgettoModificato = true;   // the loader asks, the script discards
+        copione.RispondiTesto(base + ".prj");
+        copione.Rispondi(Prompt::Ok);        // "Close Project?"
+        copione.Rispondi(Prompt::Annulla);   // not saved
+        Toolbar1_ButtonClick(QStringLiteral("proj_open"));
+        QCOMPARE(Descrizioni(), descrizioni);
+        QCOMPARE(NomeFile, base + ".prj");
+        QCOMPARE(Principale::Istanza()->windowTitle(), base);
+        QCOMPARE(RungCorrente, Programmi[0].NumRung);
+        QVERIFY(!ProgettoModificato);   // tables, tasks and pages: the second save below
+        // The page programs are compiled again: page 0 is program 1.
+        QCOMPARE(Programmi[1].Rung[1].Etichetta, QStringLiteral("PAG1"));
+        QVERIFY(Programmi[0].Rung[1].Valido);
+
+        const QString altra = cartella.filePath(QStringLiteral("again.prj"));
+        copione.RispondiTesto(altra);
+        QVERIFY(SalvaProgettoCorrente(true));
+        const QList<QByteArray> secondo = LeggiSet(BaseProgetto(altra));
+        for (int f = 0; f < NumFileSet; ++f)   // line by line, so a difference shows where it is
+            QCOMPARE(QString::fromLatin1(secondo[f]).split("\r\n"), QString::fromLatin1(primo[f]).split("\r\n"));
+    }
+
+    // The rebuild: a delay of 256 and more comes back from both slots; a
+    // rung the encoder refuses keeps its stored bytes.
+    void ricostruzione_data()
+    {
+        QTest::addColumn<QString>("tabella");   // Linearization's table name
+        QTest::newRow("known table") << "T 1";
+        QTest::newRow("table gone, refused") << "nope";
+    }
+    void ricostruzione()
+    {
+        QFETCH(QString, tabella);
+        NumTabelle = 1;
+        Tabelle[0] = Tabella{.NomeTabella = "T 1", .NPunti = 3};
+        ProgettoSalvato p;
+        for (int i : {0, 30}) {   // Read Input, Linearization
+            Rung r;
+            DatiBlocco d = DatiIniziali(i, r, ContestoCorrente(0));
+            if (i == 0) d.ritardo = QStringLiteral("300");
+            QVERIFY(CodificaBlocco(d, r).Memorizzato());
+            r.Valido = false;
+            r.Delay = 0;
+            if (i == 30) r.ArgTesto[1] = tabella;
+            p.rung << r;
+        }
+        const QList<Rung> salvati = p.rung;
+        RicostruisciRung(p);
+        QCOMPARE(p.rung[0].Delay, int16_t(300));
+        QCOMPARE(p.rung[0].ArgByte, salvati[0].ArgByte);
+        QCOMPARE(p.rung[1].ArgByte, salvati[1].ArgByte);
+        QVERIFY(p.rung[1].Valido);
+        QVERIFY(!p.rung[1].Riga.Funzione.isEmpty());
+        QCOMPARE(p.rung[1].ArgTesto[1], tabella);
+    }
+
+    // A damaged companion: refused with its file and line, the project untouched.
+    void danno()
+    {
+        const int file = int(FileSet::Ptb);
+        const QByteArray testo = " 1 \r\nT\r\n 40 \r\n";
+        const QString dove = QStringLiteral("bad.ptb, line 3");
+        const QString guasto = cartella.filePath(QStringLiteral("bad"));
+        for (int f = 0; f < NumFileSet; ++f) {
+            QFile::remove(guasto + Estensione(FileSet(f)));
+            QFile::copy(base + Estensione(FileSet(f)), guasto + Estensione(FileSet(f)));
+        }
+        Scrivi(guasto + Estensione(FileSet(file)), testo);
+        ProgettoSalvato prima = ProgettoInMemoria();
+        const QString nome = NomeProgetto;
+        QCOMPARE(ApriProgetto(guasto + ".prj"), EsitoApertura::Rifiutato);
+        QVERIFY2(copione.Messaggi().join("|").contains(dove), qPrintable(copione.Messaggi().join("|")));
+        QCOMPARE(NomeProgetto, nome);
+        QCOMPARE(Descrizioni().size(), prima.rung.size());
+        QCOMPARE(int(NumTabelle), int(prima.numTabelle));
+        QCOMPARE(ScriviSet(ProgettoInMemoria(), Modelli[Controllore.Modello]),
+                 ScriviSet(prima, Modelli[Controllore.Modello]));
+    }
+
+    // A file of the set that cannot be written: said with its name, the old
+    // set as it was, the project still marked modified.
+    void salvataggioFallito()
+    {
+        const QList<QByteArray> prima = LeggiSet(base);
+        const QString skd = base + Estensione(FileSet::Skd);
+        QVERIFY(QFile::remove(skd));
+        QVERIFY(QDir().mkdir(skd));
+        Programmi[0].Rung[1].Descrizione = QStringLiteral("changed");
+        ProgettoModificato = true;
+        NomeFile = base + ".prj";
+        QVERIFY(!SalvaProgettoCorrente(false));
+        QVERIFY(ProgettoModificato);
+        QVERIFY(copione.Messaggi().join("|").contains("proj.skd"));
+        QVERIFY(QDir().rmdir(skd));
+        for (int f = 0; f < NumFileSet; ++f)
+            if (FileSet(f) != FileSet::Skd) QCOMPARE(Leggi(base + Estensione(FileSet(f))), prima[f]);
+        // A folder that cannot be made at all.
+        Installa();
+        copione.RispondiTesto(cartella.filePath("proj.prj/inside/x"));
+        QVERIFY(!SalvaProgettoCorrente(true));
+        QCOMPARE(NomeFile, base + ".prj");
+    }
+
+    // "Wrong Version, continue?" comes before anything is cleared; OK reads
+    // the set in the older layout.
+    void versione_data()
+    {
+        QTest::addColumn<int>("risposta");
+        QTest::addColumn<int>("esito");
+        QTest::newRow("cancel") << int(Prompt::Annulla) << int(EsitoApertura::Annullato);
+        QTest::newRow("ok") << int(Prompt::Ok) << int(EsitoApertura::Aperto);
+    }
+    void versione()
+    {
+        QFETCH(int, risposta);
+        QByteArray prj = "1.9\r\nX\r\n 10 \r\n 1 \r\nnewer\r\n\r\n 3 \r\n 15 \r\n 3 \r\n";   // a Return rung
+        for (int k = 0; k < 8; ++k) prj += "\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n";
+        prj += " 0 \r\n 0 \r\n 0 \r\n";
+        const QString nuovo = cartella.filePath("newer");
+        Scrivi(nuovo + ".prj", prj);
+        const QStringList prima = Descrizioni();
+        copione.Rispondi(risposta);
+        QTEST(int(ApriProgetto(nuovo + ".prj")), "esito");
+        QCOMPARE(copione.richieste.first().testo, QStringLiteral("Wrong Version, continue?"));
+        QCOMPARE(Descrizioni(), risposta == Prompt::Ok ? QStringList{"newer"} : prima);
+    }
+
+    // A modified project is offered for saving after the set was read; a
+    // save that did not happen stops the load.
+    void domandaSalvataggio()
+    {
+        const QStringList prima = Descrizioni();
+        ProgettoModificato = true;
+        copione.Rispondi(Prompt::Ok);   // "Close Project?"
+        copione.Rispondi(Prompt::Ok);   // save the changes: the save dialog is then cancelled
+        QCOMPARE(ApriProgetto(base + ".prj"), EsitoApertura::NonSalvato);
+        QCOMPARE(Descrizioni(), prima);
+        QVERIFY(ProgettoModificato);
+    }
+};
+
+QTEST_MAIN(TestApriProgetto)
+#include "test_apriprogetto.moc"
+
+

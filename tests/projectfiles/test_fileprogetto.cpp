@@ -1,0 +1,314 @@
+// The project file set's bytes: line forms, each file's layout, the older
+// untagged layout, and damage refused with its file and line.
+#include "projectfiles/FileProgetto.h"
+#include "projectfiles/FilePagine.h"
+#include "projectfiles/FileTask.h"
+#include "projectfiles/LettoreRighe.h"
+#include "projectfiles/ScrittoreRighe.h"
+
+#include <QTest>
+
+namespace {
+DefModello Modello()
+{
+    DefModello m;
+    m.Codice = QStringLiteral("47A7");
+    m.NumRegistri = 4;
+    m.PrimoRegistroUtente = 2;
+    m.NumStringhe = 3;
+    m.NumBlocchi = 2;
+    return m;
+}
+
+Rung UnRung(const QString& descrizione)
+{
+    Rung r;
+    r.Descrizione = descrizione;
+    r.Etichetta = QStringLiteral("L1");
+    r.Classe = 3;
+    r.Gruppo = 6;
+    r.Op = 255;
+    for (int k = 0; k < 8; ++k) {
+        r.ArgTesto[size_t(k)] = QStringLiteral("%R%1").arg(k);
+        r.ArgByte[size_t(k)] = {uint8_t(k), 1, 2, 255};
+    }
+    r.Trig = true;
+    r.TrigReg = -5;
+    r.TrigMask = 7;
+    return r;
+}
+
+// A project touching every line form, texts that a comma-list reader would break included.
+ProgettoSalvato Progetto()
+{
+    ProgettoSalvato p;
+    p.rung << UnRung(QStringLiteral("a, \"quoted\" text")) << UnRung(QStringLiteral("  leading blanks"));
+    for (int a = 0; a <= 4; ++a) p.registri << VoceRegistroFile{QStringLiteral("R,%1").arg(a), uint8_t(a)};
+    p.watch = {100, -1, 100};
+    p.numTabelle = 1;
+    p.tabelle[0].NomeTabella = QStringLiteral("T, one");
+    p.tabelle[0].NPunti = 3;
+    p.tabelle[0].X = {0, 0.5, 10};
+    p.tabelle[0].Y = {-1, 2, 3.25};
+    p.numVariabili = 3;
+    p.variabili[0] = Variabile{.RegistroVar = 7, .TipoVar = 14, .FormatoVar = "7.0.255.0", .EtichettaVar = "Tank",
+                               .Registro2 = 7, .RegTrigger = 0, .Maschera = 255, .Swap = 0, .NomeCampo = "T1"};
+    p.variabili[1] = Variabile{.RegistroVar = -70000, .TipoVar = 17, .FormatoVar = "%+5.0f", .EtichettaVar = "x,y"};
+    p.variabili[2] = Variabile{.RegistroVar = 3, .TipoVar = 18, .EtichettaVar = "Fw"};
+    p.stringhe = {QStringLiteral("one, two"), QString(), QStringLiteral("\"q\"")};
+    p.blocchi = {QStringLiteral("line 1\r\nline 2"), QString()};
+    // Three pages, the middle one empty.
+    p.numPagine = 3;
+    OggettoDisplay o{.TipoOgg = 3, .PosX = 131, .FormatoOgg = "%5.1f, \"u\"", .RegOgg = -2, .MaxOgg = 2.5,
+                     .MinOgg = -0.5, .Negato = true, .Direzione = true};
+    p.pagine[0].NumOggetti = 1;
+    p.pagine[0].Oggetti[1] = o;
+    p.pagine[2].NumOggetti = 2;
+    p.pagine[2].Oggetti[1] = o;
+    p.pagine[2].Oggetti[2] = OggettoDisplay{.Testo2 = "  on"};
+    Task t;
+    t.Inizio = {26, 12, 7, 1, 2, 3};
+    t.TipoTask = 2;
+    t.Cartella = QStringLiteral("C:, \"dir\"");
+    t.RegTriggerTask = -1;
+    t.Campi[0] = 0.25;
+    t.Campi[63] = -1e16;
+    t.Abilita = true;
+    p.task = {t, Task{}};
+    p.numeriSMS = {QStringLiteral("+39 0, 1")};
+    p.testiSMS = {QStringLiteral("alarm &R1"), QString()};
+    return p;
+}
+
+QStringList Righe(const QByteArray& b)
+{
+    QStringList r = QString::fromLatin1(b).split(QStringLiteral("\r\n"));
+    if (r.last().isEmpty()) r.removeLast();
+    return r;
+}
+
+ContenutoSet Contenuto(const ByteSet& b)
+{
+    ContenutoSet c;
+    for (int f = 0; f < NumFileSet; ++f) c[size_t(f)] = b[size_t(f)];
+    return c;
+}
+} // namespace
+
+class TestFileProgetto : public QObject {
+    Q_OBJECT
+private slots:
+    void formeRiga_data()
+    {
+        QTest::addColumn<int>("forma");
+        QTest::addColumn<double>("numero");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QByteArray>("byte");
+        QTest::newRow("whole") << 0 << 5.0 << "" << QByteArray(" 5 \r\n");
+        QTest::newRow("whole negative") << 0 << -32768.0 << "" << QByteArray("-32768 \r\n");
+        QTest::newRow("real") << 1 << 2.5 << "" << QByteArray(" 2.5 \r\n");
+        QTest::newRow("table point") << 2 << 2.5 << "" << QByteArray(" 2.5\r\n");
+        QTest::newRow("table point negative") << 2 << -1.0 << "" << QByteArray("-1\r\n");
+        QTest::newRow("table point quarter") << 2 << 0.25 << "" << QByteArray(" .25\r\n");
+        QTest::newRow("text Latin-1") << 3 << 0.0 << QString::fromUtf8("é€") << QByteArray("\xe9?\r\n");
+        QTest::newRow("text line break") << 3 << 0.0 << "a\r\nb\nc" << QByteArray("a b c\r\n");
+        QTest::newRow("block keeps breaks") << 4 << 0.0 << "a\nb" << QByteArray("a\r\nb\r\n");
+    }
+    void formeRiga()
+    {
+        QFETCH(int, forma);
+        QFETCH(double, numero);
+        QFETCH(QString, testo);
+        ScrittoreRighe s;
+        switch (forma) {
+        case 0: s.Intero(qint64(numero)); break;
+        case 1: s.Reale(numero); break;
+        case 2: s.NumeroTabella(numero); break;
+        case 3: s.Testo(testo); break;
+        default: s.TestoMultiriga(testo); break;
+        }
+        QTEST(s.Byte(), "byte");
+    }
+
+    void impaginazione()
+    {
+        const ByteSet b = ScriviSet(Progetto(), Modello());
+        const QStringList prj = Righe(b[size_t(FileSet::Prj)]);
+        QCOMPARE(prj.size(), 2 + 50 * 2);
+        QCOMPARE(prj.mid(0, 8), (QStringList{"1.8", "47A7", "<FUNC>", "a, \"quoted\" text", "L1", " 3 ", " 255 ", " 6 "}));
+        QCOMPARE(prj.mid(8, 5), (QStringList{"%R0", " 0 ", " 1 ", " 2 ", " 255 "}));
+        QCOMPARE(prj.mid(48, 6), (QStringList{" 1 ", "-5 ", " 7 ", "</FUNC>", "<FUNC>", "  leading blanks"}));
+        QCOMPARE(Righe(b[size_t(FileSet::Lst)]).size(), 2 * 5);
+        QCOMPARE(Righe(b[size_t(FileSet::Wtc)]), (QStringList{" 3 ", " 100 ", "-1 ", " 100 "}));
+        QCOMPARE(Righe(b[size_t(FileSet::Ptb)]),
+                 (QStringList{" 1 ", "T, one", " 3 ", " 0", " .5", " 10", "-1", " 2", " 3.25"}));
+        QCOMPARE(Righe(b[size_t(FileSet::Fmt)]), (QStringList{" 3 ", " 7 ", " 14 ", "7.0.255.0", "Tank\tT1", "-70000 ",
+                                                              " 17 ", "%+5.0f", "x,y\t", " 3 ", " 18 ", "Fw\t"}));
+        QCOMPARE(Righe(b[size_t(FileSet::Str)]), (QStringList{"one, two", "", "\"q\""}));
+        const QStringList dsp = Righe(b[size_t(FileSet::Dsp)]);
+        QCOMPARE(dsp.size(), 3 * 2 + 3 * 21);
+        QCOMPARE(dsp.mid(0, 8), (QStringList{"<PAG>", "<OBJ>", " 3 ", " 131 ", " 0 ", " 0 ", " 0 ", " 0 "}));
+        QCOMPARE(dsp.mid(8, 15), (QStringList{"%5.1f, \"u\"", "", "-2 ", " 0 ", " 0 ", " 2.5 ", "-.5 ", " 0 ", " 0 ",
+                                              " 1 ", " 0 ", " 0 ", " 1 ", "</OBJ>", "</PAG>"}));
+        QCOMPARE(dsp.mid(23, 3), (QStringList{"<PAG>", "</PAG>", "<PAG>"}));
+        const QStringList skd = Righe(b[size_t(FileSet::Skd)]);
+        QCOMPARE(skd.size(), 2 * 100);
+        QCOMPARE(skd.mid(0, 3), (QStringList{"<TASK>", " 26 ", " 12 "}));
+        QCOMPARE(skd.mid(26, 7), (QStringList{"C:, \"dir\"", " 0 ", " 0 ", "-1 ", " 0 ", " 0 ", " .25 "}));
+        QCOMPARE(skd.mid(95, 6), (QStringList{"-1E+16 ", " 1 ", " 0 ", " 0 ", "</TASK>", "<TASK>"}));
+        QCOMPARE(Righe(b[size_t(FileSet::Msg)]), (QStringList{" 1 ", " 2 ", "+39 0, 1", "alarm &R1", ""}));
+        QCOMPARE(Righe(b[size_t(FileSet::Blk)]),
+                 (QStringList{"<TEXT>", "line 1", "line 2", "</TEXT>", "<TEXT>", "", "</TEXT>"}));
+        ProgettoSalvato vuoto;
+        QCOMPARE(Righe(ScriviSet(vuoto, Modello())[size_t(FileSet::Prj)]).size(), 2);
+    }
+
+    void versione_data()
+    {
+        QTest::addColumn<QString>("versione");
+        QTest::addColumn<bool>("piuNuova");
+        QTest::newRow("same") << "1.8" << false;
+        QTest::newRow("older") << "1.7" << false;
+        QTest::newRow("newer") << "1.9" << true;
+        QTest::newRow("1.10 is older as text") << "1.10" << false;
+        QTest::newRow("longer") << "1.8.1" << true;
+    }
+    void versione()
+    {
+        QFETCH(QString, versione);
+        QTEST(VersionePiuNuova(versione), "piuNuova");
+    }
+
+    // The older layout, written by hand from its description: a version
+    // number whose extra lines after each record are dropped.
+    void vecchioFormato_data()
+    {
+        QTest::addColumn<int>("codice");
+        QTest::addColumn<int>("saltate");
+        QTest::newRow("below the record") << 30 << 0;
+        QTest::newRow("first skipped line") << 49 << 1;
+        QTest::newRow("three extra") << 51 << 3;
+        QTest::newRow("past a task's record") << 98 << 50;   // two extra lines a task
+    }
+    void vecchioFormato()
+    {
+        QFETCH(int, codice);
+        QFETCH(int, saltate);
+        QStringList prj{"1.7", "47A7", QString::number(codice), " 2 "};
+        for (int r = 0; r < 2; ++r) {
+            const QStringList record = Righe(ScriviSet(ProgettoSalvato{.rung = {UnRung(QStringLiteral("r%1").arg(r))}},
+                                                       Modello())[size_t(FileSet::Prj)]).mid(3, 48);
+            prj << record;
+            for (int k = 0; k < saltate; ++k) prj << QStringLiteral("extra");
+        }
+        ContenutoSet c;
+        c[size_t(FileSet::Prj)] = (prj.join("\r\n") + "\r\n").toLatin1();
+        c[size_t(FileSet::Blk)] = QByteArray("a\r\n\r\nb\r\n");
+        // Tasks: blank lines before the first field; lines 97 .. version dropped.
+        const QStringList task = Righe(ScriviSkd(Progetto())).mid(1, 98);
+        QStringList skd{" 2 "};
+        for (int t = 0; t < 2; ++t) {
+            skd << "" << "  " << task;
+            for (int k = 0; k < std::max(0, codice - 96); ++k) skd << QStringLiteral("extra");
+        }
+        c[size_t(FileSet::Skd)] = skd.join("\r\n").toLatin1();
+        // Pages: the page count, then each page's object count and objects;
+        // lines 19 .. version of each object dropped.
+        const QStringList oggetto = Righe(ScriviDsp(Progetto())).mid(2, 19);
+        QStringList dsp{" 2 ", " 0 ", " 1 "};
+        dsp << oggetto;
+        for (int k = 0; k < std::max(0, codice - 18); ++k) dsp << QStringLiteral("extra");
+        c[size_t(FileSet::Dsp)] = dsp.join("\r\n").toLatin1();
+        ProgettoSalvato p;
+        const auto g = LeggiSet(c, Modello(), p);
+        QVERIFY2(!g, qPrintable(g ? g->Testo() : QString()));
+        QCOMPARE(p.task.size(), 2);
+        QCOMPARE(int(p.numPagine), 2);
+        QCOMPARE(int(p.pagine[1].NumOggetti), 1);
+        QCOMPARE(p.pagine[1].Oggetti[1], Progetto().pagine[0].Oggetti[1]);
+        QCOMPARE(p.task[1].Inizio[0], uint8_t(26));
+        QCOMPARE(p.task[1].Campi[63], -1e16);
+        QCOMPARE(p.rung.size(), 2);
+        QCOMPARE(p.rung[1].Descrizione, QStringLiteral("r1"));
+        QCOMPARE(p.rung[1].TrigMask, int16_t(7));
+        QCOMPARE(p.blocchi[0], QStringLiteral("a\r\n\r\nb\r\n"));
+        QVERIFY(!p.Presente(FileSet::Ptb));
+    }
+
+    // Lines between records, extra lines inside one and trailing blank lines are not rungs.
+    void righeEstranee()
+    {
+        QStringList prj = Righe(ScriviSet(ProgettoSalvato{.rung = {UnRung("x")}}, Modello())[size_t(FileSet::Prj)]);
+        prj.insert(2, "stray");
+        prj.insert(prj.size() - 1, "extra before the end tag");
+        prj << "" << "";
+        ContenutoSet c;
+        c[size_t(FileSet::Prj)] = prj.join("\r\n").toLatin1();
+        c[size_t(FileSet::Lst)] = QByteArray("a\r\n 1 \r\n");   // shorter than the model's
+        ProgettoSalvato p;
+        QVERIFY(!LeggiSet(c, Modello(), p));
+        QCOMPARE(p.rung.size(), 1);
+        QCOMPARE(p.rung[0].Descrizione, QStringLiteral("x"));
+        QCOMPARE(p.registri.size(), 1);
+    }
+
+    void danni_data()
+    {
+        QTest::addColumn<int>("file");
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<int>("riga");
+        const QByteArray rung = ScriviSet(ProgettoSalvato{.rung = {UnRung("x")}}, Modello())[size_t(FileSet::Prj)];
+        QByteArray molti = "1.7\r\n47A7\r\n 48 \r\n 257 \r\n";
+        QTest::newRow("class not a number") << int(FileSet::Prj) << QByteArray(rung).replace(" 3 \r\n", "three\r\n")
+                                            << int(Guasto::NonNumero) << 6;
+        QTest::newRow("byte beyond 255") << int(FileSet::Prj) << QByteArray(rung).replace(" 255 \r\n", " 256 \r\n")
+                                         << int(Guasto::FuoriLimite) << 7;
+        QTest::newRow("ends inside a rung") << int(FileSet::Prj) << rung.left(rung.indexOf("%R3")) << int(Guasto::FineInRecord) << 24;
+        QTest::newRow("no end tag") << int(FileSet::Prj) << rung.left(rung.indexOf("</FUNC>")) << int(Guasto::FineInRecord) << 52;
+        QTest::newRow("257 rungs") << int(FileSet::Prj) << molti << int(Guasto::FuoriLimite) << 4;
+        QTest::newRow("ten tables") << int(FileSet::Ptb) << QByteArray(" 10 \r\n") << int(Guasto::FuoriLimite) << 1;
+        QTest::newRow("one point") << int(FileSet::Ptb) << QByteArray(" 1 \r\nT\r\n 1 \r\n") << int(Guasto::FuoriLimite) << 3;
+        QTest::newRow("33 points") << int(FileSet::Ptb) << QByteArray(" 1 \r\nT\r\n 33 \r\n") << int(Guasto::FuoriLimite) << 3;
+        QTest::newRow("point not a number") << int(FileSet::Ptb) << QByteArray(" 1 \r\nT\r\n 2 \r\n 1\r\n1,5\r\n")
+                                            << int(Guasto::NonNumero) << 5;
+        QTest::newRow("table cut short") << int(FileSet::Ptb) << QByteArray(" 1 \r\nT\r\n 2 \r\n 1\r\n") << int(Guasto::FineInRecord) << 5;
+        QTest::newRow("watch over 2048") << int(FileSet::Wtc) << QByteArray(" 2049 \r\n") << int(Guasto::FuoriLimite) << 1;
+        QTest::newRow("129 variables") << int(FileSet::Fmt) << QByteArray(" 129 \r\n") << int(Guasto::FuoriLimite) << 1;
+        QTest::newRow("dotted line") << int(FileSet::Fmt) << QByteArray(" 1 \r\n 0 \r\n 13 \r\n7.x.1.0\r\n") << int(Guasto::NonNumero) << 4;
+        QTest::newRow("mask beyond 16 bits") << int(FileSet::Fmt) << QByteArray(" 1 \r\n 0 \r\n 13 \r\n7.0.65535.0\r\n")
+                                             << int(Guasto::FuoriLimite) << 4;
+        QTest::newRow("register half a pair") << int(FileSet::Lst) << QByteArray("a\r\n 1 \r\nb\r\n") << int(Guasto::FineInRecord) << 4;
+        QTest::newRow("three text blocks") << int(FileSet::Blk) << QByteArray("<TEXT>\r\n</TEXT>\r\n<TEXT>\r\n</TEXT>\r\n<TEXT>\r\n")
+                                           << int(Guasto::FuoriLimite) << 5;
+        QByteArray task = ScriviSkd(ProgettoSalvato{.task = {Task{}}});
+        QTest::newRow("33 tasks") << int(FileSet::Skd) << task.repeated(33) << int(Guasto::FuoriLimite) << 3201;
+        QTest::newRow("task field") << int(FileSet::Skd) << task.replace(" 0 \r\n</TASK>", "x\r\n</TASK>")
+                                    << int(Guasto::NonNumero) << 99;
+        const QByteArray pagina = "<PAG>\r\n</PAG>\r\n";
+        QTest::newRow("ten pages") << int(FileSet::Dsp) << pagina.repeated(10) << int(Guasto::FuoriLimite) << 19;
+        QTest::newRow("33 objects") << int(FileSet::Dsp) << "<PAG>\r\n" + ScriviDsp(Progetto()).mid(7).left(
+                                           ScriviDsp(Progetto()).indexOf("</PAG>") - 7).repeated(33)
+                                    << int(Guasto::FuoriLimite) << 2 + 21 * 32;
+        QTest::newRow("page left open") << int(FileSet::Dsp) << QByteArray("<PAG>\r\n") << int(Guasto::FineInRecord) << 2;
+        QTest::newRow("nine SMS numbers") << int(FileSet::Msg) << QByteArray(" 9 \r\n 0 \r\n") << int(Guasto::FuoriLimite) << 1;
+        QTest::newRow("SMS texts cut") << int(FileSet::Msg) << QByteArray(" 0 \r\n 2 \r\nx\r\n") << int(Guasto::FineInRecord) << 4;
+        QTest::newRow("open text block") << int(FileSet::Blk) << QByteArray("<TEXT>\r\nx\r\n") << int(Guasto::FineInRecord) << 3;
+    }
+    void danni()
+    {
+        QFETCH(int, file);
+        QFETCH(QByteArray, testo);
+        ContenutoSet c = Contenuto(ScriviSet(Progetto(), Modello()));
+        c[size_t(file)] = testo;
+        ProgettoSalvato p;
+        const std::optional<GuastoLettura> g = LeggiSet(c, Modello(), p);
+        QVERIFY(g);
+        QCOMPARE(g->file, Estensione(FileSet(file)));
+        QTEST(int(g->tipo), "tipo");
+        QTEST(g->riga, "riga");
+    }
+};
+
+QTEST_GUILESS_MAIN(TestFileProgetto)
+#include "test_fileprogetto.moc"
