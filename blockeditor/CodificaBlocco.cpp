@@ -242,7 +242,3 @@ void DidascalieRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<in
     SommarioRung(dati, rung, righe);
 }
 
-bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot)
-{
-    return Trasf(rung, riga.valore, riga.Tipo() == TipoKFlt ? TipoKFlt : TipoUInt, slot);
-}

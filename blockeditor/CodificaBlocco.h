@@ -71,7 +71,3 @@ void DidascalieRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<in
 // The same in two steps, for blocks whose summary takes other rows.
 void NomeArgomentoRung(const DatiBlocco& dati, Rung& rung, int riga, bool conTipo);
 void SommarioRung(const DatiBlocco& dati, Rung& rung, std::initializer_list<int> righe);
-
-// An operand row into a slot: a floating constant (K_Flt) as a single, any
-// register as its 16-bit number. False when it does not fit.
-bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot);

@@ -39,24 +39,24 @@ QByteArray ScriviDsp(const ProgettoSalvato& p)
     ScrittoreRighe s;
     for (int pg = 0; pg < p.numPagine; ++pg) {
         const Pagina& pagina = p.pagine[size_t(pg)];
-        s.Testo(QStringLiteral("<PAG>"));
-        for (int n = 1; n <= pagina.NumOggetti && n <= MaxOggetti; ++n) {
-            const OggettoDisplay& o = pagina.Oggetti[size_t(n)];
-            s.Testo(QStringLiteral("<OBJ>"));
-            for (uint8_t b : {o.TipoOgg, o.PosX, o.PosY, o.DimX, o.DimY, o.Spessore}) s.Intero(b);
-            s.Testo(o.FormatoOgg);
-            s.Testo(o.Testo2);
-            s.Intero(o.RegOgg);
-            s.Intero(o.TipoReg);
-            s.Intero(o.BitOgg);
-            s.Reale(o.MaxOgg);
-            s.Reale(o.MinOgg);
-            s.Intero(o.IdPicture);
-            s.Intero(o.IdPicture2);
-            for (bool f : {o.Negato, o.Opzione2, o.Opzione3, o.Direzione}) s.Flag(f);
-            s.Testo(QStringLiteral("</OBJ>"));
-        }
-        s.Testo(QStringLiteral("</PAG>"));
+        s.Record("PAG", [&] {
+            for (int n = 1; n <= pagina.NumOggetti && n <= MaxOggetti; ++n) {
+                const OggettoDisplay& o = pagina.Oggetti[size_t(n)];
+                s.Record("OBJ", [&] {
+                    for (uint8_t b : {o.TipoOgg, o.PosX, o.PosY, o.DimX, o.DimY, o.Spessore}) s.Intero(b);
+                    s.Testo(o.FormatoOgg);
+                    s.Testo(o.Testo2);
+                    s.Intero(o.RegOgg);
+                    s.Intero(o.TipoReg);
+                    s.Intero(o.BitOgg);
+                    s.Reale(o.MaxOgg);
+                    s.Reale(o.MinOgg);
+                    s.Intero(o.IdPicture);
+                    s.Intero(o.IdPicture2);
+                    for (bool f : {o.Negato, o.Opzione2, o.Opzione3, o.Direzione}) s.Flag(f);
+                });
+            }
+        });
     }
     return s.Byte();
 }

@@ -30,20 +30,20 @@ QByteArray ScriviPrj(const ProgettoSalvato& p, const DefModello& m)
     s.Testo(VersioneFile);
     s.Testo(m.Codice);
     for (const Rung& r : p.rung) {
-        s.Testo(QStringLiteral("<FUNC>"));
-        s.Testo(r.Descrizione);
-        s.Testo(r.Etichetta);
-        s.Intero(r.Classe);
-        s.Intero(r.Op);
-        s.Intero(r.Gruppo);
-        for (int k = 0; k < kSlotSalvati; ++k) {
-            s.Testo(r.ArgTesto[size_t(k)]);
-            for (uint8_t b : r.ArgByte[size_t(k)]) s.Intero(b);
-        }
-        s.Flag(r.Trig);
-        s.Intero(r.TrigReg);
-        s.Intero(r.TrigMask);
-        s.Testo(QStringLiteral("</FUNC>"));
+        s.Record("FUNC", [&] {
+            s.Testo(r.Descrizione);
+            s.Testo(r.Etichetta);
+            s.Intero(r.Classe);
+            s.Intero(r.Op);
+            s.Intero(r.Gruppo);
+            for (int k = 0; k < kSlotSalvati; ++k) {
+                s.Testo(r.ArgTesto[size_t(k)]);
+                for (uint8_t b : r.ArgByte[size_t(k)]) s.Intero(b);
+            }
+            s.Flag(r.Trig);
+            s.Intero(r.TrigReg);
+            s.Intero(r.TrigMask);
+        });
     }
     return s.Byte();
 }
@@ -107,11 +107,8 @@ QByteArray ScriviStr(const ProgettoSalvato& p, const DefModello& m)
 QByteArray ScriviBlk(const ProgettoSalvato& p, const DefModello& m)
 {
     ScrittoreRighe s;
-    for (int i = 0; i < m.NumBlocchi && i < MaxBlocchiTesto; ++i) {
-        s.Testo(QStringLiteral("<TEXT>"));
-        s.TestoMultiriga(p.blocchi[size_t(i)]);
-        s.Testo(QStringLiteral("</TEXT>"));
-    }
+    for (int i = 0; i < m.NumBlocchi && i < MaxBlocchiTesto; ++i)
+        s.Record("TEXT", [&] { s.TestoMultiriga(p.blocchi[size_t(i)]); });
     return s.Byte();
 }
 

@@ -53,23 +53,23 @@ QByteArray ScriviSkd(const ProgettoSalvato& p)
 {
     ScrittoreRighe s;
     for (const Task& t : p.task) {
-        s.Testo(QStringLiteral("<TASK>"));
-        ScriviByte(s, t.Inizio);
-        ScriviByte(s, t.Fine);
-        s.Intero(t.TipoTask);
-        ScriviByte(s, t.Intervallo);
-        ScriviByte(s, t.Periodo2);
-        s.Testo(t.Cartella);
-        s.Intero(t.FlagTask);
-        s.Intero(t.Trigger);
-        s.Intero(t.RegTriggerTask);
-        s.Intero(t.BitTrigger);
-        s.Intero(t.NumCampi);
-        for (int k = 0; k < MaxCampiTask; ++k) s.Reale(t.Campi[size_t(k)]);
-        s.Flag(t.Abilita);
-        s.Intero(t.RegAbil);
-        s.Intero(t.BitAbil);
-        s.Testo(QStringLiteral("</TASK>"));
+        s.Record("TASK", [&] {
+            ScriviByte(s, t.Inizio);
+            ScriviByte(s, t.Fine);
+            s.Intero(t.TipoTask);
+            ScriviByte(s, t.Intervallo);
+            ScriviByte(s, t.Periodo2);
+            s.Testo(t.Cartella);
+            s.Intero(t.FlagTask);
+            s.Intero(t.Trigger);
+            s.Intero(t.RegTriggerTask);
+            s.Intero(t.BitTrigger);
+            s.Intero(t.NumCampi);
+            for (int k = 0; k < MaxCampiTask; ++k) s.Reale(t.Campi[size_t(k)]);
+            s.Flag(t.Abilita);
+            s.Intero(t.RegAbil);
+            s.Intero(t.BitAbil);
+        });
     }
     return s.Byte();
 }

@@ -18,6 +18,13 @@ public:
     // The data files' real form alone (the table file's points).
     void NumeroTabella(double valore);
     void Flag(bool valore) { Intero(valore ? 1 : 0); }
+    // A tagged record: the line "<tag>", the lines `campi` writes, "</tag>".
+    template <class F> void Record(const char* tag, F&& campi)
+    {
+        Testo(QStringLiteral("<%1>").arg(QLatin1String(tag)));
+        campi();
+        Testo(QStringLiteral("</%1>").arg(QLatin1String(tag)));
+    }
     // Whole numbers without blanks joined by ".".
     void Puntato(std::initializer_list<qint64> valori);
 

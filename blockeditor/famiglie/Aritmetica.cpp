@@ -3,6 +3,7 @@
 #include "blockeditor/famiglie/AritmeticaSposta.h"
 
 #include "blockeditor/Codifica.h"
+#include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
 #include "base/Testi.h"
 
@@ -131,12 +132,12 @@ EsitoCodifica CodificaAritmetica(const DatiBlocco& dati, Rung& rung)
     rung.ArgByte[1][2] = 0;
     rung.ArgByte[1][3] = 0;
 
-    if (!TrasfOperando(rung, r[0], 3)) return EsitoCodifica::Riga(0);
+    if (!TrasfOperando(rung, r[0], 3, TipoKFlt)) return EsitoCodifica::Riga(0);
     rung.ArgByte[5][0] = 1;
 
     switch (riga1) {
     case Secondo::Operando: {
-        if (r[1].Tipo() < 0 || !TrasfOperando(rung, r[1], 4)) return EsitoCodifica::Riga(1);
+        if (r[1].Tipo() < 0 || !TrasfOperando(rung, r[1], 4, TipoKFlt)) return EsitoCodifica::Riga(1);
         // A hidden "Block" row reads 0.
         const auto blocco = InByte(r[3].valore);
         if (!blocco) return EsitoCodifica::Riga(3);

@@ -1,7 +1,7 @@
 #include "blockeditor/famiglie/BitConfronto.h"
 
 #include "blockeditor/Codifica.h"
-#include "blockeditor/famiglie/FlussoTempo.h"
+#include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
 #include "base/Testi.h"
 
@@ -118,9 +118,9 @@ EsitoCodifica CodificaConfronto(const DatiBlocco& d, Rung& r)
     // The compared rows list types 0..5 in order, so the chosen type is K_Flt
     // exactly when the chosen position is 5; any other row names a register
     // by its 16-bit number, its width being in the type bytes.
-    if (!TrasfOperando(r, a[0], 5)) return EsitoCodifica::Riga(0);
-    if (!TrasfOperando(r, a[1], 3)) return EsitoCodifica::Riga(1);
-    if (!TrasfOperando(r, a[2], 4)) return EsitoCodifica::Riga(2);
+    if (!TrasfOperando(r, a[0], 5, TipoKFlt)) return EsitoCodifica::Riga(0);
+    if (!TrasfOperando(r, a[1], 3, TipoKFlt)) return EsitoCodifica::Riga(1);
+    if (!TrasfOperando(r, a[2], 4, TipoKFlt)) return EsitoCodifica::Riga(2);
     if (!Trasf(r, a[3].valore, TipoUInt, 7)) return EsitoCodifica::Riga(3);
     if (a[4].Tipo() < 0 || !Trasf(r, a[4].valore, TipoKLong, 2)) return EsitoCodifica::Riga(4);
 

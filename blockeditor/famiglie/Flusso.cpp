@@ -1,6 +1,7 @@
 #include "blockeditor/famiglie/FlussoTempo.h"
 
 #include "blockeditor/Codifica.h"
+#include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
 #include "base/Testi.h"
 
@@ -25,15 +26,6 @@ void Azzera(Rung& r, int da, int a)
     for (int k = da; k <= a; ++k) Trasf(r, 0, TipoUInt, k);
 }
 } // namespace
-
-std::optional<std::array<uint8_t, 4>> MascheraBit(double bit)
-{
-    // Outside 0..15, or between two bits, no single bit of a 16-bit register
-    // is named: 16 would give a zero mask and 1.5 a mask of two bits.
-    if (!(bit >= 0 && bit <= 15) || std::floor(bit) != bit) return std::nullopt;
-    const unsigned m = 1u << unsigned(bit);
-    return std::array<uint8_t, 4>{uint8_t(m >> 8), uint8_t(m & 0xFF), 0, 0};
-}
 
 LayoutBlocco ImpaginaFlusso(int indice, Rung& rung, const ContestoBlocco& contesto)
 {

@@ -1,7 +1,7 @@
 #include "blockeditor/famiglie/BitConfronto.h"
 
 #include "blockeditor/Codifica.h"
-#include "blockeditor/famiglie/FlussoTempo.h"
+#include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
 #include "base/Testi.h"
 
@@ -53,10 +53,6 @@ uint8_t CodiceOperazione(uint8_t op)
 }
 
 // A source is a register unless it is a K_Long constant.
-bool Operando(Rung& r, const RigaBlocco& riga, int slot)
-{
-    return Trasf(r, riga.valore, riga.Tipo() == TipoKLong ? TipoKLong : TipoUInt, slot);
-}
 } // namespace
 
 LayoutBlocco ImpaginaBit(int indice, Rung& rung, const ContestoBlocco& contesto)
@@ -133,7 +129,7 @@ EsitoCodifica CodificaBit(const DatiBlocco& d, Rung& r)
     if (a[4].Tipo() < 0) return EsitoCodifica::Riga(4);
     r.ArgByte[1] = {uint8_t(tipi), uint8_t(a[4].Tipo()), 0, 0};
 
-    if (!Operando(r, a[0], 3)) return EsitoCodifica::Riga(0);
+    if (!TrasfOperando(r, a[0], 3, TipoKLong)) return EsitoCodifica::Riga(0);
     switch (disp) {
     case Disposizione::SetReset: {
         // Set: OR with all ones; reset: AND with zero; the mask picks the bits.
@@ -151,13 +147,13 @@ EsitoCodifica CodificaBit(const DatiBlocco& d, Rung& r)
         Trasf(r, 0, TipoUInt, 6);
         break;
     case Disposizione::Latch:
-        if (a[2].Tipo() >= 0 && !Operando(r, a[2], 4)) return EsitoCodifica::Riga(2);
+        if (a[2].Tipo() >= 0 && !TrasfOperando(r, a[2], 4, TipoKLong)) return EsitoCodifica::Riga(2);
         // The controller reads the edge mask word by word, high byte first.
         for (int slot : {2, 5, 6})
             if (!TrasfSwap(r, a[1].valore, TipoKLong, slot)) return EsitoCodifica::Riga(1);
         break;
     default:   // word, not, bit
-        if (a[2].Tipo() >= 0 && !Operando(r, a[2], 4)) return EsitoCodifica::Riga(2);
+        if (a[2].Tipo() >= 0 && !TrasfOperando(r, a[2], 4, TipoKLong)) return EsitoCodifica::Riga(2);
         if (!Trasf(r, a[5].valore, TipoKLong, 2)) return EsitoCodifica::Riga(5);
         if (!Trasf(r, a[1].valore, TipoKLong, 5)) return EsitoCodifica::Riga(1);
         if (!Trasf(r, a[3].valore, TipoKLong, 6)) return EsitoCodifica::Riga(3);

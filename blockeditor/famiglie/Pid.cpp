@@ -1,6 +1,7 @@
 #include "blockeditor/famiglie/FlussoTempo.h"
 
 #include "blockeditor/Codifica.h"
+#include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
 #include "base/Testi.h"
 
@@ -44,7 +45,7 @@ EsitoCodifica CodificaPid(const DatiBlocco& d, Rung& r)
     // The gains sit in slots 3, 4, 5 as Kp, Kd, Ki, though Ki is shown last.
     const std::pair<int, int> gains[] = {{1, 3}, {2, 4}, {5, 5}};
     for (auto [riga, slot] : gains)
-        if (!TrasfOperando(r, g[size_t(riga)], slot)) return EsitoCodifica::Riga(riga);
+        if (!TrasfOperando(r, g[size_t(riga)], slot, TipoKFlt)) return EsitoCodifica::Riga(riga);
     if (!Trasf(r, g[4].valore, TipoUInt, 7)) return EsitoCodifica::Riga(4);
     r.Delay = 0;
     r.Lunghezza = 34;

@@ -3,6 +3,7 @@
 #include "blockeditor/famiglie/AritmeticaSposta.h"
 
 #include "blockeditor/Codifica.h"
+#include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
 #include "base/Testi.h"
 #include "base/Conversioni.h"
@@ -72,7 +73,7 @@ EsitoCodifica CodificaScala(const DatiBlocco& dati, Rung& rung)
     for (int riga : {0, 1, 2, 5, 6, 4}) {
         const RigaBlocco& rb = r[size_t(riga)];
         const int slot = Scala(riga).slot;
-        const bool ok = riga == 0 || riga == 4 ? Trasf(rung, rb.valore, 0, slot) : TrasfOperando(rung, rb, slot);
+        const bool ok = riga == 0 || riga == 4 ? Trasf(rung, rb.valore, 0, slot) : TrasfOperando(rung, rb, slot, TipoKFlt);
         if (!ok) return EsitoCodifica::Riga(riga);
     }
     rung.Delay = 0;

@@ -1,6 +1,7 @@
 #include "blockeditor/famiglie/FlussoTempo.h"
 
 #include "blockeditor/Codifica.h"
+#include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
 #include "base/Testi.h"
 
@@ -46,9 +47,9 @@ EsitoCodifica CodificaTrip(const DatiBlocco& d, Rung& r)
     if (!timer) return EsitoCodifica::Riga(5);
     r.ArgByte[1][2] = *timer;
     r.ArgByte[1][3] = 0;
-    if (!TrasfOperando(r, g[0], 5)) return EsitoCodifica::Riga(0);
-    if (!TrasfOperando(r, g[1], 3)) return EsitoCodifica::Riga(1);
-    if (!TrasfOperando(r, g[2], 4)) return EsitoCodifica::Riga(2);
+    if (!TrasfOperando(r, g[0], 5, TipoKFlt)) return EsitoCodifica::Riga(0);
+    if (!TrasfOperando(r, g[1], 3, TipoKFlt)) return EsitoCodifica::Riga(1);
+    if (!TrasfOperando(r, g[2], 4, TipoKFlt)) return EsitoCodifica::Riga(2);
     if (!Trasf(r, g[3].valore, TipoUInt, 7)) return EsitoCodifica::Riga(3);
     if (!Trasf(r, g[4].valore, TipoKLong, 2)) return EsitoCodifica::Riga(4);
     if (!ParolaInSlot(r, g[6].valore, 6, 0)) return EsitoCodifica::Riga(6);
@@ -59,25 +60,6 @@ EsitoCodifica CodificaTrip(const DatiBlocco& d, Rung& r)
     return EsitoCodifica::Ok();
 }
 } // namespace
-
-std::optional<std::array<uint8_t, 2>> Parola16(double valore)
-{
-    SlotArgomento s{};
-    if (!CodificaSlot(s, valore, TipoUInt, false)) return std::nullopt;
-    return std::array<uint8_t, 2>{s[0], s[1]};
-}
-
-RigaLayout RigaSemplice(const QString& nome, uint8_t tipo, double valore, bool daRegistro,
-                        std::initializer_list<uint8_t> tipi)
-{
-    RigaLayout r;
-    r.arg.Nome = nome;
-    r.arg.Tipo = tipo;
-    r.arg.Valore = valore;
-    r.arg.DaRegistro = daRegistro;
-    for (uint8_t t : tipi) r.arg.TipiAmmessi[t] = 1;
-    return r;
-}
 
 LayoutBlocco ImpaginaTimerTrip(int indice, Rung& rung, const ContestoBlocco& contesto)
 {
