@@ -1,8 +1,8 @@
 #include "registers/TabRegistri.h"
 
 #include "comm/Dispositivo.h"
-#include "shell/Lingua.h"
 #include "base/Conversioni.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 #include <initializer_list>
