@@ -90,6 +90,10 @@ frm_Download::frm_Download()
 
 void frm_Download::Apri()
 {
+    // A dialog kept to show where the last download ended gives way to a
+    // fresh one.
+    if (frm_Download* vecchia = Finestre::SeCaricata<frm_Download>(); vecchia && vecchia->m_concluso)
+        Finestre::Scarica(vecchia);
     const bool nuova = !Finestre::SeCaricata<frm_Download>();
     frm_Download* f = Finestre::Get<frm_Download>();
     if (nuova) {

@@ -151,7 +151,7 @@ private slots:
         AllaRichiesta(4, [this] { fake.ChiudiConnessioni(); });
         Controllo<QPushButton>("cmdDownload")->click();
         disconnect(&fake, nullptr, this, nullptr);
-        QCOMPARE(copione.Messaggi().last(), QStringLiteral("Download Failed: program"));
+        QCOMPARE(copione.Messaggi(), QStringList{"Download Failed: program"});
         QVERIFY(RigheLog().contains(QStringLiteral("Download Failed: program")));
         QCOMPARE(Principale::Istanza()->Pannello(1), QStringLiteral("Not Connected"));
         QVERIFY(!std::any_of(fake.Richieste.cbegin(), fake.Richieste.cend(), Run));
@@ -175,6 +175,10 @@ private slots:
         QVERIFY(fake.Richieste.isEmpty());
         QTest::qWait(50);
         QVERIFY(Finestre::SeCaricata<frm_Download>() && Finestre::SeCaricata<frm_Download>()->isVisible());
+        // Asked again, the download gets a fresh dialog.
+        Toolbar1_ButtonClick(QStringLiteral("download"));
+        QVERIFY(Controllo<QPushButton>("cmdDownload")->isEnabled());
+        QCOMPARE(Finestre::SeCaricata<frm_Download>()->windowTitle(), QStringLiteral("Download"));
     }
 
     // The close box during the transfer asks; Yes ends it before the next
