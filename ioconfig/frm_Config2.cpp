@@ -8,7 +8,7 @@
 #include "ioconfig/TipoIngresso.h"
 #include "resources/Immagini.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 

@@ -6,7 +6,7 @@
 #include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/frm_Download.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"

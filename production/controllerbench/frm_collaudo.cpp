@@ -5,7 +5,7 @@
 #include "production/memory/TrasferimentoMemoria.h"
 #include "shell/Colori.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

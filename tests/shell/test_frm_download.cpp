@@ -8,7 +8,7 @@
 #include "program/Programmi.h"
 #include "shell/ComandiBarra.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
 #include "shell/frm_Download.h"
