@@ -267,9 +267,9 @@ bool comandi::eventFilter(QObject* o, QEvent* e)
     } else if (e->type() == QEvent::KeyPress && o->property(kInvio).toBool()) {
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-            // The combo's own line edit and the combo both see the key;
-            // the block is encoded once.
-            if (qobject_cast<QComboBox*>(o) && static_cast<QComboBox*>(o)->isEditable()) return false;
+            // A typed row's combo takes the key from the keyboard and hands
+            // it to its line edit by a direct call that no filter sees; taken
+            // here, the line edit never gets it, so the block is encoded once.
             cmd_AddFunc_Click();
             return true;
         }

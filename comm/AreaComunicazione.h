@@ -2,7 +2,9 @@
 // The communication area: where callers, the transaction, the receive events
 // and the live loops of other windows meet.
 #include <QByteArray>
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 
 // The framing of the transactions.
@@ -14,6 +16,14 @@ inline std::array<uint8_t, 1001> buff_rx{};
 inline int16_t n_rx = 0;
 inline QByteArray str_rx;                     // raw bytes on their way into buff_rx
 inline int16_t ComTimeout = 2;                // serial reply time-out, seconds
+
+// ComTimeout for a time-out field in milliseconds: whole seconds, halves to
+// the even neighbour, never below one second (a 0 s wait times out every
+// reply on the line, and the link stays dead until the next setting).
+inline int16_t SecondiComTimeout(double millisecondi)
+{
+    return int16_t(std::max(1.0, std::nearbyint(millisecondi / 1000.0)));
+}
 inline bool AttendiRisposta = true;
 inline int16_t ComErr = 1;                    // stop flag of every live loop
 inline int16_t DatiArrivati = 0;

@@ -1,6 +1,8 @@
 #include "comm/Collegamento.h"
 
 #include "comm/AreaComunicazione.h"
+#include "comm/Dispositivo.h"
+#include "comm/EventiCollegamento.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -25,6 +27,7 @@ Collegamento::Collegamento()
     m_socket->setObjectName(QStringLiteral("Winsock1"));
     connect(m_seriale, &QSerialPort::readyRead, this, &Collegamento::MSComm1_OnComm);
     connect(m_socket, &QTcpSocket::readyRead, this, &Collegamento::Winsock1_DataArrival);
+    connect(m_socket, &QTcpSocket::disconnected, this, &Collegamento::Winsock1_Close);
 }
 
 void Collegamento::MSComm1_OnComm()
@@ -43,6 +46,25 @@ void Collegamento::Winsock1_DataArrival()
         if (n > 0) str_rx.append(blocco, int(n));
     } while (n == qint64(sizeof blocco));
     DatiArrivati = 1;
+    // The socket is unbuffered: the device's close shows only here, as a
+    // read that finds the socket gone, without a close event of its own.
+    if (n < 0) ControllaSocket();
+}
+
+void Collegamento::ControllaSocket()
+{
+    if (m_socket->state() != QAbstractSocket::ConnectedState) Winsock1_Close();
+}
+
+void Collegamento::Winsock1_Close()
+{
+    // Connect and disconnect mark the link closed before they close the
+    // socket themselves: only a close from the other end gets here open.
+    if (!Controllore.Connesso || Canale != CanaleTCP) return;
+    Controllore.Connesso = false;
+    Eventi().EsitoTransazione(QString());
+    Eventi().Evento(QStringLiteral("Connection Lost [%1]").arg(Controllore.IndirizzoIP));
+    Eventi().StatoCambiato();
 }
 
 QString NomePortaSeriale(int k)

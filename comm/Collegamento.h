@@ -21,6 +21,12 @@ public:
     // Socket receive event: appends what arrived to str_rx and raises
     // DatiArrivati (the TCP wait collects a reply that comes in pieces).
     void Winsock1_DataArrival();
+    // Socket close event: the device (or the network) ended a TCP link that
+    // was open. The link counts as closed from then on, so the next command
+    // reports "not connected" at once rather than waiting out a time-out.
+    void Winsock1_Close();
+    // A socket found closed while the link counts as open: the close event.
+    void ControllaSocket();
 
 private:
     Collegamento();

@@ -94,8 +94,9 @@ void Connetti()
     if (Controllore.TipoConnessione == CollegamentoEthernet) Canale = CanaleTCP;
     else if (Controllore.TipoConnessione == CollegamentoSeriale) Canale = CanaleRTU;
 
+    // Closed before the old socket goes: its close is not a lost link.
+    Controllore.Connesso = false;
     ChiudiTutto();
-    Controllore.Connesso = false;   // whatever was open is closed now
     if (Canale == CanaleTCP) ConnettiTCP();
     else if (Canale == CanaleRTU) ConnettiSeriale();
     // The shell decides from the new state which toolbar groups are enabled.
@@ -106,14 +107,18 @@ void Disconnetti()
 {
     if (ComErr == 0) return;
     Collegamento* c = Collegamento::Istanza();
+    // Every connect and the benches disconnect first: a link that was never
+    // opened, or is already lost, closes without a line of its own.
+    const bool aperto = Controllore.Connesso || c->MSComm1()->isOpen() ||
+                        c->Winsock1()->state() != QAbstractSocket::UnconnectedState;
+    Controllore.Connesso = false;
     if (Canale != CanaleTCP) {
         if (c->MSComm1()->isOpen()) c->MSComm1()->close();
-        Eventi().Evento(QStringLiteral("Disconnect [%1]").arg(Controllore.Nodo));
+        if (aperto) Eventi().Evento(QStringLiteral("Disconnect [%1]").arg(Controllore.Nodo));
     } else {
         c->Winsock1()->abort();
         Eventi().EsitoTransazione(QString());
-        Eventi().Evento(QStringLiteral("Disconnect [%1]").arg(Controllore.IndirizzoIP));
+        if (aperto) Eventi().Evento(QStringLiteral("Disconnect [%1]").arg(Controllore.IndirizzoIP));
     }
-    Controllore.Connesso = false;
     Eventi().StatoCambiato();
 }

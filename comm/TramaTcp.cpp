@@ -43,6 +43,8 @@ QByteArray AttendiRispostaTCP()
     DatiArrivati = 0;
     AttendiFinche(
         [&] {
+            // The device closed the link: no reply can come any more.
+            if (!Controllore.Connesso) return true;
             if (str_rx.size() < kIntestazione) return false;
             const int attesi = LunghezzaDichiarata(str_rx);
             return attesi > int(buff_rx.size()) || str_rx.size() >= kIntestazione + attesi;
@@ -70,6 +72,9 @@ EsitoComunica TransazioneTCP(bool /*MostraErrori*/, QString* guasto)
     // system; a pass of the events first would cost a poll per transaction.
     Collegamento::Istanza()->Winsock1()->readAll();
     str_rx.clear();
+    // That read is where a close by the device may show first.
+    Collegamento::Istanza()->ControllaSocket();
+    if (!Controllore.Connesso) return ComNonConnesso;
     InviaTCP(trama);
     if (!AttendiRisposta) return ComOk;
     const QByteArray ricevuto = AttendiRispostaTCP();

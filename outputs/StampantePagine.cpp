@@ -7,9 +7,16 @@
 
 namespace {
 constexpr double TwipPerPollice = 1440.0;
+constexpr int TwipPerPunto = 20;
 }
 
-StampantePagine::StampantePagine(QPagedPaintDevice& dispositivo) : m_dispositivo(dispositivo)
+StampantePagine::StampantePagine(QPagedPaintDevice& dispositivo)
+    : StampantePagine(static_cast<QPaintDevice&>(dispositivo))
+{
+    m_pagine = &dispositivo;
+}
+
+StampantePagine::StampantePagine(QPaintDevice& dispositivo) : m_dispositivo(dispositivo)
 {
     if (!m_painter.begin(&dispositivo)) return;
     m_scala = dispositivo.logicalDpiY() / TwipPerPollice;
@@ -34,23 +41,24 @@ int StampantePagine::AltezzaPagina() const
 
 void StampantePagine::Carattere(int punti, bool grassetto)
 {
-    // The device's default face; only size and weight change.
+    // The device's default face; only size and weight change. A size in
+    // points would be turned into device pixels and then scaled down again
+    // by the painter's transform: the size goes in twips, as every position.
     QFont f = m_painter.font();
-    f.setPointSizeF(punti);
+    f.setPixelSize(punti * TwipPerPunto);
     f.setBold(grassetto);
     m_painter.setFont(f);
 }
 
 int StampantePagine::AltezzaTesto() const
 {
-    // Metrics come in device pixels (the font follows the device's resolution).
-    return int(QFontMetricsF(m_painter.font(), &m_dispositivo).height() / m_scala + 0.5);
+    return int(QFontMetricsF(m_painter.font(), &m_dispositivo).height() + 0.5);
 }
 
 void StampantePagine::Testo(const QString& testo, int x, int y)
 {
     const QFontMetricsF m(m_painter.font(), &m_dispositivo);
-    m_painter.drawText(QPointF(x, y + m.ascent() / m_scala), testo);
+    m_painter.drawText(QPointF(x, y + m.ascent()), testo);
 }
 
 void StampantePagine::Linea(int x1, int y1, int x2, int y2)
@@ -70,5 +78,5 @@ void StampantePagine::Icona(int icona, int x, int y, int larghezza, int altezza)
 
 bool StampantePagine::NuovaPagina()
 {
-    return m_dispositivo.newPage();
+    return m_pagine && m_pagine->newPage();
 }

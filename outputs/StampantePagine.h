@@ -1,6 +1,7 @@
 #pragma once
 // A Stampante over a paged device (a QPrinter, or a QPdfWriter): twips are
-// turned into the device's resolution once, in the painter's transform.
+// turned into the device's resolution once, in the painter's transform, and
+// text is sized in twips too, so it prints at its points on any device.
 #include "outputs/Stampante.h"
 
 #include <QPainter>
@@ -10,6 +11,9 @@ class QPagedPaintDevice;
 class StampantePagine : public Stampante {
 public:
     explicit StampantePagine(QPagedPaintDevice& dispositivo);
+    // One page on any device (a picture of the page at its resolution); the
+    // listing ends where a second page would start.
+    explicit StampantePagine(QPaintDevice& dispositivo);
     // False when the device could not be opened for painting.
     bool Attiva() const { return m_painter.isActive(); }
     // Ends the document (sends what was printed).
@@ -25,7 +29,8 @@ public:
     bool NuovaPagina() override;
 
 private:
-    QPagedPaintDevice& m_dispositivo;
+    QPaintDevice& m_dispositivo;
+    QPagedPaintDevice* m_pagine = nullptr;
     QPainter m_painter;
     double m_scala = 1.0;   // device pixels per twip
 };

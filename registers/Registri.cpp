@@ -69,16 +69,7 @@ VistaRegistro DescriviRegistro(int n)
     case 1: v.valore = QString::number(int16_t(w)); break;
     case 7: v.valore = IntToHex(w); break;
     case 8:
-    case 13:
-        // Strings are stored first character in the high byte, so the row
-        // reads high byte first (a zero low byte ends the text).
-        v.valore = QString(CarattereByte(w >> 8));
-        if (w & 0xFF) v.valore += CarattereByte(w & 0xFF);
-        // A byte with no glyph (0, control codes) would draw a box: a blank
-        // keeps the column readable.
-        for (QChar& c : v.valore)
-            if (!c.isPrint()) c = QLatin1Char(' ');
-        break;
+    case 13: v.valore = TestoAsciiRegistro(w); break;
     case 9: v.valore = IntToBin(w, true); break;
     case 2:
     case 3:

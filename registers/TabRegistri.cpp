@@ -1,6 +1,7 @@
 #include "registers/TabRegistri.h"
 
 #include "comm/Dispositivo.h"
+#include "base/Conversioni.h"
 #include "base/Testi.h"
 #include "base/Modelli.h"
 
@@ -155,4 +156,15 @@ void CaricaRegistriSistema(bool azzeraUtente)
     }
 
     if (NomeTra(nome, {8})) Definisci(kDisplay);
+}
+
+QString TestoAsciiRegistro(uint16_t parola)
+{
+    QString testo(CarattereByte(parola >> 8));
+    if (parola & 0xFF) testo += CarattereByte(parola & 0xFF);
+    // A byte with no glyph (0, control codes) would draw a box: a blank
+    // keeps the column readable.
+    for (QChar& c : testo)
+        if (!c.isPrint()) c = QLatin1Char(' ');
+    return testo;
 }

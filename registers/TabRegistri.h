@@ -23,6 +23,11 @@ inline uint16_t ParolaRegistro(int n)
     return (n >= 0 && n <= UltimoRegistro) ? uint16_t(TabRegistri[size_t(n)].Valore & 0xFFFF) : 0;
 }
 
+// A register holding text (ASCII, String (Ram)) as both register views show
+// it: the high byte's character first, as texts are stored, then the low
+// byte's unless it is the closing 0; a byte with no glyph shows as a blank.
+QString TestoAsciiRegistro(uint16_t parola);
+
 // Data-type indexes the table itself assigns (TipiDato).
 namespace TipoReg {
 constexpr uint8_t UInt = 0, Int = 1, Long = 3, Hex = 7, Ascii = 8, Bin = 9, StringaRam = 13;

@@ -82,7 +82,7 @@ RigaWatch DescriviWatch(int r, bool connesso)
         break;
     }
     case 7: riga.valore = IntToHex(w); break;
-    case 8: riga.valore = IntToAscii(w); break;
+    case 8: riga.valore = TestoAsciiRegistro(w); break;
     case 9: riga.valore = IntToBin(w, true); break;
     default: riga.valore = QString::number(d.Valore); break;
     }

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <cmath>
 
 namespace {
 const QString kSeparatore = QStringLiteral("-------------");
@@ -77,10 +76,10 @@ void ApplicaImpostazioni(const CampiImpostazioni& c)
         Controllore.Porta = int16_t(uint16_t(*LeggiIntero(c.porta, 1, 65535)));
         const int16_t timeout = int16_t(*LeggiIntero(c.timeoutTCP, 1, 32767));
         // The serial reply time-out follows the field only when it was
-        // changed, and never drops to 0 s (that would time out every reply).
+        // changed.
         if (timeout != Controllore.TimeoutTCP) {
             Controllore.TimeoutTCP = timeout;
-            ComTimeout = int16_t(std::max(1, int(std::nearbyint(timeout / 1000.0))));
+            ComTimeout = SecondiComTimeout(timeout);
         }
     } else {
         Controllore.TipoConnessione = CollegamentoSeriale;

@@ -4,10 +4,13 @@
 #include "comm/Dispositivo.h"
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiComuni.h"
+#include "shell/Finestre.h"
+#include "shell/frm_Download.h"
 #include "base/Testi.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
+#include "transfer/SequenzaDownload.h"
 
 #include <QAction>
 #include <QApplication>
@@ -253,6 +256,13 @@ void Principale::AggiornaStato()
 
 void Principale::closeEvent(QCloseEvent* e)
 {
+    if (SequenzaDownload::InCorso()) {
+        // The transfer runs inside a handler below this event: the window
+        // cannot go now. Stopped, it closes once the transfer has ended.
+        if (auto* d = Finestre::SeCaricata<frm_Download>()) d->ChiediFermata(true);
+        e->ignore();
+        return;
+    }
     if (ProgettoModificato &&
         Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, windowTitle()) == Prompt::Ok &&
         !SalvaProgettoCorrente(true)) {

@@ -7,7 +7,9 @@
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
+#include "shell/Principale.h"
 #include "base/Modelli.h"
+#include "base/Prompt.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -88,6 +90,10 @@ frm_Download::frm_Download()
 
 void frm_Download::Apri()
 {
+    // A dialog kept to show where the last download ended gives way to a
+    // fresh one.
+    if (frm_Download* vecchia = Finestre::SeCaricata<frm_Download>(); vecchia && vecchia->m_concluso)
+        Finestre::Scarica(vecchia);
     const bool nuova = !Finestre::SeCaricata<frm_Download>();
     frm_Download* f = Finestre::Get<frm_Download>();
     if (nuova) {
@@ -120,9 +126,60 @@ void frm_Download::cmdDownload_Click()
 {
     if (SequenzaDownload::InCorso()) return;
     cmdDownload->setEnabled(false);
+    // While the transfer runs the main window's close box must reach it (to
+    // ask whether to stop), so the dialog no longer blocks that window.
+    if (isModal() && isVisible()) {
+        hide();
+        setModal(false);
+        show();
+    }
+    QPointer<frm_Download> io(this);
     RapportoDialogo rapporto(Barra);
-    SequenzaDownload::Esegui(Opzioni(), rapporto);
+    m_rapporto = &rapporto;
+    PassoDownload passo = PassoDownload::Fine;
+    const EsitoDownload esito = SequenzaDownload::Esegui(Opzioni(), rapporto, &passo);
+    if (!io) return;
+    m_rapporto = nullptr;
+    const QString testo = TestoEsitoDownload(esito, passo);
+    if (!testo.isEmpty()) {
+        rapporto.Inizia();
+        rapporto.Scrivi(testo);
+        setWindowTitle(QStringLiteral("Download - %1").arg(testo));
+        m_concluso = true;
+        Prompt::MsgBox(testo, esito == EsitoDownload::Interrotto ? Prompt::Avviso : Prompt::Critica,
+                       QStringLiteral("Download"));
+    }
+    if (io && m_chiudiPrincipale) {
+        // After this click has returned: the close goes through its own
+        // questions (saving) as any other.
+        QMetaObject::invokeMethod(Principale::Istanza(), &QWidget::close, Qt::QueuedConnection);
+    }
+    if (!io || !testo.isEmpty()) return;
     // Unloaded once this click has returned.
     hide();
     deleteLater();
+}
+
+bool frm_Download::ChiediFermata(bool principale)
+{
+    if (!m_rapporto) return false;
+    if (Prompt::MsgBox(QStringLiteral("Stop the download?"), int(Prompt::SiNo) | Prompt::Domanda,
+                       QStringLiteral("Download")) != Prompt::Si)
+        return false;
+    // The transfer may have ended while the question was open.
+    if (m_rapporto) m_rapporto->Ferma();
+    if (principale) m_chiudiPrincipale = true;
+    return true;
+}
+
+void frm_Download::reject()
+{
+    if (m_rapporto) {
+        ChiediFermata(false);
+        return;
+    }
+    QDialog::reject();
+    // A download that ended short was kept for the user to see: closed now,
+    // it goes, and the next one starts from a fresh dialog.
+    if (m_concluso) deleteLater();
 }

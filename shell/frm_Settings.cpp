@@ -32,16 +32,6 @@ namespace {
 const char* const kBaud[] = {"1200", "2400", "9600", "19200", "38400", "57600", "115200"};
 constexpr int kMaxSecondi = 30;   // the refresh interval is kept in a 16-bit millisecond count
 
-// With a controller connected its own code decides the model; otherwise
-// the one chosen in the list is taken, without asking a link that is not
-// there (which would only answer "Controller not connected").
-void ScegliModello(int scelto)
-{
-    if (Controllore.Connesso)
-        LeggiModello(uint8_t(scelto));
-    else
-        Controllore.Modello = uint8_t(scelto);
-}
 } // namespace
 
 frm_Settings::frm_Settings()
@@ -303,7 +293,10 @@ void frm_Settings::cmd_ok_Click(int Index)
             Prompt::ErroreValori();
             return;
         }
-        ScegliModello(c.modello);
+        // With a controller connected its own code decides the model;
+        // otherwise the one chosen is taken, and the transaction tells the
+        // user there is no controller.
+        LeggiModello(uint8_t(c.modello));
         ApplicaImpostazioni(c);
         SaveSettings();
         CaricaRegistriSistema(false);

@@ -55,6 +55,10 @@ bool DownloadProgramma(int32_t& Lunghezza, RapportoTrasferimento& rapporto)
     bool ok = n > 0;
     for (int i = 0; ok && i < n; ++i) {
         rapporto.Attendi(0.1);
+        if (rapporto.Fermato()) {
+            rapporto.Scrivi(QStringLiteral("Download Stopped"));
+            return false;
+        }
         if (mappa.IndirizzoProgramma < MinimoIndirizzoProgramma) {
             ok = false;
             break;
@@ -77,6 +81,10 @@ bool UploadProgramma(int32_t lunghezza, RapportoTrasferimento& rapporto)
     const int32_t dimensione = MappaMemoria::DelModello().DimensioneProgramma;
     const int n = BlocchiLettura(lunghezza, dimensione);
     for (int i = 0; i < n; ++i) {
+        if (rapporto.Fermato()) {
+            rapporto.Scrivi(QStringLiteral("Upload Stopped"));
+            return false;
+        }
         const int32_t offset = LunghezzaBloccoMemoria * i;
         const int conteggio = LunghezzaBlocco(i, dimensione);
         RichiestaMemoria(LeggiAreaProgramma, offset, conteggio);

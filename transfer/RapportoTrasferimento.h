@@ -1,7 +1,7 @@
 #pragma once
 // What a transfer to the controller reports besides its Log lines: the
 // progress of the current step, the busy pointer, the pauses between blocks
-// and the register page to clear. The download dialog implements it; the
+// and the register page to clear; and the user's request to stop it. The download dialog implements it; the
 // default does nothing but wait, so a transfer runs without any window.
 #include "compiler/Rapporto.h"
 
@@ -15,6 +15,16 @@ public:
     virtual void Attendi(double secondi);
     // Zero the user registers in the controller and read the register page again.
     virtual void AzzeraRegistri() {}
+
+    // The user asked to stop: a transfer sends no further block and ends
+    // with its " Stopped" line. Asked during a wait, so it takes effect
+    // between blocks, never in the middle of one.
+    void Ferma() { m_fermato = true; }
+    bool Fermato() const { return m_fermato; }
+    void Riprendi() { m_fermato = false; }
+
+private:
+    bool m_fermato = false;
 };
 
 // The busy pointer for as long as the object lives, whatever way the scope ends.

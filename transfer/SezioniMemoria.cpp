@@ -12,6 +12,12 @@
 
 namespace {
 
+QString FineSezione(bool ok, const RapportoTrasferimento& r)
+{
+    if (ok) return QStringLiteral(" Successul");
+    return r.Fermato() ? QStringLiteral(" Stopped") : QStringLiteral(" Failed");
+}
+
 // One section's report: the opening line now, the closing line at the end.
 class Sezione {
 public:
@@ -23,7 +29,7 @@ public:
     }
     bool Fine(bool ok)
     {
-        m_r.Scrivi(m_parola + (ok ? QStringLiteral(" Successul") : QStringLiteral(" Failed")));
+        m_r.Scrivi(m_parola + FineSezione(ok, m_r));
         return ok;
     }
     // What cannot be laid out: its own line, then the failure.
@@ -40,16 +46,17 @@ private:
     QString m_parola;
 };
 
-bool Scrivi(int32_t indirizzo, int32_t offset, int n)
+// One block, unless the user has asked to stop.
+bool Scrivi(const RapportoTrasferimento& r, int32_t indirizzo, int32_t offset, int n)
 {
-    return ScriviMemoria(Controllore.Nodo, indirizzo, offset, n);
+    return !r.Fermato() && ScriviMemoria(Controllore.Nodo, indirizzo, offset, n);
 }
 
 // Writes [p, p + n) in blocks of 32 bytes taken from the same buffer offsets.
-bool ScriviBlocchi(int32_t p, int n)
+bool ScriviBlocchi(const RapportoTrasferimento& r, int32_t p, int n)
 {
     for (int s = 0; s < n; s += LunghezzaBloccoMemoria)
-        if (!Scrivi(p + s, p + s, std::min(LunghezzaBloccoMemoria, n - s))) return false;
+        if (!Scrivi(r, p + s, p + s, std::min(LunghezzaBloccoMemoria, n - s))) return false;
     return true;
 }
 
@@ -76,13 +83,13 @@ bool DownloadVariabili(bool Scarica, RapportoTrasferimento& rapporto)
     const MappaMemoria mappa = MappaMemoria::DelModello();
     const int32_t base = mappa.IndirizzoVariabili;
     BufferTrasferimento[size_t(base - 1)] = uint8_t(n - 1);
-    if (Scarica && !Scrivi(base - 1, base - 1, 1)) return sezione.Fine(false);
+    if (Scarica && !Scrivi(rapporto, base - 1, base - 1, 1)) return sezione.Fine(false);
     for (int i = 0; i < n; ++i) {
         const int32_t a = base + LunghezzaRecordVariabile * i;
         if (!RecordVariabile(Variabili[size_t(i)], mappa.IndirizzoStringhe, BufferTrasferimento.data() + a))
             return sezione.Rifiuta(QStringLiteral("Variable %1: value out of range").arg(i));
         if (!Scarica) continue;
-        if (!Scrivi(a, a, LunghezzaRecordVariabile)) return sezione.Fine(false);
+        if (!Scrivi(rapporto, a, a, LunghezzaRecordVariabile)) return sezione.Fine(false);
         rapporto.Barra(1 + 100.0f * float(i + 1) / float(n));
     }
     return sezione.Fine(true);
@@ -97,7 +104,7 @@ bool DownloadStringhe(bool Scarica, RapportoTrasferimento& rapporto)
     for (int i = 0; i <= ultima; ++i) {
         const int32_t a = mappa.IndirizzoStringhe + LunghezzaStringaUtente * i;
         CampoTesto(Stringhe[size_t(i)].TestoVoce, BufferTrasferimento.data() + a, LunghezzaStringaUtente);
-        if (Scarica && !Scrivi(a, a, LunghezzaStringaUtente)) return sezione.Fine(false);
+        if (Scarica && !Scrivi(rapporto, a, a, LunghezzaStringaUtente)) return sezione.Fine(false);
     }
     return sezione.Fine(true);
 }
@@ -117,7 +124,7 @@ bool DownloadStringheScheduler(bool Scarica, RapportoTrasferimento& rapporto)
         // The string, its 0 byte and one block more, inside the task's region.
         const int blocchi = std::min<int>(int(testo.size()) / LunghezzaBloccoMemoria + 2,
                                           PassoStringheScheduler / LunghezzaBloccoMemoria);
-        if (Scarica && !ScriviBlocchi(p, blocchi * LunghezzaBloccoMemoria)) return sezione.Fine(false);
+        if (Scarica && !ScriviBlocchi(rapporto, p, blocchi * LunghezzaBloccoMemoria)) return sezione.Fine(false);
     }
     return sezione.Fine(true);
 }
@@ -131,7 +138,7 @@ bool DownloadBlocchi(bool Scarica, RapportoTrasferimento& rapporto)
         const int32_t p = BaseBlocchiTesto + PassoBlocchiTesto * b;
         if (!TestoInRegione(TestoControllore(Blocchi[size_t(b)].TestoVoce), p, PassoBlocchiTesto))
             return sezione.TroppoLungo(QStringLiteral("Text block %1").arg(b));
-        if (Scarica && !ScriviBlocchi(p, PassoBlocchiTesto)) return sezione.Fine(false);
+        if (Scarica && !ScriviBlocchi(rapporto, p, PassoBlocchiTesto)) return sezione.Fine(false);
     }
     return sezione.Fine(true);
 }
@@ -143,7 +150,7 @@ bool DownloadSMS(RapportoTrasferimento& rapporto)
     rapporto.Scrivi(QStringLiteral("Downloading SMS Table..."));
     rapporto.Barra(1);
     auto fine = [&](bool ok) {
-        rapporto.Scrivi(ok ? QStringLiteral("Download Successul") : QStringLiteral("Download Failed"));
+        rapporto.Scrivi(QStringLiteral("Download") + FineSezione(ok, rapporto));
         return ok;
     };
     auto troppoLungo = [&](const QString& cosa) {
@@ -153,13 +160,13 @@ bool DownloadSMS(RapportoTrasferimento& rapporto)
     for (int k = 0; k < std::min<int>(NumNumeriSMS, MaxVociSMS); ++k) {
         const QByteArray numero = TestoControllore(NumeriSMS[size_t(k)].TestoSMS);
         if (!TestoInRegione(numero, 0, PassoNumeriSMS)) return troppoLungo(QStringLiteral("SMS number %1").arg(k));
-        if (!Scrivi(BaseNumeriSMS + PassoNumeriSMS * k, 0, int(numero.size()) + 1)) return fine(false);
+        if (!Scrivi(rapporto, BaseNumeriSMS + PassoNumeriSMS * k, 0, int(numero.size()) + 1)) return fine(false);
     }
     for (int k = 0; k < std::min<int>(NumTestiSMS, MaxVociSMS); ++k) {
         // The text with its end mark, a spare byte and the 0 byte.
         const QByteArray testo = TestoSMSControllore(TestiSMS[size_t(k)].TestoSMS);
         if (!TestoInRegione(testo + '\0', 0, PassoTestiSMS)) return troppoLungo(QStringLiteral("SMS text %1").arg(k));
-        if (!Scrivi(BaseTestiSMS + PassoTestiSMS * k, 0, int(testo.size()) + 2)) return fine(false);
+        if (!Scrivi(rapporto, BaseTestiSMS + PassoTestiSMS * k, 0, int(testo.size()) + 2)) return fine(false);
     }
     return fine(true);
 }

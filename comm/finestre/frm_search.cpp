@@ -336,7 +336,7 @@ void frm_search::cmd_Search_Click()
         return;
     }
 
-    ComTimeout = int16_t(std::nearbyint(ms / 1000.0));   // halves to the even neighbour
+    ComTimeout = SecondiComTimeout(ms);
     m_ricercaAttiva = true;
     for (Dispositivo& d : Dispositivi) d.IndirizzoIP.clear();
     cmd_Search->setEnabled(false);

@@ -219,17 +219,19 @@ void Banco8566::MisuraPunti(int Index)
 
 bool Banco8566::MisuraPunto(double riferimento)
 {
-    std::optional<int> grezzo;
+    std::optional<double> grezzo;
     if (m_voce.TipoSorgente == SorgenteUscita) {
         Scrivi(kModulo, 32 + m_voce.Uscita, riferimento);
         Attesa(5);
-        grezzo = 0;   // the output's own reading is not taken
+        // The multimeter reads the output current in milliamperes; the row's
+        // references are microamperes.
+        if (const auto mA = Collaudo::LeggiMultSeriale(m_mult)) grezzo = std::round(double(*mA) * 1000);
     } else {
         ChiediSetCal(m_voce.TipoSorgente, riferimento);
         Attesa(2);
         grezzo = LeggiInput(kModulo, 26 + m_voce.CanaleIngresso);
     }
-    m_voce.Misura = double(grezzo.value_or(0)) / m_voce.Scala;
+    m_voce.Misura = grezzo.value_or(0) / m_voce.Scala;
     // A failed read is no measurement: it must not pass a reference near 0.
     return grezzo && std::abs(m_voce.Misura - riferimento) <= m_voce.Tolleranza;
 }

@@ -1,8 +1,9 @@
 #pragma once
 // The QVR8566 test and calibration bench without its window: the bench link,
 // the eleven test rows, the relay routing, the K factor of an input channel,
-// the output constants and the digital cycles. Results go to the window
-// through QuadroBanco8566; the operator is asked through the prompt service.
+// the output constants, the outputs read on the bench multimeter and the
+// digital cycles. Results go to the window through QuadroBanco8566; the
+// operator is asked through the prompt service.
 #include "production/controllerbench/Collaudo.h"
 #include "production/controllerbench/LineaStrumento.h"
 

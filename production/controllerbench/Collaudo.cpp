@@ -33,30 +33,6 @@ std::optional<float> LeggiMultManuale()
     }
 }
 
-std::optional<float> LeggiMultSeriale(LineaStrumento& linea)
-{
-    if (!linea.Aperta()) {
-        Informa("Mult: porta seriale chiusa");
-        return std::nullopt;
-    }
-    linea.Svuota();
-    linea.Invia(":READ?\r\n");
-    Attesa(1);
-    QByteArray risposta;
-    AttendiFinche([&] {
-        risposta += linea.Leggi();
-        return risposta.contains('\n') || risposta.contains('\r');
-    }, kRispostaMultMs);
-    linea.Svuota();
-    if (risposta.isEmpty()) {
-        Informa("Mult: nessuna risposta");
-        return std::nullopt;
-    }
-    const auto valore = Collaudo::LetturaMult(risposta);
-    if (!valore) Informa("Mult: risposta non valida");
-    return valore;
-}
-
 }  // namespace
 
 namespace Collaudo {
@@ -125,6 +101,30 @@ std::optional<float> LetturaMult(QByteArrayView risposta)
     const bool frazione = std::any_of(resto.cbegin(), resto.cend(), [](char c) { return c != '0'; });
     if (negativo) n = frazione ? -n - 1 : -n;
     return float(double(n) / 1000.0);
+}
+
+std::optional<float> LeggiMultSeriale(LineaStrumento& linea)
+{
+    if (!linea.Aperta()) {
+        Informa("Mult: porta seriale chiusa");
+        return std::nullopt;
+    }
+    linea.Svuota();
+    linea.Invia(":READ?\r\n");
+    Attesa(1);
+    QByteArray risposta;
+    AttendiFinche([&] {
+        risposta += linea.Leggi();
+        return risposta.contains('\n') || risposta.contains('\r');
+    }, kRispostaMultMs);
+    linea.Svuota();
+    if (risposta.isEmpty()) {
+        Informa("Mult: nessuna risposta");
+        return std::nullopt;
+    }
+    const auto valore = LetturaMult(risposta);
+    if (!valore) Informa("Mult: risposta non valida");
+    return valore;
 }
 
 std::optional<float> LeggiMult(StrumentiBanco& banco, uint8_t)

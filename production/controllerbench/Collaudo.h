@@ -39,6 +39,11 @@ void ComandaRele(uint8_t scheda, uint8_t canale, bool chiudi);
 // nothing: the bench has one multimeter.
 std::optional<float> LeggiMult(StrumentiBanco& banco, uint8_t n);
 
+// The multimeter on `linea` asked for its reading over the serial line, in
+// thousandths of its unit; nothing, with the operator told why, when the
+// line is closed, no answer comes in time or the answer is not a number.
+std::optional<float> LeggiMultSeriale(LineaStrumento& linea);
+
 // Switches the supply on at volt (sent as it stands) or off: serial
 // commands ended by CR, or in "MANUALE" a message telling the operator what
 // to do. With its line closed the operator is told and nothing is sent.

@@ -304,6 +304,18 @@ private slots:
         Bersaglio().Valido = false;
         QTest::keyClick(C<QComboBox>(d, "txt_Var_4")->lineEdit(), Qt::Key_Enter);
         QVERIFY(!d->Aperto && Bersaglio().Valido);
+        // The keyboard delivers a key to the combo itself (its line edit
+        // hands focus to it), the typed value rows and the type lists alike;
+        // the block is encoded once.
+        for (const char* nome : {"txt_Var_4", "txt_Opt_1", "txt_Var_0"}) {
+            d = Apri(kAdd);
+            d->show();
+            Bersaglio().Valido = false;
+            notifiche.clear();
+            QTest::keyClick(C<QComboBox>(d, QString::fromLatin1(nome)), Qt::Key_Return);
+            QVERIFY2(!d->Aperto && Bersaglio().Valido, nome);
+            QCOMPARE(notifiche.size(), 1);
+        }
     }
 
     void icons()

@@ -107,7 +107,8 @@ private slots:
         QTest::newRow("tcp shorter than header") << false << int(UnByte) << true << 1
                                                  << QStringList{"Reply shorter than its header"};
         QTest::newRow("unknown channel") << false << int(CanaleIgnoto) << false << 2 << nessuno;
-        QTest::newRow("tcp socket closed by the device") << false << int(Chiuso) << false << 1 << nessuno;
+        // The link noticed the close: not connected, nothing sent, no wait.
+        QTest::newRow("tcp socket closed by the device") << false << int(Chiuso) << false << 3 << nessuno;
     }
     void esiti()
     {

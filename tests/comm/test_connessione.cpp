@@ -2,6 +2,7 @@
 // loopback guard.
 #include "Aiuti.h"
 #include "comm/Collegamento.h"
+#include "comm/Comunica.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
@@ -102,6 +103,82 @@ private slots:
         QCOMPARE(Registro().stati, stati + 1);
         QVERIFY(AttendiFinche([&] { return fake.ConnessioniAccettate == accettate + 1; }, 1000));
         QVERIFY(copione.Messaggi().isEmpty());
+    }
+
+    // The device closes the link: the link closes too, says so once, and the
+    // next command is "not connected" at once; a transaction waiting for its
+    // reply ends then, not at its time-out. Connect works again straight away.
+    void tcpChiusoDalDispositivo_data()
+    {
+        QTest::addColumn<bool>("inAttesa");
+        QTest::newRow("between commands") << false;
+        QTest::newRow("during a wait") << true;
+    }
+    void tcpChiusoDalDispositivo()
+    {
+        QFETCH(bool, inAttesa);
+        Prepara(false, 2);
+        Controllore.TimeoutTCP = 3000;
+        const int log0 = RigheLog();
+        const int stati = Registro().stati;
+        Registro().pannello4 = QStringLiteral("Com OK");
+        QElapsedTimer t;
+        t.start();
+        if (inAttesa) {
+            fake.Accoda(FakeController::Risposta::Nessuna());
+            connect(&fake, &FakeController::RichiestaRicevuta, this, [&] { fake.ChiudiConnessioni(); },
+                    Qt::SingleShotConnection);
+            Richiesta(Hex("0a0300000001"));
+            QCOMPARE(int(Comunica(false)), int(ComTimeOut));
+            QVERIFY2(t.elapsed() < 1500, qPrintable(QString::number(t.elapsed())));
+        } else {
+            fake.ChiudiConnessioni();
+            QVERIFY(AttendiFinche([] { return !Controllore.Connesso; }, 2000));
+        }
+        QVERIFY(!Controllore.Connesso);
+        QCOMPARE(Registro().stati, stati + 1);
+        QCOMPARE(Testi(LogDa(log0)).value(0), QStringLiteral("Connection Lost [127.0.0.1]"));
+
+        const int log1 = RigheLog();
+        fake.Richieste.clear();
+        Richiesta(Hex("0a0300000001"));
+        t.restart();
+        QCOMPARE(int(Comunica(true)), int(ComNonConnesso));
+        QVERIFY(t.elapsed() < 500);
+        QCOMPARE(copione.Messaggi(), QStringList{"Controller not connected"});
+        QVERIFY(fake.Richieste.isEmpty());
+        // Already closed: the toolbar's disconnect has nothing more to say.
+        ComErr = 1;
+        Disconnetti();
+        QCOMPARE(Testi(LogDa(log1)), QStringList{"Com Error"});
+
+        Connetti();
+        QVERIFY(Controllore.Connesso);
+        Richiesta(Hex("0a0300000001"));
+        QCOMPARE(int(Comunica(false)), int(ComOk));
+    }
+
+    // Disconnect with no link ever opened (every connect and the benches
+    // start with one): nothing was open, so there is no line.
+    void disconnettiSenzaCollegamento_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::newRow("tcp") << int(CollegamentoEthernet);
+        QTest::newRow("serial") << int(CollegamentoSeriale);
+    }
+    void disconnettiSenzaCollegamento()
+    {
+        QFETCH(int, tipo);
+        ComErr = 1;
+        Disconnetti();
+        Canale = tipo == CollegamentoEthernet ? CanaleTCP : CanaleRTU;
+        Controllore.TipoConnessione = TipoCollegamento(tipo);
+        const int log0 = RigheLog();
+        const int stati = Registro().stati;
+        Disconnetti();
+        QVERIFY(!Controllore.Connesso);
+        QCOMPARE(LogDa(log0), QStringList());
+        QCOMPARE(Registro().stati, stati + 1);
     }
 
     // Nothing listening, an address off loopback, no address: the attempt

@@ -1,7 +1,10 @@
-// The listing on a recording printer (texts, rules and page breaks in order)
-// and once through the print dialog into a PDF file.
+// The listing on a recording printer (texts, rules and page breaks in order),
+// once through the print dialog into a PDF file, and into PDFs of several
+// resolutions with their first page painted alike into a picture, where the
+// header's letters and a rung's block picture are measured.
 #include "blockeditor/Catalogo.h"
 #include "outputs/StampaProgetto.h"
+#include "outputs/StampantePagine.h"
 #include "comm/Dispositivo.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
@@ -11,6 +14,8 @@
 #include "base/Globali.h"
 #include "base/Modelli.h"
 
+#include <QGuiApplication>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -49,6 +54,50 @@ struct Registratore : Stampante {
         return t.join(u'|');
     }
 };
+
+// Every call goes to the PDF; those of its first page also to the picture.
+struct PrimaPagina : Stampante {
+    Stampante &pdf, &immagine;
+    bool prima = true;
+    QRect icona;   // the first block picture's cell, twips
+    PrimaPagina(Stampante& p, Stampante& i) : pdf(p), immagine(i) {}
+    int LarghezzaPagina() const override { return pdf.LarghezzaPagina(); }
+    int AltezzaPagina() const override { return pdf.AltezzaPagina(); }
+    int AltezzaTesto() const override { return pdf.AltezzaTesto(); }
+    void Carattere(int p, bool g) override { pdf.Carattere(p, g), immagine.Carattere(p, g); }
+    void Testo(const QString& t, int x, int y) override
+    {
+        pdf.Testo(t, x, y);
+        if (prima) immagine.Testo(t, x, y);
+    }
+    void Linea(int x1, int y1, int x2, int y2) override
+    {
+        pdf.Linea(x1, y1, x2, y2);
+        if (prima) immagine.Linea(x1, y1, x2, y2);
+    }
+    void Icona(int i, int x, int y, int l, int a) override
+    {
+        pdf.Icona(i, x, y, l, a);
+        if (!prima) return;
+        immagine.Icona(i, x, y, l, a);
+        if (icona.isNull()) icona = QRect(x, y, l, a);
+    }
+    bool NuovaPagina() override
+    {
+        prima = false;
+        return pdf.NuovaPagina();
+    }
+};
+
+// The box around the dark pixels of `zona`; empty when there are none.
+QRect Inchiostro(const QImage& img, const QRect& zona)
+{
+    QRect r;
+    for (int y = zona.top(); y <= zona.bottom(); ++y)
+        for (int x = zona.left(); x <= zona.right(); ++x)
+            if (qGray(img.pixel(x, y)) < 160) r |= QRect(x, y, 1, 1);
+    return r;
+}
 
 Rung Blocco(const QString& etichetta, const QString& descrizione, int argomenti)
 {
@@ -202,6 +251,58 @@ private slots:
         const QByteArray pdf = f.readAll();
         QVERIFY(pdf.startsWith("%PDF"));
         QVERIFY(int(QString::fromLatin1(pdf).count(QRegularExpression("/Type\\s*/Page\\b(?!s)"))) >= pagine);
+    }
+
+    // The header's 10-point letters come out 10 points high at any
+    // resolution, and the rung's block picture fills its cell.
+    void risoluzioni_data()
+    {
+        QTest::addColumn<int>("dpi");
+        QTest::newRow("300 dpi") << 300;
+        QTest::newRow("600 dpi") << 600;
+        QTest::newRow("1200 dpi") << 1200;
+    }
+    void risoluzioni()
+    {
+        QFETCH(int, dpi);
+        Programmi[0].NumRung = 1;
+        Programmi[0].Rung[1] = Blocco("L", "d", 2);
+        const QString file = dir.filePath(QStringLiteral("r%1.pdf").arg(dpi));
+        QPdfWriter pdf(file);
+        pdf.setResolution(dpi);
+        pdf.setPageSize(QPageSize(QSizeF(3, 3), QPageSize::Inch));
+        pdf.setPageMargins(QMarginsF());
+        QImage img(pdf.width(), pdf.height(), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        img.setDotsPerMeterX(qRound(dpi / 0.0254));
+        img.setDotsPerMeterY(qRound(dpi / 0.0254));
+        {
+            StampantePagine carta(pdf), pagina(img);
+            QVERIFY(carta.Attiva() && pagina.Attiva());
+            PrimaPagina doppia(carta, pagina);
+            StampaProgetto(doppia);
+            carta.Carattere(10, true);
+            const int altezza = carta.AltezzaTesto();
+            carta.Chiudi();
+            pagina.Chiudi();
+            QVERIFY(!doppia.icona.isNull());
+            const double s = dpi / 1440.0;   // pixels per twip
+            // "Mirok": from the top of the page to just above the header's rule.
+            const int regola = int((200 + altezza) * s);
+            const QRect mirok = Inchiostro(img, QRect(0, 0, int((doppia.LarghezzaPagina() * 7 / 8 + 200) * s), regola - 2));
+            QFont f = QGuiApplication::font();
+            f.setPointSize(10);
+            f.setBold(true);
+            const double atteso = QFontMetricsF(f, &img).tightBoundingRect(QStringLiteral("Mirok")).height();
+            QVERIFY2(std::abs(mirok.height() - atteso) <= 0.1 * atteso,
+                     qPrintable(QStringLiteral("%1 px, %2 expected").arg(mirok.height()).arg(atteso)));
+            // The picture: ink in its cell, across most of it.
+            const QRectF cella(doppia.icona.x() * s, doppia.icona.y() * s, doppia.icona.width() * s, doppia.icona.height() * s);
+            const QRect disegno = Inchiostro(img, cella.toRect());
+            QVERIFY(disegno.width() > cella.width() / 2 && disegno.height() > cella.height() / 2);
+        }
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly) && f.readAll().startsWith("%PDF"));
     }
 
 private:

@@ -113,6 +113,12 @@ private slots:
         QTest::newRow("Long signed") << 100 << 3 << 0xFFFE << 0xFFFF << "-2" << "Long";
         QTest::newRow("K_Long 32-bit") << 100 << 6 << 0x0001 << 0x0001 << "65537" << "Long";
         QTest::newRow("other type") << 100 << 13 << 0x0005 << 0 << "5" << "uInt";
+        // Text reads as the register window reads it: first character in
+        // the high byte, a closing 0 dropped, blanks for bytes with no glyph.
+        QTest::newRow("ASCII high byte first") << 100 << 8 << 0x4142 << 0 << "AB" << "Ascii";
+        QTest::newRow("ASCII closing zero") << 100 << 8 << 0x4100 << 0 << "A" << "Ascii";
+        QTest::newRow("ASCII leading zero") << 100 << 8 << 0x0041 << 0 << " A" << "Ascii";
+        QTest::newRow("ASCII control bytes") << 100 << 8 << 0x1B07 << 0 << "  " << "Ascii";
         QTest::newRow("no high word in the model") << 1023 << 2 << 1 << 0 << "---" << "Long";
     }
     void testi()

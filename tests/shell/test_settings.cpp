@@ -4,6 +4,8 @@
 #include "comm/Dispositivo.h"
 #include "shell/Finestre.h"
 #include "shell/Impostazioni.h"
+#include "shell/Log.h"
+#include "shell/Principale.h"
 #include "shell/frm_Settings.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QFile>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -131,7 +134,7 @@ private slots:
         const auto prima = Impostazioni();
         Dialogo();
         Campo<QPushButton>("cmd_ok_1")->click();
-        QVERIFY(m_copione.Messaggi().isEmpty());
+        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Controller not connected")});
         QVERIFY(prima == Impostazioni());
         QVERIFY(!LeggiFile().isEmpty());
     }
@@ -202,7 +205,7 @@ private slots:
             QVERIFY(!QFile::exists(File()));
             return;
         }
-        QVERIFY(m_copione.Messaggi().isEmpty());
+        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Controller not connected")});
         QVERIFY(!f->isVisible());
         if (!file.isEmpty()) QCOMPARE(LeggiFile(), file);
         QCOMPARE(QDir::current().absolutePath(), QDir(Cartella()).absolutePath());
@@ -253,6 +256,28 @@ private slots:
         Dialogo(1);
         Campo<QRadioButton>("opt_lang_1")->click();
         QCOMPARE(Finestre::Get<frm_Settings>()->windowTitle(), QStringLiteral("Settings"));
+    }
+
+    // With no controller the model is still asked for: the user is told
+    // there is none, the status bar and the Log say so, and the model
+    // chosen in the list is taken.
+    void okScollegato()
+    {
+        QVERIFY(!Controllore.Connesso);
+        QListWidget* log = Finestre::Get<Log>()->Testo();
+        const int righe = log->count();
+        Principale::Istanza()->ImpostaPannello(4, QString());
+        Dialogo();
+        QComboBox* c = Campo<QComboBox>("Combo1");
+        c->setCurrentIndex(c->findData(17));
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("Controller not connected")});
+        QCOMPARE(Principale::Istanza()->Pannello(4), QStringLiteral("Com Error"));
+        QVERIFY(log->count() > righe);
+        QCOMPARE(log->item(log->count() - 1)->text().trimmed(), QStringLiteral("Com Error"));
+        QCOMPARE(int(Controllore.Modello), 17);
+        QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
+        QVERIFY(QFile::exists(File()));
     }
 
     // With a controller connected, the model it reports wins over the list.

@@ -1,6 +1,7 @@
 #include "support/FakeStrumento.h"
 
 #include <QSocketNotifier>
+#include <algorithm>
 #include <unistd.h>
 
 namespace Test {
@@ -15,6 +16,8 @@ bool FakeStrumento::Avvia(int com, const QString& cartella)
 
 void FakeStrumento::Raccogli()
 {
+    // The test may have emptied Ricevuti since: look again from its start.
+    m_cercaDa = std::min(m_cercaDa, Ricevuti.size());
     char b[512];
     ssize_t n;
     while ((n = ::read(m_pty.Master(), b, sizeof b)) > 0) {

@@ -132,22 +132,23 @@ private slots:
         QTest::addColumn<QString>("attese");
         QTest::addColumn<int>("esito");
         QTest::addColumn<QString>("ultima");  // last report line
+        QTest::addColumn<QString>("passo");   // what the closing report says
         const QString tutto = QStringLiteral("cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2 read*132 cmd255");
         using E = EsitoDownload;
-        QTest::newRow("defaults, other model") << kAltro << "av" << -1 << 'x' << "cmd100 cmd252 prog*3 var*3" << int(E::Completato) << "Download Successul";
-        QTest::newRow("nothing ticked, USB model") << kUsb << "" << -1 << 'x' << "cmd100 cmd252 str*128 blk*16" << int(E::Completato) << "Download Successul";
-        QTest::newRow("everything, USB model") << kUsb << "avsVcr" << -1 << 'x' << tutto << int(E::Completato) << "[clear]";
-        QTest::newRow("stop unanswered") << kUsb << "avsVcr" << 1 << 't' << "cmd100 cmd252" << int(E::StopFallito) << "Error";
-        QTest::newRow("pause unanswered goes on") << kAltro << "a" << 0 << 't' << "cmd100 cmd252 prog*3" << int(E::Completato) << "Download Successul";
-        QTest::newRow("program block 2") << kUsb << "avsVcr" << 3 << 'u' << "cmd100 cmd252 prog*2" << int(E::ProgrammaFallito) << "Download Failed";
-        QTest::newRow("variable count byte") << kUsb << "avsVcr" << 5 << 'x' << "cmd100 cmd252 prog*3 var" << int(E::VariabiliFallite) << "Download Failed";
-        QTest::newRow("user string 5") << kUsb << "avsVcr" << 12 << 't' << "cmd100 cmd252 prog*3 var*3 str*5" << int(E::StringheFallite) << "Download Failed";
-        QTest::newRow("text block write 9") << kUsb << "avsVcr" << 144 << 'u' << "cmd100 cmd252 prog*3 var*3 str*128 blk*9" << int(E::BlocchiFalliti) << "Download Failed";
-        QTest::newRow("SMS text") << kUsb << "avsVcr" << 153 << 'x' << "cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2" << int(E::SMSFallito) << "Download Failed";
+        QTest::newRow("defaults, other model") << kAltro << "av" << -1 << 'x' << "cmd100 cmd252 prog*3 var*3" << int(E::Completato) << "Download Successul" << "";
+        QTest::newRow("nothing ticked, USB model") << kUsb << "" << -1 << 'x' << "cmd100 cmd252 str*128 blk*16" << int(E::Completato) << "Download Successul" << "";
+        QTest::newRow("everything, USB model") << kUsb << "avsVcr" << -1 << 'x' << tutto << int(E::Completato) << "[clear]" << "";
+        QTest::newRow("stop unanswered") << kUsb << "avsVcr" << 1 << 't' << "cmd100 cmd252" << int(E::StopFallito) << "Error" << "Download Failed: stop";
+        QTest::newRow("pause unanswered goes on") << kAltro << "a" << 0 << 't' << "cmd100 cmd252 prog*3" << int(E::Completato) << "Download Successul" << "";
+        QTest::newRow("program block 2") << kUsb << "avsVcr" << 3 << 'u' << "cmd100 cmd252 prog*2" << int(E::ProgrammaFallito) << "Download Failed" << "Download Failed: program";
+        QTest::newRow("variable count byte") << kUsb << "avsVcr" << 5 << 'x' << "cmd100 cmd252 prog*3 var" << int(E::VariabiliFallite) << "Download Failed" << "Download Failed: tables";
+        QTest::newRow("user string 5") << kUsb << "avsVcr" << 12 << 't' << "cmd100 cmd252 prog*3 var*3 str*5" << int(E::StringheFallite) << "Download Failed" << "Download Failed: tables";
+        QTest::newRow("text block write 9") << kUsb << "avsVcr" << 144 << 'u' << "cmd100 cmd252 prog*3 var*3 str*128 blk*9" << int(E::BlocchiFalliti) << "Download Failed" << "Download Failed: tables";
+        QTest::newRow("SMS text") << kUsb << "avsVcr" << 153 << 'x' << "cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2" << int(E::SMSFallito) << "Download Failed" << "Download Failed: tables";
         QTest::newRow("read-back block 4: no run") << kUsb << "avsVcr" << 157 << 'u' << "cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2 read*4"
-                                                   << int(E::NonVerificato) << "Run not sent: the program is not verified";
-        QTest::newRow("read-back fails, no run asked") << kAltro << "aV" << 6 << 't' << "cmd100 cmd252 prog*3 read*2" << int(E::NonVerificato) << "Verification Failed";
-        QTest::newRow("run unanswered") << kAltro << "r" << 2 << 't' << "cmd100 cmd252 cmd255" << int(E::Completato) << "Error";
+                                                   << int(E::NonVerificato) << "Run not sent: the program is not verified" << "Download Failed: verification";
+        QTest::newRow("read-back fails, no run asked") << kAltro << "aV" << 6 << 't' << "cmd100 cmd252 prog*3 read*2" << int(E::NonVerificato) << "Verification Failed" << "Download Failed: verification";
+        QTest::newRow("run unanswered") << kAltro << "r" << 2 << 't' << "cmd100 cmd252 cmd255" << int(E::RunFallito) << "Error" << "Download Failed: run";
     }
     void sequenza()
     {
@@ -162,7 +163,10 @@ private slots:
         t.fake = &fake;
         const OpzioniDownload o{boxes.contains(u'a'), boxes.contains(u'v'), boxes.contains(u's'),
                                 boxes.contains(u'V'), boxes.contains(u'c'), boxes.contains(u'r')};
-        QTEST(int(SequenzaDownload::Esegui(o, t)), "esito");
+        PassoDownload passo = PassoDownload::Compilazione;
+        const EsitoDownload esito = SequenzaDownload::Esegui(o, t, &passo);
+        QTEST(int(esito), "esito");
+        QTEST(TestoEsitoDownload(esito, passo), "passo");
         QTEST(Sequenza(fake.Richieste), "attese");
         QTEST(t.log.last(), "ultima");
         QCOMPARE(t.clessidra, 0);
@@ -177,9 +181,72 @@ private slots:
         Carica(0, {});
         Traccia t;
         t.fake = &fake;
-        QCOMPARE(SequenzaDownload::Esegui(OpzioniDownload{.Run = true}, t), EsitoDownload::CompilazioneFallita);
+        PassoDownload passo = PassoDownload::Fine;
+        QCOMPARE(SequenzaDownload::Esegui(OpzioniDownload{.Run = true}, t, &passo), EsitoDownload::CompilazioneFallita);
+        QCOMPARE(NomePasso(passo), QStringLiteral("compile"));
         QVERIFY(fake.Richieste.isEmpty());
         QCOMPARE(t.clessidra, 0);
+    }
+
+    // The user stops the download at request k (counted from 1): nothing is
+    // written after the block under way, run and the register clear never
+    // come, and the step is named.
+    void fermata_data()
+    {
+        QTest::addColumn<int>("k");
+        QTest::addColumn<QString>("attese");
+        QTest::addColumn<QString>("passo");
+        QTest::addColumn<QString>("riga");   // the stopped routine's last line
+        QTest::newRow("pause command") << 1 << "cmd100" << "stop" << "";
+        QTest::newRow("program block 2") << 4 << "cmd100 cmd252 prog*2" << "program" << "Download Stopped";
+        QTest::newRow("user string 3") << 10 << "cmd100 cmd252 prog*3 var*3 str*2" << "tables" << "Download Stopped";
+        QTest::newRow("read-back block 1") << 155 << "cmd100 cmd252 prog*3 var*3 str*128 blk*16 sms*2 read"
+                                           << "verification" << "Upload Stopped";
+    }
+    void fermata()
+    {
+        QFETCH(int, k);
+        Controllore.Modello = kUsb;
+        Collega();
+        Traccia t;
+        t.fake = &fake;
+        auto c = connect(&fake, &FakeController::RichiestaRicevuta, this, [&] {
+            if (fake.Richieste.size() == k) t.Ferma();
+        });
+        PassoDownload passo = PassoDownload::Fine;
+        const EsitoDownload esito = SequenzaDownload::Esegui(OpzioniDownload{true, true, true, true, true, true}, t, &passo);
+        disconnect(c);
+        QCOMPARE(esito, EsitoDownload::Interrotto);
+        QTEST(Sequenza(fake.Richieste), "attese");
+        QTEST(NomePasso(passo), "passo");
+        QCOMPARE(TestoEsitoDownload(esito, passo), QStringLiteral("Download Stopped: ") + NomePasso(passo));
+        QFETCH(QString, riga);
+        if (!riga.isEmpty()) QVERIFY(t.log.contains(riga));
+        QVERIFY(!t.log.contains(QStringLiteral("[clear]")));
+        QCOMPARE(t.clessidra, 0);
+        // The next download starts afresh.
+        fake.Richieste.clear();
+        QCOMPARE(SequenzaDownload::Esegui(OpzioniDownload{}, t), EsitoDownload::Completato);
+    }
+
+    // Stopped in the second before run: run is not sent.
+    void fermataPrimaDelRun()
+    {
+        Controllore.Modello = kAltro;
+        Collega();
+        Traccia t;
+        t.fake = &fake;
+        int pause = 0;
+        std::function<void()> conta;
+        conta = [&] {
+            if (++pause == 4) t.Ferma();   // 3 program blocks, then the second before run
+            t.durante = conta;
+        };
+        t.durante = conta;
+        PassoDownload passo = PassoDownload::Fine;
+        QCOMPARE(SequenzaDownload::Esegui(OpzioniDownload{.Variabili = false, .Run = true}, t, &passo), EsitoDownload::Interrotto);
+        QCOMPARE(Sequenza(fake.Richieste), QStringLiteral("cmd100 cmd252 prog*3"));
+        QCOMPARE(NomePasso(passo), QStringLiteral("run"));
     }
 
     void secondoRifiutato()

@@ -4,6 +4,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
+#include "comm/Scoperta.h"
 #include "comm/finestre/frm_search.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
@@ -93,6 +94,30 @@ private slots:
         QCOMPARE(int(Controllore.TimeoutTCP), 1000);
         QVERIFY(!f.Richieste.isEmpty());
         for (const QByteArray& r : f.Richieste) QCOMPARE(int(uint8_t(r.at(0))), 7);
+        Disconnetti();
+    }
+
+    // A short time-out still leaves a serial reply time to arrive: the
+    // scan finds the device, and the link it leaves open keeps working.
+    void serialeTimeoutBreve()
+    {
+        FakeController f;
+        QVERIFY(f.AvviaRtu(3));
+        f.Accoda(Dispositivi_({{6, 6}}));
+        C<QComboBox>("cmb_porta")->setCurrentIndex(3);
+        w->cmb_porta_Click();
+        C<QLineEdit>("txt_Timeout")->setText(QStringLiteral("400"));
+        C<QLineEdit>("txt_indir_0")->setText(QStringLiteral("6"));
+        C<QLineEdit>("txt_indir_1")->setText(QStringLiteral("6"));
+        w->cmd_Search_Click();
+        QCOMPARE(Figli(N("rete")), QStringList{"QVR5 [6]"});
+        QCOMPARE(int(ComTimeout), 1);
+
+        QVERIFY(Controllore.Connesso);
+        f.Accoda(Dispositivi_({{6, 6}}));
+        PreparaIdentificazione(6);
+        Canale = CanaleRTU;
+        QCOMPARE(int(Comunica(false)), int(ComOk));
         Disconnetti();
     }
 

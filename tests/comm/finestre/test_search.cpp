@@ -91,7 +91,7 @@ private slots:
         QTest::addColumn<int>("com");          // -1: refused
         QTest::newRow("1500") << "1500" << "" << "" << 2;
         QTest::newRow("2500") << "2500" << "" << "" << 2;
-        QTest::newRow("400") << "400" << "" << "" << 0;
+        QTest::newRow("400 never 0 s") << "400" << "" << "" << 1;
         for (const char* t : {"abc", "", "-5", "100000"}) QTest::newRow(t) << t << "" << "" << -1;
         QTest::newRow("from above to") << "1000" << "5" << "3" << -1;
         QTest::newRow("256") << "1000" << "1" << "256" << -1;

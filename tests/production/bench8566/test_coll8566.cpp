@@ -1,8 +1,8 @@
 // The QVR8566 bench window from its menu item, against the simulator at
 // 127.0.0.2 (units 1, 10, 246, 247), the relay line as COM3 and the
 // multimeter as COM5: the byte orders and the K rule as tables, rows end to
-// end (an input row waits about 13 s by its pauses), the digital cycles,
-// the refusals and a close while a row runs.
+// end (an input row waits about 13 s by its pauses, an output row about
+// 25 s), the digital cycles, the refusals and a close while a row runs.
 #include "support/AiutiProduzione.h"
 #include "comm/Dispositivo.h"
 #include "production/qvrforms/ValoriQVR.h"
@@ -12,6 +12,7 @@
 #include "support/Ambiente.h"
 #include "support/Controllo.h"
 #include "support/FakeController.h"
+#include "support/FakeStrumento.h"
 
 #include <QAction>
 #include <QLabel>
@@ -50,7 +51,8 @@ QByteArray Rele(const QString& chiusure)
 class TestColl8566 : public QObject {
     Q_OBJECT
     FakeController fake;
-    CoppiaPty rele, mult;
+    CoppiaPty rele;
+    FakeStrumento mult;
     QTemporaryDir com;
     QStringList messaggi;
     std::function<int(double)> modulo;   // the module's raw reading for a calibrator value
@@ -81,10 +83,9 @@ private slots:
     {
         AvviaWorkbench();
         QLocale::setDefault(QLocale::c());
-        QVERIFY(fake.AvviaTcp(QHostAddress(QStringLiteral("127.0.0.2"))) && rele.Apri() && mult.Apri());
+        QVERIFY(fake.AvviaTcp(QHostAddress(QStringLiteral("127.0.0.2"))) && rele.Apri() && mult.Avvia(5, com.path()));
         for (int u : {1, 10, 246, 247}) fake.Unita(u);
         QVERIFY(QFile::link(rele.NomeSlave(), com.filePath("COM3")));
-        QVERIFY(QFile::link(mult.NomeSlave(), com.filePath("COM5")));
         qputenv("WORKBENCH_COM_DIR", com.path().toLocal8Bit());
         qputenv("WORKBENCH_BANCO8566_HOST", "127.0.0.2");
         qputenv("WORKBENCH_BANCO8566_MULT", "5");
@@ -107,7 +108,9 @@ private slots:
     void init()
     {
         fake.Richieste.clear();
-        Ricevuti(rele), Ricevuti(mult);
+        Ricevuti(rele);
+        mult.Raccogli();
+        mult.Ricevuti.clear();
         messaggi.clear();
     }
 
@@ -178,22 +181,57 @@ private slots:
         QCOMPARE(messaggi.filter("Set Cal"), setCal);
     }
 
-    // "Out 1": the multimeter set up, output 1's constants reset at address
-    // 24, the output driven; only the zero point can pass on the fixed reading.
-    void uscita()
+    // The output rows: the multimeter set up for DC current, the output's
+    // constants reset (output 1 at address 24), the output driven, then read
+    // on the multimeter at each point. A good output passes all three; one
+    // stuck at 0 passes only its zero; a silent multimeter fails every
+    // point, the operator told each time.
+    void uscite_data()
     {
-        Clicca(8);
-        QCOMPARE(fake.Richieste, (QList<QByteArray>{M(1, 24, QByteArray::fromHex("0000204e")), W(1, 33, 0),
-                                                    W(1, 33, 20000), W(1, 33, 0), W(1, 33, 10000), W(1, 33, 20000)}));
-        QCOMPARE(Ricevuti(mult), QByteArray(":SYST:REM\r\n:CONF:CURR:DC\r\n"));
+        QTest::addColumn<int>("riga");
+        QTest::addColumn<QString>("uscita");   // what the multimeter sees
+        QTest::addColumn<QStringList>("punti");
+        QTest::addColumn<QStringList>("avvisi");
+        QTest::newRow("Out 1 good") << 8 << "follows"
+            << QStringList{"0.00 65280", "10000.00 65280", "20000.00 65280"} << QStringList{};
+        QTest::newRow("Out 0 stuck at 0") << 7 << "stuck"
+            << QStringList{"0.00 65280", "0.00 255", "0.00 255"} << QStringList{};
+        QTest::newRow("Out 0, multimeter silent") << 7 << "silent"
+            << QStringList{"0.00 255", "0.00 255", "0.00 255"} << QStringList(3, "Mult: nessuna risposta");
+    }
+    void uscite()
+    {
+        QFETCH(int, riga);
+        QFETCH(QString, uscita);
+        const int registro = 32 + RigheBanco8566[size_t(riga)].Uscita;
+        // The output as the multimeter sees it: the value written, in amperes.
+        auto lettura = [&](int uA) { return A("%+.8E\r\n", (uscita == u"follows" ? uA : 0) * 1e-6); };
+        mult.Lettura = uscita == u"silent" ? QByteArray() : lettura(0);
+        fake.Regole = {[&](FakeController&, const QByteArray& p) {
+            if (p.size() < 6 || p[0] != 1 || p[1] != 6 || ((uint8_t(p[2]) << 8) | uint8_t(p[3])) != registro) return;
+            if (!mult.Lettura.isEmpty()) mult.Lettura = lettura((uint8_t(p[4]) << 8) | uint8_t(p[5]));
+        }};
+        Clicca(riga);
+        fake.Regole.clear();
+        mult.Raccogli();
+        QCOMPARE(fake.Richieste, (QList<QByteArray>{M(1, 20 + 4 * (registro - 32), QByteArray::fromHex("0000204e")),
+                                                    W(1, registro, 0), W(1, registro, 20000), W(1, registro, 0),
+                                                    W(1, registro, 10000), W(1, registro, 20000)}));
+        QCOMPARE(mult.Ricevuti, QByteArray(":SYST:REM\r\n:CONF:CURR:DC\r\n") + QByteArray(":READ?\r\n").repeated(3));
         QCOMPARE(Ricevuti(rele), Rele("203 204 205"));
-        QCOMPARE(QStringList{Et("lbl_coll_K_zero", 8)} << Et("lbl_coll_K_span", 8) << Punti(8),
-                 (QStringList{" 65535", " 65535", "0.00 65280", "0.00 255", "0.00 255"}));
-        // With its port closed the multimeter gets nothing and the operator a message.
+        QCOMPARE((QStringList{Et("lbl_coll_K_zero", riga), Et("lbl_coll_K_span", riga)}), QStringList(2, " 65535"));
+        QCOMPARE(Punti(riga), DATO(QStringList, punti));
+        QCOMPARE(messaggi, DATO(QStringList, avvisi));
+    }
+
+    // With its port closed the multimeter gets nothing and the operator a message.
+    void multimetroChiuso()
+    {
         w->Banco().SerialeMult().Chiudi();
         w->Conf_Mult(0, QStringLiteral("REM"), QStringLiteral("CURR"));
         QCOMPARE(messaggi, QStringList{"Multimeter port not open"});
-        QVERIFY(Ricevuti(mult).isEmpty());
+        mult.Raccogli();
+        QVERIFY(mult.Ricevuti.isEmpty());
     }
 
     // Both cycles pass, then "Dig OUT" with a stuck bit; bits outside the

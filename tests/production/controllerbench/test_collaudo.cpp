@@ -1,14 +1,17 @@
 // The controller test bench stage by stage: the Init stage's prompts in
-// manual mode and a missing image, STOP during the image read, the RS-485
+// manual mode and a missing image, its opening disconnect without a link, STOP during the image read, the RS-485
 // test, the lamps, the device and supply-current checks, a PC year the
 // clock test cannot write.
 #include "production/memory/TrasferimentoMemoria.h"
 #include "registers/TabRegistri.h"
+#include "comm/Connessione.h"
+#include "shell/Log.h"
 
 #include "support/AiutiProduzione.h"
 #include "support/BancoProva.h"
 
 #include <QLabel>
+#include <QListWidget>
 
 class TestCollaudo : public BancoProva {
     Q_OBJECT
@@ -29,6 +32,22 @@ private slots:
         QCOMPARE(Controllore.TipoConnessione, CollegamentoSeriale);
         QCOMPARE(Controllore.BaudRate + QString::number(Controllore.Porta) + QString::number(Controllore.Nodo),
                  QStringLiteral("9600110"));
+    }
+
+    // The Init stage starts by closing the link; with none open the Log
+    // gets no "Disconnect" line for a link that never existed.
+    void initSenzaCollegamento()
+    {
+        ComErr = 1;
+        Disconnetti();
+        QVERIFY(!Controllore.Connesso);
+        LogClear();
+        QFile::remove(FileImmagineCollaudo);
+        Spunta(true, false, {});
+        m_w->Banco().cmd_start_Click();
+        QListWidget* log = Finestre::Get<Log>()->Testo();
+        for (int i = 0; i < log->count(); ++i) QVERIFY2(!log->item(i)->text().contains(u"Disconnect"), qPrintable(log->item(i)->text()));
+        QCOMPARE(Controllore.TipoConnessione, CollegamentoSeriale);
     }
 
     void stopDuranteLettura()
