@@ -2,6 +2,7 @@
 
 #include "compiler/Compilatore.h"
 #include "outputs/FileEsportazione.h"
+#include "projectfiles/CartellaDialoghi.h"
 #include "compiler/ImmagineCodice.h"
 #include "transfer/MappaMemoria.h"
 #include "transfer/SezioniMemoria.h"
@@ -71,8 +72,9 @@ bool EsportaProgetto(RapportoTrasferimento& rapporto)
         rapporto.Inizia();
         rapporto.Scrivi(QStringLiteral("Exporting ..."));
     }
-    const QString scelto = Prompt::FileSalva(QString(), FileEsportazione::Filtro(Marchio650));
+    const QString scelto = Prompt::FileSalva(QString(), FileEsportazione::Filtro(Marchio650), CartellaDialoghi());
     if (scelto.isEmpty()) return false;
+    RicordaCartella(scelto);
     ClessidraAttiva clessidra(rapporto);
 
     // A broken image must not reach a production programmer.

@@ -62,7 +62,9 @@ Risposta_ Mostra(const Richiesta& r)
         out.annullato = out.testo.isEmpty();
         return out;
     case Tipo::FileSalva:
-        out.testo = QFileDialog::getSaveFileName(nullptr, r.titolo, r.predefinito, r.filtro);
+        out.testo = QFileDialog::getSaveFileName(nullptr, r.titolo, r.predefinito, r.filtro, nullptr,
+                                                 r.confermaSostituzione ? QFileDialog::Options()
+                                                                        : QFileDialog::DontConfirmOverwrite);
         out.annullato = out.testo.isEmpty();
         return out;
     case Tipo::Stampa: {
