@@ -3,6 +3,7 @@
 // it was written; otherwise the old files stay and the user is told which
 // file failed and why.
 #include "projectfiles/FileProgetto.h"
+#include "base/ScritturaFile.h"
 
 #include <QString>
 #include <optional>
@@ -15,10 +16,6 @@ inline const QString FiltroProgetto = QStringLiteral(" (*.prj);;(*.*)");
 // The set's base path for a chosen name: the name less a ".prj" suffix.
 QString BaseProgetto(const QString& scelto);
 
-struct GuastoScrittura {
-    QString file;
-    QString motivo;
-};
 // Writes the ten files base + extension, all or none.
 std::optional<GuastoScrittura> ScriviFileSet(const QString& base, const ByteSet& byte);
 
