@@ -9,9 +9,9 @@
 #include "comm/AccessoController.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
+#include "base/ScritturaFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -84,9 +84,10 @@ bool EsportaProgetto(RapportoTrasferimento& rapporto)
     const QByteArray contenuto = ComponiEsportazione(rapporto);
     // Written aside and renamed over the target: an old longer file never
     // keeps its tail, and a failure leaves the old file as it was.
-    QSaveFile file(PercorsoEsportazione(scelto, Marchio650));
-    if (!file.open(QIODevice::WriteOnly)) return Fallita(rapporto);
-    if (file.write(contenuto) != contenuto.size() || !file.commit()) return Fallita(rapporto);
+    if (const auto guasto = ScritturaFile::Scrivi(PercorsoEsportazione(scelto, Marchio650), contenuto)) {
+        rapporto.Scrivi(guasto->file + QStringLiteral(": ") + guasto->motivo);
+        return Fallita(rapporto);
+    }
     rapporto.Scrivi(QStringLiteral("Export Successul"));
     return true;
 }

@@ -7,7 +7,6 @@
 #include "base/Globali.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -25,15 +24,14 @@ std::optional<GuastoScrittura> ScriviFileSet(const QString& base, const ByteSet&
 {
     // Every file goes to a temporary beside it first; the old set is
     // replaced only once all ten were written.
-    std::vector<std::unique_ptr<QSaveFile>> file;
+    std::vector<std::unique_ptr<ScritturaFile>> file;
     for (int f = 0; f < NumFileSet; ++f) {
-        auto s = std::make_unique<QSaveFile>(base + Estensione(FileSet(f)));
-        if (!s->open(QIODevice::WriteOnly) || s->write(byte[size_t(f)]) != byte[size_t(f)].size())
-            return GuastoScrittura{s->fileName(), s->errorString()};
+        auto s = std::make_unique<ScritturaFile>(base + Estensione(FileSet(f)));
+        if (auto guasto = s->Prepara(byte[size_t(f)])) return guasto;
         file.push_back(std::move(s));
     }
     for (auto& s : file)
-        if (!s->commit()) return GuastoScrittura{s->fileName(), s->errorString()};
+        if (auto guasto = s->Conferma()) return guasto;
     return std::nullopt;
 }
 

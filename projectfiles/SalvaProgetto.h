@@ -3,6 +3,7 @@
 // it was written; otherwise the old files stay and the user is told which
 // file failed and why.
 #include "projectfiles/FileProgetto.h"
+#include "base/ScritturaFile.h"
 
 #include <QString>
 #include <optional>
@@ -18,10 +19,6 @@ QString BaseProgetto(const QString& scelto);
 // True when any of the ten files base + extension exists.
 bool SetPresente(const QString& base);
 
-struct GuastoScrittura {
-    QString file;
-    QString motivo;
-};
 // Writes the ten files base + extension, all or none.
 std::optional<GuastoScrittura> ScriviFileSet(const QString& base, const ByteSet& byte);
 

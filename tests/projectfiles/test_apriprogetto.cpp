@@ -2,6 +2,8 @@
 // save, open, save again gives the same bytes; damage, a failed write, the
 // version question and the save question leave the project as it was.
 #include "support/Ambiente.h"
+#include "support/DiscoPieno.h"
+#include "support/ValoriEstremi.h"
 #include "shell/Principale.h"
 
 #include "blockeditor/Catalogo.h"
@@ -31,6 +33,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -432,6 +435,66 @@ private slots:
         QCOMPARE(ApriProgetto(base + ".prj"), EsitoApertura::NonSalvato);
         QCOMPARE(Descrizioni(), prima);
         QVERIFY(ProgettoModificato);
+    }
+
+    // A disk with no room left: the save says so with the file and the
+    // reason, the old set stays whole and the project stays modified; with
+    // room again the same save goes through.
+    void discoPieno()
+    {
+        Test::DiscoPieno disco(256);
+        if (!disco.Pronto()) QSKIP(qPrintable(disco.Motivo()));
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        Programmi[0].NumRung = 1;
+        Programmi[0].Rung[1] = Rung{.Descrizione = QStringLiteral("before")};
+        const QString pieno = disco.Percorso(QStringLiteral("proj"));
+        NomeFile = pieno + ".prj";
+        QVERIFY(SalvaProgettoCorrente(false));
+        const QList<QByteArray> prima = LeggiSet(pieno);
+        disco.Riempi();
+        Programmi[0].Rung[1].Descrizione = QStringLiteral("after");
+        ProgettoModificato = true;
+        QVERIFY(!SalvaProgettoCorrente(false));
+        QVERIFY(ProgettoModificato);
+        const QString box = copione.Messaggi().join("|");
+        QVERIFY2(box.contains("proj.prj: ") && !box.endsWith(": "), qPrintable(box));
+        QCOMPARE(LeggiSet(pieno), prima);
+        QCOMPARE(QDir(QFileInfo(pieno).path()).entryList(QDir::Files).size(), NumFileSet + 1);
+        disco.Libera();
+        QVERIFY(SalvaProgettoCorrente(false));
+        QVERIFY(!ProgettoModificato);
+        QCOMPARE(ApriProgetto(pieno + ".prj"), EsitoApertura::Aperto);
+        QCOMPARE(Descrizioni(), QStringList{"after"});
+    }
+
+    // A table at the edges of the double range saves, opens, and saves the
+    // same table file again.
+    void tabellaEstrema()
+    {
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        Programmi[0].NumRung = 0;
+        const auto valori = Test::ValoriEstremi();
+        NumTabelle = 1;
+        Tabelle[0] = Tabella{.NomeTabella = "edges", .NPunti = uint8_t(valori.size())};
+        for (int k = 0; k < valori.size(); ++k) {
+            Tabelle[0].X[size_t(k)] = valori[k].second;
+            Tabelle[0].Y[size_t(k)] = -valori[k].second;
+        }
+        const QString estrema = cartella.filePath(QStringLiteral("edges"));
+        NomeFile = estrema + ".prj";
+        QVERIFY(SalvaProgettoCorrente(false));
+        const QList<QByteArray> salvato = LeggiSet(estrema);
+        NumTabelle = 0;
+        QCOMPARE(ApriProgetto(estrema + ".prj"), EsitoApertura::Aperto);
+        QCOMPARE(int(NumTabelle), 1);
+        for (int k = 0; k < valori.size(); ++k) {
+            QVERIFY2(Test::RilettoComeScritto(valori[k].second, Tabelle[0].X[size_t(k)]), valori[k].first);
+            QVERIFY2(Test::RilettoComeScritto(-valori[k].second, Tabelle[0].Y[size_t(k)]), valori[k].first);
+        }
+        QVERIFY(SalvaProgettoCorrente(false));
+        QCOMPARE(LeggiSet(estrema)[int(FileSet::Ptb)], salvato[int(FileSet::Ptb)]);
     }
 };
 
