@@ -66,6 +66,13 @@ void SemiTabella()
         piena.Y[size_t(k)] = -1e-5 / (k + 1);
     }
     Seme("tabella", QStringLiteral("piena"), TestoFileTabella(piena));
+    // The largest magnitudes the files' 15 digits hold, the smallest
+    // denormal, negative zero and the register limits.
+    const Tabella estremi{.NomeTabella = QStringLiteral("limits"), .NPunti = 5,
+                          .X = {-1.79769313486231e308, -4.94065645841247e-324, -0.0, 2.2250738585072e-308,
+                                1.79769313486231e308},
+                          .Y = {32767, -32768, 2147483647, -2147483648.0, 65535}};
+    Seme("tabella", QStringLiteral("estremi"), TestoFileTabella(estremi));
 }
 
 void SemiMemoria()
