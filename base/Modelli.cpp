@@ -1,6 +1,6 @@
 #include "base/Modelli.h"
 
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <iterator>
 

@@ -5,7 +5,7 @@
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/IconeBlocchi.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Conversioni.h"
 
 #include <QLocale>

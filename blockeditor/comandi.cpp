@@ -12,7 +12,7 @@
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
 #include "shell/AttesaEditore.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/NonDisponibile.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"

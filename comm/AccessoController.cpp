@@ -5,7 +5,7 @@
 #include "comm/EventiCollegamento.h"
 #include "comm/Richiesta.h"
 #include "registers/TabRegistri.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Prompt.h"
 #include "base/Conversioni.h"
 #include "base/Modelli.h"

@@ -4,7 +4,7 @@
 #include "comm/Checksum.h"
 #include "comm/Rete.h"
 #include "comm/Richiesta.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "comm/EventiCollegamento.h"
 #include "base/Attesa.h"
 #include "base/Globali.h"

@@ -8,7 +8,7 @@
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/Tabelle.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Conversioni.h"
 #include "base/Modelli.h"
 

@@ -3,7 +3,7 @@
 #include "compiler/Compilatore.h"
 #include "display/Pagine.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <QHash>
 #include <utility>

@@ -4,7 +4,7 @@
 #include "comm/Dispositivo.h"
 #include "display/Task.h"
 #include "registers/Variabili.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 #include <algorithm>

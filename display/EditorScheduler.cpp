@@ -3,7 +3,7 @@
 #include "display/CompilatoreTask.h"
 #include "display/NuovoTask.h"
 #include "registers/Variabili.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
 

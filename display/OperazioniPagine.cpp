@@ -1,7 +1,7 @@
 #include "display/OperazioniPagine.h"
 
 #include "program/StatoProgramma.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 #include "display/Pagine.h"
 
 #include "comm/Dispositivo.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 namespace {

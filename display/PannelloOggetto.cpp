@@ -2,7 +2,7 @@
 
 #include "blockeditor/Codifica.h"
 #include "display/OperazioniPagine.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <QLocale>
 #include <optional>

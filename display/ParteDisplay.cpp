@@ -4,7 +4,7 @@
 #include "compiler/ImmagineCodice.h"
 #include "comm/Dispositivo.h"
 #include "registers/Immagini.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "comm/Dispositivo.h"
 #include "display/CompilaScheduler.h"
 #include "display/Task.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 ProfiloScheduler ProfiloCorrente()

@@ -5,7 +5,7 @@
 #include "shell/AttesaEditore.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/Principale.h"
 #include "base/Globali.h"
 

@@ -2,7 +2,7 @@
 
 #include "ioconfig/ListeConfig.h"
 #include "ioconfig/ModelliConfig.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <QList>
 #include <algorithm>

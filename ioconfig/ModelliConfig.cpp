@@ -1,6 +1,6 @@
 #include "ioconfig/ModelliConfig.h"
 
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <array>
 

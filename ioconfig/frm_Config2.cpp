@@ -8,7 +8,7 @@
 #include "ioconfig/TipoIngresso.h"
 #include "resources/Immagini.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 
@@ -103,9 +103,9 @@ void frm_Config2::Costruisci()
         m_tab->setCurrentIndex(i);
         MostraTab();
     });
-    connect(leggi, &QPushButton::clicked, this, [this] { cmd_read_Click(0); });
-    connect(start, &QPushButton::clicked, this, [this] { cmd_start_Click(); });
-    connect(stop, &QPushButton::clicked, this, [this] { cmd_stop_Click(); });
+    AlClic(leggi, [this] { cmd_read_Click(0); });
+    AlClic(start, [this] { cmd_start_Click(); });
+    AlClic(stop, [this] { cmd_stop_Click(); });
 
     Collega("cmd_invia", 10, &InvioConfig::cmd_invia_Click);
     Collega("cmd_In_Zero", 8, &InvioConfig::cmd_In_Zero_Click);
@@ -120,20 +120,19 @@ void frm_Config2::Costruisci()
     Collega("chk_OutputBit", 8, &InvioConfig::chk_OutputBit_Click);
     Collega("chk_PupBit", 8, &InvioConfig::chk_PupBit_Click);
     Collega("chk_SafeBit", 8, &InvioConfig::chk_SafeBit_Click);
-    connect(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_sync"))), &QAbstractButton::clicked, this, [this] { m_invio.cmd_sync_Click(); });
-    connect(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_clear_latch"))), &QAbstractButton::clicked, this,
-            [this] { m_invio.cmd_clear_latch_Click(); });
+    AlClic(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_sync"))), [this] { m_invio.cmd_sync_Click(); });
+    AlClic(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_clear_latch"))), [this] { m_invio.cmd_clear_latch_Click(); });
     for (int i = 0; i < 2; ++i)
-        connect(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_ClockSync", i))), &QAbstractButton::clicked, this,
-                [this, i] { m_orologio.cmd_ClockSync_Click(i); });
+        AlClic(qobject_cast<QAbstractButton*>(Cerca(Ctl("cmd_ClockSync", i))), [this, i] { m_orologio.cmd_ClockSync_Click(i); });
 }
 
 void frm_Config2::Collega(const char* nome, int n, void (InvioConfig::*handler)(int))
 {
     for (int i = 0; i < n; ++i) {
         auto* b = qobject_cast<QAbstractButton*>(Cerca(Ctl(nome, i)));
-        if (b->isCheckable()) connect(b, &QAbstractButton::toggled, this, [this, handler, i] { (m_invio.*handler)(i); });
-        else connect(b, &QAbstractButton::clicked, this, [this, handler, i] { (m_invio.*handler)(i); });
+        auto azione = [this, handler, i] { (m_invio.*handler)(i); };
+        if (b->isCheckable()) connect(b, &QAbstractButton::toggled, this, Tenuto(azione));
+        else AlClic(b, azione);
     }
 }
 
@@ -408,7 +407,7 @@ QWidget* frm_Config2::SezioneTrip()
     auto* leggi = Nuovo<QPushButton>(Ctl("cmd_read", 7), s);
     leggi->setText(QStringLiteral("Update"));
     g->addWidget(leggi, 2, 1);
-    connect(leggi, &QPushButton::clicked, this, [this] { cmd_read_Click(7); });
+    AlClic(leggi, [this] { cmd_read_Click(7); });
     return s;
 }
 

@@ -4,18 +4,17 @@
 // buttons and check boxes write them back. Thin over its logic (LayoutConfig,
 // LetturaConfig, InvioConfig, OrologioConfig, TipoIngresso): it owns the
 // widgets, names each after its control, and forwards its clicks.
-#include "ioconfig/ControlliWidget.h"
+#include "ioconfig/FinestraModulo.h"
 #include "ioconfig/InvioConfig.h"
 #include "ioconfig/LetturaConfig.h"
 #include "ioconfig/OrologioConfig.h"
 
 #include <QHash>
-#include <QWidget>
 
 class QDate;
 class QTabBar;
 
-class frm_Config2 : public QWidget, public ControlliWidget {
+class frm_Config2 : public FinestraModulo {
     Q_OBJECT
 public:
     frm_Config2();
@@ -42,6 +41,8 @@ public:
 private:
     template <class T> T* Nuovo(const QString& nome, QWidget* padre);
     QWidget* Cerca(const QString& nome) const override { return m_ctl.value(nome); }
+    // A close during the live loop stops it; the window closes after the pass.
+    void Ferma() override { m_lettura.cmd_stop_Click(); }
     void Costruisci();
     QWidget* SezioneSistema();
     QWidget* SezioneComm();

@@ -1,8 +1,10 @@
 #pragma once
-// Where the program editor meets the block editor and the run monitor. The
-// program editor calls the block editor only through this interface (the
-// block editor installs its implementation at start), and the others tell
-// the rung list window what changed through the two notifications.
+// Where the program editor meets the block editor, the run monitor and the
+// workbench around it. The program editor calls the block editor only through
+// this interface (the block editor installs its implementation at start), the
+// others tell the rung list window what changed through the notifications,
+// and the project and rung operations reach the toolbar, the caption, the
+// saver and the project's windows only through EventiProgetto.
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -57,3 +59,35 @@ inline std::function<QPixmap(const QString& chiave, const QSize& dimensione)> Im
 // True while rung `rung` is one of the rungs in use of process `processo`:
 // the block editor checks its target with it before storing.
 bool BersaglioEsiste(int processo, int rung);
+
+// What the project and rung operations need of the workbench: they never
+// reach a window of the shell, they call this, and the shell installs the
+// implementation. Until one is installed nothing shows, no save is possible
+// and the block editor counts as open (a stand-in editor has no window).
+class EventiProgetto {
+public:
+    virtual ~EventiProgetto() = default;
+    // Enables or disables toolbar group `gruppo` ("Puls_Compila", ...).
+    virtual void AbilitaGruppo(const QString& gruppo, bool abilita) {}
+    // Enables or disables the toolbar key `chiave` ("rung_redo", ...).
+    virtual void AbilitaTasto(const QString& chiave, bool abilita) {}
+    // The main window's caption, for the save question's title.
+    virtual QString Titolo() { return {}; }
+    // Saves the project (save-as when the flag is true); true when it saved.
+    virtual bool SalvaProgetto(bool salvaCome) { return false; }
+    // A new project: the rung list and the windows that edit the old
+    // project's lists close.
+    virtual void ChiudiFinestreProgetto() {}
+    // The blank project shown: the rung list beside the Log, the registers
+    // beside the rung list, each opened if it was not.
+    virtual void MostraFinestreProgetto() {}
+    // True while the block editor's window is open.
+    virtual bool EditorBloccoAperto() { return true; }
+    // The block editor is not in this build: the user is told.
+    virtual void EditorBloccoAssente() {}
+};
+
+// Installs the implementation (nullptr: back to the silent default). The
+// caller keeps ownership.
+void ImpostaEventiProgetto(EventiProgetto* eventi);
+EventiProgetto& EventiProg();

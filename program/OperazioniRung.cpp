@@ -3,14 +3,10 @@
 #include "program/Agganci.h"
 #include "program/Program.h"
 #include "program/Programmi.h"
-#include "shell/NonDisponibile.h"
-#include "shell/Principale.h"
-#include "base/Prompt.h"
-#include "shell/Finestre.h"
 #include "base/Attesa.h"
 #include "base/Globali.h"
+#include "base/Prompt.h"
 
-#include <QAction>
 #include <QGuiApplication>
 #include <functional>
 
@@ -22,8 +18,7 @@ Programma& Corrente()
 
 void AbilitaTasto(const char* chiave, bool abilita)
 {
-    if (!Principale::Esiste()) return;
-    if (QAction* a = Principale::Istanza()->Pulsante(QString::fromLatin1(chiave))) a->setEnabled(abilita);
+    EventiProg().AbilitaTasto(QString::fromLatin1(chiave), abilita);
 }
 
 // The undo button and what it stands for go together.
@@ -82,9 +77,7 @@ constexpr int RungSparito = MaxRung + 1;
 
 bool EditorAperto()
 {
-    // A stand-in editor without a window counts as open.
-    QWidget* w = Finestre::Cerca(QByteArrayLiteral("comandi"));
-    return !w || w->isVisible();
+    return EventiProg().EditorBloccoAperto();
 }
 
 // `dove` maps a rung number of the current process to where that rung is now.
@@ -162,7 +155,7 @@ void ModificaRung(int r)
     SelezionaRung(r);
     EditorBlocco* ed = EditorBloccoAttivo();
     if (!ed) {
-        NonDisponibile(QStringLiteral("comandi"));
+        EventiProg().EditorBloccoAssente();
         return;
     }
     const int p = ProgCorrente;

@@ -6,41 +6,14 @@
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
 #include "program/Programmi.h"
-#include "registers/Registri.h"
 #include "registers/Variabili.h"
-#include "shell/ComandiComuni.h"
-#include "shell/Finestre.h"
-#include "shell/Lingua.h"
-#include "shell/Log.h"
-#include "shell/Principale.h"
-#include "base/Prompt.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
-
-#include <QMdiSubWindow>
+#include "base/Prompt.h"
+#include "base/Testi.h"
+#include "program/Agganci.h"
 
 namespace {
-QWidget* Cornice(QWidget* w)
-{
-    if (!w) return nullptr;
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) return sub;
-    return w;
-}
-
-void Chiudi(QWidget* w)
-{
-    if (QWidget* c = Cornice(w)) c->close();
-}
-
-// Referring to a window loads it, and a loaded workspace window shows.
-template <class T> T* Apri()
-{
-    const bool nuova = !Finestre::SeCaricata<T>();
-    T* w = Finestre::Get<T>();
-    if (nuova) Cornice(w)->show();
-    return w;
-}
-
 // Clears what New empties of a rung; the argument texts and the trigger stay.
 void SvuotaRung(Rung& r)
 {
@@ -65,9 +38,9 @@ bool NuovoProgetto()
     Program* finestra = FinestraProgramma(false);
     if (finestra && !finestra->ConfermaChiusura()) return false;
     if (ProgettoModificato) {
-        const QString titolo = Principale::Esiste() ? Principale::Istanza()->windowTitle() : QString();
         // The user wanted the changes kept: without a save nothing is emptied.
-        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, titolo) == Prompt::Ok && !SalvaProgettoCorrente(true)) {
+        if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, EventiProg().Titolo()) == Prompt::Ok &&
+            !EventiProg().SalvaProgetto(true)) {
             if (finestra) finestra->AnnullaChiusura();
             return false;
         }
@@ -81,17 +54,10 @@ bool NuovoProgetto()
     P.NumRung = 0;
     RungCorrente = 0;
 
-    if (finestra) {
-        finestra->Ridisegna();
-        Chiudi(finestra);
-    }
-    Chiudi(Finestre::Cerca(QByteArrayLiteral("frm_variabili")));
-    Chiudi(Finestre::Cerca(QByteArrayLiteral("frm_scheduler")));
-
-    if (Principale::Esiste()) {
-        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), false);
-        Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Compila"), false);
-    }
+    if (finestra) finestra->Ridisegna();
+    EventiProg().ChiudiFinestreProgetto();
+    EventiProg().AbilitaGruppo(QStringLiteral("Puls_FunctionBlock"), false);
+    EventiProg().AbilitaGruppo(QStringLiteral("Puls_Compila"), false);
     return true;
 }
 
@@ -142,17 +108,8 @@ void AggiornaProgetto()
     AggiungiRungVuoto();
     SelezionaRung(Programmi[ProgCorrente].NumRung);
 
-    // The rung list beside the Log, the registers beside the rung list; each
-    // window is opened if it was not.
-    // A window that would not fit is moved in.
-    if (Program* w = FinestraProgramma(true)) {
-        QWidget* programma = Cornice(w);
-        QWidget* log = Cornice(Apri<Log>());
-        Finestre::Sposta(w, QPoint(log->x() + log->width(), 0));
-        Finestre::Sposta(Apri<Registri>(), QPoint(programma->x() + programma->width(), 0));
-    }
-
-    Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_FunctionBlock"), true);
-    Principale::Istanza()->AbilitaPulsanti(QStringLiteral("Puls_Compila"), true);
+    EventiProg().MostraFinestreProgetto();
+    EventiProg().AbilitaGruppo(QStringLiteral("Puls_FunctionBlock"), true);
+    EventiProg().AbilitaGruppo(QStringLiteral("Puls_Compila"), true);
     ProgettoModificato = false;
 }

@@ -2,7 +2,7 @@
 
 #include "comm/Dispositivo.h"
 #include "registers/Variabili.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"

@@ -8,7 +8,7 @@
 #include "registers/TabRegistri.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Prompt.h"
 #include "base/Conversioni.h"
 #include "base/Globali.h"

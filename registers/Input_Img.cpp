@@ -2,7 +2,7 @@
 
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Globali.h"
 
 #include <QCloseEvent>

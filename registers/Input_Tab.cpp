@@ -3,7 +3,7 @@
 #include "blockeditor/Servizi.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Globali.h"
 
 #include <QCloseEvent>

@@ -9,7 +9,7 @@
 #include "registers/TabRegistri.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/AttesaEditore.h"
 #include "base/Conversioni.h"
 #include "base/Globali.h"

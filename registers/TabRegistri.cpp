@@ -1,7 +1,7 @@
 #include "registers/TabRegistri.h"
 
 #include "comm/Dispositivo.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 #include <initializer_list>

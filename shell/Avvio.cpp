@@ -16,6 +16,7 @@
 #include "shell/Lingua.h"
 #include "shell/Log.h"
 #include "shell/EventiFinestre.h"
+#include "shell/EventiProgettoFinestre.h"
 #include "shell/Principale.h"
 #include "shell/PromptFinestre.h"
 #include "base/Attesa.h"
@@ -65,6 +66,7 @@ void Main()
     // The link and the prompt service report to the windows from here on.
     Prompt::InstallaDialoghi();
     InstallaEventiFinestre();
+    InstallaEventiProgettoFinestre();
     Passo([] {
         Versione = QStringLiteral("1.8");
         Revisione = QStringLiteral("c");

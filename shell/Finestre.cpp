@@ -53,6 +53,23 @@ void Finestre::Chiudi(QWidget* w)
     if (w) (w->parentWidget() ? w->parentWidget() : w)->close();
 }
 
+namespace {
+constexpr char kChiusuraTenuta[] = "chiusura_tenuta";
+}
+
+bool Finestre::TieniChiusura(QWidget* w, bool gestoreInCorso)
+{
+    w->setProperty(kChiusuraTenuta, gestoreInCorso);
+    return gestoreInCorso;
+}
+
+void Finestre::ChiusuraTenuta(QWidget* w)
+{
+    if (!w->property(kChiusuraTenuta).toBool()) return;
+    w->setProperty(kChiusuraTenuta, false);
+    Chiudi(w);
+}
+
 void Finestre::Mostra(QWidget* w)
 {
     if (!w) return;

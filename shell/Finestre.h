@@ -37,6 +37,13 @@ public:
     // Closes the window, through its workspace frame when it has one (a
     // close held while a handler ran is carried out this way).
     static void Chiudi(QWidget* w);
+    // Closing a window deletes it, so a window whose handler still runs (a
+    // wait on the link, a bench run) holds its close: its closeEvent asks
+    // TieniChiusura with whether a handler runs (true: the close is held and
+    // the event is to be ignored), and once the handler has returned,
+    // ChiusuraTenuta carries out a held close.
+    static bool TieniChiusura(QWidget* w, bool gestoreInCorso);
+    static void ChiusuraTenuta(QWidget* w);
     static QList<QWidget*> Caricate();
     // Calls SetRes by name on every loaded window, in load order; windows
     // without it keep their fixed captions.

@@ -3,7 +3,7 @@
 #include "shell/Cartelle.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Conversioni.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"

@@ -4,7 +4,7 @@
 #include "comm/Dispositivo.h"
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiComuni.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"

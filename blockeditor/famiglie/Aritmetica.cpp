@@ -4,7 +4,7 @@
 
 #include "blockeditor/Codifica.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 namespace {
 enum class Secondo { Operando, Nessuno, Numero, Tabella };

@@ -6,7 +6,7 @@
 #include "blockeditor/famiglie/Elenco.h"
 #include "blockeditor/famiglie/ModuliDispositivo.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 namespace {
 // Language texts of the row captions.

@@ -3,7 +3,7 @@
 #include "blockeditor/Codifica.h"
 #include "blockeditor/famiglie/FlussoTempo.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 namespace {
 // Catalogue indexes: the old "Compare", "A = B" (Op 0) to "A <= B" (Op 5),

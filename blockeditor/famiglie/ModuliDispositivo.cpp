@@ -1,7 +1,7 @@
 #include "blockeditor/famiglie/ModuliDispositivo.h"
 
 #include "blockeditor/Catalogo.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 namespace {
 const QList<VoceModulo> kLettura = {

@@ -2,7 +2,7 @@
 
 #include "blockeditor/Codifica.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 LayoutBlocco ImpaginaPid(int, Rung& rung, const ContestoBlocco& contesto)
 {

@@ -12,7 +12,7 @@
 #include "comm/ServerSeriale.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/Principale.h"
 #include "base/Prompt.h"
 #include "base/Attesa.h"

@@ -109,7 +109,7 @@ void coll8566::cmd_coll_Click(int Index)
 
 void coll8566::ChiudiSeChiesto()
 {
-    if (m_chiudi && !m_banco.InCorso()) Finestre::Chiudi(this);
+    if (!m_banco.InCorso()) Finestre::ChiusuraTenuta(this);
 }
 
 void coll8566::Conf_Mult(uint8_t n, const QString& stato, const QString& grandezza)
@@ -142,8 +142,7 @@ void coll8566::ImpostaTesto(Risultato r, int riga, const QString& testo)
 void coll8566::closeEvent(QCloseEvent* e)
 {
     // The registry deletes a closed window: not while a row runs in it.
-    m_chiudi = m_banco.InCorso();
-    if (m_chiudi)
+    if (Finestre::TieniChiusura(this, m_banco.InCorso()))
         e->ignore();
     else
         e->accept();

@@ -33,5 +33,4 @@ private:
     Banco8566 m_banco{*this};
     // Result labels by kind and row; null where a row has none.
     std::array<std::array<QLabel*, RigheBanco8566.size()>, 6> m_etichette{};
-    bool m_chiudi = false;
 };

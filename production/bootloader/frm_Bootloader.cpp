@@ -72,15 +72,14 @@ void frm_Bootloader::Command1_Click()
     case EsitoIdentifica::Interrotta:
         break;
     }
-    if (m_chiudi) Finestre::Chiudi(this);
+    Finestre::ChiusuraTenuta(this);
 }
 
 void frm_Bootloader::closeEvent(QCloseEvent* e)
 {
     // The registry deletes a closed window: a running query ends first, and
     // the close follows when its handler returns.
-    m_chiudi = m_boot.InCorso();
-    if (m_chiudi) {
+    if (Finestre::TieniChiusura(this, m_boot.InCorso())) {
         m_boot.Interrompi();
         e->ignore();
         return;

@@ -26,5 +26,4 @@ private:
     Bootloader m_boot;
     QLineEdit* m_id;
     QLineEdit* m_rev;
-    bool m_chiudi = false;
 };

@@ -5,7 +5,7 @@
 #include "production/memory/TrasferimentoMemoria.h"
 #include "shell/Colori.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -174,7 +174,7 @@ void frm_collaudo::Form_Load()
 void frm_collaudo::cmd_start_Click()
 {
     m_banco.cmd_start_Click();
-    if (m_chiudi && !m_banco.InCorso()) Finestre::Chiudi(this);
+    if (!m_banco.InCorso()) Finestre::ChiusuraTenuta(this);
 }
 
 void frm_collaudo::Timer1_Timer()
@@ -186,8 +186,7 @@ void frm_collaudo::closeEvent(QCloseEvent* e)
 {
     // The registry deletes a closed window: a run stops first (at its next
     // stop point), and the close follows.
-    m_chiudi = m_banco.InCorso();
-    if (m_chiudi) {
+    if (Finestre::TieniChiusura(this, m_banco.InCorso())) {
         m_banco.Command1_Click();
         e->ignore();
         return;

@@ -66,5 +66,4 @@ private:
     QLineEdit* m_ore;
     QLineEdit* m_minuti;
     QLineEdit* m_secondi;
-    bool m_chiudi = false;
 };

@@ -119,7 +119,7 @@ void frm_LettMAC::Command1_Click()
     m_registro.LeggiMAC(Campi());
     m_occupata = false;
     FormattaVoce();
-    if (m_chiudi) Finestre::Chiudi(this);
+    Finestre::ChiusuraTenuta(this);
 }
 
 void frm_LettMAC::Command2_Click()
@@ -147,8 +147,7 @@ void frm_LettMAC::cmd_report_Click()
 void frm_LettMAC::closeEvent(QCloseEvent* e)
 {
     // The registry deletes a closed window: not while its read waits.
-    m_chiudi = m_occupata;
-    if (!m_occupata && m_registro.PuoChiudere())
+    if (!Finestre::TieniChiusura(this, m_occupata) && m_registro.PuoChiudere())
         e->accept();
     else
         e->ignore();

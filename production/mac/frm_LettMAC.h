@@ -36,7 +36,6 @@ private:
     RegistroMAC m_registro;
     // A close asked for while the read waits is carried out after it.
     bool m_occupata = false;
-    bool m_chiudi = false;
     QListWidget* m_lista;
     QLineEdit* m_pfc;
     QLineEdit* m_anno;

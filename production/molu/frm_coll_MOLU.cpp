@@ -126,7 +126,7 @@ frm_coll_MOLU::frm_coll_MOLU()
     connect(arp, &QPushButton::clicked, b, &BancoMOLU::Command2_Click);
     // A close asked for while a handler waits happens once it has returned.
     connect(b, &BancoMOLU::Libero, this, [this] {
-        if (m_chiudi) QTimer::singleShot(0, this, [this] { Finestre::Chiudi(this); });
+        QTimer::singleShot(0, this, [this] { Finestre::ChiusuraTenuta(this); });
     });
 }
 
@@ -191,8 +191,7 @@ void frm_coll_MOLU::RelePremuto(int indice)
 void frm_coll_MOLU::closeEvent(QCloseEvent* e)
 {
     m_banco.Ferma();
-    m_chiudi = m_banco.Attivo();
-    if (m_chiudi) {
+    if (Finestre::TieniChiusura(this, m_banco.Attivo())) {
         e->ignore();
         return;
     }

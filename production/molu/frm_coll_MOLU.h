@@ -47,5 +47,4 @@ private:
     ::Lampada* led[2];
     ::Lampada* led_10;
     QPushButton* cmd_rele[3];
-    bool m_chiudi = false;
 };

@@ -2,7 +2,7 @@
 // "Collaudo QVR2565": the calibration form of the QVR2565 analog-input
 // module, over CalibrazioneQVR2565. Captions are fixed texts.
 #include "production/qvrforms/CalibrazioneQVR2565.h"
-#include "production/qvrforms/FinestraModulo.h"
+#include "ioconfig/FinestraModulo.h"
 
 class ConfQVR2565 : public FinestraModulo {
     Q_OBJECT

@@ -1,7 +1,7 @@
 #pragma once
 // "Collaudo QVR8572": the set-up form of QVR8566 and QVR0573 modules on the
 // production bench, over ImpostazioneQVR8566. Captions are fixed texts.
-#include "production/qvrforms/FinestraModulo.h"
+#include "ioconfig/FinestraModulo.h"
 #include "production/qvrforms/ImpostazioneQVR8566.h"
 
 class ConfQVR8566 : public FinestraModulo {

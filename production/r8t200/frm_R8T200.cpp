@@ -88,15 +88,14 @@ void frm_R8T200::AbilitaUpdate(bool si)
 void frm_R8T200::cmd_start_Click()
 {
     m_lettura.cmd_start_Click();
-    if (m_chiudi) Finestre::Chiudi(this);
+    Finestre::ChiusuraTenuta(this);
 }
 
 void frm_R8T200::closeEvent(QCloseEvent* e)
 {
     // The registry deletes a closed window: a running repetition ends first
     // (after its current reading), and the close follows.
-    m_chiudi = m_lettura.InCorso();
-    if (m_chiudi) {
+    if (Finestre::TieniChiusura(this, m_lettura.InCorso())) {
         m_lettura.cmd_stop_Click();
         e->ignore();
         return;

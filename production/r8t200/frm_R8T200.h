@@ -34,5 +34,4 @@ private:
     QLineEdit* m_indirizzo;
     QPushButton* m_update;
     QListWidget* m_liste[4];
-    bool m_chiudi = false;
 };

@@ -4,7 +4,7 @@
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/Famiglie.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "support/Byte.h"
 #include "support/TipiDato.h"
 

@@ -2,7 +2,7 @@
 // layouts on stored slot bytes, rung bytes, captions and refusals.
 #include "blockeditor/Famiglie.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <QtTest>
 

@@ -5,7 +5,7 @@
 #include "blockeditor/comandi.h"
 #include "comm/Dispositivo.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 #include "support/Ambiente.h"

@@ -8,7 +8,7 @@
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/IconeBlocchi.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "support/Byte.h"
 #include "support/TipiDato.h"
 

@@ -15,7 +15,7 @@
 #include "registers/TabRegistri.h"
 #include "registers/Tabelle.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 #include "comm/Dispositivo.h"

@@ -5,7 +5,7 @@
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/famiglie/FlussoTempo.h"
 #include "program/Programmi.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "support/Byte.h"
 
 #include <QtTest>

@@ -4,7 +4,7 @@
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 #include <QtTest>

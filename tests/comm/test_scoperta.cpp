@@ -2,7 +2,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Checksum.h"
 #include "comm/Scoperta.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "support/FakeUdp.h"
 
 #include <QtTest>

@@ -15,10 +15,12 @@
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QTabBar>
 #include <QtTest>
 
@@ -435,6 +437,27 @@ private slots:
         QCOMPARE(Box().filter(QStringLiteral("MOD-RTU")).size(), 1);
         QCOMPARE(ComErr, int16_t(1));
         QVERIFY(F()->findChild<QWidget*>(QStringLiteral("cmd_read_0"))->isEnabled());
+    }
+
+    // Closing the window while the live loop runs in its click handler stops
+    // the loop after the pass under way, and the window closes once the
+    // handler has returned.
+    void chiusuraNelCiclo()
+    {
+        Collega(false);
+        Scegli(20, 1);
+        int n = 0;
+        QPointer<frm_Config2> finestra = F();
+        fake.Regole << [&n, finestra](FakeController&, const QByteArray&) {
+            if (++n == 2) Finestre::Chiudi(finestra);
+            QVERIFY(finestra);
+        };
+        finestra->findChild<QAbstractButton*>(QStringLiteral("cmd_start"))->click();
+        QVERIFY(n >= 2 && n <= 3);   // the pass under way ends, no other starts
+        QTRY_VERIFY(!finestra);
+        QVERIFY(!Finestre::SeCaricata<frm_Config2>());
+        MenuClick(QStringLiteral("mnu_8555"));
+        QVERIFY(Finestre::SeCaricata<frm_Config2>());
     }
 
     void tipoInMemoria()

@@ -8,7 +8,7 @@
 #include "ioconfig/frm_Config2.h"
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"

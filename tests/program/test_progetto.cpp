@@ -8,7 +8,7 @@
 #include "program/Progetto.h"
 #include "registers/Variabili.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 #include <QMdiArea>

@@ -5,7 +5,7 @@
 #include "registers/TabRegistri.h"
 #include "resources/Immagini.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
 #include "shell/frmAbout.h"

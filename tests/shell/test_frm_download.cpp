@@ -6,7 +6,7 @@
 #include "program/Programmi.h"
 #include "shell/ComandiBarra.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/Log.h"
 #include "shell/frm_Download.h"
 #include "base/Modelli.h"

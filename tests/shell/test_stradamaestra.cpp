@@ -10,7 +10,7 @@
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiMenu.h"
 #include "shell/Log.h"

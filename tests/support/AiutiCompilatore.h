@@ -6,7 +6,7 @@
 #include "comm/Dispositivo.h"
 #include "program/Programmi.h"
 #include "resources/TabellaStringhe.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Modelli.h"
 
 #include <QStringList>

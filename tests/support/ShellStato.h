@@ -3,7 +3,7 @@
 // the part of it the Settings dialog owns as one comparable value.
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The operand type names 0..12 as the English texts give them, for tests
 // that lay out block rows without loading the language.
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 
 #include <QStringList>
 

@@ -5,7 +5,7 @@
 #include "comm/Scoperta.h"
 #include "comm/finestre/frm_search.h"
 #include "shell/Finestre.h"
-#include "shell/Lingua.h"
+#include "base/Testi.h"
 #include "shell/Principale.h"
 #include "base/Attesa.h"
 #include "base/Globali.h"

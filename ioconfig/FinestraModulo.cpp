@@ -1,4 +1,4 @@
-#include "production/qvrforms/FinestraModulo.h"
+#include "ioconfig/FinestraModulo.h"
 
 #include "shell/Finestre.h"
 
@@ -11,13 +11,12 @@ QWidget* FinestraModulo::Cerca(const QString& nome) const
 
 void FinestraModulo::Fine()
 {
-    if (--m_gestori == 0 && m_chiudi) Finestre::Chiudi(this);
+    if (--m_gestori == 0) Finestre::ChiusuraTenuta(this);
 }
 
 void FinestraModulo::closeEvent(QCloseEvent* e)
 {
-    m_chiudi = m_gestori > 0;
-    if (m_chiudi) {
+    if (Finestre::TieniChiusura(this, m_gestori > 0)) {
         Ferma();
         e->ignore();
         return;
