@@ -55,13 +55,15 @@ void RifiutoSuDisco(const Fuzz::SetInput& in, const GuastoLettura& atteso)
     if (rifiuti++ % 16 == 0 && ScriviSet(ProgettoInMemoria(), Modelli[size_t(in.modello)]) != prima)
         Fallisce("a refused set changed the project");
 }
-// A text block with a line that is one of the .blk's own tags: the tagged
-// layout has no way to write it, and an older untagged .blk can hold one.
-bool BloccoConTag(const ProgettoSalvato& p)
+
+// A text block the model saves with a line that is one of the .blk's own
+// tags: the tagged layout has no way to write it, and an older untagged .blk
+// can hold one.
+bool BloccoConTag(const ProgettoSalvato& p, const DefModello& m)
 {
     static const QRegularExpression fineRiga(QStringLiteral("\\r\\n|\\r|\\n"));
-    for (const QString& b : p.blocchi)
-        for (const QString& riga : b.split(fineRiga))
+    for (int b = 0; b < m.NumBlocchi && b < MaxBlocchiTesto; ++b)
+        for (const QString& riga : p.blocchi[size_t(b)].split(fineRiga))
             if (riga == QLatin1String("<TEXT>") || riga == QLatin1String("</TEXT>")) return true;
     return false;
 }
@@ -104,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
     }
 
-    if (BloccoConTag(p)) return 0;
+    if (BloccoConTag(p, m)) return 0;
     RicostruisciRung(p);
     const ByteSet primo = ScriviSet(p, m);
     ProgettoSalvato ancora;
