@@ -153,9 +153,17 @@ QString VirgolaToPunto(QString& testo)
     return testo;
 }
 
+double EntroFile(double valore)
+{
+    if (std::isnan(valore)) return 0;
+    return std::fabs(valore) > MassimoFile ? std::copysign(MassimoFile, valore) : valore;
+}
+
 QString NumeroFile(double valore)
 {
-    if (!std::isfinite(valore)) return QString::number(valore);
+    // The largest double rounds up to 1.79769313486232E+308, which no reader
+    // takes back.
+    valore = EntroFile(valore);
     if (valore == 0) return QStringLiteral(" 0");
     // Rounded to 15 digits first: the rounding may carry into the next
     // power of ten, and the form follows the rounded exponent.

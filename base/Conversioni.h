@@ -38,7 +38,16 @@ QString VirgolaToPunto(QString& testo);
 // a blank before values of 0 and above, "-" before negative ones, "." as the
 // decimal point, no zero before the point below 1, at most 15 significant
 // digits, and an exponent ("E+16", "E-05") from 1E+15 up and below 1E-4.
+// A value whose 15 digits would round past the largest double (and an
+// infinity) is written as MassimoFile with its sign, so every text written
+// reads back; a value that is not a number is written as 0.
 QString NumeroFile(double valore);
+// The largest magnitude 15 significant digits write without leaving the
+// double range.
+inline constexpr double MassimoFile = 1.79769313486231e308;
+// `valore` brought within +-MassimoFile (a value that is not a number
+// becomes 0).
+double EntroFile(double valore);
 // A number as the data files hold it ("." as the decimal point, blanks
 // around allowed); nothing when the text is not one finite number.
 std::optional<double> NumeroDaFile(const QString& testo);

@@ -79,9 +79,11 @@ QString FileApri(const QString& titolo, const QString& filtro, const QString& pr
     return r.annullato ? QString() : r.testo;
 }
 
-QString FileSalva(const QString& titolo, const QString& filtro, const QString& predefinito)
+QString FileSalva(const QString& titolo, const QString& filtro, const QString& predefinito, Sostituzione chiede)
 {
-    Risposta_ r = Chiedi(Richiesta{Tipo::FileSalva, {}, titolo, SoloOk, predefinito, filtro});
+    Richiesta q{Tipo::FileSalva, {}, titolo, SoloOk, predefinito, filtro};
+    q.confermaSostituzione = chiede == Sostituzione::ChiedeDialogo;
+    Risposta_ r = Chiedi(q);
     return r.annullato ? QString() : r.testo;
 }
 

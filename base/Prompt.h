@@ -24,6 +24,9 @@ struct Richiesta {
     int pulsanti = SoloOk;
     QString predefinito; // input default or proposed file name
     QString filtro;      // file dialogs
+    // Save dialog: the dialog asks before an existing file is replaced,
+    // unless the caller asks itself (a name that stands for a set of files).
+    bool confermaSostituzione = true;
     QPrinter* stampante = nullptr;  // the print dialog sets it up
 };
 
@@ -54,9 +57,12 @@ QString InputBox(const QString& testo, const QString& titolo = QString(),
                  const QString& predefinito = QString(), bool* annullato = nullptr);
 // The one message every refused value check gives.
 void ErroreValori();
-// Empty text when cancelled.
+// Empty text when cancelled. `predefinito` is the proposed name or the
+// folder the dialog starts in.
 QString FileApri(const QString& titolo, const QString& filtro, const QString& predefinito = QString());
-QString FileSalva(const QString& titolo, const QString& filtro, const QString& predefinito = QString());
+enum class Sostituzione { ChiedeDialogo, ChiedeChiamante };
+QString FileSalva(const QString& titolo, const QString& filtro, const QString& predefinito = QString(),
+                  Sostituzione chiede = Sostituzione::ChiedeDialogo);
 // The print dialog over `stampante`; false when cancelled.
 bool Stampa(QPrinter* stampante);
 

@@ -21,8 +21,12 @@ int ValoreCifra(QChar c)
 }
 } // namespace
 
-double LeggiNumero(const QString& testo)
+namespace {
+// The number a text starts with, and where it ends (-1 when it starts with
+// none).
+double NumeroIniziale(const QString& testo, int& fine)
 {
+    fine = -1;
     const int n = int(testo.size());
     auto decimale = [&](int k) { return k < n && ValoreCifra(testo[k]) < 10; };
     int i = 0;
@@ -32,10 +36,12 @@ double LeggiNumero(const QString& testo)
         const int radice = base == QLatin1Char('H') ? 16 : base == QLatin1Char('O') ? 8 : 0;
         if (radice) {
             double v = 0;
-            for (i += 2; i < n && ValoreCifra(testo[i]) < radice; ++i) v = v * radice + ValoreCifra(testo[i]);
+            const int prima = i + 2;
+            for (i = prima; i < n && ValoreCifra(testo[i]) < radice; ++i) v = v * radice + ValoreCifra(testo[i]);
             // Some 260 hexadecimal digits overflow to infinity, which a
             // float row would store: beyond range reads as nothing, as a
             // decimal text does.
+            if (i > prima && std::isfinite(v)) fine = i;
             return std::isfinite(v) ? v : 0;
         }
     }
@@ -46,17 +52,34 @@ double LeggiNumero(const QString& testo)
     if (i < n && testo[i] == QLatin1Char('.'))
         for (++i; decimale(i); ++i) ++cifre;
     if (cifre == 0) return 0;
-    int fine = i;
+    int ultimo = i;
     if (i < n && (testo[i] == QLatin1Char('e') || testo[i] == QLatin1Char('E'))) {
         int j = i + 1;
         if (j < n && (testo[j] == QLatin1Char('+') || testo[j] == QLatin1Char('-'))) ++j;
         int k = j;
         while (decimale(k)) ++k;
-        if (k > j) fine = k;
+        if (k > j) ultimo = k;
     }
     bool ok = false;
-    const double v = QStringView(testo).mid(inizio, fine - inizio).toDouble(&ok);
-    return ok && std::isfinite(v) ? v : 0;
+    const double v = QStringView(testo).mid(inizio, ultimo - inizio).toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return 0;
+    fine = ultimo;
+    return v;
+}
+} // namespace
+
+double LeggiNumero(const QString& testo)
+{
+    int fine = -1;
+    return NumeroIniziale(testo, fine);
+}
+
+std::optional<double> NumeroRiga(const QString& testo)
+{
+    int fine = -1;
+    const double v = NumeroIniziale(testo, fine);
+    if (fine < 0 || !QStringView(testo).mid(fine).trimmed().isEmpty()) return std::nullopt;
+    return v;
 }
 
 bool CodificaSlot(SlotArgomento& slot, double valore, uint8_t codice, bool scambiato)

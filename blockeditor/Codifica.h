@@ -13,6 +13,9 @@ struct Rung;
 // decimal point, optional exponent; &H hexadecimal, &O octal); 0 when none
 // and when the number is beyond the double range.
 double LeggiNumero(const QString& testo);
+// The same when the whole text is that number (blanks around allowed);
+// nothing for an empty text, trailing characters or a number beyond range.
+std::optional<double> NumeroRiga(const QString& testo);
 
 // Nearest integer, a half going to the even neighbour.
 double ArrotondaPari(double v);

@@ -17,18 +17,47 @@ QString TestoDecimale(double v)
     return loc.toString(v, 'g', 15);
 }
 
+namespace {
+// A row whose text is a number rather than a name: shown, with no value list
+// (labels, modules, resources) and not a table row.
+bool RigaNumerica(const RigaBlocco& r)
+{
+    return r.visibile && !r.nome && r.lista.isEmpty() && r.Tipo() != TipoTable;
+}
+
+// A trigger field: a whole text that fits 16 signed bits.
+bool CampoTrigger(const QString& testo)
+{
+    const std::optional<double> v = NumeroRiga(testo);
+    return v && InIntero16(*v);
+}
+
+// A register number or a whole-number constant fills 16 bits; a value that
+// does not would wrap into another register or time.
+bool NelCampo(const RigaBlocco& r, bool registro)
+{
+    if (!registro && r.Tipo() != TipoUInt) return true;
+    return r.valore >= 0 && r.valore < 65535.5;
+}
+} // namespace
+
 EsitoCodifica LeggiRighe(DatiBlocco& dati)
 {
     for (int i = 0; i < 8; ++i) {
         RigaBlocco& r = dati.righe[size_t(i)];
-        if (r.testo.startsWith(QLatin1Char('%'))) {
-            // The register prefix is two characters, whatever the second is.
-            if (r.testo.size() < 2) return EsitoCodifica::Riga(i);
-            r.valore = LeggiNumero(r.testo.mid(2));
-        } else {
-            VirgolaToPunto(r.testo);
-            r.valore = LeggiNumero(r.testo);
+        const bool registro = r.testo.startsWith(QLatin1Char('%'));
+        // The register prefix is two characters, whatever the second is.
+        if (registro && r.testo.size() < 2) return EsitoCodifica::Riga(i);
+        const QString numero = registro ? r.testo.mid(2) : VirgolaToPunto(r.testo);
+        if (!RigaNumerica(r)) {
+            r.valore = LeggiNumero(numero);
+            continue;
         }
+        // A number row refuses a text that is not one, rather than storing 0.
+        const std::optional<double> v = NumeroRiga(numero);
+        if (!v) return EsitoCodifica::Riga(i);
+        r.valore = *v;
+        if (!NelCampo(r, registro)) return EsitoCodifica::Riga(i);
     }
     return EsitoCodifica::Ok();
 }
@@ -37,6 +66,10 @@ EsitoCodifica CodificaBlocco(DatiBlocco& dati, Rung& r)
 {
     if (dati.indice < 0 || dati.indice >= NumBlocchi) return EsitoCodifica::Di(Esito::FuoriCatalogo);
     if (const EsitoCodifica e = LeggiRighe(dati); !e.Memorizzato()) return e;
+    // The other number fields are checked before anything is written too.
+    if (dati.trigger && !(CampoTrigger(dati.testoTrigReg) && CampoTrigger(dati.testoTrigMask)))
+        return EsitoCodifica::Di(Esito::TriggerErrato);
+    if (dati.ritardoVisibile && !NumeroRiga(dati.ritardo)) return EsitoCodifica::Di(Esito::RitardoErrato);
 
     // The row's values and their visibility; the captions are the family's.
     RigaRung& riga = r.Riga;
@@ -139,6 +172,7 @@ void ApplicaLayout(DatiBlocco& dati, const LayoutBlocco& layout, std::array<DefA
         }
         QList<VoceLista> aggiunte = l.etichette ? dati.contesto.etichette : QList<VoceLista>{};
         aggiunte += l.lista;
+        if (l.etichette) r.nome = true;
         if (!aggiunte.isEmpty()) {
             r.lista += aggiunte;
             const int scelta = l.etichette ? 0 : l.scelta;

@@ -366,6 +366,7 @@ RigaBlocco comandi::RaccogliRiga(int i) const
     r.sceltaTipo = tipo->currentIndex();
     for (int k = 0; k < val->count(); ++k) r.lista.append({val->itemText(k), val->itemData(k).toInt()});
     r.scelta = val->currentIndex();
+    r.nome = val->property("rigaNome").toBool();
     return r;
 }
 
@@ -386,6 +387,7 @@ void comandi::MostraRiga(int i, const RigaBlocco& r)
         for (const VoceLista& v : r.lista) val->addItem(v.testo, v.dato);
         val->setCurrentIndex(r.scelta);
         val->setEditText(r.testo);
+        val->setProperty("rigaNome", r.nome);
     }
     lbl_Var[size_t(i)]->setVisible(r.visibile);
     val->setVisible(r.visibile);

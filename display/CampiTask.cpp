@@ -3,7 +3,6 @@
 #include "display/SMS.h"
 #include "registers/EditorTabelle.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -21,35 +20,9 @@ std::optional<int> Intero(const QString& testo, int minimo, int massimo)
     return int(r);
 }
 
-// The enable fields take the number the text starts with ("12 abc" is 12,
-// "abc" is 0), always with "." as the decimal point.
-std::optional<int> InteroIniziale(const QString& testo)
-{
-    static const QRegularExpression kNumero(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)"));
-    const QRegularExpressionMatch m = kNumero.match(testo);
-    const double r = m.hasMatch() ? std::nearbyint(m.captured(0).trimmed().toDouble()) : 0.0;
-    if (r < INT16_MIN || r > INT16_MAX) return std::nullopt;
-    return int(r);
-}
-
-template <class T> void Assegna(T& campo, std::optional<int> v)
-{
-    if (v) campo = T(*v);
-}
-
 std::optional<int> Byte(const QString& t) { return Intero(t, 0, 255); }
 std::optional<int> Integer(const QString& t) { return Intero(t, INT16_MIN, INT16_MAX); }
-
-// A register bit is 0..15; any other number is refused and the field shows
-// the stored bit again.
-void AssegnaBit(int16_t& campo, QString& testo, std::optional<int> v)
-{
-    if (!v) return;
-    if (*v >= 0 && *v <= 15)
-        campo = int16_t(*v);
-    else
-        testo = QString::number(campo);
-}
+std::optional<int> Bit(const QString& t) { return Intero(t, 0, 15); }
 
 QString DueCifre(int v)
 {
@@ -70,14 +43,15 @@ void MostraData(const std::array<uint8_t, 6>& d, DataCampi& v)
     v.secondi = DueCifre(d[5]);
 }
 
-void MemorizzaData(const DataCampi& v, std::array<uint8_t, 6>& d)
+// A date's six bytes, year first; nothing when a field is not a number or
+// lies outside its list or clock range.
+std::optional<std::array<uint8_t, 6>> DataDaCampi(const DataCampi& v)
 {
-    if (const auto a = Intero(v.anno, 2000, 2255)) d[0] = uint8_t(*a - 2000);
-    if (v.mese >= -1 && v.mese <= 254) d[1] = uint8_t(v.mese + 1);
-    Assegna(d[2], Byte(v.giorno));
-    Assegna(d[3], Byte(v.ore));
-    Assegna(d[4], Byte(v.minuti));
-    Assegna(d[5], Byte(v.secondi));
+    const auto anno = Intero(v.anno, 2000, 2099), giorno = Intero(v.giorno, 1, 31);
+    const auto ore = Intero(v.ore, 0, 23), minuti = Intero(v.minuti, 0, 59), secondi = Intero(v.secondi, 0, 59);
+    if (!anno || !giorno || !ore || !minuti || !secondi || v.mese < 0 || v.mese > 11) return std::nullopt;
+    return std::array<uint8_t, 6>{uint8_t(*anno - 2000), uint8_t(v.mese + 1), uint8_t(*giorno),
+                                  uint8_t(*ore), uint8_t(*minuti), uint8_t(*secondi)};
 }
 
 void MostraLogger(const Task& k, const ProfiloScheduler& p, CampiTask& c)
@@ -185,38 +159,45 @@ void MostraTask(const Task& k, int n, const ProfiloScheduler& p, CampiTask& c)
     }
 }
 
-void MemorizzaTask(CampiTask& c, int n, Task& k, const ProfiloScheduler& p)
+EsitoCampi MemorizzaTask(const CampiTask& c, int n, Task& k, const ProfiloScheduler& p)
 {
-    MemorizzaData(c.validita[0], k.Inizio);
-    MemorizzaData(c.validita[1], k.Fine);
-
-    if (c.abilita) {
-        k.Abilita = true;
-        Assegna(k.RegAbil, InteroIniziale(c.regAbil));
-        AssegnaBit(k.BitAbil, c.bitAbil, InteroIniziale(c.bitAbil));
-    } else {
-        k.Abilita = false;
-        k.RegAbil = 0;
-        k.BitAbil = 0;
+    // Every number is read before anything is stored: one that does not read,
+    // or lies outside its field, refuses the whole store.
+    const auto inizio = DataDaCampi(c.validita[0]), fine = DataDaCampi(c.validita[1]);
+    const std::optional<int> regAbil = c.abilita ? Integer(c.regAbil) : 0, bitAbil = c.abilita ? Bit(c.bitAbil) : 0;
+    const bool conUnita = c.unita >= Secondi && c.unita <= Anni;
+    const std::optional<int> intervallo = conUnita ? Byte(c.intervallo) : 0;
+    // Task number less one, 16 per repeat, in one byte.
+    const auto ripeti = Intero(c.ripeti, 0, (255 - (n - 1)) / 16);
+    const auto regTrigger = Integer(c.regTrigger), bitTrigger = Bit(c.bitTrigger);
+    if (!inizio || !fine || !regAbil || !bitAbil || !intervallo || !ripeti || !regTrigger || !bitTrigger)
+        return EsitoCampi::ValoriErrati;
+    const TipoDiTask tipo = TipoDiTask(k.TipoTask);
+    std::optional<int> regTrend, dimX;
+    std::optional<double> maxTrend, minTrend, dimY;
+    if (tipo == TipoDiTask::Trend) {
+        regTrend = Integer(c.regTrend);
+        maxTrend = NumeroCampo(c.maxTrend);
+        minTrend = NumeroCampo(c.minTrend);
+        dimX = Byte(c.dimX);
+        dimY = NumeroCampo(c.dimY);
+        if (!regTrend || !maxTrend || !minTrend || !dimX || !dimY) return EsitoCampi::ValoriErrati;
     }
 
+    k.Inizio = *inizio;
+    k.Fine = *fine;
+    k.Abilita = c.abilita;
+    k.RegAbil = int16_t(*regAbil);
+    k.BitAbil = int16_t(*bitAbil);
     k.Intervallo.fill(0);
-    if (c.unita >= Secondi && c.unita <= Anni) Assegna(k.Intervallo[size_t(kByteUnita[size_t(c.unita)])], Byte(c.intervallo));
-
-    // A plain sum: task number less one, 16 per repeat; one that does not
-    // fit the byte leaves the task number alone.
-    k.FlagTask = uint8_t(n - 1);
-    if (const auto r = NumeroCampo(c.ripeti)) {
-        const double somma = std::nearbyint(n - 1 + 16 * *r);
-        if (somma >= 0 && somma <= 255) k.FlagTask = uint8_t(somma);
-    }
+    if (conUnita) k.Intervallo[size_t(kByteUnita[size_t(c.unita)])] = uint8_t(*intervallo);
+    k.FlagTask = uint8_t(n - 1 + 16 * *ripeti);
 
     k.Trigger = (c.aTempo ? TriggerIntervallo : 0) | (c.salita ? TriggerSalita : 0) |
                 (c.discesa ? TriggerDiscesa : 0) | (c.reset ? TriggerReset : 0) | (c.flag ? TriggerFlag : 0);
-    Assegna(k.RegTriggerTask, Integer(c.regTrigger));
-    AssegnaBit(k.BitTrigger, c.bitTrigger, Integer(c.bitTrigger));
+    k.RegTriggerTask = int16_t(*regTrigger);
+    k.BitTrigger = int16_t(*bitTrigger);
 
-    const TipoDiTask tipo = TipoDiTask(k.TipoTask);
     if (tipo == TipoDiTask::Logger || tipo == TipoDiTask::SMS || tipo == TipoDiTask::Email) {
         // SMS and e-mail take them from the file controls, hidden for them.
         k.Periodo2.fill(0);
@@ -235,11 +216,11 @@ void MemorizzaTask(CampiTask& c, int n, Task& k, const ProfiloScheduler& p)
         }
         break;
     case TipoDiTask::Trend:
-        Assegna(k.RegTrend, Integer(c.regTrend));
-        if (const auto v = NumeroCampo(c.maxTrend)) k.MaxTrend = *v;
-        if (const auto v = NumeroCampo(c.minTrend)) k.MinTrend = *v;
-        Assegna(k.NumCampi, Byte(c.dimX));
-        if (const auto v = NumeroCampo(c.dimY)) k.Campi[0] = *v;
+        k.RegTrend = int16_t(*regTrend);
+        k.MaxTrend = *maxTrend;
+        k.MinTrend = *minTrend;
+        k.NumCampi = uint8_t(*dimX);
+        k.Campi[0] = *dimY;
         break;
     case TipoDiTask::SMS:
         if (k.NumCampi < MaxVociSMS) {
@@ -250,4 +231,5 @@ void MemorizzaTask(CampiTask& c, int n, Task& k, const ProfiloScheduler& p)
     default:
         break;
     }
+    return EsitoCampi::Memorizzati;
 }

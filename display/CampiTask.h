@@ -1,9 +1,9 @@
 #pragma once
 // The scheduler window's property controls as plain values, and the two
 // ways between them and a task record: showing task n and storing the
-// controls back into it. A value that does not convert, or a list position
-// that does not exist, is skipped: that field or control keeps what it held
-// and the rest goes on. Nothing here reports an error.
+// controls back into it. Showing skips a value with no place in its control
+// (the control keeps what it held); storing refuses the whole task when a
+// number field does not read or lies outside its field.
 #include "display/ProfiloScheduler.h"
 #include "display/Task.h"
 
@@ -16,7 +16,7 @@ struct DataCampi {
     QString giorno = QStringLiteral("01");
     int mese = 0;                           // list position, January 0
     QString anno = QStringLiteral("2000");
-    QString ore, minuti, secondi;
+    QString ore = QStringLiteral("00"), minuti = QStringLiteral("00"), secondi = QStringLiteral("00");
 };
 
 // Units of the interval list, by position.
@@ -27,13 +27,13 @@ enum NuovoFile { OgniOra = 0, OgniGiorno, OgniMese, OgniAnno };
 struct CampiTask {
     std::array<DataCampi, 2> validita;      // 0 start, 1 end
     bool abilita = false;
-    QString regAbil, bitAbil;
-    QString ripeti;
+    QString regAbil = QStringLiteral("0"), bitAbil = QStringLiteral("0");
+    QString ripeti = QStringLiteral("0");
     bool aTempo = false;
-    QString intervallo;
+    QString intervallo = QStringLiteral("0");
     int unita = Secondi;                    // -1: none selected
     bool salita = false, discesa = false, reset = false, flag = false;
-    QString regTrigger, bitTrigger;
+    QString regTrigger = QStringLiteral("0"), bitTrigger = QStringLiteral("0");
     QString tipo;
     int nuovoFile = OgniGiorno;             // -1: none selected
     QString fileOgniOra = QStringLiteral("1");
@@ -51,10 +51,16 @@ struct CampiTask {
 
 // The controls after showing task n (1..32).
 void MostraTask(const Task& k, int n, const ProfiloScheduler& p, CampiTask& c);
+enum class EsitoCampi {
+    Memorizzati,
+    ValoriErrati,   // a number field does not read or lies outside its field; nothing stored
+};
 // Stores the controls into task n (1..32); SMS texts go to the task's entry
-// of NumeriSMS and TestiSMS. A trigger or enable bit outside 0..15 is
-// refused, and its field shows the stored bit again.
-void MemorizzaTask(CampiTask& c, int n, Task& k, const ProfiloScheduler& p);
+// of NumeriSMS and TestiSMS. Dates take their lists' years, days and months
+// and a clock's hours, minutes and seconds; registers 16 signed bits, bits
+// 0..15, counts and the interval one byte; the repeat count what the task's
+// byte leaves room for.
+EsitoCampi MemorizzaTask(const CampiTask& c, int n, Task& k, const ProfiloScheduler& p);
 
 // The repeat count that FlagTask holds for task n: 0..15.
 int RipetizioniTask(uint8_t flag, int n);

@@ -106,16 +106,21 @@ void EditorScheduler::ViewPar(int n)
     ProprietaVisibili = true;
 }
 
-void EditorScheduler::Memorizza()
+bool EditorScheduler::Memorizza()
 {
-    if (TaskCorrente <= 0 || TaskCorrente > MaxTask) return;
-    MemorizzaTask(Campi, TaskCorrente, Tasks[size_t(TaskCorrente)], ProfiloCorrente());
+    if (TaskCorrente <= 0 || TaskCorrente > MaxTask) return true;
+    if (MemorizzaTask(Campi, TaskCorrente, Tasks[size_t(TaskCorrente)], ProfiloCorrente()) != EsitoCampi::Memorizzati) {
+        Prompt::ErroreValori();
+        return false;
+    }
     ProgettoModificato = true;
+    return true;
 }
 
 void EditorScheduler::Esegui(Comando c)
 {
-    Memorizza();
+    // A task whose fields are refused stays shown, for the user to mend.
+    if (!Memorizza()) return;
     switch (c) {
     case Nuovo:
         if (TipoNuovo < 0 || TipoNuovo > 3) return;
@@ -161,7 +166,10 @@ void EditorScheduler::Sposta(int da, int a)
 
 void EditorScheduler::ListaClick(int posizione)
 {
-    Memorizza();
+    if (!Memorizza()) {
+        SelezioneTask = TaskCorrente - 1;
+        return;
+    }
     SelezioneTask = posizione;
     TaskCorrente = posizione >= 0 ? posizione + 1 : 0;
     ViewPar(TaskCorrente);
@@ -244,8 +252,9 @@ void EditorScheduler::CopiaOggetto(int a, int b)
     Tasks[size_t(b)] = Tasks[size_t(a)];
 }
 
-void EditorScheduler::Ok()
+bool EditorScheduler::Ok()
 {
-    Memorizza();
+    if (!Memorizza()) return false;
     CompilaOggetti();
+    return true;
 }

@@ -57,8 +57,10 @@ public:
     // the selectable fields and an empty record. Tasks are not touched.
     void SetRes();
     void ViewPar(int n);
-    // The store button: the controls into the task shown.
-    void Memorizza();
+    // The store button: the controls into the task shown. False, with the
+    // values' error shown and nothing stored, when a number field is refused;
+    // the operations that store first then do nothing more.
+    bool Memorizza();
     void Esegui(Comando c);
     void ListaClick(int posizione);
     void EseguiCampo(ComandoCampo c);
@@ -67,8 +69,9 @@ public:
     void DrawScheduler();
     void DeleteObject(int n);
     static void CopiaOggetto(int a, int b);
-    // OK: the task shown stored, every task compiled.
-    void Ok();
+    // OK: the task shown stored, every task compiled; false when the store
+    // is refused (the window stays).
+    bool Ok();
 
 private:
     void Sposta(int da, int a);

@@ -55,6 +55,7 @@ struct Task {
     // What the last task compile found no room for; travels with the record
     // when tasks are copied or moved, and the project compile reports it.
     ErroreTask Errore = ErroreTask::Nessuno;
+    bool operator==(const Task&) const = default;
 };
 
 // Tasks 1 to NumTask; element 0 is the swap slot of moves.

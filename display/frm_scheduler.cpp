@@ -469,7 +469,9 @@ void frm_scheduler::Command2_Click()
 
 void frm_scheduler::Command4_Click()
 {
-    Esegui([this] { m_editor.Ok(); });
+    bool chiudi = false;
+    Esegui([this, &chiudi] { chiudi = m_editor.Ok(); });
+    if (!chiudi) return;
     if (auto* sub = qobject_cast<QMdiSubWindow*>(parentWidget()))
         sub->close();
     else

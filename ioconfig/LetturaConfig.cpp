@@ -8,10 +8,12 @@
 #include "ioconfig/DecodificaConfig.h"
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/TipoIngresso.h"
+#include "base/Attesa.h"
 #include "base/Prompt.h"
 #include "base/Modelli.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <cmath>
 
 namespace {
@@ -135,10 +137,18 @@ void LetturaConfig::cmd_start_Click()
     m_ciclo = true;
     ComErr = 0;
     m_c.Abilita(Ctl("cmd_read", 0), false);
+    // Passes at most five a second: a running controller on a plant network
+    // is not to be flooded, and the window stays live between them.
+    QElapsedTimer passo;
     do {
+        passo.start();
         cmd_read_Click(0);
         if (!*vivo) return;
-        QCoreApplication::processEvents();
+        const qint64 resto = PeriodoCicloConfigMs - passo.elapsed();
+        if (resto > 0)
+            AttendiFinche([&vivo] { return !*vivo || ComErr == 1; }, int(resto));
+        else
+            QCoreApplication::processEvents();
         if (!*vivo) return;
     } while (ComErr != 1);
     m_ciclo = false;

@@ -18,6 +18,8 @@ constexpr int CodiceAccesso = -5938;
 constexpr int RegistroTipiQVR8566 = 1216;
 constexpr int RegistroPrimaSoglia = 1222;   // trip i: low at 1222 + 2i, high at 1223 + 2i
 constexpr int NumSoglie = 4;
+// The live loop's shortest pass, from the start of one full read to the next.
+constexpr int PeriodoCicloConfigMs = 200;
 inline const QString TitoloErroreLettura = QStringLiteral("MOD-RTU");
 
 // The unit address typed in the address field: a number 0..255 once

@@ -2,15 +2,16 @@
 
 #include "compiler/Compilatore.h"
 #include "outputs/FileEsportazione.h"
+#include "projectfiles/CartellaDialoghi.h"
 #include "compiler/ImmagineCodice.h"
 #include "transfer/MappaMemoria.h"
 #include "transfer/SezioniMemoria.h"
 #include "comm/AccessoController.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
+#include "base/ScritturaFile.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <cstring>
@@ -71,8 +72,9 @@ bool EsportaProgetto(RapportoTrasferimento& rapporto)
         rapporto.Inizia();
         rapporto.Scrivi(QStringLiteral("Exporting ..."));
     }
-    const QString scelto = Prompt::FileSalva(QString(), FileEsportazione::Filtro(Marchio650));
+    const QString scelto = Prompt::FileSalva(QString(), FileEsportazione::Filtro(Marchio650), CartellaDialoghi());
     if (scelto.isEmpty()) return false;
+    RicordaCartella(scelto);
     ClessidraAttiva clessidra(rapporto);
 
     // A broken image must not reach a production programmer.
@@ -82,9 +84,10 @@ bool EsportaProgetto(RapportoTrasferimento& rapporto)
     const QByteArray contenuto = ComponiEsportazione(rapporto);
     // Written aside and renamed over the target: an old longer file never
     // keeps its tail, and a failure leaves the old file as it was.
-    QSaveFile file(PercorsoEsportazione(scelto, Marchio650));
-    if (!file.open(QIODevice::WriteOnly)) return Fallita(rapporto);
-    if (file.write(contenuto) != contenuto.size() || !file.commit()) return Fallita(rapporto);
+    if (const auto guasto = ScritturaFile::Scrivi(PercorsoEsportazione(scelto, Marchio650), contenuto)) {
+        rapporto.Scrivi(guasto->file + QStringLiteral(": ") + guasto->motivo);
+        return Fallita(rapporto);
+    }
     rapporto.Scrivi(QStringLiteral("Export Successul"));
     return true;
 }

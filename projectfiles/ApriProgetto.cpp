@@ -2,6 +2,7 @@
 
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/ContestoBlocco.h"
+#include "projectfiles/CartellaDialoghi.h"
 #include "projectfiles/FileProgetto.h"
 #include "projectfiles/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
@@ -67,8 +68,9 @@ void Rifiuta(const QString& dove)
 
 EsitoApertura ApriProgetto()
 {
-    const QString scelto = Prompt::FileApri(QStringLiteral("Open Project"), FiltroProgetto);
+    const QString scelto = Prompt::FileApri(QStringLiteral("Open Project"), FiltroProgetto, CartellaDialoghi());
     if (scelto.isEmpty()) return EsitoApertura::Annullato;
+    RicordaCartella(scelto);
     return ApriProgetto(scelto);
 }
 

@@ -92,3 +92,25 @@ void ApplicaProgetto(const ProgettoSalvato& p)
         for (int i = 0; i < p.watch.size(); ++i) WatchList[size_t(i + 1)] = p.watch[i];
     }
 }
+
+void TabelleIniziali()
+{
+    // The model names its own registers; the user's start without a name.
+    CaricaRegistriSistema(true);
+    for (DefRegistro& r : TabRegistri)
+        if (r.Categoria == 0) r.Nome.clear();
+    WatchList.fill(0);
+    Tabelle.fill(Tabella{});
+    NumTabelle = 0;
+    Blocchi.fill(VoceTesto{});
+    Pagine.fill(Pagina{});
+    NumPagine = 1;
+    PaginaCorrente = 0;
+    OggettoCorrente = 0;
+    Tasks.fill(Task{});
+    NumTask = 0;
+    NumeriSMS.fill(VoceSMS{});
+    TestiSMS.fill(VoceSMS{});
+    NumNumeriSMS = 0;
+    NumTestiSMS = 0;
+}

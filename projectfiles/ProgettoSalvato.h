@@ -58,3 +58,9 @@ ProgettoSalvato ProgettoInMemoria();
 // list, linearisation tables, display pages, tasks, SMS texts); tables of a missing file
 // are left alone.
 void ApplicaProgetto(const ProgettoSalvato& p);
+// Puts the tables of the set that the project refresh leaves alone as the
+// program starts with them: no register names of the user's, no watched
+// registers, linearisation tables, tasks (their strings included), SMS
+// entries, text blocks or display objects; one page. The refresh then sets
+// the rungs, variables and strings of a new project.
+void TabelleIniziali();

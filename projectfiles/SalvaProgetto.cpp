@@ -1,11 +1,12 @@
 #include "projectfiles/SalvaProgetto.h"
 
+#include "projectfiles/CartellaDialoghi.h"
 #include "comm/Dispositivo.h"
 #include "program/StatoProgramma.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
 
-#include <QSaveFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <memory>
 #include <vector>
@@ -23,28 +24,53 @@ std::optional<GuastoScrittura> ScriviFileSet(const QString& base, const ByteSet&
 {
     // Every file goes to a temporary beside it first; the old set is
     // replaced only once all ten were written.
-    std::vector<std::unique_ptr<QSaveFile>> file;
+    std::vector<std::unique_ptr<ScritturaFile>> file;
     for (int f = 0; f < NumFileSet; ++f) {
-        auto s = std::make_unique<QSaveFile>(base + Estensione(FileSet(f)));
-        if (!s->open(QIODevice::WriteOnly) || s->write(byte[size_t(f)]) != byte[size_t(f)].size())
-            return GuastoScrittura{s->fileName(), s->errorString()};
+        auto s = std::make_unique<ScritturaFile>(base + Estensione(FileSet(f)));
+        if (auto guasto = s->Prepara(byte[size_t(f)])) return guasto;
         file.push_back(std::move(s));
     }
     for (auto& s : file)
-        if (!s->commit()) return GuastoScrittura{s->fileName(), s->errorString()};
+        if (auto guasto = s->Conferma()) return guasto;
     return std::nullopt;
 }
 
+bool SetPresente(const QString& base)
+{
+    for (int f = 0; f < NumFileSet; ++f)
+        if (QFileInfo::exists(base + Estensione(FileSet(f)))) return true;
+    return false;
+}
+
+namespace {
+// The base of a name the user chose; empty when the dialog was cancelled.
+// The dialog only knows the name as typed: "victim" for victim.prj and its
+// nine companions would pass unasked, so the whole set is looked at here.
+QString ChiediBase()
+{
+    for (;;) {
+        const QString scelto = Prompt::FileSalva(QStringLiteral("Save Project"), FiltroProgetto, CartellaDialoghi(),
+                                                 Prompt::Sostituzione::ChiedeChiamante);
+        if (scelto.isEmpty()) return {};
+        RicordaCartella(scelto);
+        const QString base = BaseProgetto(scelto);
+        if (!SetPresente(base)) return base;
+        const QString domanda = QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(base + kSuffisso);
+        if (Prompt::MsgBox(domanda, int(Prompt::SiNo) | int(Prompt::Avviso), QStringLiteral("Save Project")) == Prompt::Si)
+            return base;
+    }
+}
+} // namespace
+
 EsitoSalvataggio SalvaProgetto(bool saveAs)
 {
-    QString scelto = NomeFile;
-    if (scelto.isEmpty() || saveAs) {
-        scelto = Prompt::FileSalva(QStringLiteral("Save Project"), FiltroProgetto);
-        if (scelto.isEmpty()) return EsitoSalvataggio::Annullato;
+    QString base = NomeFile.isEmpty() ? QString() : BaseProgetto(NomeFile);
+    if (base.isEmpty() || saveAs) {
+        base = ChiediBase();
+        if (base.isEmpty()) return EsitoSalvataggio::Annullato;
     }
     if (NumSub > 0)
         Prompt::MsgBox(QStringLiteral("The project files hold the main program only: the subroutines are not saved"));
-    const QString base = BaseProgetto(scelto);
     const DefModello& m = Modelli[size_t(std::clamp<int>(Controllore.Modello, 0, NumModelli - 1))];
     if (const auto guasto = ScriviFileSet(base, ScriviSet(ProgettoInMemoria(), m))) {
         Prompt::MsgBox(QStringLiteral("The project was not saved: %1: %2").arg(guasto->file, guasto->motivo));

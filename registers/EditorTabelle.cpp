@@ -1,6 +1,7 @@
 #include "registers/EditorTabelle.h"
 
 #include "registers/FileTabella.h"
+#include "base/Conversioni.h"
 #include "base/Prompt.h"
 #include "base/Globali.h"
 
@@ -46,7 +47,8 @@ std::optional<double> NumeroCampo(const QString& testo)
     loc.setNumberOptions(QLocale::RejectGroupSeparator);
     bool ok = false;
     const double v = loc.toDouble(testo.trimmed(), &ok);
-    if (!ok || !std::isfinite(v)) return std::nullopt;
+    // Beyond what the files can write back, the point would not reopen.
+    if (!ok || !std::isfinite(v) || std::fabs(v) > MassimoFile) return std::nullopt;
     return v;
 }
 
@@ -54,7 +56,8 @@ QString TestoCampo(double valore)
 {
     QLocale loc;
     loc.setNumberOptions(QLocale::OmitGroupSeparator);
-    return loc.toString(valore, 'g', 15);
+    // Shown as the files would write it, so OK takes back what is shown.
+    return loc.toString(EntroFile(valore), 'g', 15);
 }
 
 void EditorTabelle::Carica()
@@ -206,5 +209,7 @@ void EditorTabelle::SalvaSuFile()
     const QString file = Prompt::FileSalva(QString(), kFiltro);
     if (!ControllaTabella()) return;
     if (file.isEmpty()) return;
-    MessaggioFile(ScriviFileTabella(file, TabellaModifica));
+    GuastoScrittura guasto;
+    if (ScriviFileTabella(file, TabellaModifica, &guasto) != EsitoFileTabella::Ok)
+        Prompt::MsgBox(QStringLiteral("The table was not saved: %1: %2").arg(guasto.file, guasto.motivo));
 }

@@ -21,7 +21,8 @@ struct VistaPunti {
 VistaPunti PassoScorrimento(int posizione, int punti);
 
 // A point or count field as the user's locale writes numbers; nothing when
-// the text is not one finite number.
+// the text is not one number within +-MassimoFile (beyond it the table file
+// could not hold it). TestoCampo shows a value as that check takes it back.
 std::optional<double> NumeroCampo(const QString& testo);
 QString TestoCampo(double valore);
 

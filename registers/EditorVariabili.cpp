@@ -273,8 +273,12 @@ bool EditorVariabili::Memorizza()
 
 void EditorVariabili::Aggiungi()
 {
-    // A full table (every new project starts full) takes no more.
-    if (NumVariabili >= LimiteVariabili()) return;
+    // A full table (every new project starts full) takes no more, and the
+    // user is told why.
+    if (NumVariabili >= LimiteVariabili()) {
+        Prompt::MsgBox(QStringLiteral("A project holds at most %1 variables").arg(LimiteVariabili()));
+        return;
+    }
     const int n = NumVariabili;
     NumVariabili = uint8_t(n + 1);
     Variabile& v = Variabili[size_t(n)];

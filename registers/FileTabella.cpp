@@ -3,7 +3,6 @@
 #include "base/Conversioni.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <cmath>
 #include <optional>
@@ -135,12 +134,12 @@ EsitoFileTabella LeggiTestoTabella(const QByteArray& testo, Tabella& t)
     return EsitoFileTabella::Ok;
 }
 
-EsitoFileTabella ScriviFileTabella(const QString& percorso, const Tabella& t)
+EsitoFileTabella ScriviFileTabella(const QString& percorso, const Tabella& t, GuastoScrittura* guasto)
 {
-    QSaveFile f(percorso);
-    if (!f.open(QIODevice::WriteOnly)) return EsitoFileTabella::NonApribile;
-    f.write(TestoFileTabella(t));
-    return f.commit() ? EsitoFileTabella::Ok : EsitoFileTabella::NonApribile;
+    const auto g = ScritturaFile::Scrivi(percorso, TestoFileTabella(t));
+    if (!g) return EsitoFileTabella::Ok;
+    if (guasto) *guasto = *g;
+    return EsitoFileTabella::NonApribile;
 }
 
 EsitoFileTabella LeggiFileTabella(const QString& percorso, Tabella& t)

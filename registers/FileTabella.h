@@ -3,6 +3,7 @@
 // count between two blanks, the X values, then the Y values, one a line,
 // lines ended by CR LF, reals in the data files' number form.
 #include "registers/Tabelle.h"
+#include "base/ScritturaFile.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,6 +23,7 @@ QByteArray TestoFileTabella(const Tabella& t);
 // of `t`; on any other outcome than Ok, `t` is left as it was.
 EsitoFileTabella LeggiTestoTabella(const QByteArray& testo, Tabella& t);
 
-// The same on a file; writing replaces a file of that name.
-EsitoFileTabella ScriviFileTabella(const QString& percorso, const Tabella& t);
+// The same on a file; writing replaces a file of that name, or leaves it as
+// it was and tells in `guasto` why not.
+EsitoFileTabella ScriviFileTabella(const QString& percorso, const Tabella& t, GuastoScrittura* guasto = nullptr);
 EsitoFileTabella LeggiFileTabella(const QString& percorso, Tabella& t);

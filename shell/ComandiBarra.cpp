@@ -165,7 +165,7 @@ void Toolbar1_ButtonClick(const QString& chiave)
     }
 
     if (chiave == u"proj_new") {
-        if (NuovoProgetto()) AggiornaProgetto();
+        NuovoProgettoCorrente();
     } else if (chiave == u"proj_open") {
         ApriProgettoCorrente();
     } else if (chiave == u"proj_save") {

@@ -1,6 +1,7 @@
 #include "shell/ComandiComuni.h"
 
 #include "projectfiles/ApriProgetto.h"
+#include "projectfiles/ProgettoSalvato.h"
 #include "projectfiles/SalvaProgetto.h"
 #include "program/Progetto.h"
 #include "registers/Registri.h"
@@ -12,6 +13,20 @@ namespace {
 void MostraNomeProgetto()
 {
     if (Principale::Esiste()) Principale::Istanza()->setWindowTitle(NomeProgetto);
+}
+
+// The caption must not keep the old path: a Save As would offer to write
+// over the project just left.
+void SenzaFile()
+{
+    NomeProgetto = QStringLiteral("Project");
+    NomeFile.clear();
+    MostraNomeProgetto();
+}
+
+void RidisegnaRegistri()
+{
+    if (Registri* r = Finestre::SeCaricata<Registri>()) r->Redraw();
 }
 } // namespace
 
@@ -27,7 +42,21 @@ void ApriProgettoCorrente()
 {
     if (ApriProgetto() != EsitoApertura::Aperto) return;
     MostraNomeProgetto();
-    if (Registri* r = Finestre::SeCaricata<Registri>()) r->Redraw();
+    RidisegnaRegistri();
+}
+
+void NuovoProgettoCorrente()
+{
+    if (!NuovoProgetto()) return;
+    TabelleIniziali();
+    AggiornaProgetto();
+    SenzaFile();
+    RidisegnaRegistri();
+}
+
+void ChiudiProgettoCorrente()
+{
+    if (NuovoProgetto()) SenzaFile();
 }
 
 void RinfrescaRegistri()

@@ -22,7 +22,6 @@
 #include "production/memory/frm_eeprom.h"
 #include "program/OperazioniRung.h"
 #include "program/Program.h"
-#include "program/Progetto.h"
 #include "program/StatoProgramma.h"
 #include "registers/Input_Img.h"
 #include "registers/Input_Tab.h"
@@ -85,9 +84,9 @@ void MenuClick(const QString& nome)
     // goes on while a window opens.
     auto e = [&nome](const char* n) { return nome == QLatin1String(n); };
     if (e("mnu_new")) {
-        if (NuovoProgetto()) AggiornaProgetto();
+        NuovoProgettoCorrente();
     } else if (e("mnu_close")) {
-        NuovoProgetto();
+        ChiudiProgettoCorrente();
     } else if (e("mnu_openProj")) {
         ApriProgettoCorrente();
     } else if (e("mnu_SaveProj")) {

@@ -7,6 +7,7 @@
 #include "base/Conversioni.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
+#include "base/ScritturaFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,8 +118,6 @@ bool ScriviFileImpostazioni()
     // Later relative file names of the program (the terminal's test log)
     // resolve in this folder.
     if (!QDir::setCurrent(cartella)) return false;
-    QFile f(QString::fromLatin1(NomeFileImpostazioni));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QByteArray testo = TestoImpostazioni();
-    return f.write(testo) == testo.size() && f.flush();
+    // Written aside, so a full disk keeps the settings saved before.
+    return !ScritturaFile::Scrivi(QString::fromLatin1(NomeFileImpostazioni), TestoImpostazioni());
 }

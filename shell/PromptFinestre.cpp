@@ -4,12 +4,34 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace Prompt {
+int LarghezzaPerTitolo(const QString& titolo)
+{
+    // Window managers draw titles in a bold face and put an icon and up to
+    // three buttons beside them; Qt leaves room for neither.
+    QFont carattere = QApplication::font("QMdiSubWindowTitleBar");
+    carattere.setBold(true);
+    constexpr int kCornice = 120;
+    return QFontMetrics(carattere).horizontalAdvance(titolo) + kCornice;
+}
+
+void AdattaAlTitolo(QMessageBox& box)
+{
+    // A message box sizes itself by its text, so a short text under a long
+    // title cuts the title; a spacer as wide as the title holds it open.
+    auto* griglia = qobject_cast<QGridLayout*>(box.layout());
+    if (!griglia) return;
+    griglia->addItem(new QSpacerItem(LarghezzaPerTitolo(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                     griglia->rowCount(), 0, 1, griglia->columnCount());
+}
+
 namespace {
 QString TitoloApp(const QString& titolo)
 {
@@ -38,6 +60,7 @@ Risposta_ Mostra(const Richiesta& r)
         case Info: box.setIcon(QMessageBox::Information); break;
         default: break;
         }
+        AdattaAlTitolo(box);
         switch (box.exec()) {
         case QMessageBox::Cancel: out.scelta = Annulla; break;
         case QMessageBox::Yes: out.scelta = Si; break;
@@ -62,7 +85,9 @@ Risposta_ Mostra(const Richiesta& r)
         out.annullato = out.testo.isEmpty();
         return out;
     case Tipo::FileSalva:
-        out.testo = QFileDialog::getSaveFileName(nullptr, r.titolo, r.predefinito, r.filtro);
+        out.testo = QFileDialog::getSaveFileName(nullptr, r.titolo, r.predefinito, r.filtro, nullptr,
+                                                 r.confermaSostituzione ? QFileDialog::Options()
+                                                                        : QFileDialog::DontConfirmOverwrite);
         out.annullato = out.testo.isEmpty();
         return out;
     case Tipo::Stampa: {

@@ -124,6 +124,7 @@ void SceltaDispositivo(DatiBlocco& dati, int riga)
 
     RigaBlocco& risorsa = dati.righe[kRigaRisorsa];
     risorsa.lista.clear();
+    risorsa.nome = true;
     risorsa.scelta = -1;
     risorsa.testo.clear();
 

@@ -4,24 +4,27 @@
 #include "comm/Comunica.h"
 #include "comm/Richiesta.h"
 #include "base/Prompt.h"
+#include "base/ScritturaFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace {
 const QString kFiltroElenco = QStringLiteral(" (*.csv);;(*.*)");
 const QString kFiltroReport = QStringLiteral(" (*.txt);;(*.*)");
 
-bool Scrivi(const QString& percorso, const QByteArray& testo)
+void ErroreFile(const QString& percorso, const QString& motivo = QString())
 {
-    QSaveFile f(percorso);
-    return f.open(QIODevice::WriteOnly) && f.write(testo) == testo.size() && f.commit();
+    Prompt::MsgBox(QStringLiteral("Errore nel file ") + percorso + (motivo.isEmpty() ? QString() : QStringLiteral(": ") + motivo),
+                   Prompt::Critica);
 }
 
-void ErroreFile(const QString& percorso)
+// The old file stays when the new one cannot be written whole.
+bool Scrivi(const QString& percorso, const QByteArray& testo)
 {
-    Prompt::MsgBox(QStringLiteral("Errore nel file ") + percorso, Prompt::Critica);
+    const auto guasto = ScritturaFile::Scrivi(percorso, testo);
+    if (guasto) ErroreFile(percorso, guasto->motivo);
+    return !guasto;
 }
 } // namespace
 
@@ -134,10 +137,7 @@ bool RegistroMAC::SalvaFile()
 {
     if (NomeFileElenco.isEmpty()) NomeFileElenco = Prompt::FileSalva(QString(), kFiltroElenco);
     if (NomeFileElenco.isEmpty()) return false;
-    if (!Scrivi(NomeFileElenco, TestoFileElenco(ElencoMAC))) {
-        ErroreFile(NomeFileElenco);
-        return false;
-    }
+    if (!Scrivi(NomeFileElenco, TestoFileElenco(ElencoMAC))) return false;
     ElencoModificato = false;
     return true;
 }
@@ -146,11 +146,8 @@ bool RegistroMAC::CreaReport(SceltaReport scelta, const CampiMAC& campi)
 {
     const QString percorso = Prompt::FileSalva(QString(), kFiltroReport);
     if (percorso.isEmpty()) return false;
-    if (Scrivi(percorso, TestoReport(ElencoMAC, scelta, campi.pfc, campi.anno, campi.cliente,
-                                     QDateTime::currentDateTime())))
-        return true;
-    ErroreFile(percorso);
-    return false;
+    return Scrivi(percorso, TestoReport(ElencoMAC, scelta, campi.pfc, campi.anno, campi.cliente,
+                                        QDateTime::currentDateTime()));
 }
 
 bool RegistroMAC::PuoChiudere()

@@ -8,6 +8,7 @@
 #include "base/Prompt.h"
 #include "base/Attesa.h"
 #include "base/Globali.h"
+#include "base/ScritturaFile.h"
 
 #include <QFile>
 #include <QCursor>
@@ -85,13 +86,11 @@ bool CaricaFile(int end)
 
 bool SalvaFile(int first, int end, int caratteri)
 {
-    QFile f(NomeFile);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    // Written aside: an image that does not fit on the disk leaves the old
+    // file as it was.
     const QByteArray testo = ScriviFileHex(BufferEeprom.data() + ByteBlocco * first, ByteBlocco * (end - first),
                                            caratteri == 1 ? FormaFileHex::Caratteri : FormaFileHex::Byte);
-    const bool ok = f.write(testo) == testo.size();
-    f.close();
-    return ok && f.error() == QFileDevice::NoError;
+    return !ScritturaFile::Scrivi(NomeFile, testo);
 }
 
 } // namespace

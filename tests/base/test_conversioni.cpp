@@ -1,5 +1,6 @@
 #include "base/Attesa.h"
 #include "base/Conversioni.h"
+#include "support/ValoriEstremi.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -41,6 +42,41 @@ private slots:
         QLocale::setDefault(prima);
         QVERIFY(letto);
         QCOMPARE(*letto, QString::number(v, 'g', 15).toDouble());
+    }
+    // No text beyond the double range is ever written: what would round past
+    // it is written as the largest value 15 digits hold, with its sign.
+    void numeroFileEstremi_data()
+    {
+        using L = std::numeric_limits<double>;
+        QTest::addColumn<double>("v");
+        QTest::addColumn<QString>("testo");
+        QTest::newRow("largest") << L::max() << " 1.79769313486231E+308";
+        QTest::newRow("largest negative") << -L::max() << "-1.79769313486231E+308";
+        QTest::newRow("first to round past") << 1.797693134862315e308 << " 1.79769313486231E+308";
+        QTest::newRow("infinity") << L::infinity() << " 1.79769313486231E+308";
+        QTest::newRow("negative infinity") << -L::infinity() << "-1.79769313486231E+308";
+        QTest::newRow("not a number") << L::quiet_NaN() << " 0";
+        QTest::newRow("smallest normal") << L::min() << " 2.2250738585072E-308";
+        QTest::newRow("smallest denormal") << -L::denorm_min() << "-4.94065645841247E-324";
+        QTest::newRow("negative zero") << -0.0 << " 0";
+        QTest::newRow("32-bit low") << -2147483648.0 << "-2147483648";
+        QTest::newRow("32-bit unsigned high") << 4294967295.0 << " 4294967295";
+    }
+    void numeroFileEstremi()
+    {
+        QFETCH(double, v);
+        QTEST(NumeroFile(v), "testo");
+    }
+    // Whatever is written reads back, and writes again the same text.
+    void numeroFileRiletto()
+    {
+        for (const auto& [nome, v] : Test::ValoriEstremi()) {
+            const QString testo = NumeroFile(v);
+            const auto letto = NumeroDaFile(testo);
+            QVERIFY2(letto, qPrintable(QStringLiteral("%1: %2").arg(nome, testo)));
+            QVERIFY2(Test::RilettoComeScritto(v, *letto), nome);
+            QCOMPARE(NumeroFile(*letto), testo);
+        }
     }
     void numeroDaFileRefuses()
     {

@@ -114,10 +114,10 @@ private slots:
             << " ()|| ()||Dest (uInt)|Mask" << "[  ,  ,  ,  , %R30 , 8 ]";
         QTest::newRow("Bit Reset") << 37 << QStringList{"*", "*", "*", "*", "%R30", "8"} << QList<int>{}
             << "08EEEEEE 66000000 08000000 00000000 00000000 FFFF0000 FFFF0000 1E000000 EEEEEEEE" << "" << "";
-        QTest::newRow("AND(word), 32-bit mask, negative register") << 21
-            << QStringList{"%R-1", "*", "%R200", "*", "%R1024", "70000"} << QList<int>{u, l, ul, l, ul}
+        QTest::newRow("AND(word), 32-bit mask, last register") << 21
+            << QStringList{"%R65535", "*", "%R200", "*", "%R1024", "70000"} << QList<int>{u, l, ul, l, ul}
             << "00EEEEEE 20020000 70110100 FFFF0000 C8000000 00000000 00000000 00040000 EEEEEEEE"
-            << "Source A (uInt)||Source B (uLong)||Dest (uLong)|Mask" << "[ %R-1 ,  , %R200 ,  , %R1024 , 70000 ]";
+            << "Source A (uInt)||Source B (uLong)||Dest (uLong)|Mask" << "[ %R65535 ,  , %R200 ,  , %R1024 , 70000 ]";
         QTest::newRow("NOT leaves slot 4") << 24 << QStringList{"5"} << QList<int>{kl}
             << "03EEEEEE 06000000 01000000 05000000 EEEEEEEE 00000000 00000000 22000000 EEEEEEEE"
             << "SourceA (K_Long)|| ()||Dest (uInt)|Mask" << "";

@@ -96,18 +96,25 @@ private slots:
         QTest::addColumn<QString>("testo");
         QTest::addColumn<int>("esito");
         QTest::addColumn<int>("rigaErrata");
+        QTest::addColumn<bool>("primaDiScrivere");   // refused before the frame writes anything
         const int errata = int(Esito::RigaErrata);
-        QTest::newRow("lone %") << 0 << "%" << errata << 0;
-        QTest::newRow("negative past 16 bits") << 0 << "-65537" << errata << 0;
-        QTest::newRow("register past 16 bits") << 4 << "%R70000" << errata << 4;
-        QTest::newRow("single overflow") << 1 << "1e39" << errata << 1;
-        QTest::newRow("trigger register") << 8 << "40000" << int(Esito::TriggerErrato) << -1;
-        QTest::newRow("trigger mask") << 9 << "-32769" << int(Esito::TriggerErrato) << -1;
+        QTest::newRow("lone %") << 0 << "%" << errata << 0 << true;
+        QTest::newRow("negative past 16 bits") << 0 << "-65537" << errata << 0 << false;
+        QTest::newRow("register past 16 bits") << 4 << "%R70000" << errata << 4 << true;
+        QTest::newRow("negative register") << 4 << "%R-1" << errata << 4 << true;
+        QTest::newRow("register not a number") << 4 << "%Rabc" << errata << 4 << true;
+        QTest::newRow("constant not a number") << 1 << "abc" << errata << 1 << true;
+        QTest::newRow("constant trailing text") << 1 << "1.5 V" << errata << 1 << true;
+        QTest::newRow("single overflow") << 1 << "1e39" << errata << 1 << false;
+        QTest::newRow("trigger register") << 8 << "40000" << int(Esito::TriggerErrato) << -1 << true;
+        QTest::newRow("trigger register not a number") << 8 << "abc" << int(Esito::TriggerErrato) << -1 << true;
+        QTest::newRow("trigger mask") << 9 << "-32769" << int(Esito::TriggerErrato) << -1 << true;
     }
     void refusals()
     {
         QFETCH(int, riga);
         QFETCH(QString, testo);
+        QFETCH(bool, primaDiScrivere);
         Rung rung;
         DatiBlocco d = DatiIniziali(kAdd, rung, Contesto());
         rung.ArgByte[4] = {9, 9, 9, 9};
@@ -119,9 +126,11 @@ private slots:
         QTEST(e.riga, "rigaErrata");
         QVERIFY(!rung.Valido);
         if (riga != 4) QCOMPARE(Byte(rung.ArgByte[4]), QByteArray(4, 9));
-        // Texts and identity are written before the slots.
-        if (riga < 8 && testo != "%") QCOMPARE(rung.ArgTesto[size_t(riga)], testo);
-        QCOMPARE(rung.Classe, int16_t(testo == "%" || riga >= 8 ? 0 : 3));   // the trigger comes first
+        // A text that is no number, or leaves its field, leaves the rung as it
+        // was; one the family refuses comes after the texts and identity.
+        if (riga < 8) QCOMPARE(rung.ArgTesto[size_t(riga)], primaDiScrivere ? QString() : testo);
+        QCOMPARE(rung.Classe, int16_t(primaDiScrivere ? 0 : 3));
+        QCOMPARE(rung.Trig, !primaDiScrivere);
     }
 
     void blockWithoutFamily()

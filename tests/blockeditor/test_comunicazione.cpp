@@ -143,11 +143,10 @@ private slots:
           "ffff0000 01000000 01000000 1a000000 00000000 00000000 00000000 00000000", 1);
         r("delay past 16 bits", kReadInput, "9=70000", false, QString(base).replace(36, 8, "00000000"), 2);
         r("delay past Delay's range", kReadInput, "9=40000", false, QString(base).replace(36, 17, "40000000 9c000000"), 2);
-        r("register past 16 bits", kWrite, "1=65536", false,
-          QString(kSporco).replace(0, 8, "01000000"), 1);
+        r("register past 16 bits", kWrite, "1=65536", false, kSporco, 0);
         r("analog in 0..7", kReadDevice, "0=QVR8569;5=0;6=7", true,
           "01000000 0e000000 08000000 1a000000 0a000000 00000000 00000000 00000000", 2);
-        r("sync inputs 2..3", kReadDevice, "0=QVR8560;4=Sync Inputs;5=2 ch;6=3ch;1=5", true,
+        r("sync inputs 2..3", kReadDevice, "0=QVR8560;4=Sync Inputs;5=2;6=3;1=5", true,
           "05000000 18000000 02000000 1a000000 0a000000 00000000 00000000 00000000", 2);
         r("CJC value", kReadDevice, "0=QVR8561;4=CJC Value", true,
           "01000000 0d000000 01000000 1a000000 0a000000 00000000 00000000 00000000", 2);
@@ -159,10 +158,10 @@ private slots:
           "01000000 0a000000 10000000 1a000000 0a000000 00000000 00000000 00000000", 2);
         r("unknown resource: base 0", kReadDevice, "4=Other;5=3;6=4", true,
           "01000000 03000000 02000000 1a000000 0a000000 00000000 00000000 00000000", 2);
-        r("channel text prefix", kReadDevice, "5=2abc;6=x", false, kSporco, 2);
+        r("channel text not a number", kReadDevice, "5=2abc;6=x", false, kSporco, 0);
         r("To past the last", kReadDevice, "6=8", false, kSporco, 2);
         r("16 inputs: To 16", kReadDevice, "0=QVR8693;6=16", false, kSporco, 2);
-        r("From below the first", kReadDevice, "5=-1;6=3", false, kSporco, 2);
+        r("From below the first", kReadDevice, "5=-1;6=3", false, kSporco, 0);
         r("To below From", kReadDevice, "5=5;6=4", false, kSporco, 2);
         r("analog out 0..7", kWriteDevice, "6=7", true,
           "01000000 0e000000 08000000 1a000000 0a000000 00000000 00000000 00000000", 1);

@@ -72,7 +72,7 @@ private slots:
         QTest::newRow("Goto") << kGoto << Testi{{4, "Loop"}} << Tipi{} << "00000000" + zero7 + "aaaaaaaa" << 6;
         QTest::newRow("Call keeps slot 0") << kCall << Testi{{4, "Sub"}} << Tipi{} << "aaaaaaaa" + zero7 + "aaaaaaaa" << 6;
         QTest::newRow("WatchDog 1 s") << kWatchDog << Testi{{4, "20"}} << Tipi{} << "14000000" + zero7 + "aaaaaaaa" << 6;
-        QTest::newRow("WatchDog -1 wraps") << kWatchDog << Testi{{4, "-1"}} << Tipi{} << "ffff0000" + zero7 + "aaaaaaaa" << 6;
+        QTest::newRow("WatchDog 65535") << kWatchDog << Testi{{4, "65535"}} << Tipi{} << "ffff0000" + zero7 + "aaaaaaaa" << 6;
         const QByteArray zero6 = "00000000 00000000 00000000 00000000 00000000 00000000";
         QTest::newRow("If Goto bit 3") << kIfGoto << Testi{{0, "%R26"}, {1, "3"}, {4, "A"}, {5, "B"}} << Tipi{}
                                        << "1a000000" + zero6 + "00080000 aaaaaaaa" << 34;
@@ -135,6 +135,7 @@ private slots:
         r.Classe = 3;
         r.Gruppo = 129;
         r.Valido = true;
+        r.ArgTesto[0] = "%R26";
         r.ArgTesto[1] = "16";
         DatiBlocco d = DatiDaRung(r, Contesto());
         QCOMPARE(CodificaBlocco(d, r).riga, 1);
@@ -185,17 +186,21 @@ private slots:
         QTest::newRow("bit 1.5") << kIfGoto << Testi{{1, "1.5"}} << Tipi{} << 1 << intatto;
         QTest::newRow("source 70000") << kIfGoto << Testi{{0, "%R70000"}} << Tipi{} << 0 << intatto;
         QTest::newRow("watchdog 70000") << kWatchDog << Testi{{4, "70000"}} << Tipi{} << 4 << intatto;
-        QTest::newRow("timer mSec 70000") << kTimer << Testi{{1, "70000"}} << Tipi{} << 1
-                                          << QByteArray("00000000 aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa");
-        QTest::newRow("timer register 70000") << kTimer << Testi{{2, "%R70000"}} << Tipi{} << 2
-                                              << QByteArray("00000000 e8030000 aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa");
+        // A number row's text that is not a number, or leaves its 16 bits,
+        // is refused before anything is written.
+        QTest::newRow("timer mSec 70000") << kTimer << Testi{{1, "70000"}} << Tipi{} << 1 << intatto;
+        QTest::newRow("timer register 70000") << kTimer << Testi{{2, "%R70000"}} << Tipi{} << 2 << intatto;
+        QTest::newRow("timer mSec abc") << kTimer << Testi{{1, "abc"}} << Tipi{} << 1 << intatto;
+        QTest::newRow("timer mSec 12abc") << kTimer << Testi{{1, "12abc"}} << Tipi{} << 1 << intatto;
+        QTest::newRow("timer mSec empty") << kTimer << Testi{{1, ""}} << Tipi{} << 1 << intatto;
+        QTest::newRow("timer mSec -5") << kTimer << Testi{{1, "-5"}} << Tipi{} << 1 << intatto;
+        QTest::newRow("timer register %Rx") << kTimer << Testi{{2, "%Rx"}} << Tipi{} << 2 << intatto;
+        QTest::newRow("timer number 1e9") << kTimer << Testi{{0, "1e9"}} << Tipi{} << 0 << intatto;
         const QByteArray tripTesta = "00aaaaaa 1110aaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa";
         QTest::newRow("trip timer 256") << kTrip << Testi{{5, "256"}} << Tipi{} << 5 << tripTesta;
         const QByteArray tripFinoA7 = "00aaaaaa 11100000 aaaaaaaa 01000000 01000000 01000000 aaaaaaaa 1a000000 aaaaaaaa";
         QTest::newRow("trip mask 2^32") << kTrip << Testi{{4, "4294967296"}} << Tipi{} << 4 << tripFinoA7;
-        QTest::newRow("trip timer OFF 70000")
-            << kTrip << Testi{{7, "70000"}} << Tipi{} << 7
-            << QByteArray("00aaaaaa 11100000 01000000 01000000 01000000 01000000 e803aaaa 1a000000 aaaaaaaa");
+        QTest::newRow("trip timer OFF 70000") << kTrip << Testi{{7, "70000"}} << Tipi{} << 7 << intatto;
         QTest::newRow("trip MIN without a type") << kTrip << Testi{} << Tipi{{2, -1}} << 2
                                                  << QByteArray("00aaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa");
         QTest::newRow("PID Ki without a type") << kPid << Testi{} << Tipi{{5, -1}} << 5
@@ -214,6 +219,20 @@ private slots:
         QTEST(e.riga, "riga");
         QVERIFY(!r.Valido);
         QCOMPARE(Slot(r).toHex(), QByteArray::fromHex(slot).toHex());
+    }
+
+    // The rung keeps its texts and its row in the rung list when a number
+    // row is refused: the list never shows what the bytes do not hold.
+    void timerNonNumero()
+    {
+        Rung r = Usato();
+        r.ArgTesto[1] = "1000";
+        r.Riga.Sommario = "[ 0 , 1000 , %R26 ]";
+        const Rung prima = r;
+        QCOMPARE(Codifica(kTimer, r, {{1, "abc"}}).riga, 1);
+        QCOMPARE(r.ArgTesto, prima.ArgTesto);
+        QCOMPARE(r.Riga.Sommario, prima.Riga.Sommario);
+        QCOMPARE(int(r.Classe), 0);
     }
 
     void etichetteDelProcesso()

@@ -77,25 +77,25 @@ private slots:
     void dateEIntervallo()
     {
         CampiTask c;
-        c.validita[0] = {QStringLiteral("31"), 1, QStringLiteral("2010"), "99", "5", "x"};
-        c.validita[1] = {QStringLiteral("0"), 11, QStringLiteral("1999"), "256", "59", "59.4"};
+        c.validita[0] = {QStringLiteral("31"), 1, QStringLiteral("2010"), "23", "5", "0"};
+        c.validita[1] = {QStringLiteral("1"), 11, QStringLiteral("2099"), "0", "59", "59.4"};
         c.intervallo = "90";
         c.unita = Minuti;
         Task k;
         k.Fine = {7, 7, 7, 7, 7, 7};
         k.Intervallo = {1, 1, 1, 1, 1, 1};
         const Task t = Dopo(c, k);
-        // Not checked against the calendar; what does not convert keeps its byte.
-        QCOMPARE(Sei(t.Inizio), QByteArray("0a 02 1f 63 05 00"));
-        QCOMPARE(Sei(t.Fine), QByteArray("07 0c 00 07 3b 3b"));
+        // Not checked against the calendar; a fraction goes to the nearest.
+        QCOMPARE(Sei(t.Inizio), QByteArray("0a 02 1f 17 05 00"));
+        QCOMPARE(Sei(t.Fine), QByteArray("63 0c 01 00 3b 3b"));
         QCOMPARE(Sei(t.Intervallo), QByteArray("00 00 00 00 5a 00"));
 
         CampiTask v;
         MostraTask(t, 1, {}, v);
         QCOMPARE(v.validita[0].anno, QStringLiteral("2010"));
         QCOMPARE(v.validita[0].mese, 1);
-        QCOMPARE(v.validita[0].ore, QStringLiteral("99"));
-        QCOMPARE(v.validita[1].giorno, QStringLiteral("01"));   // day 0 has no list entry
+        QCOMPARE(v.validita[0].ore, QStringLiteral("23"));
+        QCOMPARE(v.validita[1].giorno, QStringLiteral("01"));
         QCOMPARE(v.intervallo, QStringLiteral("90"));
         QCOMPARE(v.unita, int(Minuti));
 
@@ -144,7 +144,7 @@ private slots:
             int n;
             const char* ripeti;
             int flag;
-        } casi[] = {{3, "2", 34}, {17, "0", 16}, {5, "3", 52}, {17, "15", 16}, {2, "-1", 1}, {2, "x", 1}};
+        } casi[] = {{3, "2", 34}, {17, "0", 16}, {5, "3", 52}, {17, "14", 16 + 14 * 16}, {1, "15", 240}};
         for (const auto& caso : casi) QCOMPARE(int(Dopo({.ripeti = caso.ripeti}, Task{}, caso.n).FlagTask), caso.flag);
 
         // Each task shows its own count, on the models that have the field.
@@ -156,24 +156,60 @@ private slots:
         QCOMPARE(int(RinumeraFlagTask(52, 5, 4)), 51);
         QCOMPARE(int(RinumeraFlagTask(255, 16, 17)), 16 + 14 * 16);
 
-        // A bit outside 0..15 is refused and shown again; the enable fields
-        // take the leading number.
-        const struct {
-            const char *bit, *abil, *testoBit, *testoAbil;
-            int bitTrigger, bitAbil;
-        } bit[] = {{"16", "20abc", "3", "4", 3, 4}, {"-1", "abc", "3", "abc", 3, 0}, {"15", " 7 ", "15", " 7 ", 15, 7}};
-        for (const auto& b : bit) {
-            CampiTask e{.abilita = true, .regAbil = "12x", .bitAbil = b.abil, .bitTrigger = b.bit};
-            Task k{.BitTrigger = 3, .BitAbil = 4};
-            MemorizzaTask(e, 1, k, {});
-            QCOMPARE(int(k.BitTrigger), b.bitTrigger);
-            QCOMPARE(int(k.BitAbil), b.bitAbil);
-            QCOMPARE(int(k.RegAbil), 12);
-            QCOMPARE(e.bitTrigger, QString::fromLatin1(b.testoBit));
-            QCOMPARE(e.bitAbil, QString::fromLatin1(b.testoAbil));
-        }
+        const Task abilitato = Dopo({.abilita = true, .regAbil = " 12 ", .bitAbil = "15", .bitTrigger = "7"}, Task{});
+        QVERIFY(abilitato.Abilita && abilitato.RegAbil == 12 && abilitato.BitAbil == 15 && abilitato.BitTrigger == 7);
         const Task spento = Dopo({.abilita = false, .regAbil = "5"}, Task{.Abilita = true, .RegAbil = 9, .BitAbil = 2});
         QVERIFY(!spento.Abilita && spento.RegAbil == 0 && spento.BitAbil == 0);
+    }
+
+    // A number field that does not read, or lies outside its field, refuses
+    // the whole store: the task keeps every value and the user is told.
+    void campiRifiutati_data()
+    {
+        QTest::addColumn<QString>("campo");
+        QTest::addColumn<QString>("testo");
+        for (const auto& [campo, testo] : std::initializer_list<std::pair<const char*, const char*>>{
+                 {"ore", "99"}, {"ore", "24"}, {"ore", "x"}, {"minuti", "60"}, {"secondi", ""}, {"giorno", "0"},
+                 {"giorno", "32"}, {"anno", "1999"}, {"anno", "2100"}, {"intervallo", "256"}, {"intervallo", "5 min"},
+                 {"ripeti", "16"}, {"ripeti", "-1"}, {"ripeti", "x"}, {"regTrigger", "abc"}, {"regTrigger", "40000"},
+                 {"bitTrigger", "16"}, {"bitTrigger", "-1"}, {"regAbil", "20abc"}, {"bitAbil", "16"},
+                 {"regTrend", "abc"}, {"maxTrend", "1e"}, {"dimX", "300"}, {"dimY", "x"}})
+            QTest::addRow("%s %s", campo, testo) << QString::fromLatin1(campo) << QString::fromLatin1(testo);
+    }
+    void campiRifiutati()
+    {
+        QFETCH(QString, campo);
+        QFETCH(QString, testo);
+        CampiTask c;
+        c.abilita = true;
+        const QHash<QString, QString*> campi = {
+            {"ore", &c.validita[0].ore}, {"minuti", &c.validita[1].minuti}, {"secondi", &c.validita[0].secondi},
+            {"giorno", &c.validita[0].giorno}, {"anno", &c.validita[1].anno}, {"intervallo", &c.intervallo},
+            {"ripeti", &c.ripeti}, {"regTrigger", &c.regTrigger}, {"bitTrigger", &c.bitTrigger},
+            {"regAbil", &c.regAbil}, {"bitAbil", &c.bitAbil}, {"regTrend", &c.regTrend}, {"maxTrend", &c.maxTrend},
+            {"dimX", &c.dimX}, {"dimY", &c.dimY}};
+        c.regTrend = c.maxTrend = c.minTrend = c.dimX = c.dimY = "1";
+        *campi.value(campo) = testo;
+        Task k{.TipoTask = 1, .FlagTask = 7, .Trigger = 0x80, .RegTriggerTask = 30, .BitTrigger = 2, .RegTrend = 40};
+        k.Inizio = {1, 2, 3, 4, 5, 6};
+        const Task prima = k;
+        QCOMPARE(MemorizzaTask(c, 16, k, {}), EsitoCampi::ValoriErrati);
+        QVERIFY(k == prima);
+
+        // Through the editor: the box, nothing stored, and the task stays shown
+        // when another is clicked.
+        NumTask = 2;
+        Tasks[1] = prima;
+        Tasks[2] = prima;
+        EditorScheduler e;
+        e.TaskCorrente = 1;
+        e.Campi = c;
+        e.ListaClick(1);
+        QCOMPARE(m_copione.Messaggi(), QStringList{"Error: Check Values"});
+        QCOMPARE(e.TaskCorrente, 1);
+        QCOMPARE(e.SelezioneTask, 0);
+        QVERIFY(Tasks[1] == prima && !ProgettoModificato);
+        QVERIFY(!e.Ok());
     }
 
     void trendESMS()
@@ -186,12 +222,12 @@ private slots:
         QCOMPARE(c.maxTrend, QStringLiteral("1000,5"));
         QCOMPARE(c.dimY, QStringLiteral("32,25"));
         c.minTrend = "-3,5";
-        c.dimX = "300";
+        c.dimX = "120";
         c.cartella = "\\New\\";
         const Task t = Dopo(c, trend);
         QCOMPARE(t.MinTrend, -3.5);
         QCOMPARE(t.MaxTrend, 1000.5);
-        QCOMPARE(int(t.NumCampi), 100);
+        QCOMPARE(int(t.NumCampi), 120);
         QCOMPARE(t.Cartella, QString());   // a trend has no directory
 
         NumeriSMS[2] = {"+39123", 77, 6};
@@ -241,6 +277,7 @@ private slots:
         // Up: the task follows, shown, selected and renumbered.
         Tasks[2].TipoTask = 1;
         e.DrawScheduler();
+        e.ViewPar(2);
         e.Esegui(EditorScheduler::Su);
         QCOMPARE(e.ListaTask, QStringList({"[1] Trend", "[2] Logger"}));
         QVERIFY(e.TaskCorrente == 1 && e.SelezioneTask == 0 && e.Campi.tipo == "Trend");

@@ -20,8 +20,10 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QTabBar>
+#include <QTimer>
 #include <QtTest>
 
 using Test::FakeController;
@@ -437,6 +439,31 @@ private slots:
         QCOMPARE(Box().filter(QStringLiteral("MOD-RTU")).size(), 1);
         QCOMPARE(ComErr, int16_t(1));
         QVERIFY(F()->findChild<QWidget*>(QStringLiteral("cmd_read_0"))->isEnabled());
+    }
+
+    // The live loop over one second: at most five passes (three requests
+    // each on this model), still reading, the window's events handled between.
+    void cicloCadenzato()
+    {
+        Collega(false);
+        Scegli(20, 1);
+        QElapsedTimer orologio, battito;
+        QList<qint64> istanti;
+        fake.Regole << [&](FakeController&, const QByteArray&) { istanti << orologio.elapsed(); };
+        qint64 piuLungo = 0;
+        QTimer ticchettio;
+        ticchettio.setInterval(10);
+        connect(&ticchettio, &QTimer::timeout, this, [&] { piuLungo = std::max(piuLungo, battito.restart()); });
+        QTimer::singleShot(1100, F(), [] { F()->cmd_stop_Click(); });
+        orologio.start();
+        battito.start();
+        ticchettio.start();
+        F()->cmd_start_Click();
+        ticchettio.stop();
+        const auto inUnSecondo = std::count_if(istanti.begin(), istanti.end(), [](qint64 t) { return t < 1000; });
+        QVERIFY2(inUnSecondo <= 15 && inUnSecondo >= 9, qPrintable(QString::number(inUnSecondo)));
+        QVERIFY2(piuLungo <= 100, qPrintable(QString::number(piuLungo)));
+        QCOMPARE(Box(), QStringList());
     }
 
     // Closing the window while the live loop runs in its click handler stops

@@ -1,6 +1,7 @@
 // The export file: header bytes by brand, the memory picture (code, gaps,
 // sections) and every way the export can end without writing a file.
 #include "support/AiutiCompilatore.h"
+#include "support/DiscoPieno.h"
 #include "outputs/EsportaProgetto.h"
 #include "outputs/FileEsportazione.h"
 #include "transfer/MappaMemoria.h"
@@ -183,6 +184,23 @@ private slots:
         QTEST(QFileInfo::exists(percorso) ? int(QFileInfo(percorso).size()) : -1, "dopo");
         if (!esito && !prima.isEmpty()) QCOMPARE(Leggi(percorso), prima);
         QCOMPARE(NomeFile, QStringLiteral("progetto.prj"));
+    }
+
+    // Onto a full disk: the file and the reason in the report, then the
+    // failure; the old file kept.
+    void discoPieno()
+    {
+        Test::DiscoPieno disco;
+        if (!disco.Pronto()) QSKIP(qPrintable(disco.Motivo()));
+        const QString percorso = disco.Percorso(QStringLiteral("x.mrk"));
+        Scrivi(percorso, "old");
+        disco.Riempi();
+        risposta = percorso;
+        Traccia t;
+        QVERIFY(!EsportaProgetto(t));
+        QCOMPARE(t.log.last(), QStringLiteral("Export Failed"));
+        QVERIFY2(t.log.at(t.log.size() - 2).startsWith(percorso + ": "), qPrintable(t.log.join("|")));
+        QCOMPARE(Leggi(percorso), QByteArray("old"));
     }
 };
 

@@ -2,6 +2,8 @@
 // save, open, save again gives the same bytes; damage, a failed write, the
 // version question and the save question leave the project as it was.
 #include "support/Ambiente.h"
+#include "support/DiscoPieno.h"
+#include "support/ValoriEstremi.h"
 #include "shell/Principale.h"
 
 #include "blockeditor/Catalogo.h"
@@ -22,15 +24,21 @@
 #include "registers/Tabelle.h"
 #include "registers/Variabili.h"
 #include "registers/WatchList.h"
+#include "outputs/EsportaProgetto.h"
+#include "projectfiles/CartellaDialoghi.h"
+#include "registers/TabRegistri.h"
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiComuni.h"
+#include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
+#include "shell/LogTrasferimento.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -89,6 +97,38 @@ private slots:
         QVERIFY(Modelli[Controllore.Modello].NumStringhe > 0);
         base = cartella.filePath(QStringLiteral("proj"));
     }
+
+    // Save, open and export dialogs start in the current project's folder,
+    // else the last folder chosen, else home; the current folder stays.
+    // First of all, while nothing was chosen yet.
+    void cartellaIniziale()
+    {
+        const QString corrente = QDir::currentPath();
+        auto partenze = [this] {   // where each file dialog so far started
+            QStringList l;
+            for (const auto& r : copione.richieste)
+                if (r.tipo == Prompt::Tipo::FileApri || r.tipo == Prompt::Tipo::FileSalva)
+                    l << QDir(r.predefinito).absolutePath();
+            return l;
+        };
+        const QString casa = QDir::homePath(), a = cartella.filePath("a"), b = cartella.filePath("b");
+        QVERIFY(QDir().mkpath(a) && QDir().mkpath(b));
+        Toolbar1_ButtonClick(QStringLiteral("proj_new"));
+        Toolbar1_ButtonClick(QStringLiteral("proj_open"));   // cancelled
+        copione.RispondiTesto(a + "/uno");
+        QVERIFY(SalvaProgettoCorrente(true));
+        Toolbar1_ButtonClick(QStringLiteral("proj_open"));   // cancelled
+        QCOMPARE(partenze(), (QStringList{casa, casa, a}));
+
+        Toolbar1_ButtonClick(QStringLiteral("proj_new"));
+        copione.RispondiTesto(b + "/none.prj");   // chosen, then refused: not there
+        Toolbar1_ButtonClick(QStringLiteral("proj_open"));
+        EsportaProgetto(LogTrasferimento::Istanza());
+        QCOMPARE(partenze(), (QStringList{casa, casa, a, a, b}));
+        QCOMPARE(copione.richieste.last().tipo, Prompt::Tipo::FileSalva);   // the export's
+        QCOMPARE(QDir::currentPath(), corrente);
+    }
+
     void init()
     {
         Installa();
@@ -178,6 +218,111 @@ private slots:
         const QList<QByteArray> secondo = LeggiSet(BaseProgetto(altra));
         for (int f = 0; f < NumFileSet; ++f)   // line by line, so a difference shows where it is
             QCOMPARE(QString::fromLatin1(secondo[f]).split("\r\n"), QString::fromLatin1(primo[f]).split("\r\n"));
+    }
+
+    // Save As onto a name whose set has a file, typed without ".prj": asked
+    // first; No goes back to the dialog, and nothing is written. The same
+    // from the save question of an Open.
+    void salvaSopra()
+    {
+        const QString vittima = cartella.filePath(QStringLiteral("victim"));
+        Scrivi(vittima + ".skd", "kept");
+        NuovoProgettoCorrente();
+        Installa();
+        auto intatta = [&] {
+            QCOMPARE(Leggi(vittima + ".skd"), QByteArray("kept"));
+            QVERIFY(!QFile::exists(vittima + ".prj"));
+        };
+
+        copione.RispondiTesto(vittima);
+        copione.Rispondi(Prompt::No);   // then the dialog again, cancelled
+        QVERIFY(!SalvaProgettoCorrente(true));
+        intatta();
+        QCOMPARE(copione.richieste.size(), 3);
+        QVERIFY(!copione.richieste[0].confermaSostituzione);   // the set is asked about, not one file
+        QVERIFY(copione.richieste[1].testo.contains(vittima + ".prj"));
+        QCOMPARE(copione.richieste[1].pulsanti & 7, int(Prompt::SiNo));
+        QCOMPARE(copione.richieste[2].tipo, Prompt::Tipo::FileSalva);
+
+        Installa();
+        ProgettoModificato = true;
+        copione.Rispondi(Prompt::Ok);   // "Close Project?"
+        copione.Rispondi(Prompt::Ok);   // save the changes
+        copione.RispondiTesto(vittima + ".prj");
+        copione.Rispondi(Prompt::No);
+        QCOMPARE(ApriProgetto(base + ".prj"), EsitoApertura::NonSalvato);
+        intatta();
+
+        Installa();
+        copione.RispondiTesto(vittima);
+        copione.Rispondi(Prompt::Si);
+        QVERIFY(SalvaProgettoCorrente(true));
+        QCOMPARE(NomeFile, vittima + ".prj");
+        QCOMPARE(Leggi(vittima + ".skd"), QByteArray());
+    }
+
+    // New leaves nothing of the old project behind: saved at once, no file
+    // holds an old table, task, SMS entry, text, register name, watched
+    // register or display object; it names no file, so the save asks.
+    void nuovoVuoto()
+    {
+        QVERIFY(ApriProgetto(base + ".prj") == EsitoApertura::Aperto);
+        const QString vecchio = QStringLiteral("OLDX");
+        NumTabelle = 1;
+        Tabelle[0] = Tabella{.NomeTabella = vecchio, .NPunti = 2, .X = {0, 1}, .Y = {0, 1}};
+        NumTask = 1;
+        Tasks[1] = Task{.TipoTask = 2, .Cartella = vecchio, .StringaTask = vecchio};
+        NumNumeriSMS = 1;
+        NumeriSMS[0].TestoSMS = vecchio;
+        NumTestiSMS = 1;
+        TestiSMS[0].TestoSMS = vecchio;
+        WatchList[0] = 1;
+        WatchList[1] = 4321;
+        const DefModello& m = Modelli[Controllore.Modello];
+        TabRegistri[size_t(m.PrimoRegistroUtente)].Nome = vecchio;
+        Stringhe[0].TestoVoce = vecchio;
+        Blocchi[0].TestoVoce = vecchio;
+        Variabili[0].EtichettaVar = vecchio;
+        NumPagine = 2;
+        Pagine[1].NumOggetti = 1;
+        Pagine[1].Oggetti[1] = OggettoDisplay{.FormatoOgg = vecchio};
+        ProgettoModificato = false;
+
+        Toolbar1_ButtonClick(QStringLiteral("proj_new"));
+        QVERIFY(NomeFile.isEmpty());
+        QCOMPARE(Principale::Istanza()->windowTitle(), QStringLiteral("Project"));
+        const QString nuovo = cartella.filePath(QStringLiteral("new"));
+        copione.RispondiTesto(nuovo);
+        QVERIFY(SalvaProgettoCorrente(false));
+        QCOMPARE(copione.richieste.last().tipo, Prompt::Tipo::FileSalva);
+        const QList<QByteArray> set = LeggiSet(nuovo);
+        QStringList conVecchio;
+        for (int f = 0; f < NumFileSet; ++f)
+            if (set[f].contains("OLDX") || set[f].contains("4321")) conVecchio << Estensione(FileSet(f));
+        QCOMPARE(conVecchio, QStringList());
+        QCOMPARE(set[int(FileSet::Wtc)], QByteArray(" 0 \r\n"));
+        QCOMPARE(set[int(FileSet::Ptb)], QByteArray(" 0 \r\n"));
+        QCOMPARE(set[int(FileSet::Skd)], QByteArray());
+        QCOMPARE(set[int(FileSet::Msg)], QByteArray(" 0 \r\n 0 \r\n"));
+        QCOMPARE(set[int(FileSet::Dsp)], QByteArray("<PAG>\r\n</PAG>\r\n"));
+        QCOMPARE(Tasks[1].StringaTask, QString());
+    }
+
+    // Close: the caption names no old file and the next save asks for a name.
+    void captionDopoChiusura()
+    {
+        ProgettoModificato = false;
+        copione.RispondiTesto(base + ".prj");
+        Toolbar1_ButtonClick(QStringLiteral("proj_open"));
+        QCOMPARE(Principale::Istanza()->windowTitle(), base);
+        MenuClick(QStringLiteral("mnu_close"));
+        QCOMPARE(Principale::Istanza()->windowTitle(), QStringLiteral("Project"));
+        QCOMPARE(NomeProgetto, QStringLiteral("Project"));
+        QVERIFY(NomeFile.isEmpty());
+        Installa();
+        QVERIFY(!SalvaProgettoCorrente(false));   // the dialog, cancelled
+        QCOMPARE(copione.richieste.size(), 1);
+        QCOMPARE(copione.richieste[0].tipo, Prompt::Tipo::FileSalva);
     }
 
     // The rebuild: a delay of 256 and more comes back from both slots; a
@@ -360,6 +505,66 @@ private slots:
         QCOMPARE(ApriProgetto(base + ".prj"), EsitoApertura::NonSalvato);
         QCOMPARE(Descrizioni(), prima);
         QVERIFY(ProgettoModificato);
+    }
+
+    // A disk with no room left: the save says so with the file and the
+    // reason, the old set stays whole and the project stays modified; with
+    // room again the same save goes through.
+    void discoPieno()
+    {
+        Test::DiscoPieno disco(256);
+        if (!disco.Pronto()) QSKIP(qPrintable(disco.Motivo()));
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        Programmi[0].NumRung = 1;
+        Programmi[0].Rung[1] = Rung{.Descrizione = QStringLiteral("before")};
+        const QString pieno = disco.Percorso(QStringLiteral("proj"));
+        NomeFile = pieno + ".prj";
+        QVERIFY(SalvaProgettoCorrente(false));
+        const QList<QByteArray> prima = LeggiSet(pieno);
+        disco.Riempi();
+        Programmi[0].Rung[1].Descrizione = QStringLiteral("after");
+        ProgettoModificato = true;
+        QVERIFY(!SalvaProgettoCorrente(false));
+        QVERIFY(ProgettoModificato);
+        const QString box = copione.Messaggi().join("|");
+        QVERIFY2(box.contains("proj.prj: ") && !box.endsWith(": "), qPrintable(box));
+        QCOMPARE(LeggiSet(pieno), prima);
+        QCOMPARE(QDir(QFileInfo(pieno).path()).entryList(QDir::Files).size(), NumFileSet + 1);
+        disco.Libera();
+        QVERIFY(SalvaProgettoCorrente(false));
+        QVERIFY(!ProgettoModificato);
+        QCOMPARE(ApriProgetto(pieno + ".prj"), EsitoApertura::Aperto);
+        QCOMPARE(Descrizioni(), QStringList{"after"});
+    }
+
+    // A table at the edges of the double range saves, opens, and saves the
+    // same table file again.
+    void tabellaEstrema()
+    {
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        Programmi[0].NumRung = 0;
+        const auto valori = Test::ValoriEstremi();
+        NumTabelle = 1;
+        Tabelle[0] = Tabella{.NomeTabella = "edges", .NPunti = uint8_t(valori.size())};
+        for (int k = 0; k < valori.size(); ++k) {
+            Tabelle[0].X[size_t(k)] = valori[k].second;
+            Tabelle[0].Y[size_t(k)] = -valori[k].second;
+        }
+        const QString estrema = cartella.filePath(QStringLiteral("edges"));
+        NomeFile = estrema + ".prj";
+        QVERIFY(SalvaProgettoCorrente(false));
+        const QList<QByteArray> salvato = LeggiSet(estrema);
+        NumTabelle = 0;
+        QCOMPARE(ApriProgetto(estrema + ".prj"), EsitoApertura::Aperto);
+        QCOMPARE(int(NumTabelle), 1);
+        for (int k = 0; k < valori.size(); ++k) {
+            QVERIFY2(Test::RilettoComeScritto(valori[k].second, Tabelle[0].X[size_t(k)]), valori[k].first);
+            QVERIFY2(Test::RilettoComeScritto(-valori[k].second, Tabelle[0].Y[size_t(k)]), valori[k].first);
+        }
+        QVERIFY(SalvaProgettoCorrente(false));
+        QCOMPARE(LeggiSet(estrema)[int(FileSet::Ptb)], salvato[int(FileSet::Ptb)]);
     }
 };
 

@@ -5,8 +5,10 @@
 #include "projectfiles/FileTask.h"
 #include "projectfiles/LettoreRighe.h"
 #include "projectfiles/ScrittoreRighe.h"
+#include "support/ValoriEstremi.h"
 
 #include <QTest>
+#include <limits>
 
 namespace {
 DefModello Modello()
@@ -98,6 +100,85 @@ ContenutoSet Contenuto(const ByteSet& b)
 class TestFileProgetto : public QObject {
     Q_OBJECT
 private slots:
+    // Every numeric field of every file at the edges of its range: what is
+    // written opens again, with the values written, and saves the same bytes.
+    void valoriEstremi()
+    {
+        constexpr int16_t i16min = std::numeric_limits<int16_t>::min(), i16max = std::numeric_limits<int16_t>::max();
+        constexpr int32_t i32min = std::numeric_limits<int32_t>::min(), i32max = std::numeric_limits<int32_t>::max();
+        const auto valori = Test::ValoriEstremi();
+        const int n = int(valori.size());
+        ProgettoSalvato p;
+        Rung r = UnRung(QStringLiteral("limits"));
+        r.Classe = i16min;
+        r.Gruppo = i16max;
+        r.TrigReg = i16min;
+        r.TrigMask = i16max;
+        r.ArgByte[0] = {0, 255, 0, 255};
+        p.rung << r;
+        for (int a = 0; a <= Modello().NumRegistri; ++a) p.registri << VoceRegistroFile{QStringLiteral("R"), uint8_t(255 * (a % 2))};
+        p.watch = {i16min, i16max};
+        p.numTabelle = 1;
+        Tabella& t = p.tabelle[0];
+        t.NomeTabella = QStringLiteral("edges");
+        t.NPunti = uint8_t(n);
+        for (int k = 0; k < n; ++k) {
+            t.X[size_t(k)] = valori[k].second;
+            t.Y[size_t(k)] = valori[n - 1 - k].second;
+        }
+        p.numVariabili = 2;
+        p.variabili[0] = Variabile{.RegistroVar = i32min, .TipoVar = 13, .Registro2 = i32max, .RegTrigger = i32min,
+                                   .Maschera = i16min, .Swap = i16max};
+        p.variabili[1] = Variabile{.RegistroVar = i32max, .TipoVar = 255};
+        p.numPagine = 1;
+        p.pagine[0].NumOggetti = uint8_t((n + 1) / 2);
+        for (int k = 0; k < n; k += 2)
+            p.pagine[0].Oggetti[size_t(k / 2 + 1)] =
+                OggettoDisplay{.TipoOgg = 255, .RegOgg = k % 4 ? i16min : i16max, .TipoReg = 255,
+                               .BitOgg = k % 4 ? i16max : i16min, .MaxOgg = valori[k].second,
+                               .MinOgg = valori[std::min(k + 1, n - 1)].second, .IdPicture = 255};
+        Task task;
+        task.RegTriggerTask = i16min;
+        task.BitTrigger = i16max;
+        task.RegAbil = i16max;
+        task.BitAbil = i16min;
+        task.NumCampi = 255;
+        for (int k = 0; k < n; ++k) task.Campi[size_t(k)] = valori[k].second;
+        p.task = {task};
+
+        const ByteSet scritto = ScriviSet(p, Modello());
+        ProgettoSalvato letto;
+        const auto guasto = LeggiSet(Contenuto(scritto), Modello(), letto);
+        QVERIFY2(!guasto, guasto ? qPrintable(guasto->Testo()) : "");
+        QCOMPARE(ScriviSet(letto, Modello()), scritto);
+
+        for (int k = 0; k < n; ++k) {
+            const char* nome = valori[k].first;
+            QVERIFY2(Test::RilettoComeScritto(t.X[size_t(k)], letto.tabelle[0].X[size_t(k)]), nome);
+            QVERIFY2(Test::RilettoComeScritto(t.Y[size_t(k)], letto.tabelle[0].Y[size_t(k)]), nome);
+            QVERIFY2(Test::RilettoComeScritto(task.Campi[size_t(k)], letto.task[0].Campi[size_t(k)]), nome);
+        }
+        for (int o = 1; o <= p.pagine[0].NumOggetti; ++o) {
+            const OggettoDisplay& a = p.pagine[0].Oggetti[size_t(o)];
+            const OggettoDisplay& b = letto.pagine[0].Oggetti[size_t(o)];
+            QVERIFY(Test::RilettoComeScritto(a.MaxOgg, b.MaxOgg));
+            QVERIFY(Test::RilettoComeScritto(a.MinOgg, b.MinOgg));
+            QCOMPARE(b.RegOgg, a.RegOgg);
+            QCOMPARE(b.BitOgg, a.BitOgg);
+        }
+        const Rung& rl = letto.rung.first();
+        QCOMPARE(QList<int>({rl.Classe, rl.Gruppo, rl.TrigReg, rl.TrigMask}),
+                 QList<int>({i16min, i16max, i16min, i16max}));
+        QCOMPARE(letto.watch, p.watch);
+        const Variabile& v = letto.variabili[0];
+        QCOMPARE(QList<qint64>({v.RegistroVar, v.Registro2, v.RegTrigger, v.Maschera, v.Swap}),
+                 QList<qint64>({i32min, i32max, i32min, i16min, i16max}));
+        QCOMPARE(letto.variabili[1].RegistroVar, i32max);
+        QCOMPARE(QList<int>({letto.task[0].RegTriggerTask, letto.task[0].BitTrigger, letto.task[0].RegAbil,
+                             letto.task[0].BitAbil, letto.task[0].NumCampi}),
+                 QList<int>({i16min, i16max, i16max, i16min, 255}));
+    }
+
     void formeRiga_data()
     {
         QTest::addColumn<int>("forma");

@@ -3,6 +3,7 @@
 #include "registers/EditorTabelle.h"
 #include "registers/FileTabella.h"
 #include "registers/Tabelle.h"
+#include "support/ValoriEstremi.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,6 +63,29 @@ private slots:
             QCOMPARE(letta.Y[size_t(k)], t.Y[size_t(k)]);
         }
         QCOMPARE(letta.X[5], 7.0);   // points past the count are not touched
+    }
+
+    // Points at the edges of the double range come back as written, and the
+    // file read back writes the same bytes.
+    void extremeValues()
+    {
+        const auto valori = Test::ValoriEstremi();
+        Tabella t;
+        t.NomeTabella = QStringLiteral("edges");
+        t.NPunti = uint8_t(valori.size());
+        for (int k = 0; k < valori.size(); ++k) {
+            t.X[size_t(k)] = valori[k].second;
+            t.Y[size_t(k)] = -valori[k].second;
+        }
+        const QByteArray testo = TestoFileTabella(t);
+        Tabella letta;
+        QCOMPARE(LeggiTestoTabella(testo, letta), EsitoFileTabella::Ok);
+        for (int k = 0; k < valori.size(); ++k) {
+            QVERIFY2(Test::RilettoComeScritto(t.X[size_t(k)], letta.X[size_t(k)]), valori[k].first);
+            QVERIFY2(Test::RilettoComeScritto(t.Y[size_t(k)], letta.Y[size_t(k)]), valori[k].first);
+        }
+        QCOMPARE(TestoFileTabella(letta), testo);
+        QVERIFY(testo.contains("\r\n 1.79769313486231E+308\r\n-1.79769313486231E+308\r\n"));
     }
 
     void refusedFiles_data()

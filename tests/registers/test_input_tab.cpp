@@ -14,6 +14,8 @@
 #include "shell/Lingua.h"
 #include "base/Globali.h"
 #include "support/Ambiente.h"
+#include "support/DiscoPieno.h"
+#include "support/ValoriEstremi.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -171,6 +173,83 @@ private slots:
 
     // A table row's "Set": the editor opens on the row's table, the wait ends
     // however the editor closes, and the row follows what it chose.
+    // A table at the edges of the double range, selected or loaded from its
+    // file, is shown so that OK takes it back unchanged; typed input beyond
+    // what the files hold is refused.
+    void extremeValues()
+    {
+        QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+        const auto valori = Test::ValoriEstremi();
+        Tabella& t = Tabelle[0];
+        t.NPunti = uint8_t(valori.size());
+        for (int k = 0; k < valori.size(); ++k) {
+            t.X[size_t(k)] = valori[k].second;
+            t.Y[size_t(k)] = -valori[k].second;
+        }
+        const Tabella prima = t;
+        EditorTabelle e;
+        e.Carica();
+        const auto mostrati = e.TestoX;
+        QVERIFY(e.Ok());
+        QVERIFY(m_copione.Messaggi().isEmpty());
+        for (int k = 0; k < valori.size(); ++k) {
+            QVERIFY2(Test::RilettoComeScritto(prima.X[size_t(k)], t.X[size_t(k)]), valori[k].first);
+            QVERIFY2(Test::RilettoComeScritto(prima.Y[size_t(k)], t.Y[size_t(k)]), valori[k].first);
+        }
+        // Once accepted, a table shows and stays the same from one OK to the next.
+        const Tabella accettata = t;
+        EditorTabelle ancora;
+        ancora.Carica();
+        QCOMPARE(ancora.TestoX, mostrati);
+        QVERIFY(ancora.Ok());
+        QCOMPARE(t.X, accettata.X);
+        QCOMPARE(t.Y, accettata.Y);
+        // Through its file.
+        QTemporaryDir dir;
+        const QString file = dir.filePath("edges.csv");
+        QCOMPARE(ScriviFileTabella(file, prima), EsitoFileTabella::Ok);
+        EditorTabelle caricato;
+        caricato.Carica();
+        m_copione.RispondiTesto(file);
+        caricato.CaricaDaFile();
+        QCOMPARE(caricato.TestoX, mostrati);
+        QVERIFY(caricato.ControllaTabella());
+
+        for (const char* oltre : {"1,7976931348623157e+308", "-1,79769313486232e+308", "1e309"}) {
+            e.Carica();
+            e.TestoY[1] = QString::fromLatin1(oltre);
+            m_copione = Test::Copione();
+            m_copione.Installa();
+            QVERIFY2(!e.ControllaTabella(), oltre);
+            QCOMPARE(m_copione.Messaggi(), QStringList{"Error: Check Values"});
+        }
+        e.TestoY[1] = QStringLiteral("-1,79769313486231e+308");
+        QVERIFY(e.ControllaTabella());
+        QLocale::setDefault(QLocale::c());
+    }
+
+    // Saving the table onto a full disk: said with the file and the reason,
+    // the old file kept.
+    void saveOntoAFullDisk()
+    {
+        Test::DiscoPieno disco;
+        if (!disco.Pronto()) QSKIP(qPrintable(disco.Motivo()));
+        const QString file = disco.Percorso(QStringLiteral("t.csv"));
+        QCOMPARE(ScriviFileTabella(file, Tabelle[1]), EsitoFileTabella::Ok);
+        const QByteArray prima = TestoFileTabella(Tabelle[1]);
+        disco.Riempi();
+        EditorTabelle e;
+        e.Carica();
+        m_copione.RispondiTesto(file);
+        e.SalvaSuFile();
+        QCOMPARE(m_copione.Messaggi().size(), 1);
+        QVERIFY2(m_copione.Messaggi().first().startsWith("The table was not saved: " + file + ": "),
+                 qPrintable(m_copione.Messaggi().first()));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), prima);
+    }
+
     void setFromATableRow_data()
     {
         QTest::addColumn<QString>("chiusura");

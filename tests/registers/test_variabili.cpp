@@ -171,6 +171,18 @@ private slots:
         QVERIFY(ProgettoModificato);
     }
 
+    // A table filled to the model's limit (as New leaves it): "+" adds
+    // nothing and says why.
+    void tabellaPiena()
+    {
+        const int limite = std::min<int>(Modelli[Controllore.Modello].MaxVariabili, MaxVariabiliUsate);
+        Apri(limite);
+        Premi("cmd_add");
+        QCOMPARE(int(NumVariabili), limite);
+        QVERIFY(!ProgettoModificato);
+        QCOMPARE(m_copione.Messaggi(), QStringList{QStringLiteral("A project holds at most %1 variables").arg(limite)});
+    }
+
     // A String (Ram) variable with the alternate group ticked; the field is
     // set to `testo`, then stored.
     void rifiuti_data()

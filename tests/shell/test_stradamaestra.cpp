@@ -468,8 +468,9 @@ private slots:
         MenuClick(voce);
         QCOMPARE(int(Programmi[ProgCorrente].NumRung), rung);
         QCOMPARE(ProgettoModificato, rung == 3);
-        // Only New shows the blank project; Close leaves the view alone.
-        QCOMPARE(NomeProgetto, rung == 1 ? QStringLiteral("Project") : QStringLiteral("before"));
+        // New and Close leave the project without a name of the old one;
+        // a refused one keeps it.
+        QCOMPARE(NomeProgetto, rung != 3 ? QStringLiteral("Project") : QStringLiteral("before"));
     }
 
     // The pop-up runs whatever state the toolbar's button is in.

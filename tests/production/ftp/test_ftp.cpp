@@ -8,6 +8,7 @@
 #include "support/EventiRegistrati.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSemaphore>
 #include <QTcpServer>
@@ -25,12 +26,14 @@ struct VistaFinta : VistaFTP {
 };
 
 // Answers what libcurl asks for a root listing; the data connection is
-// passive, on a second loopback listener. It runs in a thread of its own:
-// libcurl waits for the answer to QUIT without returning to the event loop.
+// passive, on a second loopback listener. It runs in a thread of its own, so
+// its own delays never hold the client's event loop.
 class ServerFtp : public QThread {
 public:
     QByteArray elenco;
     bool accetta = true;
+    int ritardoFine = 0;         // ms before the end-of-transfer reply; -1 never
+    bool rispondeQuit = true;
     std::atomic<int> accessi = 0;   // USER commands seen
     ~ServerFtp() override
     {
@@ -62,6 +65,7 @@ protected:
                 while (s->canReadLine()) {
                     const QByteArray c = s->readLine().left(4);
                     accessi += c == "USER";
+                    if (c == "QUIT" && !rispondeQuit) continue;
                     s->write(risposte.value(c, "502 no") + "\r\n");
                     if (c != "LIST") continue;
                     if (!dati.hasPendingConnections()) dati.waitForNewConnection(2000);
@@ -70,6 +74,9 @@ protected:
                     d->waitForBytesWritten(2000);
                     d->disconnectFromHost();
                     if (d->state() != QAbstractSocket::UnconnectedState) d->waitForDisconnected(2000);
+                    if (ritardoFine < 0) continue;
+                    s->flush();
+                    QThread::msleep(ulong(ritardoFine));
                     s->write("226 done\r\n");
                 }
             });
@@ -176,6 +183,53 @@ private slots:
         QCOMPARE(eventi.Righe().size(), log.isEmpty() ? 0 : 1);
         if (!log.isEmpty()) QVERIFY2(eventi.Righe().first().startsWith(log), qPrintable(eventi.Righe().first()));
         QCOMPARE(copione.Messaggi().size(), host.isEmpty() ? 1 : 0);
+    }
+
+    // A server slow with its end-of-transfer reply, one that never answers
+    // QUIT, one that goes silent after the data: the window's event loop is
+    // never held, and silence ends in the failure after the time-out.
+    void serverLento_data()
+    {
+        QTest::addColumn<int>("ritardo");
+        QTest::addColumn<bool>("quit");
+        QTest::addColumn<bool>("riuscito");
+        QTest::newRow("slow end-of-transfer reply") << 600 << true << true;
+        QTest::newRow("no reply to QUIT") << 0 << false << true;
+        QTest::newRow("silent after the data") << -1 << false << false;
+    }
+    void serverLento()
+    {
+        ServerFtp s;
+        s.elenco = "a\r\nb\r\n";
+        s.ritardoFine = DATO(int, ritardo);
+        s.rispondeQuit = DATO(bool, quit);
+        Server(QStringLiteral("127.0.0.1"), s.Avvia());
+        VistaFinta v;
+        ElencoFTP e(v);
+        e.Inet1().TempoRispostaMs = 1000;
+        QElapsedTimer orologio, totale;
+        qint64 piuLungo = 0;
+        QTimer battito;
+        battito.setInterval(10);
+        connect(&battito, &QTimer::timeout, this, [&] { piuLungo = std::max(piuLungo, orologio.restart()); });
+        orologio.start();
+        totale.start();
+        battito.start();
+        const QStringList voci = Elenca(e, v);
+        // Whatever comes after the result (closing the session) must not
+        // hold the loop either.
+        Attesa(0.3);
+        battito.stop();
+        QVERIFY2(piuLungo <= 100, qPrintable(QStringLiteral("event loop held %1 ms").arg(piuLungo)));
+        if (DATO(bool, riuscito)) {
+            QCOMPARE(voci, (QStringList{"Directory/", "../", "a", "b"}));
+            QVERIFY(eventi.log.isEmpty());
+        } else {
+            QCOMPARE(voci.size(), 2);
+            QCOMPARE(eventi.Righe().size(), 1);
+            QVERIFY(eventi.Righe().first().startsWith(QLatin1String("FTP listing failed: ")));
+            QVERIFY(totale.elapsed() >= 1000);
+        }
     }
 
     // A real FTP server on 127.0.0.1 with the built-in account.

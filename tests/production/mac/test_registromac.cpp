@@ -4,6 +4,7 @@
 #include "comm/AreaComunicazione.h"
 #include "production/mac/RegistroMAC.h"
 #include "support/Copione.h"
+#include "support/DiscoPieno.h"
 #include "support/FakeController.h"
 
 #include <QFile>
@@ -150,6 +151,33 @@ private slots:
         RegistroMAC t;
         copione.RispondiTesto(P("e.csv"));
         QVERIFY(!t.CaricaFile() && t.NomeFileElenco.isEmpty());
+    }
+
+    // The list saved onto a full disk: a box with the file and the reason,
+    // the old file kept, the list still marked changed.
+    void discoPieno()
+    {
+        Test::DiscoPieno disco;
+        if (!disco.Pronto()) QSKIP(qPrintable(disco.Motivo()));
+        RegistroMAC r;
+        r.NomeFileElenco = disco.Percorso(QStringLiteral("e.csv"));
+        r.ElencoMAC = {kA};
+        r.ElencoModificato = true;
+        QVERIFY(r.SalvaFile());
+        QFile f(r.NomeFileElenco);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray prima = f.readAll();
+        f.close();
+        disco.Riempi();
+        r.ElencoMAC = {kA, kB, kC};
+        r.ElencoModificato = true;
+        QVERIFY(!r.SalvaFile());
+        QVERIFY(r.ElencoModificato);
+        QCOMPARE(copione.Messaggi().size(), 1);
+        QVERIFY2(copione.Messaggi().first().startsWith("Errore nel file " + r.NomeFileElenco + ": "),
+                 qPrintable(copione.Messaggi().first()));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), prima);
     }
 
     // A changed list: load and close ask first. Yes saves (a cancelled Save

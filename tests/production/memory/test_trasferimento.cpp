@@ -6,6 +6,7 @@
 #include "production/memory/TrasferimentoMemoria.h"
 #include "base/Globali.h"
 #include "support/Copione.h"
+#include "support/DiscoPieno.h"
 #include "support/EventiRegistrati.h"
 #include "support/FakeController.h"
 
@@ -232,6 +233,22 @@ private slots:
         NomeFile = m_dir.path();
         UploadFileHex(0, 1, false, 0);
         QCOMPARE(m_eventi.Righe(), (QStringList{"Uploading ...", "Upload Successul", "Upload Failed"}));
+    }
+
+    // An image saved onto a full disk: the failure logged, the old file kept.
+    void discoPieno()
+    {
+        Test::DiscoPieno disco;
+        if (!disco.Pronto()) QSKIP(qPrintable(disco.Motivo()));
+        Prepara();
+        NomeFile = disco.Percorso(QStringLiteral("old.hex"));
+        QFile f(NomeFile);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("old image") == 9);
+        f.close();
+        disco.Riempi();
+        UploadFileHex(0, 2, false, 0);
+        QCOMPARE(m_eventi.Righe(), (QStringList{"Uploading ...", "Upload Successul", "Upload Failed"}));
+        QCOMPARE(Leggi(NomeFile), QByteArray("old image"));
     }
 
     void avanzamentoEConcorrenza()
