@@ -280,6 +280,9 @@ private slots:
         WatchList[1] = 4321;
         const DefModello& m = Modelli[Controllore.Modello];
         TabRegistri[size_t(m.PrimoRegistroUtente)].Nome = vecchio;
+        // The register file's last address lies past the user area.
+        QCOMPARE(TabRegistri[size_t(m.NumRegistri)].Categoria, uint8_t(0));
+        TabRegistri[size_t(m.NumRegistri)].Tipo = 9;
         Stringhe[0].TestoVoce = vecchio;
         Blocchi[0].TestoVoce = vecchio;
         Variabili[0].EtichettaVar = vecchio;
@@ -306,6 +309,7 @@ private slots:
         QCOMPARE(set[int(FileSet::Msg)], QByteArray(" 0 \r\n 0 \r\n"));
         QCOMPARE(set[int(FileSet::Dsp)], QByteArray("<PAG>\r\n</PAG>\r\n"));
         QCOMPARE(Tasks[1].StringaTask, QString());
+        QCOMPARE(TabRegistri[size_t(m.NumRegistri)].Tipo, TabRegistri[size_t(m.PrimoRegistroUtente)].Tipo);
     }
 
     // Close: the caption names no old file and the next save asks for a name.
