@@ -247,6 +247,13 @@ void LeggiBlk(LettoreRighe& l, bool conTag, ProgettoSalvato& p)
 }
 } // namespace
 
+int BloccoNonSalvabile(const ProgettoSalvato& p, const DefModello& m)
+{
+    for (int b = 0; b < m.NumBlocchi && b < MaxBlocchiTesto; ++b)
+        if (!TestoBloccoSalvabile(p.blocchi[size_t(b)])) return b;
+    return -1;
+}
+
 ByteSet ScriviSet(const ProgettoSalvato& p, const DefModello& m)
 {
     ByteSet b;

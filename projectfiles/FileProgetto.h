@@ -21,6 +21,9 @@ using ContenutoSet = std::array<std::optional<QByteArray>, NumFileSet>;
 // The ten files of `p`; counts of registers, strings and text blocks come
 // from model `m`.
 ByteSet ScriviSet(const ProgettoSalvato& p, const DefModello& m);
+// The first text block the model saves that the .blk cannot hold (see
+// TestoBloccoSalvabile); -1 when every one can be written.
+int BloccoNonSalvabile(const ProgettoSalvato& p, const DefModello& m);
 
 // The .prj's first line (its version); empty for an empty file.
 QString VersioneSet(const QByteArray& prj);

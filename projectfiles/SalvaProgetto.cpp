@@ -72,7 +72,17 @@ EsitoSalvataggio SalvaProgetto(bool saveAs)
     if (NumSub > 0)
         Prompt::MsgBox(QStringLiteral("The project files hold the main program only: the subroutines are not saved"));
     const DefModello& m = Modelli[size_t(std::clamp<int>(Controllore.Modello, 0, NumModelli - 1))];
-    if (const auto guasto = ScriviFileSet(base, ScriviSet(ProgettoInMemoria(), m))) {
+    const ProgettoSalvato progetto = ProgettoInMemoria();
+    // Written, such a block would cut itself short on reopening: nothing is
+    // saved, and the user is told which block to change.
+    if (const int b = BloccoNonSalvabile(progetto, m); b >= 0) {
+        Prompt::MsgBox(QStringLiteral("The project was not saved: %1: text block *%2 holds a line \"<TEXT>\" or "
+                                      "\"</TEXT>\", which the file cannot keep")
+                           .arg(QFileInfo(base + Estensione(FileSet::Blk)).fileName())
+                           .arg(b, 3, 10, QLatin1Char('0')));
+        return EsitoSalvataggio::Fallito;
+    }
+    if (const auto guasto = ScriviFileSet(base, ScriviSet(progetto, m))) {
         Prompt::MsgBox(QStringLiteral("The project was not saved: %1: %2").arg(guasto->file, guasto->motivo));
         return EsitoSalvataggio::Fallito;
     }

@@ -389,6 +389,7 @@ void EditorVariabili::SelezionaBlocco(int indice)
 void EditorVariabili::MemorizzaBlocco()
 {
     if (SelezioneBlocco < 0) return;
+    if (!TestoBloccoSalvabile(TestoBlocco)) return Prompt::ErroreValori();
     Blocchi[size_t(SelezioneBlocco)].TestoVoce = TestoBlocco;
     ProgettoModificato = true;
 }

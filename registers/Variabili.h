@@ -32,3 +32,16 @@ inline std::array<VoceTesto, 129> Stringhe;
 // The two text blocks (*000 and *001); a block's lines are joined by CR LF.
 constexpr int MaxBlocchiTesto = 2;
 inline std::array<VoceTesto, MaxBlocchiTesto> Blocchi;
+
+// False when a line of the block is one of the lines the project file marks
+// its blocks with ("<TEXT>", "</TEXT>"): the file could not give it back as
+// text, and the lines after it would be lost on reopening.
+inline bool TestoBloccoSalvabile(const QString& testo)
+{
+    QString t = testo;
+    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (const QString& riga : t.split(QLatin1Char('\n')))
+        if (riga == QLatin1String("<TEXT>") || riga == QLatin1String("</TEXT>")) return false;
+    return true;
+}

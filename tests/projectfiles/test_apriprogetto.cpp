@@ -474,6 +474,24 @@ private slots:
         QCOMPARE(NomeFile, base + ".prj");
     }
 
+    // A text block holding one of the .blk's own marker lines would save a set
+    // that reopens with the block cut short: the save refuses, names the
+    // block, keeps the old set and the modified flag.
+    void bloccoConTag()
+    {
+        QVERIFY(Modelli[Controllore.Modello].NumBlocchi > 0);
+        const QList<QByteArray> prima = LeggiSet(base);
+        const QString vecchio = Blocchi[0].TestoVoce;
+        Blocchi[0].TestoVoce = QStringLiteral("a\r\n</TEXT>\r\nb");
+        ProgettoModificato = true;
+        NomeFile = base + ".prj";
+        QVERIFY(!SalvaProgettoCorrente(false));
+        QVERIFY(ProgettoModificato);
+        QVERIFY(copione.Messaggi().join("|").contains("proj.blk: text block *000"));
+        for (int f = 0; f < NumFileSet; ++f) QCOMPARE(Leggi(base + Estensione(FileSet(f))), prima[f]);
+        Blocchi[0].TestoVoce = vecchio;
+    }
+
     // "Wrong Version, continue?" comes before anything is cleared; OK reads
     // the set in the older layout.
     void versione_data()

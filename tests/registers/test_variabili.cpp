@@ -3,6 +3,7 @@
 // nothing, the system variables, the pages per model and the picker's wait.
 #include "comm/Dispositivo.h"
 #include "program/Progetto.h"
+#include "registers/EditorVariabili.h"
 #include "registers/Variabili.h"
 #include "registers/frm_variabili.h"
 #include "shell/Finestre.h"
@@ -262,6 +263,30 @@ private slots:
         Finestre::Get<frm_variabili>()->findChild<QTabBar*>(QStringLiteral("TabStrip1"))->setCurrentIndex(2);
         for (int p = 0; p < 3; ++p) QVERIFY(!C<QWidget>(QStringLiteral("Pagina_%1").arg(p))->isVisible());
         Controllore.Modello = uint8_t(ModelloConStringhe(true));
+    }
+
+    // A line the project file marks its text blocks with is refused: stored,
+    // the block would come back cut short on reopening. Other text is kept.
+    void bloccoConTag()
+    {
+        Apri(1);
+        Blocchi[0].TestoVoce = QStringLiteral("kept");
+        ProgettoModificato = false;
+        EditorVariabili e;
+        e.SelezionaBlocco(0);
+        for (const char* testo : {"a\r\n</TEXT>\r\nb", "<TEXT>", "a\r<TEXT>"}) {
+            e.TestoBlocco = QString::fromLatin1(testo);
+            e.MemorizzaBlocco();
+            QCOMPARE(m_copione.Messaggi().value(0), QStringLiteral("Error: Check Values"));
+            QCOMPARE(Blocchi[0].TestoVoce, QStringLiteral("kept"));
+            QVERIFY(!ProgettoModificato);
+            m_copione = Test::Copione();
+            m_copione.Installa();
+        }
+        e.TestoBlocco = QStringLiteral("a\r\n </TEXT>\r\n<TEXT>b");
+        e.MemorizzaBlocco();
+        QCOMPARE(m_copione.Messaggi(), QStringList{});
+        QCOMPARE(Blocchi[0].TestoVoce, e.TestoBlocco);
     }
 
     // The picker's wait ends by OK (a choice), by the close box and by a
