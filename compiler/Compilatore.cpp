@@ -206,7 +206,14 @@ bool CompilaRungProgramma(int p)
     const int n = std::min<int>(Programmi[p].NumRung, MaxRung);
     for (int r = 1; r <= n; ++r) {
         ErroreRung.clear();
-        CompilaRung(r);
+        const Rung& g = Programmi[p].Rung[r];
+        // The main program's blocks come from the block editor: one it did not
+        // accept, or could not rebuild when the project was opened, has no
+        // code to trust. Page programs are written whole by their compiler.
+        if (p == 0 && !g.Valido && ProduceVoce(g.Classe))
+            ErroreRung = Testo(TestoErroreCodifica);
+        else
+            CompilaRung(r);
         if (!ErroreRung.isEmpty() && !RegistraErrore(r, ErroreRung)) return false;
     }
     return true;

@@ -53,7 +53,8 @@ int32_t CompilaProgramma();
 // Encodes rung r of program ProgCorrente; an error is left in ErroreRung.
 void CompilaRung(int r);
 // Encodes every rung of program p (ProgCorrente := p), recording errors by
-// rung number; false when the error list overflowed (the compile ends).
+// rung number; a block of the main program that is not Valido is an error.
+// False when the error list overflowed (the compile ends).
 bool CompilaRungProgramma(int p);
 // Records an error of block `numero`; false on the 257th.
 bool RegistraErrore(int numero, const QString& testo);

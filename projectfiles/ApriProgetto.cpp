@@ -42,12 +42,15 @@ void RicostruisciRung(ProgettoSalvato& p)
         r.Valido = true;
         Rung codificato = r;
         DatiBlocco d = DatiDaRung(codificato, c);
-        // A rung the encoder refuses keeps the bytes it was saved with; its
-        // row still shows the block.
-        if (CodificaBlocco(d, codificato).Memorizzato())
+        // A rung the encoder refuses keeps the bytes it was saved with and its
+        // row still shows the block, but it holds no code of its own (its
+        // length is not stored): it stays invalid, and the compile says so.
+        if (CodificaBlocco(d, codificato).Memorizzato()) {
             r = codificato;
-        else
+        } else {
             r.Riga = codificato.Riga;
+            r.Valido = false;
+        }
     }
 }
 

@@ -16,8 +16,8 @@ enum class EsitoApertura {
 bool FileEsiste(const QString& percorso);
 
 // Rebuilds every rung of `p` as the block editor encodes it, from its
-// identity, label and argument texts (the stored bytes stay where a rung is
-// refused).
+// identity, label and argument texts. A rung the encoder refuses keeps its
+// stored bytes and is left invalid.
 void RicostruisciRung(ProgettoSalvato& p);
 
 // Asks for the main file and opens its set; the current project is replaced

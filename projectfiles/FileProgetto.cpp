@@ -265,10 +265,13 @@ ByteSet ScriviSet(const ProgettoSalvato& p, const DefModello& m)
 
 QString VersioneSet(const QByteArray& prj)
 {
-    // The first line only: the rest of the file need not be split for it.
+    // The first line only: the rest of the file need not be split for it. A
+    // file cut inside that line still names its version; the reading of the
+    // set refuses it.
     const qsizetype fine = prj.indexOf('\n');
-    LettoreRighe l(fine < 0 ? prj : prj.left(fine));
-    return l.Fine() ? QString() : l.Testo();
+    QString versione = QString::fromLatin1(fine < 0 ? prj : prj.left(fine));
+    if (versione.endsWith(QLatin1Char('\r'))) versione.chop(1);
+    return versione;
 }
 
 bool VersionePiuNuova(const QString& versione)

@@ -15,6 +15,7 @@ QString GuastoLettura::Testo() const
 
 LettoreRighe::LettoreRighe(const QByteArray& byte)
 {
+    m_ultimaTroncata = !byte.isEmpty() && !byte.endsWith('\n');
     m_righe = QString::fromLatin1(byte).split(QLatin1Char('\n'));
     // The line end of the last line opens no further line.
     if (!m_righe.isEmpty() && m_righe.last().isEmpty()) m_righe.removeLast();
@@ -32,7 +33,7 @@ void LettoreRighe::Rifiuta(Guasto::Tipo tipo, int riga) const
 
 QString LettoreRighe::Testo()
 {
-    if (Fine()) Rifiuta(Guasto::FineInRecord, int(m_pos) + 1);
+    if (Fine() || (m_ultimaTroncata && m_pos == m_righe.size() - 1)) Rifiuta(Guasto::FineInRecord, int(m_pos) + 1);
     return m_righe[m_pos++];
 }
 

@@ -3,6 +3,8 @@
 // whole (no splitting at commas, no trimming, no quotes); numbers may carry
 // blanks around them. A value that is missing, not a number or outside its
 // field's range throws GuastoLettura with the line it was looked for on.
+// Every line of the set is written with its line end, so a last line without
+// one is what is left of a cut file: reading it throws as a missing value.
 #include "projectfiles/GuastoLettura.h"
 
 #include <QByteArray>
@@ -35,4 +37,5 @@ private:
     [[noreturn]] void Rifiuta(Guasto::Tipo tipo, int riga) const;
     QStringList m_righe;
     qsizetype m_pos = 0;
+    bool m_ultimaTroncata = false;   // the last line has no line end
 };

@@ -99,6 +99,11 @@ void TabelleIniziali()
     CaricaRegistriSistema(true);
     for (DefRegistro& r : TabRegistri)
         if (r.Categoria == 0) r.Nome.clear();
+    // The register file reaches address NumRegistri itself, one past the user
+    // area the model resets: its type must not stay the old project's either.
+    const DefModello& m = Modello();
+    if (m.NumRegistri >= 0 && m.NumRegistri <= UltimoRegistro && TabRegistri[size_t(m.NumRegistri)].Categoria == 0)
+        TabRegistri[size_t(m.NumRegistri)].Tipo = TipoReg::Int;
     WatchList.fill(0);
     Tabelle.fill(Tabella{});
     NumTabelle = 0;

@@ -2,7 +2,7 @@
 # Installs the Debian packages the workbench needs when they are missing;
 # with --test also the compiler and libFuzzer runtime of the clang check.
 set -euo pipefail
-PKGS=(cmake g++ qt6-base-dev qt6-serialport-dev libqt6serialport6-dev libgl-dev libcurl4-openssl-dev xvfb xauth)
+PKGS=(cmake g++ qt6-base-dev qt6-serialport-dev libqt6serialport6-dev libgl-dev xvfb xauth)
 # The tests also run the FTP browser against a real FTP server.
 if [ "${1:-}" = "--test" ]; then PKGS+=(clang libclang-rt-dev python3-pyftpdlib); fi
 missing=()

@@ -12,7 +12,7 @@
 #include <optional>
 
 struct Rung;
-class RigaBlocco;
+struct RigaBlocco;
 
 // One row: caption, type, default value, register pick and the offered
 // types, no pointer variants.

@@ -40,14 +40,29 @@ Secondo PerOp(uint8_t op)
     return Secondo::Nessuno;
 }
 
-// The table a stored Linearization rung names by its text: the one at its
-// stored index when the names agree, else the first of that name, else none.
+// True when row text `testo` names table `nome`. The encoder rewrites every
+// "," of a row text as ".", so a table named with a comma is stored that way.
+bool NomeTabella(const QString& testo, QString nome)
+{
+    return nome.replace(QLatin1Char(','), QLatin1Char('.')) == QString(testo).replace(QLatin1Char(','), QLatin1Char('.'));
+}
+
+// The table a Linearization row names by its text: `preferita` when its name
+// agrees, else the first of that name, else none (-1). The text is what the
+// files keep, so the rung finds the same table when it is opened again.
+int TabellaNominata(const QString& testo, int preferita, const QStringList& tabelle)
+{
+    if (preferita >= 0 && preferita < tabelle.size() && NomeTabella(testo, tabelle[preferita])) return preferita;
+    for (int t = 0; t < tabelle.size(); ++t)
+        if (NomeTabella(testo, tabelle[t])) return t;
+    return -1;
+}
+
+// The table a stored Linearization rung names: the one at its stored index
+// when the names agree, else the first of that name, else none.
 int TabellaMemorizzata(const Rung& rung, const QStringList& tabelle)
 {
-    const QString& nome = rung.ArgTesto[1];
-    const int indice = rung.ArgByte[2][0] | (rung.ArgByte[2][1] << 8);
-    if (indice < tabelle.size() && tabelle[indice] == nome) return indice;
-    return int(tabelle.indexOf(nome));
+    return TabellaNominata(rung.ArgTesto[1], rung.ArgByte[2][0] | (rung.ArgByte[2][1] << 8), tabelle);
 }
 } // namespace
 
@@ -137,7 +152,10 @@ EsitoCodifica CodificaAritmetica(const DatiBlocco& dati, Rung& rung)
         break;
     }
     case Secondo::Tabella: {
-        const int tabella = r[1].DatoScelto();
+        // The text, which the files keep, decides: a list keeps its entry
+        // while a name is typed over it, and typed text that names no table
+        // is refused rather than stored with whatever entry is still chosen.
+        const int tabella = TabellaNominata(r[1].testo, r[1].DatoScelto(), dati.contesto.tabelle);
         if (tabella < 0 || tabella >= dati.contesto.puntiTabelle.size()) return EsitoCodifica::Riga(1);
         rung.ArgByte[5][0] = uint8_t(dati.contesto.puntiTabelle[tabella]);
         if (!Trasf(rung, tabella, 0, 2)) return EsitoCodifica::Riga(1);

@@ -156,7 +156,7 @@ private slots:
         QTest::newRow("Block 256") << kAdd << QStringList{n, n, n, "256"} << 3;
         QTest::newRow("Block Move count 256") << kBlockMove << QStringList{n, "256"} << 1;
         QTest::newRow("Block Move count -1") << kBlockMove << QStringList{n, "-1"} << 1;
-        QTest::newRow("no table") << kLin << QStringList{} << 1;
+        QTest::newRow("no table") << kLin << QStringList{n, ""} << 1;
         QTest::newRow("Dest without a type") << kAdd << QStringList{n, n, n, n, "%R30:-1"} << 4;
         QTest::newRow("Source B without a type") << kAdd << QStringList{n, "%R30:-1"} << 1;
         QTest::newRow("Scale row without a type") << kScale << QStringList{n, n, n, n, n, "%R30:-1"} << 5;
@@ -174,6 +174,38 @@ private slots:
         QCOMPARE(e.riga, riga);
         QVERIFY(!rung.Valido);
         QCOMPARE(int(rung.ArgByte[7][0]), 0xAA);   // the destination comes last
+    }
+
+    // A table row's text is what the files keep: it decides the table,
+    // whatever entry the list still has chosen, and text that names no table
+    // is refused before the table is written.
+    void linearizationTypedText_data()
+    {
+        QTest::addColumn<int>("scelta");
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<int>("tabella");   // -1: refused
+        QTest::newRow("no table's name") << 0 << "nope" << -1;
+        QTest::newRow("empty") << 0 << "" << -1;
+        QTest::newRow("another table typed over") << 0 << "Probe" << 1;
+        QTest::newRow("typed, nothing chosen") << -1 << "Probe" << 1;
+        QTest::newRow("same name, the chosen one") << 2 << "Tank" << 2;
+        QTest::newRow("same name, the first one") << 1 << "Tank" << 0;
+    }
+    void linearizationTypedText()
+    {
+        QFETCH(int, scelta);
+        QFETCH(QString, testo);
+        QFETCH(int, tabella);
+        Rung rung = RungPieno();
+        DatiBlocco d = DatiIniziali(kLin, rung, Contesto());
+        d.righe[1].scelta = scelta;
+        d.righe[1].testo = testo;
+        const EsitoCodifica e = CodificaBlocco(d, rung);
+        QCOMPARE(e.Memorizzato(), tabella >= 0);
+        QCOMPARE(rung.Valido, tabella >= 0);
+        const QByteArray slot2 = tabella >= 0 ? QByteArray(1, char(tabella)) + QByteArray(3, 0) : QByteArray(4, char(0xAA));
+        QCOMPARE(Byte(rung.ArgByte[2]).toHex(' '), slot2.toHex(' '));
+        if (tabella >= 0) QCOMPARE(int(rung.ArgByte[5][0]), Contesto().puntiTabelle[tabella]);
     }
 
     // A stored rung gives its rows their types back, and re-encodes the same.

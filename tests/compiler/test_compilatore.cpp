@@ -14,6 +14,7 @@ struct Pezzo {
 };
 Rung ConBreak(Rung g) { g.Break = true; return g; }
 Rung Tabella_(int indice) { Rung g = B(3, 1, 8); g.ArgByte[2][0] = uint8_t(indice); return g; }
+Rung NonValido(Rung g) { g.Valido = false; return g; }
 } // namespace
 
 class TestCompilatore : public QObject {
@@ -85,6 +86,9 @@ private slots:
             {"256 rung", QList<Rung>(256, B(3)), 5634, 2, "Impossible to compile"},
             {"tabella assente", {Tabella_(1)}, 5634, 5, " - Function Block 1 : Table not defined"},
             {"lunghezza fuori byte", {B(2), B(3, 1, 0, 39)}, 5634, 5, " - Function Block 2 : Block cannot be encoded"},
+            // Blocks the editor did not accept: a blank rung is no block.
+            {"codice non valido", {B(3), NonValido(B(3, 1, 8, 0))}, 5634, 5, " - Function Block 2 : Block cannot be encoded"},
+            {"voce non valida", {NonValido(B(2)), B(3)}, 5634, 5, " - Function Block 1 : Block cannot be encoded"},
         };
         for (const auto& c : casi) {
             Carica(0, c.rung);
@@ -96,8 +100,11 @@ private slots:
             QVERIFY2(r.righe.size() == c.righe && r.righe.last() == c.ultima, qPrintable(r.righe.join('|')));
             QCOMPARE(ProgCorrente, int16_t(0));
         }
-        // 28 points overflow the entry's length byte; 27 fit.
+        // A blank rung is never encoded, and is no error.
         Prepara();
+        Carica(0, {NonValido(B(0)), B(3)});
+        QVERIFY(CompilaProgramma() > 0);
+        // 28 points overflow the entry's length byte; 27 fit.
         for (int punti : {27, 28}) {
             Tabelle[0].NPunti = uint8_t(punti);
             Carica(0, {Tabella_(0)});

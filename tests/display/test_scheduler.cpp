@@ -7,6 +7,7 @@
 #include "registers/Variabili.h"
 
 #include <QtTest>
+#include <algorithm>
 
 using namespace Aiuti;
 
@@ -18,8 +19,9 @@ Task& Nuovo(TipoDiTask tipo, int campi = 0)
     NuovoTask(tipo);
     Task& k = Tasks[NumTask];
     if (tipo == TipoDiTask::Logger) {
+        // A count past the record's slots fills only the slots there are.
         k.NumCampi = uint8_t(campi);
-        for (int j = 0; j < campi; ++j) k.Campi[j] = 2;
+        for (int j = 0; j < std::min<int>(campi, int(k.Campi.size())); ++j) k.Campi[size_t(j)] = 2;
     }
     return k;
 }

@@ -10,12 +10,15 @@
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/ContestoBlocco.h"
 #include "blockeditor/Famiglie.h"
+#include "blockeditor/comandi.h"
+#include "compiler/Compilatore.h"
 #include "projectfiles/ApriProgetto.h"
 #include "projectfiles/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
 #include "display/SMS.h"
 #include "display/Task.h"
+#include "program/Agganci.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
 #include "registers/Tabelle.h"
@@ -27,13 +30,16 @@
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiComuni.h"
 #include "shell/ComandiMenu.h"
+#include "shell/Finestre.h"
 #include "shell/LogTrasferimento.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -274,6 +280,9 @@ private slots:
         WatchList[1] = 4321;
         const DefModello& m = Modelli[Controllore.Modello];
         TabRegistri[size_t(m.PrimoRegistroUtente)].Nome = vecchio;
+        // The register file's last address lies past the user area.
+        QCOMPARE(TabRegistri[size_t(m.NumRegistri)].Categoria, uint8_t(0));
+        TabRegistri[size_t(m.NumRegistri)].Tipo = 9;
         Stringhe[0].TestoVoce = vecchio;
         Blocchi[0].TestoVoce = vecchio;
         Variabili[0].EtichettaVar = vecchio;
@@ -300,6 +309,7 @@ private slots:
         QCOMPARE(set[int(FileSet::Msg)], QByteArray(" 0 \r\n 0 \r\n"));
         QCOMPARE(set[int(FileSet::Dsp)], QByteArray("<PAG>\r\n</PAG>\r\n"));
         QCOMPARE(Tasks[1].StringaTask, QString());
+        QCOMPARE(TabRegistri[size_t(m.NumRegistri)].Tipo, TabRegistri[size_t(m.PrimoRegistroUtente)].Tipo);
     }
 
     // Close: the caption names no old file and the next save asks for a name.
@@ -320,7 +330,7 @@ private slots:
     }
 
     // The rebuild: a delay of 256 and more comes back from both slots; a
-    // rung the encoder refuses keeps its stored bytes.
+    // rung the encoder refuses keeps its stored bytes and is not valid.
     void ricostruzione_data()
     {
         QTest::addColumn<QString>("tabella");   // Linearization's table name
@@ -348,9 +358,73 @@ private slots:
         QCOMPARE(p.rung[0].Delay, int16_t(300));
         QCOMPARE(p.rung[0].ArgByte, salvati[0].ArgByte);
         QCOMPARE(p.rung[1].ArgByte, salvati[1].ArgByte);
-        QVERIFY(p.rung[1].Valido);
+        QCOMPARE(p.rung[1].Valido, tabella == QStringLiteral("T 1"));
         QVERIFY(!p.rung[1].Riga.Funzione.isEmpty());
         QCOMPARE(p.rung[1].ArgTesto[1], tabella);
+    }
+
+    // A Linearization row typed by hand, from the editor through save, open
+    // and compile: a text that names no table is refused; a table's name
+    // typed rather than chosen is the table stored, and comes back the same;
+    // a rung stored with a name that names no table opens invalid and the
+    // compile names it.
+    void linearizzazioneDigitata()
+    {
+        constexpr int kLinearizzazione = 30;
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        NumTabelle = 2;
+        Tabelle[0] = Tabella{.NomeTabella = "T 1", .NPunti = 3, .X = {0, 1, 2}, .Y = {0, 10, 20}};
+        Tabelle[1] = Tabella{.NomeTabella = "T, 2", .NPunti = 4, .X = {0, 1, 2, 3}, .Y = {5, 6, 7, 8}};
+        Programmi[0].NumRung = 2;
+        Programmi[0].Rung[1] = Rung{};
+        Programmi[0].Rung[2] = Rung{};
+        ProgettoModificato = false;
+        Installa();
+        EditorBlocco* e = EditorBloccoAttivo();
+        const auto scrivi = [e](int rung, const QString& testo) {
+            e->Chiudi();
+            e->ImpostaBersaglio(0, rung);
+            e->SelezionaFunzione(kLinearizzazione);
+            QLineEdit* riga = Finestre::Get<comandi>()->findChild<QComboBox*>(QStringLiteral("txt_Var_1"))->lineEdit();
+            riga->selectAll();
+            QTest::keyClicks(riga, testo);
+            return e->Conferma();
+        };
+        QVERIFY(!scrivi(1, QStringLiteral("nope")));
+        QCOMPARE(copione.Messaggi(), QStringList{QStringLiteral("Error: Check Values")});
+        QVERIFY(!Programmi[0].Rung[1].Valido);
+        QVERIFY(!ProgettoModificato);
+        QVERIFY(scrivi(1, QStringLiteral("T, 2")));
+        QVERIFY(scrivi(2, QStringLiteral("T 1")));
+        e->Chiudi();
+        QCOMPARE(int(Programmi[0].Rung[1].ArgByte[2][0]), 1);
+        QCOMPARE(int(Programmi[0].Rung[1].ArgByte[5][0]), 4);
+        QVERIFY(CompilaProgramma() > 0);
+        const Rung primo = Programmi[0].Rung[1];   // with the table's addresses the compile put in
+        const auto immagine = ImmagineCodice;
+
+        const QString lin = cartella.filePath(QStringLiteral("lin"));
+        copione.RispondiTesto(lin);
+        QVERIFY(SalvaProgettoCorrente(true));
+        QCOMPARE(ApriProgetto(lin + ".prj"), EsitoApertura::Aperto);
+        QVERIFY(Programmi[0].Rung[1].Valido && Programmi[0].Rung[2].Valido);
+        QCOMPARE(Programmi[0].Rung[1].ArgByte, primo.ArgByte);
+        QCOMPARE(int(Programmi[0].Rung[1].Lunghezza), 34);
+        QVERIFY(CompilaProgramma() > 0);
+        QVERIFY(ImmagineCodice == immagine);
+
+        // The second rung's table named by a text that is no table's name.
+        QByteArray prj = Leggi(lin + ".prj");
+        QCOMPARE(prj.count("\r\nT 1\r\n"), 1);
+        Scrivi(lin + ".prj", prj.replace("\r\nT 1\r\n", "\r\nnope\r\n"));
+        QCOMPARE(ApriProgetto(lin + ".prj"), EsitoApertura::Aperto);
+        QVERIFY(Programmi[0].Rung[1].Valido);
+        QVERIFY(!Programmi[0].Rung[2].Valido);
+        QCOMPARE(CompilaProgramma(), 0);
+        QCOMPARE(int(NumErrori), 1);
+        QCOMPARE(int(Errori[0].NumeroBlocco), 2);
+        QCOMPARE(Errori[0].TestoErrore, QStringLiteral("Block cannot be encoded"));
     }
 
     // A damaged companion: refused with its file and line, the project untouched.

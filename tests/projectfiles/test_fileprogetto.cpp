@@ -292,14 +292,14 @@ private slots:
             skd << "" << "  " << task;
             for (int k = 0; k < std::max(0, codice - 96); ++k) skd << QStringLiteral("extra");
         }
-        c[size_t(FileSet::Skd)] = skd.join("\r\n").toLatin1();
+        c[size_t(FileSet::Skd)] = (skd.join("\r\n") + "\r\n").toLatin1();
         // Pages: the page count, then each page's object count and objects;
         // lines 19 .. version of each object dropped.
         const QStringList oggetto = Righe(ScriviDsp(Progetto())).mid(2, 19);
         QStringList dsp{" 2 ", " 0 ", " 1 "};
         dsp << oggetto;
         for (int k = 0; k < std::max(0, codice - 18); ++k) dsp << QStringLiteral("extra");
-        c[size_t(FileSet::Dsp)] = dsp.join("\r\n").toLatin1();
+        c[size_t(FileSet::Dsp)] = (dsp.join("\r\n") + "\r\n").toLatin1();
         ProgettoSalvato p;
         const auto g = LeggiSet(c, Modello(), p);
         QVERIFY2(!g, qPrintable(g ? g->Testo() : QString()));
@@ -331,6 +331,62 @@ private slots:
         QCOMPARE(p.rung.size(), 1);
         QCOMPARE(p.rung[0].Descrizione, QStringLiteral("x"));
         QCOMPARE(p.registri.size(), 1);
+    }
+
+    // Each file cut at every byte: a file that ends where a record ends reads
+    // as a shorter set (files with a count only whole); any other cut is
+    // refused at the line it falls on.
+    void tagli_data()
+    {
+        QTest::addColumn<int>("file");
+        QTest::addColumn<QByteArray>("fine");   // the line that closes a record; empty: the count decides
+        QTest::addColumn<int>("righe");         // lines a record, for files without a closing line
+        QTest::newRow("prj") << int(FileSet::Prj) << QByteArray("</FUNC>") << 0;
+        QTest::newRow("lst") << int(FileSet::Lst) << QByteArray() << 2;
+        QTest::newRow("wtc") << int(FileSet::Wtc) << QByteArray() << 0;
+        QTest::newRow("ptb") << int(FileSet::Ptb) << QByteArray() << 0;
+        QTest::newRow("dsp") << int(FileSet::Dsp) << QByteArray("</PAG>") << 0;
+        QTest::newRow("skd") << int(FileSet::Skd) << QByteArray("</TASK>") << 0;
+        QTest::newRow("fmt") << int(FileSet::Fmt) << QByteArray() << 0;
+        QTest::newRow("str") << int(FileSet::Str) << QByteArray() << 1;
+        QTest::newRow("blk") << int(FileSet::Blk) << QByteArray("</TEXT>") << 0;
+        QTest::newRow("msg") << int(FileSet::Msg) << QByteArray() << 0;
+    }
+    void tagli()
+    {
+        QFETCH(int, file);
+        QFETCH(QByteArray, fine);
+        QFETCH(int, righe);
+        const ContenutoSet intero = Contenuto(ScriviSet(Progetto(), Modello()));
+        const QByteArray testo = *intero[size_t(file)];
+        // Where a record ends: after its closing line, or after every
+        // `righe` lines; the .prj's two opening lines end one too.
+        QList<qsizetype> confini{testo.size()};
+        if ((righe > 0 || !fine.isEmpty()) && file != int(FileSet::Prj)) confini << 0;
+        qsizetype inizio = 0;
+        for (int n = 1; inizio < testo.size(); ++n) {
+            const qsizetype a = testo.indexOf("\r\n", inizio) + 2;
+            const QByteArray riga = testo.mid(inizio, a - 2 - inizio);
+            if ((righe > 0 && n % righe == 0) || (!fine.isEmpty() && riga == fine)
+                || (file == int(FileSet::Prj) && n == 2))
+                confini << a;
+            inizio = a;
+        }
+        for (qsizetype taglio = 0; taglio <= testo.size(); ++taglio) {
+            ContenutoSet c = intero;
+            c[size_t(file)] = testo.left(taglio);
+            ProgettoSalvato p;
+            const std::optional<GuastoLettura> g = LeggiSet(c, Modello(), p);
+            const QByteArray dove = QByteArray::number(taglio);
+            if (confini.contains(taglio)) {
+                QVERIFY2(!g, dove + ": " + (g ? g->Testo().toLatin1() : QByteArray()));
+                continue;
+            }
+            QVERIFY2(g, dove);
+            QCOMPARE(g->file, Estensione(FileSet(file)));
+            QVERIFY2(g->tipo == Guasto::FineInRecord, dove);
+            QVERIFY2(g->riga == testo.left(taglio).count('\n') + 1, dove + ": " + g->Testo().toLatin1());
+        }
     }
 
     void danni_data()

@@ -32,6 +32,7 @@ private slots:
     {
         Programmi[0].NumRung = 1;
         Programmi[0].Rung[1].Classe = 3;
+        Programmi[0].Rung[1].Valido = true;
         Programmi[0].Rung[1].Lunghezza = 34;
         LogClear();
         Toolbar1_ButtonClick(QStringLiteral("proj_comp"));

@@ -64,7 +64,7 @@ class TestFrmDownload : public QObject {
         Controllore.Modello = uint8_t(ModelloDi([](const DefModello& d) { return d.NumStringhe == 0 && d.IndirizzoProgramma >= 512; }));
         QVERIFY(Test::CollegaAlFake(fake, false));
         Programmi[0].NumRung = 6;
-        for (int r = 1; r <= 6; ++r) Programmi[0].Rung[r] = Rung{.Classe = 3, .Lunghezza = 34};
+        for (int r = 1; r <= 6; ++r) Programmi[0].Rung[r] = Rung{.Classe = 3, .Valido = true, .Lunghezza = 34};
         Finestre::Scarica<frm_Download>();
         Toolbar1_ButtonClick(QStringLiteral("download"));
         Controllo<QCheckBox>("chk_var")->setChecked(false);
@@ -117,7 +117,7 @@ private slots:
         Controllore.Modello = uint8_t(ModelloDi([](const DefModello& d) { return d.NumStringhe == 0 && d.IndirizzoProgramma >= 512; }));
         QVERIFY(Test::CollegaAlFake(fake, false));
         Programmi[0].NumRung = 1;
-        Programmi[0].Rung[1] = Rung{.Classe = 3, .Lunghezza = 34};
+        Programmi[0].Rung[1] = Rung{.Classe = 3, .Valido = true, .Lunghezza = 34};
         Finestre::Scarica<frm_Download>();
         Toolbar1_ButtonClick(QStringLiteral("download"));
         Controllo<QCheckBox>("chk_var")->setChecked(false);

@@ -20,6 +20,7 @@ inline Rung B(int classe, int gruppo = 0, int op = 0, int lunghezza = 34, const 
 {
     Rung g{.Etichetta = etichetta, .Classe = int16_t(classe), .Op = uint8_t(op), .Gruppo = int16_t(gruppo),
            .Lunghezza = int16_t(lunghezza)};
+    g.Valido = true;   // as the block editor leaves it
     g.ArgTesto[4] = t4;
     g.ArgTesto[5] = t5;
     for (int k = 0; k < 9; ++k)

@@ -25,7 +25,7 @@ struct VistaFinta : VistaFTP {
     void AggiungiVoce(const QString& t, int) override { voci << t; }
 };
 
-// Answers what libcurl asks for a root listing; the data connection is
+// Answers what the client asks for a root listing; the data connection is
 // passive, on a second loopback listener. It runs in a thread of its own, so
 // its own delays never hold the client's event loop.
 class ServerFtp : public QThread {
