@@ -83,17 +83,24 @@ void LeggiFormato(const QString& testo, FormatoUscita& f)
     f.segno = car(2) != QLatin1Char(' ');
 }
 
-QString RigaVariabile(int id)
+QStringList CelleVariabile(int id)
 {
     const Variabile& v = Variabili[size_t(id)];
     const QString nome = v.TipoVar <= 18 ? TipiDato[v.TipoVar] : QStringLiteral("---");
-    QStringList c{QString::number(id)};
-    if (v.TipoVar <= 12)
-        c << QString::number(v.RegistroVar) << nome << v.FormatoVar << v.EtichettaVar << QString() << v.NomeCampo;
-    else if (v.TipoVar <= 15)
-        c << QString::number(v.RegistroVar) << nome << v.EtichettaVar << QString() << v.NomeCampo;
-    else
-        c << QString() << nome << QString() << QString() << QString() << v.NomeCampo;
+    const QString registro = v.TipoVar <= 15 ? QString::number(v.RegistroVar) : QString();
+    const QString formato = v.TipoVar <= 12 ? v.FormatoVar : QString();
+    const QString etichetta = v.TipoVar <= 15 ? v.EtichettaVar : QString();
+    return {QString::number(id), registro, nome, formato, etichetta, v.NomeCampo};
+}
+
+QString RigaVariabile(int id)
+{
+    // The line has an empty field before the CSV header name, and the string
+    // types give the format's field to the label.
+    QStringList c = CelleVariabile(id);
+    c.insert(5, QString());
+    const uint8_t tipo = Variabili[size_t(id)].TipoVar;
+    if (tipo >= 13 && tipo <= 15) c.removeAt(3);
     return c.join(QLatin1Char('\t'));
 }
 
@@ -347,7 +354,11 @@ bool EditorVariabili::PulsantiLista() const
 void EditorVariabili::CaricaVariabili()
 {
     Righe.clear();
-    for (int i = 0; i < NumVariabili && i < MaxVariabiliTabella; ++i) Righe << RigaVariabile(i);
+    Celle.clear();
+    for (int i = 0; i < NumVariabili && i < MaxVariabiliTabella; ++i) {
+        Righe << RigaVariabile(i);
+        Celle << CelleVariabile(i);
+    }
     Selezione = -1;
 }
 

@@ -27,6 +27,9 @@ void LeggiFormato(const QString& testo, FormatoUscita& f);
 
 // The list line of variable `id`, fields joined by Tab.
 QString RigaVariabile(int id);
+// The same variable as the list's six columns (ID, Reg, Type, Format, Label,
+// CSV Header), empty where its type shows nothing.
+QStringList CelleVariabile(int id);
 
 // Writes the controller's predefined variables into their fixed entries.
 void CaricaVariabiliSistema();
@@ -44,6 +47,7 @@ public:
 
     // Variables page.
     QStringList Righe;
+    QList<QStringList> Celle;       // Righe by column
     int Selezione = -1;
     std::array<QString, 6> Campo;   // txt_WebReg 0..5
     std::array<QString, 6> Didascalia;

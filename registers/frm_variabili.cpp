@@ -4,6 +4,7 @@
 #include "resources/Immagini.h"
 #include "shell/AttesaEditore.h"
 #include "shell/Controlli.h"
+#include "shell/DelegatoColonne.h"
 #include "shell/Finestre.h"
 #include "base/Testi.h"
 #include "base/Globali.h"
@@ -33,12 +34,19 @@ QRect Rett(int x, int y, int w, int h)
     return QRect(Twips(x), Twips(y), Twips(w), Twips(h));
 }
 
+// The variables list is wide enough for its six columns at their widest
+// (a 7-character label, "String (Eprom)"); the fields stand to its right.
+constexpr int kLista = 6900;
+constexpr int kDestra = 120 + kLista + 120;
+constexpr int kCampi = kDestra + 1920;
+constexpr int kLarghezza = kCampi + 1500 + 420;
+
 template <class T> void Imposta(QLineEdit* c, const T& testo)
 {
     if (c->text() != testo) c->setText(testo);
 }
 
-void MostraLista(QListWidget* l, const QStringList& righe, int selezione)
+void MostraLista(QListWidget* l, const QStringList& righe, int selezione, const QList<QStringList>& celle = {})
 {
     const QSignalBlocker blocca(l);
     if (l->count() != righe.size()) {
@@ -47,6 +55,7 @@ void MostraLista(QListWidget* l, const QStringList& righe, int selezione)
     } else {
         for (int i = 0; i < righe.size(); ++i) l->item(i)->setText(righe[i]);
     }
+    for (int i = 0; i < celle.size() && i < l->count(); ++i) l->item(i)->setData(DelegatoColonne::RuoloCelle, celle[i]);
     l->setCurrentRow(selezione);
     if (selezione < 0) l->clearSelection();
 }
@@ -56,65 +65,69 @@ frm_variabili::frm_variabili()
 {
     resize(sizeHint());
     m_schede = Crea<QTabBar>(this, QStringLiteral("TabStrip1"));
-    m_schede->setGeometry(Rett(120, 60, 9000, 360));
+    m_schede->setGeometry(Rett(120, 60, kLarghezza - 240, 360));
     for (const char* t : {"Variables", "Strings", "Text"}) m_schede->addTab(QString::fromLatin1(t));
     for (int p = 0; p < 3; ++p) {
         m_pagine[size_t(p)] = Crea<QWidget>(this, QStringLiteral("Pagina_%1").arg(p));
-        m_pagine[size_t(p)]->setGeometry(Rett(120, 420, 9000, 6000));
+        m_pagine[size_t(p)]->setGeometry(Rett(120, 420, kLarghezza - 240, 6000));
     }
 
     // Variables page.
     QWidget* pv = m_pagine[0];
-    const int colonne[6] = {0, 450, 1050, 1950, 2700, 3600};
+    // Each heading spans its column; the last one ends at the scroll bar.
+    const int colonne[7] = {0, 450, 1260, 2760, 3660, 5040, kLista - 300};
     for (int k = 0; k < 6; ++k) {
         m_intestazioni[size_t(k)] = Crea<QLabel>(pv, QStringLiteral("lbl_List1_%1").arg(k));
-        m_intestazioni[size_t(k)]->setGeometry(Rett(180 + colonne[k], 60, 900, 255));
+        m_intestazioni[size_t(k)]->setGeometry(Rett(180 + colonne[k], 60, colonne[k + 1] - colonne[k] - 60, 255));
     }
     m_lista = Crea<QListWidget>(pv, QStringLiteral("List1"));
-    m_lista->setGeometry(Rett(120, 330, 5160, 5100));
+    m_lista->setGeometry(Rett(120, 330, kLista, 5100));
+    new DelegatoColonne(m_lista, {m_intestazioni.begin(), m_intestazioni.end()});
     const char* pulsanti[4] = {"+", "-", "^", "v"};
     const char* nomiPulsanti[4] = {"cmd_add", "cmd_remove", "cmd_up", "cmd_down"};
     for (int k = 0; k < 4; ++k) {
         m_pulsantiLista[size_t(k)] =
             Crea<QPushButton>(pv, QString::fromLatin1(nomiPulsanti[k]), QString::fromLatin1(pulsanti[k]));
-        m_pulsantiLista[size_t(k)]->setGeometry(Rett(5400 + k * 480, 330, 450, 375));
+        m_pulsantiLista[size_t(k)]->setGeometry(Rett(kDestra + k * 480, 330, 450, 375));
     }
     const int yCampo[3] = {840, 1230, 1620};
     for (int k : {0, 1, 2}) {
         m_didascalie[size_t(k)] = Crea<QLabel>(pv, QStringLiteral("lbl_WebReg_%1").arg(k));
-        m_didascalie[size_t(k)]->setGeometry(Rett(5400, yCampo[k] + 60, 1900, 255));
+        m_didascalie[size_t(k)]->setGeometry(Rett(kDestra, yCampo[k] + 60, 1900, 255));
         m_campi[size_t(k)] = Crea<QLineEdit>(pv, QStringLiteral("txt_WebReg_%1").arg(k));
-        m_campi[size_t(k)]->setGeometry(Rett(7320, yCampo[k], 1500, 315));
+        m_campi[size_t(k)]->setGeometry(Rett(kCampi, yCampo[k], 1500, 315));
     }
     m_campi[0]->setReadOnly(true);
     m_campi[2]->setMaxLength(7);
     m_lblTipo = Crea<QLabel>(pv, QStringLiteral("lbl_type"));
-    m_lblTipo->setGeometry(Rett(5400, 2070, 1900, 255));
+    m_lblTipo->setGeometry(Rett(kDestra, 2070, 1900, 255));
     m_tipo = Crea<QComboBox>(pv, QStringLiteral("cmb_type"));
-    m_tipo->setGeometry(Rett(7320, 2010, 1500, 315));
+    m_tipo->setGeometry(Rett(kCampi, 2010, 1500, 315));
     for (int k = 0; k < VociTipoVariabile; ++k) m_tipo->addItem(TestoVoceTipo(k), DatoVoceTipo(k));
     m_swap = Crea<QCheckBox>(pv, QStringLiteral("chk_swap"), QStringLiteral("Swap"));
-    m_swap->setGeometry(Rett(7320, 2400, 1500, 255));
+    m_swap->setGeometry(Rett(kCampi, 2400, 1500, 255));
     Crea<QLabel>(pv, QStringLiteral("lbl_nomeCampo"), QStringLiteral("CSV Header Name"))
-        ->setGeometry(Rett(5400, 2790, 1900, 255));
+        ->setGeometry(Rett(kDestra, 2790, 1900, 255));
     m_nomeCampo = Crea<QLineEdit>(pv, QStringLiteral("txt_nomeCampo"));
-    m_nomeCampo->setGeometry(Rett(7320, 2730, 1500, 315));
+    m_nomeCampo->setGeometry(Rett(kCampi, 2730, 1500, 315));
     m_nomeCampo->setMaxLength(12);
 
     // The output format and the alternate source share one place.
     m_formato = Crea<QGroupBox>(pv, QStringLiteral("frm_format"), QStringLiteral("Output Format"));
-    m_formato->setGeometry(Rett(5400, 3150, 3420, 1500));
+    m_formato->setGeometry(Rett(kDestra, 3150, 3420, 1500));
     m_segno = Crea<QCheckBox>(m_formato, QStringLiteral("chk_sign"), QStringLiteral("Signed"));
     m_segno->setGeometry(Rett(120, 330, 1200, 255));
     m_genere = Crea<QComboBox>(m_formato, QStringLiteral("cmb_outFormat"));
     m_genere->setGeometry(Rett(1500, 300, 1800, 315));
     m_genere->addItems({QStringLiteral("Decimal"), QStringLiteral("Exp"), QStringLiteral("Hex")});
+    // Each caption clear of its field: "Decimals" needs more room than "Digits".
     const char* nomiScroll[2] = {"Digits", "Decimals"};
+    const int xDidascalia[2] = {120, 1620}, lDidascalia[2] = {700, 1000}, xCampo[2] = {840, 2640};
     for (int k = 0; k < 2; ++k) {
         Crea<QLabel>(m_formato, QStringLiteral("lbl_scroll_%1").arg(k), QString::fromLatin1(nomiScroll[k]))
-            ->setGeometry(Rett(120 + k * 1700, 900, 800, 255));
+            ->setGeometry(Rett(xDidascalia[k], 900, lDidascalia[k], 255));
         m_txtScroll[size_t(k)] = Crea<QLineEdit>(m_formato, QStringLiteral("txt_scroll_%1").arg(k));
-        m_txtScroll[size_t(k)]->setGeometry(Rett(940 + k * 1700, 840, 360, 315));
+        m_txtScroll[size_t(k)]->setGeometry(Rett(xCampo[k], 840, 360, 315));
         // One digit each: the editor reads a format back by position.
         m_txtScroll[size_t(k)]->setMaxLength(1);
         m_txtScroll[size_t(k)]->setValidator(new QRegularExpressionValidator(
@@ -123,7 +136,7 @@ frm_variabili::frm_variabili()
         m_scroll[size_t(k)]->setOrientation(Qt::Vertical);
         m_scroll[size_t(k)]->setInvertedAppearance(true);
         m_scroll[size_t(k)]->setRange(k == 0 ? 1 : 0, 9);
-        m_scroll[size_t(k)]->setGeometry(Rett(1320 + k * 1700, 810, 255, 375));
+        m_scroll[size_t(k)]->setGeometry(Rett(xCampo[k] + 380, 810, 255, 375));
     }
     m_alternativo = Crea<QGroupBox>(pv, QStringLiteral("frm_alt"));
     m_alternativo->setGeometry(m_formato->geometry());
@@ -142,17 +155,20 @@ frm_variabili::frm_variabili()
 
     auto* salva = Crea<QPushButton>(pv, QStringLiteral("cmd_RegistriWEB_0"));
     salva->setIcon(DisegnaImmagine(QStringLiteral("file_save")));
-    salva->setGeometry(Rett(5400, 4800, 600, 450));
+    salva->setGeometry(Rett(kDestra, 4800, 600, 450));
     auto* sistema = Crea<QPushButton>(pv, QStringLiteral("cmd_SysVar"), QStringLiteral("Set System Var"));
-    sistema->setGeometry(Rett(6120, 4800, 1500, 450));
+    sistema->setGeometry(Rett(kDestra + 720, 4800, 1500, 450));
     auto* ok = Crea<QPushButton>(this, QStringLiteral("cmd_ok"), QStringLiteral("OK"));
-    ok->setGeometry(Rett(7800, 5880, 1200, 450));
+    ok->setGeometry(Rett(kLarghezza - 1440, 5880, 1200, 450));
 
     // Strings page.
     m_stringhe = Crea<QListWidget>(m_pagine[1], QStringLiteral("lst_strings"));
     m_stringhe->setGeometry(Rett(120, 330, 5160, 5100));
-    Crea<QLabel>(m_pagine[1], QStringLiteral("lbl_strings_0"), QStringLiteral("ID"))->setGeometry(Rett(180, 60, 600, 255));
-    Crea<QLabel>(m_pagine[1], QStringLiteral("lbl_strings_1"), QStringLiteral("Text"))->setGeometry(Rett(900, 60, 900, 255));
+    auto* idStringa = Crea<QLabel>(m_pagine[1], QStringLiteral("lbl_strings_0"), QStringLiteral("ID"));
+    idStringa->setGeometry(Rett(180, 60, 600, 255));
+    auto* testoStringa = Crea<QLabel>(m_pagine[1], QStringLiteral("lbl_strings_1"), QStringLiteral("Text"));
+    testoStringa->setGeometry(Rett(900, 60, 5160 - 300 - 780, 255));
+    new DelegatoColonne(m_stringhe, {idStringa, testoStringa});
     m_stringa = Crea<QLineEdit>(m_pagine[1], QStringLiteral("txt_stringa"));
     m_stringa->setGeometry(Rett(5400, 330, 3420, 315));
     m_stringa->setMaxLength(32);
@@ -260,7 +276,7 @@ frm_variabili::~frm_variabili()
 
 QSize frm_variabili::sizeHint() const
 {
-    return Rett(0, 0, 9240, 6480).size();
+    return Rett(0, 0, kLarghezza, 6480).size();
 }
 
 bool frm_variabili::Scegli()
@@ -313,7 +329,7 @@ void frm_variabili::Mostra()
     }
     for (int p = 0; p < 3; ++p) m_pagine[size_t(p)]->setVisible(e.PaginaVisibile[size_t(p)]);
 
-    MostraLista(m_lista, e.Righe, e.Selezione);
+    MostraLista(m_lista, e.Righe, e.Selezione, e.Celle);
     for (QPushButton* b : {m_pulsantiLista[1], m_pulsantiLista[2], m_pulsantiLista[3]}) b->setEnabled(e.PulsantiLista());
     for (int k = 0; k < 6; ++k) {
         Imposta(m_campi[size_t(k)], e.Campo[size_t(k)]);

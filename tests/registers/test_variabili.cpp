@@ -6,6 +6,7 @@
 #include "registers/EditorVariabili.h"
 #include "registers/Variabili.h"
 #include "registers/frm_variabili.h"
+#include "shell/DelegatoColonne.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "base/Globali.h"
@@ -14,10 +15,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTimer>
 #include <QtTest>
@@ -140,6 +143,59 @@ private slots:
         QTEST(Lista()->item(2)->text(), "riga");
         Lista()->setCurrentRow(2);   // an unknown type shows without an entry
         QCOMPARE(C<QComboBox>(QStringLiteral("cmb_type"))->currentIndex(), tipo < 18 ? tipo : -1);
+    }
+
+    // Each value is drawn within its own heading's span and fits it whole: the
+    // string types' label under "Label" (not in the format's place), a
+    // 7-character label, the longest type name and a 12-character CSV name.
+    void colonne_data()
+    {
+        QTest::addColumn<int>("tipo");
+        QTest::addColumn<QString>("celle");
+        QTest::newRow("numeric") << 4 << QStringLiteral("0|40001|Float|%+9.3e|Country|Temperature1");
+        QTest::newRow("string") << 14 << QStringLiteral("0|40001|String (Eprom)||Country|Temperature1");
+        QTest::newRow("time") << 17 << QStringLiteral("0||Time|||Temperature1");
+    }
+    void colonne()
+    {
+        QFETCH(int, tipo);
+        Apri(2);
+        Variabili[0] = Variabile{40001, uint8_t(tipo), QStringLiteral("%+9.3e"), QStringLiteral("Country"), 0, 0, 1, 0,
+                                 QStringLiteral("Temperature1")};
+        Premi("cmd_up");   // reloads the list
+        QListWidget* lista = Lista();
+        auto* delegato = qobject_cast<DelegatoColonne*>(lista->itemDelegate());
+        QVERIFY(delegato);
+        const QStringList celle = DelegatoColonne::Celle(lista->model()->index(0, 0));
+        QTEST(celle.join(QLatin1Char('|')), "celle");
+        const QRect riga = lista->visualItemRect(lista->item(0));
+        const QFontMetrics fm(lista->font());
+        for (int k = 0; k < 6; ++k) {
+            auto* intestazione = C<QLabel>(QStringLiteral("lbl_List1_%1").arg(k));
+            QVERIFY2(intestazione->sizeHint().width() <= intestazione->width(), qPrintable(intestazione->text()));
+            const int x = lista->viewport()->mapFromGlobal(intestazione->mapToGlobal(QPoint())).x();
+            const QRect cella = delegato->Cella(riga, k);
+            QVERIFY2(cella.left() >= x && cella.right() < x + intestazione->width(), qPrintable(intestazione->text()));
+            QVERIFY2(fm.horizontalAdvance(celle[k]) <= cella.width(), qPrintable(celle[k]));
+        }
+        // Nothing to scroll sideways: the columns fit the list.
+        QVERIFY(delegato->Cella(riga, 5).right() < lista->viewport()->width());
+    }
+
+    // The counters' captions show whole and stand clear of the fields and
+    // arrows beside them.
+    void contatori()
+    {
+        Apri(1);
+        QList<QWidget*> campi;
+        for (int k = 0; k < 2; ++k)
+            campi << C<QLineEdit>(QStringLiteral("txt_scroll_%1").arg(k)) << C<QScrollBar>(QStringLiteral("scroll_%1").arg(k));
+        for (int k = 0; k < 2; ++k) {
+            auto* didascalia = C<QLabel>(QStringLiteral("lbl_scroll_%1").arg(k));
+            QVERIFY2(didascalia->sizeHint().width() <= didascalia->width(), qPrintable(didascalia->text()));
+            for (QWidget* c : campi)
+                QVERIFY2(!didascalia->geometry().intersects(c->geometry()), qPrintable(c->objectName()));
+        }
     }
 
     // Four variables; `sel` selected (-1 none); press `tasto`.
