@@ -7,10 +7,10 @@
 // writes (goal: the link at 0.8x of the plain client or better).
 //
 //   bench_comunica [rounds] [transactions per round]   (default 7, 4000)
+#include "bench/FilaFake.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
-#include "bench/FilaFake.h"
 #include "support/FakeController.h"
 
 #include <QCoreApplication>

@@ -5,14 +5,14 @@
 // from a thread of its own; the program runs without windows.
 //
 //   bench_download [runs]   (default 3)
-#include "transfer/DownloadProgramma.h"
-#include "compiler/ImmagineCodice.h"
-#include "comm/Connessione.h"
-#include "comm/Dispositivo.h"
-#include "bench/FilaFake.h"
 #include "base/Attesa.h"
 #include "base/Modelli.h"
+#include "bench/FilaFake.h"
+#include "comm/Connessione.h"
+#include "comm/Dispositivo.h"
+#include "compiler/ImmagineCodice.h"
 #include "support/FakeController.h"
+#include "transfer/DownloadProgramma.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -6,18 +6,18 @@
 //   bench_progetto [runs]          (default 5; the median is reported)
 #include "support/Ambiente.h"
 
+#include "base/Globali.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/ContestoBlocco.h"
 #include "blockeditor/Famiglie.h"
-#include "projectfiles/ApriProgetto.h"
-#include "projectfiles/FileProgetto.h"
-#include "projectfiles/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
 #include "display/Task.h"
 #include "program/Progetto.h"
-#include "base/Globali.h"
+#include "projectfiles/ApriProgetto.h"
+#include "projectfiles/FileProgetto.h"
+#include "projectfiles/SalvaProgetto.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

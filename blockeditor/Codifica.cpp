@@ -1,7 +1,7 @@
 #include "blockeditor/Codifica.h"
 
-#include "program/Programmi.h"
 #include "base/Conversioni.h"
+#include "program/Programmi.h"
 
 #include <cmath>
 

@@ -1,12 +1,12 @@
 #include "blockeditor/CodificaBlocco.h"
 
+#include "base/Conversioni.h"
+#include "base/Testi.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/IconeBlocchi.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
-#include "base/Conversioni.h"
 
 #include <QLocale>
 

@@ -1,5 +1,5 @@
-#include "blockeditor/IconeBlocchi.h"
 #include "blockeditor/EditorBloccoComandi.h"
+#include "blockeditor/IconeBlocchi.h"
 
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/comandi.h"

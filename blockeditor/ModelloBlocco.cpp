@@ -1,7 +1,7 @@
 #include "blockeditor/ModelloBlocco.h"
 
-#include "comm/Dispositivo.h"
 #include "base/Modelli.h"
+#include "comm/Dispositivo.h"
 
 ModelloBlocco ModelloCorrente()
 {

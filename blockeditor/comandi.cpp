@@ -1,5 +1,9 @@
 #include "blockeditor/comandi.h"
 
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/CodificaBlocco.h"
@@ -12,11 +16,7 @@
 #include "program/Programmi.h"
 #include "registers/TabRegistri.h"
 #include "shell/AttesaEditore.h"
-#include "base/Testi.h"
 #include "shell/NonDisponibile.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

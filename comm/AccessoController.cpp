@@ -1,14 +1,14 @@
 #include "comm/AccessoController.h"
 
+#include "base/Conversioni.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
 #include "comm/Richiesta.h"
 #include "registers/TabRegistri.h"
-#include "base/Testi.h"
-#include "base/Prompt.h"
-#include "base/Conversioni.h"
-#include "base/Modelli.h"
 
 #include <QCoreApplication>
 #include <cfenv>

@@ -1,14 +1,14 @@
 #include "comm/Ascii.h"
 
+#include "base/Attesa.h"
+#include "base/Conversioni.h"
+#include "base/Prompt.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Checksum.h"
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
-#include "base/Conversioni.h"
 
 #include <QCoreApplication>
 #include <QSerialPort>

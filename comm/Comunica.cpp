@@ -2,10 +2,10 @@
 // through the link's events and (when asked) message boxes.
 #include "comm/Comunica.h"
 
+#include "base/Conversioni.h"
+#include "base/Prompt.h"
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
-#include "base/Prompt.h"
-#include "base/Conversioni.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -1,12 +1,12 @@
 #include "comm/Connessione.h"
 
+#include "base/Attesa.h"
+#include "base/Prompt.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Collegamento.h"
 #include "comm/Dispositivo.h"
-#include "comm/Rete.h"
 #include "comm/EventiCollegamento.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
+#include "comm/Rete.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>

@@ -1,13 +1,13 @@
 #include "comm/Scoperta.h"
 
-#include "comm/AreaComunicazione.h"
-#include "comm/Checksum.h"
-#include "comm/Rete.h"
-#include "comm/Richiesta.h"
-#include "base/Testi.h"
-#include "comm/EventiCollegamento.h"
 #include "base/Attesa.h"
 #include "base/Globali.h"
+#include "base/Testi.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Checksum.h"
+#include "comm/EventiCollegamento.h"
+#include "comm/Rete.h"
+#include "comm/Richiesta.h"
 
 #include <QNetworkDatagram>
 #include <QUdpSocket>

@@ -1,8 +1,8 @@
 #include "comm/ServerSeriale.h"
 
+#include "base/Attesa.h"
 #include "comm/Rete.h"
 #include "comm/Scoperta.h"
-#include "base/Attesa.h"
 
 #include <QProcess>
 #include <QRegularExpression>

@@ -1,11 +1,11 @@
 // Modbus RTU on the serial port: request + CRC (low byte first); the reply
 // is complete after 50 ms of silence following the last receive event.
+#include "base/Attesa.h"
+#include "base/Prompt.h"
 #include "comm/Checksum.h"
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
 #include "comm/ControlloRisposta.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>

@@ -1,11 +1,11 @@
 // Modbus TCP on the socket: 6-byte header (transaction and protocol id 0,
 // 16-bit length), reply complete when the length its header announces is in.
+#include "base/Attesa.h"
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
 #include "comm/ControlloRisposta.h"
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
-#include "base/Attesa.h"
 
 #include <QTcpSocket>
 

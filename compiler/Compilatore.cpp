@@ -1,16 +1,16 @@
 #include "compiler/Compilatore.h"
 
+#include "base/Conversioni.h"
+#include "base/Modelli.h"
+#include "base/Testi.h"
+#include "comm/Dispositivo.h"
 #include "compiler/Etichette.h"
 #include "compiler/ParteImmagine.h"
 #include "compiler/Rapporto.h"
-#include "comm/Dispositivo.h"
 #include "display/ParteTask.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/Tabelle.h"
-#include "base/Testi.h"
-#include "base/Conversioni.h"
-#include "base/Modelli.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #include "compiler/Etichette.h"
 
+#include "base/Testi.h"
 #include "compiler/Compilatore.h"
 #include "display/Pagine.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 
 #include <QHash>
 #include <utility>

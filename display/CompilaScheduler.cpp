@@ -1,11 +1,11 @@
 #include "display/CompilaScheduler.h"
 
-#include "compiler/Compilatore.h"
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "comm/Dispositivo.h"
+#include "compiler/Compilatore.h"
 #include "display/Task.h"
 #include "registers/Variabili.h"
-#include "base/Testi.h"
-#include "base/Modelli.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #include "display/CompilatorePagine.h"
 
+#include "base/Conversioni.h"
 #include "program/StatoProgramma.h"
 #include "registers/Immagini.h"
-#include "base/Conversioni.h"
 
 #include <algorithm>
 

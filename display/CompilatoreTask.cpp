@@ -1,11 +1,11 @@
 #include "display/CompilatoreTask.h"
 
+#include "base/Conversioni.h"
+#include "base/Modelli.h"
 #include "comm/Dispositivo.h"
 #include "display/SMS.h"
 #include "display/Task.h"
 #include "program/StatoProgramma.h"
-#include "base/Conversioni.h"
-#include "base/Modelli.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 #include "display/EditorScheduler.h"
 
+#include "base/Globali.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "display/CompilatoreTask.h"
 #include "display/NuovoTask.h"
 #include "registers/Variabili.h"
-#include "base/Testi.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #include "display/NuovoTask.h"
 
-#include "display/SMS.h"
 #include "base/Globali.h"
+#include "display/SMS.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "display/OperazioniPagine.h"
 
-#include "program/StatoProgramma.h"
 #include "base/Testi.h"
+#include "program/StatoProgramma.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
 #include "display/Pagine.h"
 
-#include "comm/Dispositivo.h"
-#include "base/Testi.h"
 #include "base/Modelli.h"
+#include "base/Testi.h"
+#include "comm/Dispositivo.h"
 
 namespace {
 // Position of the model with the 132 x 32 display among the model names.

@@ -1,8 +1,8 @@
 #include "display/PannelloOggetto.h"
 
+#include "base/Testi.h"
 #include "blockeditor/Codifica.h"
 #include "display/OperazioniPagine.h"
-#include "base/Testi.h"
 
 #include <QLocale>
 #include <optional>

@@ -1,11 +1,11 @@
 #include "display/ParteDisplay.h"
 
+#include "base/Modelli.h"
+#include "base/Testi.h"
+#include "comm/Dispositivo.h"
 #include "compiler/Compilatore.h"
 #include "compiler/ImmagineCodice.h"
-#include "comm/Dispositivo.h"
 #include "registers/Immagini.h"
-#include "base/Testi.h"
-#include "base/Modelli.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #include "display/ProfiloScheduler.h"
 
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "comm/Dispositivo.h"
 #include "display/CompilaScheduler.h"
 #include "display/Task.h"
-#include "base/Testi.h"
-#include "base/Modelli.h"
 
 ProfiloScheduler ProfiloCorrente()
 {

@@ -1,5 +1,8 @@
 #include "display/frm_display.h"
 
+#include "base/Globali.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "display/AnteprimaDisplay.h"
 #include "display/CompilatorePagine.h"
 #include "display/OperazioniPagine.h"
@@ -8,9 +11,6 @@
 #include "resources/Immagini.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

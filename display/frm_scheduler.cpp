@@ -1,13 +1,13 @@
 #include "display/frm_scheduler.h"
 
+#include "base/Globali.h"
+#include "base/Testi.h"
 #include "display/ServiziScheduler.h"
 #include "resources/Immagini.h"
 #include "shell/AttesaEditore.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
 #include "shell/Principale.h"
-#include "base/Globali.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

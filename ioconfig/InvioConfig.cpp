@@ -1,5 +1,8 @@
 #include "ioconfig/InvioConfig.h"
 
+#include "base/Attesa.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
@@ -8,9 +11,6 @@
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/PianiInvio.h"
 #include "ioconfig/TipoIngresso.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
-#include "base/Modelli.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #include "ioconfig/LayoutConfig.h"
 
+#include "base/Testi.h"
 #include "ioconfig/ListeConfig.h"
 #include "ioconfig/ModelliConfig.h"
-#include "base/Testi.h"
 
 #include <QList>
 #include <algorithm>

@@ -1,5 +1,8 @@
 #include "ioconfig/LetturaConfig.h"
 
+#include "base/Attesa.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
@@ -8,9 +11,6 @@
 #include "ioconfig/DecodificaConfig.h"
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/TipoIngresso.h"
-#include "base/Attesa.h"
-#include "base/Prompt.h"
-#include "base/Modelli.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 #include "ioconfig/OrologioConfig.h"
 
+#include "base/Attesa.h"
+#include "base/Prompt.h"
 #include "comm/PuntiRete.h"
 #include "comm/Rete.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
 
 
 QString DateToSTD(qint64 secondi)

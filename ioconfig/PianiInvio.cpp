@@ -1,12 +1,12 @@
 #include "ioconfig/PianiInvio.h"
 
+#include "base/Conversioni.h"
 #include "blockeditor/Codifica.h"
 #include "comm/Richiesta.h"
 #include "ioconfig/LetturaConfig.h"
 #include "ioconfig/ListeConfig.h"
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/TipoIngresso.h"
-#include "base/Conversioni.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,8 @@
 #include "ioconfig/frm_Config2.h"
 
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "comm/Dispositivo.h"
 #include "ioconfig/Lampada.h"
 #include "ioconfig/LayoutConfig.h"
@@ -8,9 +11,6 @@
 #include "ioconfig/TipoIngresso.h"
 #include "resources/Immagini.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 
 #include <QCalendarWidget>
 #include <QCheckBox>

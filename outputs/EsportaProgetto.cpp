@@ -1,15 +1,15 @@
 #include "outputs/EsportaProgetto.h"
 
+#include "base/Globali.h"
+#include "base/Prompt.h"
+#include "base/ScritturaFile.h"
+#include "comm/AccessoController.h"
 #include "compiler/Compilatore.h"
+#include "compiler/ImmagineCodice.h"
 #include "outputs/FileEsportazione.h"
 #include "projectfiles/CartellaDialoghi.h"
-#include "compiler/ImmagineCodice.h"
 #include "transfer/MappaMemoria.h"
 #include "transfer/SezioniMemoria.h"
-#include "comm/AccessoController.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
-#include "base/ScritturaFile.h"
 
 #include <QFileInfo>
 

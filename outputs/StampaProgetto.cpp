@@ -1,16 +1,16 @@
 #include "outputs/StampaProgetto.h"
 
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "blockeditor/Catalogo.h"
+#include "comm/Dispositivo.h"
 #include "outputs/Stampa.h"
 #include "outputs/StampantePagine.h"
-#include "comm/Dispositivo.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
-#include "base/Testi.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 
 #include <QPrinter>
 

@@ -1,11 +1,11 @@
 #include "program/OperazioniRung.h"
 
-#include "program/Agganci.h"
-#include "program/Program.h"
-#include "program/Programmi.h"
 #include "base/Attesa.h"
 #include "base/Globali.h"
 #include "base/Prompt.h"
+#include "program/Agganci.h"
+#include "program/Program.h"
+#include "program/Programmi.h"
 
 #include <QGuiApplication>
 #include <functional>

@@ -1,17 +1,17 @@
 #include "program/Progetto.h"
 
-#include "comm/Dispositivo.h"
-#include "display/Pagine.h"
-#include "display/SMS.h"
-#include "program/OperazioniRung.h"
-#include "program/Program.h"
-#include "program/Programmi.h"
-#include "registers/Variabili.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 #include "base/Prompt.h"
 #include "base/Testi.h"
+#include "comm/Dispositivo.h"
+#include "display/Pagine.h"
+#include "display/SMS.h"
 #include "program/Agganci.h"
+#include "program/OperazioniRung.h"
+#include "program/Program.h"
+#include "program/Programmi.h"
+#include "registers/Variabili.h"
 
 namespace {
 // Clears what New empties of a rung; the argument texts and the trigger stay.

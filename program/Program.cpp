@@ -1,17 +1,17 @@
 #include "program/Program.h"
 
+#include "base/Globali.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "program/Agganci.h"
 #include "program/OperazioniRung.h"
-#include "program/Programmi.h"
 #include "program/Progetto.h"
+#include "program/Programmi.h"
 #include "program/RigaProgramma.h"
 #include "resources/Immagini.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
 #include "shell/Principale.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
 
 #include <QCloseEvent>
 #include <QLineEdit>

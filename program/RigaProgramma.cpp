@@ -1,10 +1,10 @@
 #include "program/RigaProgramma.h"
 
+#include "base/Globali.h"
 #include "program/Agganci.h"
 #include "program/OperazioniRung.h"
 #include "program/Programmi.h"
 #include "resources/Immagini.h"
-#include "base/Globali.h"
 
 #include <QApplication>
 #include <QLabel>

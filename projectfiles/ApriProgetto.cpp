@@ -1,18 +1,18 @@
 #include "projectfiles/ApriProgetto.h"
 
+#include "base/Globali.h"
+#include "base/Prompt.h"
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/ContestoBlocco.h"
-#include "projectfiles/CartellaDialoghi.h"
-#include "projectfiles/FileProgetto.h"
-#include "projectfiles/SalvaProgetto.h"
 #include "comm/Dispositivo.h"
 #include "display/CompilatorePagine.h"
 #include "display/CompilatoreTask.h"
 #include "program/Agganci.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
+#include "projectfiles/CartellaDialoghi.h"
+#include "projectfiles/FileProgetto.h"
+#include "projectfiles/SalvaProgetto.h"
 
 #include <QFile>
 #include <QFileInfo>

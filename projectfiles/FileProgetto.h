@@ -2,9 +2,9 @@
 // The project file set: ten text files sharing one base name, one value a
 // line. Pure conversions between a ProgettoSalvato and the files' bytes; the
 // save and the load (SalvaProgetto.h, ApriProgetto.h) do the disk work.
+#include "base/Modelli.h"
 #include "projectfiles/GuastoLettura.h"
 #include "projectfiles/ProgettoSalvato.h"
-#include "base/Modelli.h"
 
 #include <QByteArray>
 #include <array>

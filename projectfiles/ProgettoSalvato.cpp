@@ -1,9 +1,9 @@
 #include "projectfiles/ProgettoSalvato.h"
 
+#include "base/Modelli.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
 #include "registers/WatchList.h"
-#include "base/Modelli.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
 #include "projectfiles/SalvaProgetto.h"
 
-#include "projectfiles/CartellaDialoghi.h"
+#include "base/Globali.h"
+#include "base/Prompt.h"
 #include "comm/Dispositivo.h"
 #include "program/StatoProgramma.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
+#include "projectfiles/CartellaDialoghi.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -2,8 +2,8 @@
 // Saving the project file set. The set is replaced only when every file of
 // it was written; otherwise the old files stay and the user is told which
 // file failed and why.
-#include "projectfiles/FileProgetto.h"
 #include "base/ScritturaFile.h"
+#include "projectfiles/FileProgetto.h"
 
 #include <QString>
 #include <optional>

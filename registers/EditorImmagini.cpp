@@ -1,7 +1,7 @@
 #include "registers/EditorImmagini.h"
 
-#include "registers/Immagini.h"
 #include "base/Prompt.h"
+#include "registers/Immagini.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 #include "registers/EditorTabelle.h"
 
-#include "registers/FileTabella.h"
 #include "base/Conversioni.h"
-#include "base/Prompt.h"
 #include "base/Globali.h"
+#include "base/Prompt.h"
+#include "registers/FileTabella.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,11 +1,11 @@
 #include "registers/EditorVariabili.h"
 
-#include "comm/Dispositivo.h"
-#include "registers/Variabili.h"
-#include "base/Testi.h"
-#include "base/Prompt.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
+#include "comm/Dispositivo.h"
+#include "registers/Variabili.h"
 
 #include <algorithm>
 #include <cmath>

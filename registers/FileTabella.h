@@ -2,8 +2,8 @@
 // One linearisation table as a small text file (.csv): the name, the point
 // count between two blanks, the X values, then the Y values, one a line,
 // lines ended by CR LF, reals in the data files' number form.
-#include "registers/Tabelle.h"
 #include "base/ScritturaFile.h"
+#include "registers/Tabelle.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,5 +1,10 @@
 #include "registers/Input_Box.h"
 
+#include "base/Conversioni.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/Servizi.h"
 #include "comm/AccessoController.h"
@@ -8,11 +13,6 @@
 #include "registers/TabRegistri.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Prompt.h"
-#include "base/Conversioni.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 
 #include <QComboBox>
 #include <QGridLayout>

@@ -1,9 +1,9 @@
 #include "registers/Input_Img.h"
 
+#include "base/Globali.h"
+#include "base/Testi.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Globali.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>

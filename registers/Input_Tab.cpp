@@ -1,10 +1,10 @@
 #include "registers/Input_Tab.h"
 
+#include "base/Globali.h"
+#include "base/Testi.h"
 #include "blockeditor/Servizi.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Globali.h"
 
 #include <QCloseEvent>
 #include <QFrame>

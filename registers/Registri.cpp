@@ -1,19 +1,19 @@
 #include "registers/Registri.h"
 
-#include "blockeditor/Servizi.h"
+#include "base/Conversioni.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "blockeditor/comandi.h"
+#include "blockeditor/Servizi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "comm/Richiesta.h"
 #include "registers/Input_Box.h"
 #include "registers/TabRegistri.h"
+#include "shell/AttesaEditore.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "shell/AttesaEditore.h"
-#include "base/Conversioni.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 
 #include <QEvent>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "registers/TabRegistri.h"
 
-#include "comm/Dispositivo.h"
 #include "base/Conversioni.h"
-#include "base/Testi.h"
 #include "base/Modelli.h"
+#include "base/Testi.h"
+#include "comm/Dispositivo.h"
 
 #include <initializer_list>
 

@@ -1,7 +1,7 @@
 #include "registers/Tabelle.h"
 
-#include "comm/Dispositivo.h"
 #include "base/Modelli.h"
+#include "comm/Dispositivo.h"
 
 #include <algorithm>
 

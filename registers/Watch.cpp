@@ -1,13 +1,13 @@
 #include "registers/Watch.h"
 
+#include "base/Attesa.h"
+#include "base/Conversioni.h"
+#include "base/Prompt.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
 #include "registers/WatchList.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
-#include "base/Conversioni.h"
 
 #include <QRegularExpression>
 #include <algorithm>

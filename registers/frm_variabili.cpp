@@ -1,13 +1,13 @@
 #include "registers/frm_variabili.h"
 
+#include "base/Globali.h"
+#include "base/Testi.h"
 #include "display/ServiziScheduler.h"
 #include "resources/Immagini.h"
 #include "shell/AttesaEditore.h"
 #include "shell/Controlli.h"
 #include "shell/DelegatoColonne.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Globali.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,10 +1,10 @@
 #include "registers/frm_watch.h"
 
+#include "base/Globali.h"
 #include "registers/Watch.h"
 #include "resources/Immagini.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Globali.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

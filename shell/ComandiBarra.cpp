@@ -4,26 +4,26 @@
 // find ComErr set.
 #include "shell/ComandiBarra.h"
 
-#include "compiler/Compilatore.h"
-#include "transfer/SequenzaDownload.h"
+#include "base/Attesa.h"
+#include "base/Globali.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
+#include "compiler/Compilatore.h"
 #include "program/OperazioniRung.h"
 #include "program/Progetto.h"
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
 #include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
+#include "shell/frm_Download.h"
 #include "shell/Log.h"
 #include "shell/LogRapporto.h"
 #include "shell/NonDisponibile.h"
 #include "shell/Principale.h"
-#include "base/Prompt.h"
-#include "shell/frm_Download.h"
-#include "base/Attesa.h"
-#include "base/Globali.h"
+#include "transfer/SequenzaDownload.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

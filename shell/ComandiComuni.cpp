@@ -1,13 +1,13 @@
 #include "shell/ComandiComuni.h"
 
+#include "base/Globali.h"
+#include "program/Progetto.h"
 #include "projectfiles/ApriProgetto.h"
 #include "projectfiles/ProgettoSalvato.h"
 #include "projectfiles/SalvaProgetto.h"
-#include "program/Progetto.h"
 #include "registers/Registri.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
-#include "base/Globali.h"
 
 namespace {
 void MostraNomeProgetto()

@@ -1,13 +1,13 @@
 #include "shell/Impostazioni.h"
 
-#include "shell/Cartelle.h"
-#include "comm/AreaComunicazione.h"
-#include "comm/Dispositivo.h"
-#include "base/Testi.h"
 #include "base/Conversioni.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
 #include "base/ScritturaFile.h"
+#include "base/Testi.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Dispositivo.h"
+#include "shell/Cartelle.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,10 +1,10 @@
 #include "shell/Lingua.h"
 
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "resources/TabellaStringhe.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 
 #include <QAction>
 

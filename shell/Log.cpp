@@ -1,7 +1,7 @@
 #include "shell/Log.h"
 
-#include "shell/Finestre.h"
 #include "base/Globali.h"
+#include "shell/Finestre.h"
 
 #include <QDateTime>
 #include <QListWidget>

@@ -1,15 +1,15 @@
 #include "shell/Principale.h"
 
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiComuni.h"
 #include "shell/Finestre.h"
 #include "shell/frm_Download.h"
-#include "base/Testi.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "transfer/SequenzaDownload.h"
 
 #include <QAction>

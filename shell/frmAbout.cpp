@@ -1,11 +1,11 @@
 #include "shell/frmAbout.h"
 
+#include "base/Globali.h"
+#include "base/Prompt.h"
 #include "resources/Immagini.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,6 +1,7 @@
 #include "shell/frm_Download.h"
 
-#include "transfer/SequenzaDownload.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
 #include "comm/Dispositivo.h"
 #include "registers/Registri.h"
 #include "shell/ComandiComuni.h"
@@ -8,8 +9,7 @@
 #include "shell/Finestre.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
-#include "base/Modelli.h"
-#include "base/Prompt.h"
+#include "transfer/SequenzaDownload.h"
 
 #include <QApplication>
 #include <QCheckBox>

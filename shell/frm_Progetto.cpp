@@ -1,9 +1,9 @@
 #include "shell/frm_Progetto.h"
 
+#include "base/Globali.h"
 #include "program/Program.h"
 #include "shell/Finestre.h"
 #include "shell/frm_Settings.h"
-#include "base/Globali.h"
 
 #include <QTreeWidget>
 

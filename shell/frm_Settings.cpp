@@ -1,5 +1,7 @@
 #include "shell/frm_Settings.h"
 
+#include "base/Globali.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "registers/Registri.h"
@@ -9,8 +11,6 @@
 #include "shell/Finestre.h"
 #include "shell/Impostazioni.h"
 #include "shell/Lingua.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

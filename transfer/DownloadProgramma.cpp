@@ -1,10 +1,10 @@
 #include "transfer/DownloadProgramma.h"
 
-#include "compiler/ImmagineCodice.h"
-#include "transfer/MappaMemoria.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "comm/Richiesta.h"
+#include "compiler/ImmagineCodice.h"
+#include "transfer/MappaMemoria.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,9 +1,9 @@
 #include "transfer/MappaMemoria.h"
 
+#include "base/Modelli.h"
 #include "comm/Dispositivo.h"
 #include "display/SMS.h"
 #include "registers/Variabili.h"
-#include "base/Modelli.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,11 +1,11 @@
 #include "transfer/SequenzaDownload.h"
 
-#include "compiler/Compilatore.h"
-#include "transfer/DownloadProgramma.h"
-#include "compiler/ImmagineCodice.h"
-#include "transfer/SezioniMemoria.h"
 #include "comm/AccessoController.h"
+#include "compiler/Compilatore.h"
+#include "compiler/ImmagineCodice.h"
 #include "display/CompilaScheduler.h"
+#include "transfer/DownloadProgramma.h"
+#include "transfer/SezioniMemoria.h"
 
 namespace {
 bool& Attiva()

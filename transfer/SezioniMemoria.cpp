@@ -1,11 +1,11 @@
 #include "transfer/SezioniMemoria.h"
 
-#include "transfer/MappaMemoria.h"
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "display/SMS.h"
 #include "display/Task.h"
 #include "registers/Variabili.h"
+#include "transfer/MappaMemoria.h"
 
 #include <algorithm>
 #include <cstring>

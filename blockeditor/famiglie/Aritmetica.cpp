@@ -2,10 +2,10 @@
 // told apart by the operation and by what row 1 holds.
 #include "blockeditor/famiglie/AritmeticaSposta.h"
 
+#include "base/Testi.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 
 namespace {
 enum class Secondo { Operando, Nessuno, Numero, Tabella };

@@ -1,12 +1,12 @@
 #include "blockeditor/famiglie/Comunicazione.h"
 
+#include "base/Testi.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/famiglie/Elenco.h"
 #include "blockeditor/famiglie/ModuliDispositivo.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 
 namespace {
 // Language texts of the row captions.

@@ -1,9 +1,9 @@
 #include "blockeditor/famiglie/BitConfronto.h"
 
+#include "base/Testi.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 
 namespace {
 // Catalogue indexes: the old "Compare", "A = B" (Op 0) to "A <= B" (Op 5),

@@ -1,7 +1,7 @@
 #include "blockeditor/famiglie/ModuliDispositivo.h"
 
-#include "blockeditor/Catalogo.h"
 #include "base/Testi.h"
+#include "blockeditor/Catalogo.h"
 
 namespace {
 const QList<VoceModulo> kLettura = {

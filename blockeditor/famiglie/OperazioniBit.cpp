@@ -1,9 +1,9 @@
 #include "blockeditor/famiglie/BitConfronto.h"
 
+#include "base/Testi.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 
 #include <array>
 

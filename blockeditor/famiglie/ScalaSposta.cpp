@@ -2,11 +2,11 @@
 // and "Display Refresh" (group 3).
 #include "blockeditor/famiglie/AritmeticaSposta.h"
 
+#include "base/Conversioni.h"
+#include "base/Testi.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/famiglie/AiutiRighe.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
-#include "base/Conversioni.h"
 
 #include <algorithm>
 

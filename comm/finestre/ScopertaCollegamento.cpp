@@ -3,8 +3,8 @@
 #include "comm/AccessoController.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
-#include "registers/TabRegistri.h"
 #include "registers/Registri.h"
+#include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
 
 #include <QMetaObject>

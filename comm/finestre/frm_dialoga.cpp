@@ -1,12 +1,12 @@
 #include "comm/finestre/frm_dialoga.h"
 
+#include "base/Attesa.h"
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
 #include "comm/EventiCollegamento.h"
 #include "comm/Terminale.h"
 #include "shell/Finestre.h"
-#include "base/Attesa.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

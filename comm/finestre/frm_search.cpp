@@ -1,22 +1,22 @@
 #include "comm/finestre/frm_search.h"
 
+#include "base/Attesa.h"
+#include "base/Globali.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
-#include "comm/Rete.h"
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
-#include "comm/Scoperta.h"
 #include "comm/finestre/ScopertaCollegamento.h"
+#include "comm/Rete.h"
+#include "comm/Scoperta.h"
 #include "comm/ServerSeriale.h"
 #include "shell/Controlli.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
 #include "shell/Principale.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
-#include "base/Globali.h"
 
 #include <QCheckBox>
 #include <QClipboard>

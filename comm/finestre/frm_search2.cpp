@@ -1,8 +1,8 @@
 #include "comm/finestre/frm_search2.h"
 
 #include "comm/Dispositivo.h"
-#include "comm/Scoperta.h"
 #include "comm/finestre/ScopertaCollegamento.h"
+#include "comm/Scoperta.h"
 #include "shell/Finestre.h"
 
 #include <QCheckBox>

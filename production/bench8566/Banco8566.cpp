@@ -1,5 +1,8 @@
 #include "production/bench8566/Banco8566.h"
 
+#include "base/Attesa.h"
+#include "base/Conversioni.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
@@ -7,9 +10,6 @@
 #include "production/controllerbench/Collaudo.h"
 #include "production/qvrforms/ImmagineQVR8566.h"
 #include "production/qvrforms/ValoriQVR.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
-#include "base/Conversioni.h"
 
 #include <cmath>
 

@@ -1,7 +1,7 @@
 #include "production/bootloader/Bootloader.h"
 
-#include "comm/Collegamento.h"
 #include "base/Attesa.h"
+#include "comm/Collegamento.h"
 
 #include <QElapsedTimer>
 #include <QFile>

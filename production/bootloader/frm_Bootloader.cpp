@@ -1,7 +1,7 @@
 #include "production/bootloader/frm_Bootloader.h"
 
-#include "shell/Finestre.h"
 #include "base/Prompt.h"
+#include "shell/Finestre.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>

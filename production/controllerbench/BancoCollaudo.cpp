@@ -1,5 +1,8 @@
 #include "production/controllerbench/BancoCollaudo.h"
 
+#include "base/Attesa.h"
+#include "base/Conversioni.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
@@ -10,9 +13,6 @@
 #include "production/memory/FileHex.h"
 #include "production/memory/TrasferimentoMemoria.h"
 #include "registers/TabRegistri.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
-#include "base/Conversioni.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,8 +1,8 @@
 #include "production/controllerbench/Collaudo.h"
 
-#include "production/controllerbench/LineaStrumento.h"
-#include "base/Prompt.h"
 #include "base/Attesa.h"
+#include "base/Prompt.h"
+#include "production/controllerbench/LineaStrumento.h"
 
 #include <QLocale>
 #include <algorithm>

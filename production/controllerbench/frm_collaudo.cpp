@@ -1,11 +1,11 @@
 #include "production/controllerbench/frm_collaudo.h"
 
+#include "base/Testi.h"
 #include "comm/PuntiRete.h"
 #include "ioconfig/Lampada.h"
 #include "production/memory/TrasferimentoMemoria.h"
 #include "shell/Colori.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

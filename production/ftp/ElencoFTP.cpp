@@ -1,8 +1,8 @@
 #include "production/ftp/ElencoFTP.h"
 
+#include "base/Prompt.h"
 #include "comm/EventiCollegamento.h"
 #include "comm/PuntiRete.h"
-#include "base/Prompt.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,10 +1,10 @@
 #include "production/mac/RegistroMAC.h"
 
+#include "base/Prompt.h"
+#include "base/ScritturaFile.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
 #include "comm/Richiesta.h"
-#include "base/Prompt.h"
-#include "base/ScritturaFile.h"
 
 #include <QFile>
 #include <algorithm>

@@ -1,14 +1,14 @@
 #include "production/memory/TrasferimentoMemoria.h"
 
+#include "base/Attesa.h"
+#include "base/Globali.h"
+#include "base/Prompt.h"
+#include "base/ScritturaFile.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
 #include "comm/Richiesta.h"
 #include "production/memory/FileHex.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
-#include "base/Globali.h"
-#include "base/ScritturaFile.h"
 
 #include <QFile>
 #include <QCursor>

@@ -1,9 +1,9 @@
 #include "production/memory/frm_eeprom.h"
 
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "production/memory/TrasferimentoMemoria.h"
-#include "base/Prompt.h"
 
 #include <QGridLayout>
 #include <QGroupBox>

@@ -1,5 +1,7 @@
 #include "production/molu/BancoMOLU.h"
 
+#include "base/Attesa.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
@@ -9,8 +11,6 @@
 #include "comm/PuntiRete.h"
 #include "comm/Richiesta.h"
 #include "production/molu/VoceArp.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>

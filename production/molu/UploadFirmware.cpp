@@ -1,9 +1,9 @@
 #include "production/molu/UploadFirmware.h"
 
+#include "base/Attesa.h"
+#include "base/Prompt.h"
 #include "comm/Rete.h"
 #include "production/molu/RichiestaUpload.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
 
 namespace {
 void Errore(const QString& testo, Prompt::Icona icona)

@@ -1,11 +1,11 @@
 #include "production/qvrforms/CalibrazioneQVR2565.h"
 
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/Comunica.h"
 #include "comm/Richiesta.h"
 #include "ioconfig/LetturaConfig.h"
 #include "production/qvrforms/ValoriQVR.h"
-#include "base/Prompt.h"
 
 #include <QCoreApplication>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #pragma once
 // "Collaudo QVR2565": the calibration form of the QVR2565 analog-input
 // module, over CalibrazioneQVR2565. Captions are fixed texts.
-#include "production/qvrforms/CalibrazioneQVR2565.h"
 #include "ioconfig/FinestraModulo.h"
+#include "production/qvrforms/CalibrazioneQVR2565.h"
 
 class ConfQVR2565 : public FinestraModulo {
     Q_OBJECT

@@ -1,8 +1,8 @@
 #include "production/qvrforms/ImmagineQVR8566.h"
 
+#include "base/Conversioni.h"
 #include "ioconfig/LetturaConfig.h"
 #include "production/qvrforms/ValoriQVR.h"
-#include "base/Conversioni.h"
 
 const std::array<TipoIngressoQVR, 20> TipiIngressoQVR8566{{
     {"---", 0},    {"100 mV", 1}, {"20 mA", 8}, {"ResL", 17}, {"ResH", 16}, {"Pt100", 18}, {"Pt1K", 19},

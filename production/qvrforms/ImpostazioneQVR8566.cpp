@@ -1,14 +1,14 @@
 #include "production/qvrforms/ImpostazioneQVR8566.h"
 
+#include "base/Attesa.h"
+#include "base/Conversioni.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "ioconfig/LetturaConfig.h"
 #include "production/qvrforms/ValoriQVR.h"
 #include "registers/EditorTabelle.h"
-#include "base/Prompt.h"
-#include "base/Attesa.h"
-#include "base/Conversioni.h"
-#include "base/Modelli.h"
 
 #include <QCoreApplication>
 #include <algorithm>

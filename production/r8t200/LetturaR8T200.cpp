@@ -1,10 +1,10 @@
 #include "production/r8t200/LetturaR8T200.h"
 
+#include "base/Conversioni.h"
+#include "base/Prompt.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
 #include "comm/Richiesta.h"
-#include "base/Prompt.h"
-#include "base/Conversioni.h"
 
 #include <QCoreApplication>
 

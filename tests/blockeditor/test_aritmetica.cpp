@@ -1,10 +1,10 @@
 // The arithmetic, move, scale, block-move and display-call blocks as data:
 // rows laid out for a model, encoded into a rung, and reopened.
+#include "base/Testi.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/Famiglie.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 #include "support/Byte.h"
 #include "support/TipiDato.h"
 

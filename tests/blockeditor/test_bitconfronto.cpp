@@ -1,8 +1,8 @@
 // Bit-operation, comparison and limit blocks and the old "Compare", as data:
 // layouts on stored slot bytes, rung bytes, captions and refusals.
+#include "base/Testi.h"
 #include "blockeditor/Famiglie.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 
 #include <QtTest>
 

@@ -1,13 +1,13 @@
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "blockeditor/Catalogo.h"
+#include "blockeditor/comandi.h"
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/PulsanteFunzione.h"
 #include "blockeditor/SchedeFunzioni.h"
-#include "blockeditor/comandi.h"
 #include "comm/Dispositivo.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QTabBar>

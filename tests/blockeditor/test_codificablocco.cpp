@@ -2,13 +2,13 @@
 // is registered and tested.
 #include "FamigliaProva.h"
 
+#include "base/Testi.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/IconeBlocchi.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 #include "support/Byte.h"
 #include "support/TipiDato.h"
 

@@ -1,11 +1,11 @@
 // Flow-control, log, timer, trip and PID blocks as data: layouts, rung bytes,
 // captions and refusals.
+#include "base/Testi.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/famiglie/FlussoTempo.h"
 #include "program/Programmi.h"
-#include "base/Testi.h"
 #include "support/Byte.h"
 
 #include <QtTest>

@@ -1,11 +1,11 @@
 // The controller-access primitives: request bytes on both transports, what
 // they do with replies, and the requests they refuse to send.
 #include "Aiuti.h"
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
-#include "base/Testi.h"
-#include "base/Modelli.h"
 
 #include <QtTest>
 #include <cmath>

@@ -1,10 +1,10 @@
 // The ASCII transaction on a pseudo-terminal against a fake ASCII slave:
 // wire frames, the byte-count doubling, and every bad reply.
+#include "Aiuti.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Ascii.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
-#include "Aiuti.h"
 #include "support/FakeAscii.h"
 
 #include <QElapsedTimer>

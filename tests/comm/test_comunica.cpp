@@ -1,8 +1,8 @@
 // The transaction on both transports against the fake controller.
 #include "Aiuti.h"
+#include "base/Attesa.h"
 #include "comm/Comunica.h"
 #include "comm/Dispositivo.h"
-#include "base/Attesa.h"
 
 #include <QElapsedTimer>
 #include <QTimer>

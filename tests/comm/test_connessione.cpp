@@ -1,12 +1,12 @@
 // Connect and disconnect on both transports, the serial port rule and the
 // loopback guard.
 #include "Aiuti.h"
+#include "base/Attesa.h"
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "comm/Rete.h"
-#include "base/Attesa.h"
 
 #include <QElapsedTimer>
 #include <QHostAddress>

@@ -1,8 +1,8 @@
 // Discovery datagrams, their decoding and the module-level search.
+#include "base/Testi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Checksum.h"
 #include "comm/Scoperta.h"
-#include "base/Testi.h"
 #include "support/FakeUdp.h"
 
 #include <QtTest>

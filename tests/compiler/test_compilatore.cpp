@@ -1,6 +1,6 @@
 // The code image, byte by byte, for small programs; the length and its limits.
-#include "support/AiutiCompilatore.h"
 #include "registers/Tabelle.h"
+#include "support/AiutiCompilatore.h"
 
 #include <QtTest>
 #include <vector>

@@ -1,6 +1,6 @@
 // Jump and call targets, "Call Page", and the compile report in both languages.
-#include "support/AiutiCompilatore.h"
 #include "display/Pagine.h"
+#include "support/AiutiCompilatore.h"
 
 #include <QtTest>
 #include <vector>

@@ -1,11 +1,11 @@
 // The page compiler's display records byte by byte, the programs it writes,
 // and the display model's project compile: page programs after the main
 // program, "Call Page" targets, images after all code.
-#include "support/AiutiCompilatore.h"
 #include "display/OperazioniPagine.h"
 #include "display/ParteDisplay.h"
 #include "program/StatoProgramma.h"
 #include "registers/Immagini.h"
+#include "support/AiutiCompilatore.h"
 
 #include <QtTest>
 #include <vector>

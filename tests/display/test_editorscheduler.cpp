@@ -1,20 +1,20 @@
 // The scheduler editor: showing and storing a task, the task list and the
 // record-field operations on the logic, and once through the window.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "comm/Dispositivo.h"
-#include "support/Controllo.h"
 #include "display/CampiTask.h"
 #include "display/EditorScheduler.h"
 #include "display/NuovoTask.h"
-#include "display/SMS.h"
 #include "display/ServiziScheduler.h"
+#include "display/SMS.h"
 #include "registers/Variabili.h"
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
+#include "support/Controllo.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,14 +1,14 @@
 // The page editor through its controls: new objects after the automatic
 // Set, a refused Set, the keypad's wrap, "Remove All" and a selection,
 // the limit of 32 objects, and compile and close.
+#include "base/Globali.h"
+#include "display/frm_display.h"
 #include "display/OperazioniPagine.h"
 #include "display/TelaDisplay.h"
-#include "display/frm_display.h"
 #include "program/Programmi.h"
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QAbstractButton>

@@ -1,10 +1,10 @@
 // The page model's commands: every field kept by copies, deletes and moves,
 // the limits refused, and the program slots that
 // pages and subroutines must not share.
-#include "support/AiutiCompilatore.h"
 #include "display/OperazioniPagine.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
+#include "support/AiutiCompilatore.h"
 #include "support/Ambiente.h"
 
 #include <QtTest>

@@ -1,10 +1,10 @@
 // Tasks in the code image: entries after the rungs, field-name strings and
 // the compile report of tasks that do not fit.
-#include "support/AiutiCompilatore.h"
 #include "display/CompilatoreTask.h"
 #include "display/NuovoTask.h"
 #include "display/SMS.h"
 #include "registers/Variabili.h"
+#include "support/AiutiCompilatore.h"
 
 #include <QtTest>
 #include <algorithm>

@@ -1,10 +1,10 @@
 // New tasks and the task compiler: records and SMS tables, no window.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "comm/Dispositivo.h"
 #include "display/CompilatoreTask.h"
 #include "display/NuovoTask.h"
 #include "display/SMS.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 
 #include <QtTest>
 

@@ -6,11 +6,11 @@
 #include "HexIntel.h"
 #include "SetFuzz.h"
 
+#include "comm/Dispositivo.h"
 #include "production/mac/FileElencoMAC.h"
 #include "production/memory/FileHex.h"
 #include "registers/FileTabella.h"
 #include "registers/TabRegistri.h"
-#include "comm/Dispositivo.h"
 
 #include <QDir>
 #include <QFile>

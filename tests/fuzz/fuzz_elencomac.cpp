@@ -4,8 +4,8 @@
 // name as they were and says which line it could not read.
 #include "Cartella.h"
 
-#include "production/mac/RegistroMAC.h"
 #include "base/Prompt.h"
+#include "production/mac/RegistroMAC.h"
 
 #include <QFile>
 

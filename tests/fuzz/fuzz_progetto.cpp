@@ -6,12 +6,12 @@
 #include "Cartella.h"
 #include "SetFuzz.h"
 
-#include "projectfiles/ApriProgetto.h"
-#include "comm/Dispositivo.h"
-#include "registers/TabRegistri.h"
-#include "program/StatoProgramma.h"
 #include "base/Globali.h"
 #include "base/Prompt.h"
+#include "comm/Dispositivo.h"
+#include "program/StatoProgramma.h"
+#include "projectfiles/ApriProgetto.h"
+#include "registers/TabRegistri.h"
 
 #include <QFile>
 

@@ -1,9 +1,9 @@
 // The configuration read as data: each reply's decoding with its edge
 // cases, the address field and the slot table of the input types.
+#include "ControlliRegistrati.h"
 #include "ioconfig/DecodificaConfig.h"
 #include "ioconfig/LetturaConfig.h"
 #include "ioconfig/TipoIngresso.h"
-#include "ControlliRegistrati.h"
 
 #include <QtTest>
 

@@ -2,16 +2,16 @@
 // device: opening, layout of every model on every tab, lists, language
 // switch, the reads over TCP and RTU, their failures, the live loop and the
 // input type in configuration memory.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
+#include "ioconfig/frm_Config2.h"
 #include "ioconfig/ModelliConfig.h"
 #include "ioconfig/TipoIngresso.h"
-#include "ioconfig/frm_Config2.h"
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

@@ -2,14 +2,14 @@
 // simulated device, over TCP and RTU: what each button and check box puts on
 // the wire for each model group, with its pauses; refusals; stop on failure;
 // the clock from the PC and from a loopback time server.
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
-#include "ioconfig/LetturaConfig.h"
 #include "ioconfig/frm_Config2.h"
+#include "ioconfig/LetturaConfig.h"
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

@@ -1,16 +1,16 @@
 // The export file: header bytes by brand, the memory picture (code, gaps,
 // sections) and every way the export can end without writing a file.
-#include "support/AiutiCompilatore.h"
-#include "support/DiscoPieno.h"
-#include "outputs/EsportaProgetto.h"
-#include "outputs/FileEsportazione.h"
-#include "transfer/MappaMemoria.h"
+#include "base/Globali.h"
+#include "base/Prompt.h"
 #include "comm/AccessoController.h"
 #include "comm/Checksum.h"
 #include "display/Task.h"
+#include "outputs/EsportaProgetto.h"
+#include "outputs/FileEsportazione.h"
 #include "registers/Variabili.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
+#include "support/AiutiCompilatore.h"
+#include "support/DiscoPieno.h"
+#include "transfer/MappaMemoria.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -2,17 +2,17 @@
 // once through the print dialog into a PDF file, and into PDFs of several
 // resolutions with their first page painted alike into a picture, where the
 // header's letters and a rung's block picture are measured.
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "blockeditor/Catalogo.h"
-#include "outputs/StampaProgetto.h"
-#include "outputs/StampantePagine.h"
 #include "comm/Dispositivo.h"
+#include "outputs/StampantePagine.h"
+#include "outputs/StampaProgetto.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
-#include "base/Testi.h"
-#include "base/Prompt.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 
 #include <QGuiApplication>
 #include <QPdfWriter>

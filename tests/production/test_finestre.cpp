@@ -4,10 +4,10 @@
 // the MOLU bench's frames and variant click, the FTP browser's export file.
 #include "comm/Dispositivo.h"
 #include "production/bootloader/frm_Bootloader.h"
-#include "production/mac/frm_LettMAC.h"
 #include "production/ftp/frm_FTP.h"
-#include "production/r8t200/frm_R8T200.h"
+#include "production/mac/frm_LettMAC.h"
 #include "production/molu/frm_coll_MOLU.h"
+#include "production/r8t200/frm_R8T200.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
 #include "support/AiutiRicerca.h"

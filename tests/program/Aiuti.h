@@ -1,13 +1,13 @@
 #pragma once
 // Shared steps of the program editor tests: toolbar clicks, a small program
 // with recognisable rungs, and a check that the rows in view show the records.
+#include "base/Globali.h"
 #include "program/Agganci.h"
 #include "program/Program.h"
 #include "program/Programmi.h"
 #include "program/RigaProgramma.h"
 #include "shell/ComandiBarra.h"
 #include "shell/Principale.h"
-#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #pragma once
 // A block editor stand-in: records what the rung editor asks of it and, on
 // confirm, stores a recognisable block into its target rung.
+#include "base/Globali.h"
 #include "program/Agganci.h"
 #include "program/Programmi.h"
-#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QStringList>

@@ -3,8 +3,8 @@
 #include "Aiuti.h"
 #include "FintoEditore.h"
 
-#include "program/OperazioniRung.h"
 #include "base/Globali.h"
+#include "program/OperazioniRung.h"
 
 #include <QMenu>
 #include <QScrollBar>

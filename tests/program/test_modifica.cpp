@@ -4,9 +4,9 @@
 #include "Aiuti.h"
 
 #include "blockeditor/Argomenti.h"
+#include "blockeditor/comandi.h"
 #include "blockeditor/Famiglie.h"
 #include "blockeditor/IconeBlocchi.h"
-#include "blockeditor/comandi.h"
 #include "program/OperazioniRung.h"
 #include "shell/Finestre.h"
 

@@ -2,14 +2,14 @@
 // subroutine and the blank-project refresh.
 #include "Aiuti.h"
 
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
 #include "display/SMS.h"
 #include "program/Progetto.h"
 #include "registers/Variabili.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "base/Modelli.h"
 
 #include <QMdiArea>
 #include <QMdiSubWindow>

@@ -1,7 +1,7 @@
 // The project file set's bytes: line forms, each file's layout, the older
 // untagged layout, and damage refused with its file and line.
-#include "projectfiles/FileProgetto.h"
 #include "projectfiles/FilePagine.h"
+#include "projectfiles/FileProgetto.h"
 #include "projectfiles/FileTask.h"
 #include "projectfiles/LettoreRighe.h"
 #include "projectfiles/ScrittoreRighe.h"

@@ -1,9 +1,9 @@
 // The image editor on generated bitmaps: the packing (partial last band,
 // near-black pixels), new and overwritten images, and the limits.
+#include "base/Globali.h"
 #include "registers/Immagini.h"
 #include "registers/Input_Img.h"
 #include "shell/Finestre.h"
-#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QImage>

@@ -1,19 +1,19 @@
 // The table editor: its logic on the shared tables, and the window opened
 // from a table row's "Set" and from the menu, with the waits of its openers.
-#include "blockeditor/Servizi.h"
-#include "support/Controllo.h"
+#include "base/Globali.h"
 #include "blockeditor/comandi.h"
+#include "blockeditor/Servizi.h"
 #include "program/Agganci.h"
 #include "registers/EditorTabelle.h"
 #include "registers/FileTabella.h"
 #include "registers/Input_Box.h"
 #include "registers/Input_Tab.h"
-#include "shell/ComandiMenu.h"
 #include "shell/AttesaEditore.h"
+#include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "base/Globali.h"
 #include "support/Ambiente.h"
+#include "support/Controllo.h"
 #include "support/DiscoPieno.h"
 #include "support/ValoriEstremi.h"
 

@@ -1,13 +1,13 @@
 // The value dialog: what it shows per type, its bit buttons, and what OK
 // writes, stores or refuses.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "blockeditor/Servizi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "registers/Input_Box.h"
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QComboBox>

@@ -1,5 +1,7 @@
 // The register window: what each row shows, the page read and clear
 // requests, and the hand-over of a register by click and double-click.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/comandi.h"
 #include "comm/Dispositivo.h"
@@ -8,8 +10,6 @@
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QComboBox>

@@ -1,6 +1,8 @@
 // The register window and the value dialog on the wire, against the fake
 // controller on loopback: the page read, the clearing write and every write
 // of the value dialog by type.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
@@ -8,8 +10,6 @@
 #include "registers/Registri.h"
 #include "registers/TabRegistri.h"
 #include "shell/Finestre.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

@@ -1,8 +1,8 @@
 // The register table built per model: reserved and user areas, the 32-bit
 // area and the named system registers of each model family.
+#include "base/Modelli.h"
 #include "comm/Dispositivo.h"
 #include "registers/TabRegistri.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QtTest>

@@ -1,16 +1,16 @@
 // The variables editor through its controls: format compose and read-back,
 // list lines, the list buttons' selection rules, refusals that change
 // nothing, the system variables, the pages per model and the picker's wait.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "comm/Dispositivo.h"
 #include "program/Progetto.h"
 #include "registers/EditorVariabili.h"
-#include "registers/Variabili.h"
 #include "registers/frm_variabili.h"
+#include "registers/Variabili.h"
 #include "shell/DelegatoColonne.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QCheckBox>

@@ -1,14 +1,14 @@
 // The watch window against the fake controller on loopback: the block
 // requests per model, the value and type texts, the continuous loop's ends,
 // the not-connected display and the refused additions.
+#include "base/Modelli.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
+#include "registers/frm_watch.h"
 #include "registers/TabRegistri.h"
 #include "registers/WatchList.h"
-#include "registers/frm_watch.h"
 #include "shell/Finestre.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

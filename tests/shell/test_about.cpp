@@ -1,8 +1,8 @@
 // The About box, and the product name that untitled boxes share with it.
-#include "shell/Finestre.h"
-#include "shell/Principale.h"
-#include "shell/frmAbout.h"
 #include "base/Globali.h"
+#include "shell/Finestre.h"
+#include "shell/frmAbout.h"
+#include "shell/Principale.h"
 #include "support/Ambiente.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // The project tree window: its fixed width and the editors its entries open.
+#include "base/Globali.h"
 #include "program/Program.h"
 #include "program/Programmi.h"
 #include "shell/Finestre.h"
 #include "shell/frm_Progetto.h"
 #include "shell/frm_Settings.h"
-#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QGroupBox>

@@ -1,16 +1,16 @@
 // The state the real start procedure leaves behind, seen from outside.
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Testi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
 #include "display/Pagine.h"
 #include "registers/TabRegistri.h"
 #include "resources/Immagini.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
+#include "shell/frmAbout.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
-#include "shell/frmAbout.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QListWidget>

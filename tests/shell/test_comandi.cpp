@@ -1,13 +1,13 @@
 // The build commands end to end: the toolbar's compile key writes the report
 // into the Log; the production menu items reach the export and the listing
 // (both dialogs cancelled: the export's opening line, nothing written).
+#include "base/Prompt.h"
 #include "compiler/Compilatore.h"
 #include "program/Programmi.h"
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiMenu.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
-#include "base/Prompt.h"
 #include "support/Ambiente.h"
 
 #include <QListWidget>

@@ -3,18 +3,18 @@
 // compile key refused while the download runs, a download that ends short
 // (the controller gone, a program that does not compile) and the close
 // boxes of the dialog and of the main window during a transfer.
-#include "compiler/ImmagineCodice.h"
+#include "base/Globali.h"
+#include "base/Modelli.h"
+#include "base/Prompt.h"
+#include "base/Testi.h"
 #include "comm/Dispositivo.h"
+#include "compiler/ImmagineCodice.h"
 #include "program/Programmi.h"
 #include "shell/ComandiBarra.h"
 #include "shell/Finestre.h"
-#include "base/Testi.h"
+#include "shell/frm_Download.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
-#include "shell/frm_Download.h"
-#include "base/Globali.h"
-#include "base/Prompt.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
 

@@ -1,8 +1,8 @@
 // The Log window: line formats, selection, fixed width, unloading.
+#include "base/Globali.h"
 #include "shell/Finestre.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
-#include "base/Globali.h"
 #include "support/Ambiente.h"
 
 #include <QDateTime>

@@ -1,18 +1,18 @@
 // Toolbar construction and groups, the status display, and the language
 // switch reaching the loaded windows.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "blockeditor/comandi.h"
 #include "comm/Dispositivo.h"
 #include "comm/finestre/frm_search.h"
 #include "program/Program.h"
 #include "registers/Registri.h"
-#include "shell/Log.h"
-#include "shell/frmAbout.h"
-#include "shell/frm_Settings.h"
 #include "shell/Finestre.h"
+#include "shell/frm_Settings.h"
+#include "shell/frmAbout.h"
 #include "shell/Lingua.h"
+#include "shell/Log.h"
 #include "shell/Principale.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 #include "support/ShellStato.h"
 

@@ -1,11 +1,11 @@
 // The shared tables: brand offset, model records, the string table and the
 // language switch.
+#include "base/Globali.h"
+#include "base/Modelli.h"
 #include "resources/TabellaStringhe.h"
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "shell/Principale.h"
-#include "base/Globali.h"
-#include "base/Modelli.h"
 #include "support/Ambiente.h"
 
 #include <QAction>

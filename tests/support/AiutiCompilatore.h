@@ -1,13 +1,13 @@
 #pragma once
 // Programs for the compiler tests, built straight in the program model.
+#include "base/Modelli.h"
+#include "base/Testi.h"
+#include "comm/Dispositivo.h"
 #include "compiler/Compilatore.h"
 #include "compiler/ParteImmagine.h"
 #include "compiler/Rapporto.h"
-#include "comm/Dispositivo.h"
 #include "program/Programmi.h"
 #include "resources/TabellaStringhe.h"
-#include "base/Testi.h"
-#include "base/Modelli.h"
 
 #include <QStringList>
 #include <algorithm>

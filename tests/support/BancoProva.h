@@ -5,8 +5,8 @@
 // window opened from its menu item.
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
-#include "production/memory/FileHex.h"
 #include "production/controllerbench/frm_collaudo.h"
+#include "production/memory/FileHex.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
 #include "support/Ambiente.h"

@@ -1,11 +1,11 @@
 #pragma once
 // The shared state the shell's tests change, taken whole and put back, and
 // the part of it the Settings dialog owns as one comparable value.
-#include "comm/AreaComunicazione.h"
-#include "comm/Dispositivo.h"
-#include "base/Testi.h"
 #include "base/Globali.h"
 #include "base/Modelli.h"
+#include "base/Testi.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Dispositivo.h"
 
 #include <tuple>
 

@@ -2,19 +2,19 @@
 // sequence in order for each choice of boxes and model, where each fault
 // stops it, the blocks at both ends of the program area, the table layouts
 // on the wire, and the verification.
-#include "support/AiutiCompilatore.h"
-#include "transfer/DownloadProgramma.h"
-#include "transfer/MappaMemoria.h"
-#include "transfer/SequenzaDownload.h"
-#include "transfer/SezioniMemoria.h"
 #include "comm/AccessoController.h"
 #include "comm/Connessione.h"
 #include "display/SMS.h"
 #include "display/Task.h"
 #include "registers/Variabili.h"
+#include "support/AiutiCompilatore.h"
 #include "support/Copione.h"
 #include "support/EventiRegistrati.h"
 #include "support/FakeController.h"
+#include "transfer/DownloadProgramma.h"
+#include "transfer/MappaMemoria.h"
+#include "transfer/SequenzaDownload.h"
+#include "transfer/SezioniMemoria.h"
 
 #include <QtTest>
 #include <utility>

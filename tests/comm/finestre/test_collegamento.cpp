@@ -1,5 +1,6 @@
 // The running rung as the workbench shows it in the rung list.
 #include "Aiuti.h"
+#include "base/Globali.h"
 #include "comm/AccessoController.h"
 #include "comm/Dispositivo.h"
 #include "program/Agganci.h"
@@ -9,7 +10,6 @@
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
 #include "shell/ComandiBarra.h"
-#include "base/Globali.h"
 
 #include <QLabel>
 #include <QScrollBar>

@@ -4,13 +4,13 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
-#include "comm/Scoperta.h"
 #include "comm/finestre/frm_search.h"
+#include "comm/Scoperta.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
+#include "support/AiutiRicerca.h"
 #include "support/Ambiente.h"
 #include "support/FakeController.h"
-#include "support/AiutiRicerca.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,16 +1,16 @@
 // The device search window: UDP search into the tree and the table, node
 // selection, and the device actions that need no controller link.
-#include "comm/AreaComunicazione.h"
-#include "comm/Checksum.h"
-#include "comm/Scoperta.h"
-#include "comm/finestre/frm_search.h"
-#include "shell/Finestre.h"
-#include "base/Testi.h"
-#include "shell/Principale.h"
 #include "base/Attesa.h"
 #include "base/Globali.h"
-#include "support/Ambiente.h"
+#include "base/Testi.h"
+#include "comm/AreaComunicazione.h"
+#include "comm/Checksum.h"
+#include "comm/finestre/frm_search.h"
+#include "comm/Scoperta.h"
+#include "shell/Finestre.h"
+#include "shell/Principale.h"
 #include "support/AiutiRicerca.h"
+#include "support/Ambiente.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -2,8 +2,8 @@
 #include "comm/Dispositivo.h"
 #include "comm/finestre/frm_search2.h"
 #include "shell/Finestre.h"
-#include "support/Ambiente.h"
 #include "support/AiutiRicerca.h"
+#include "support/Ambiente.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 // Device-server set-up: the manual set-up's command lines (run by fake
 // programs that record their arguments) and the scripted dialogue on the
 // set-up port (against a fake device server on loopback).
-#include "comm/Dispositivo.h"
-#include "comm/ServerSeriale.h"
-#include "comm/finestre/frm_search.h"
-#include "shell/Finestre.h"
 #include "base/Attesa.h"
-#include "support/Ambiente.h"
+#include "comm/Dispositivo.h"
+#include "comm/finestre/frm_search.h"
+#include "comm/ServerSeriale.h"
+#include "shell/Finestre.h"
 #include "support/AiutiRicerca.h"
+#include "support/Ambiente.h"
 
 #include <QFile>
 #include <QLineEdit>

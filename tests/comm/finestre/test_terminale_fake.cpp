@@ -1,5 +1,6 @@
 // The terminal against fake devices: what goes on the wire for the fields,
 // the reply echo on each framing, how the loops end, and the random test.
+#include "Aiuti.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Ascii.h"
 #include "comm/Connessione.h"
@@ -9,7 +10,6 @@
 #include "support/Ambiente.h"
 #include "support/FakeAscii.h"
 #include "support/FakeController.h"
-#include "Aiuti.h"
 
 #include <QCheckBox>
 #include <QFile>

@@ -3,12 +3,12 @@
 // multimeter as COM5: the byte orders and the K rule as tables, rows end to
 // end (an input row waits about 13 s by its pauses, an output row about
 // 25 s), the digital cycles, the refusals and a close while a row runs.
-#include "support/AiutiProduzione.h"
 #include "comm/Dispositivo.h"
-#include "production/qvrforms/ValoriQVR.h"
 #include "production/bench8566/coll8566.h"
+#include "production/qvrforms/ValoriQVR.h"
 #include "shell/Finestre.h"
 #include "shell/Principale.h"
+#include "support/AiutiProduzione.h"
 #include "support/Ambiente.h"
 #include "support/Controllo.h"
 #include "support/FakeController.h"

@@ -1,8 +1,8 @@
 // The bootloader tool without its window: the firmware loader, the
 // identification reply, and the query against a scripted bootloader on a
 // pseudo-terminal (answering after some TABs, never, or briefly).
-#include "support/AiutiProduzione.h"
 #include "production/bootloader/Bootloader.h"
+#include "support/AiutiProduzione.h"
 #include "support/Pty.h"
 
 #include <QElapsedTimer>

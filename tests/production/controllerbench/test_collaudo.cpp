@@ -2,9 +2,9 @@
 // manual mode and a missing image, its opening disconnect without a link, STOP during the image read, the RS-485
 // test, the lamps, the device and supply-current checks, a PC year the
 // clock test cannot write.
+#include "comm/Connessione.h"
 #include "production/memory/TrasferimentoMemoria.h"
 #include "registers/TabRegistri.h"
-#include "comm/Connessione.h"
 #include "shell/Log.h"
 
 #include "support/AiutiProduzione.h"

@@ -1,9 +1,9 @@
 // The FTP browser without its window: the listing's line rules, a minimal
 // FTP server on loopback sending chosen listing bytes (control connection
 // and passive data), the failures, and one run against a real FTP server.
-#include "support/AiutiProduzione.h"
-#include "production/ftp/ElencoFTP.h"
 #include "base/Attesa.h"
+#include "production/ftp/ElencoFTP.h"
+#include "support/AiutiProduzione.h"
 #include "support/Copione.h"
 #include "support/EventiRegistrati.h"
 

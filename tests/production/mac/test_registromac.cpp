@@ -1,8 +1,8 @@
 // The MAC tool without its window: list and file texts, the report, the read
 // against a fake controller on loopback TCP, and the file questions.
-#include "support/AiutiProduzione.h"
 #include "comm/AreaComunicazione.h"
 #include "production/mac/RegistroMAC.h"
+#include "support/AiutiProduzione.h"
 #include "support/Copione.h"
 #include "support/DiscoPieno.h"
 #include "support/FakeController.h"

@@ -1,11 +1,11 @@
 // The Memory inspector, offscreen against the fake controller: captions and
 // start values, the single reads and writes per format, the linked byte and
 // value fields, the refusals with nothing on the wire and the range buttons.
-#include "comm/AccessoController.h"
-#include "production/memory/TrasferimentoMemoria.h"
-#include "production/memory/frm_eeprom.h"
-#include "shell/Finestre.h"
 #include "base/Globali.h"
+#include "comm/AccessoController.h"
+#include "production/memory/frm_eeprom.h"
+#include "production/memory/TrasferimentoMemoria.h"
+#include "shell/Finestre.h"
 #include "support/Copione.h"
 #include "support/EventiRegistrati.h"
 #include "support/FakeController.h"

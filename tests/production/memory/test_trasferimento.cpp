@@ -1,10 +1,10 @@
 // Memory-image files and the block transfers against the fake controller:
 // file bytes in both forms, the parser, the requests of each range, retries,
 // refusals with nothing on the wire, progress and the clear.
+#include "base/Globali.h"
 #include "comm/AreaComunicazione.h"
 #include "production/memory/FileHex.h"
 #include "production/memory/TrasferimentoMemoria.h"
-#include "base/Globali.h"
 #include "support/Copione.h"
 #include "support/DiscoPieno.h"
 #include "support/EventiRegistrati.h"

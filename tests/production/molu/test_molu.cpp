@@ -1,16 +1,16 @@
 // The MOLU bench without its window: bench and device simulated on two
 // loopback addresses sharing one port, the upload against a loopback HTTP
 // fixture, the ARP entry through a fake `ip`, the web page captured.
-#include "support/AiutiProduzione.h"
+#include "base/Attesa.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "production/molu/BancoMOLU.h"
 #include "production/molu/RichiestaUpload.h"
+#include "support/AiutiProduzione.h"
 #include "support/AiutiRicerca.h"
 #include "support/Copione.h"
 #include "support/EventiRegistrati.h"
 #include "support/FakeController.h"
-#include "base/Attesa.h"
 
 #include <QRegularExpression>
 #include <QTcpServer>

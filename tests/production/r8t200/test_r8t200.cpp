@@ -1,9 +1,9 @@
 // The R8T200 reader without its window, against a fake device on loopback
 // TCP: the four requests, both entry widths, a failed block, the address
 // check, and how the repetition ends.
-#include "support/AiutiProduzione.h"
 #include "comm/AreaComunicazione.h"
 #include "production/r8t200/LetturaR8T200.h"
+#include "support/AiutiProduzione.h"
 #include "support/Copione.h"
 #include "support/FakeController.h"
 
