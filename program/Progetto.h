@@ -12,6 +12,6 @@ void NuovaSub();
 // The blank new-project state, shown.
 void AggiornaProgetto();
 
-// The project saver (save-as when the flag is true); true when it saved.
-// Until the project files are in this build there is none.
+// A project saver put in place of the project files' own (save-as when the
+// flag is true; true when it saved); tests set it, the workbench does not.
 inline std::function<bool(bool salvaCome)> SalvaProgettoAggancio;

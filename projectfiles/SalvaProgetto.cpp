@@ -35,6 +35,20 @@ std::optional<GuastoScrittura> ScriviFileSet(const QString& base, const ByteSet&
     return std::nullopt;
 }
 
+namespace {
+// The set written, or why not. A text block the .blk cannot hold would cut
+// itself short on reopening: nothing is written, and the block is named.
+std::optional<GuastoScrittura> ScriviProgetto(const QString& base, const ProgettoSalvato& p, const DefModello& m)
+{
+    if (const int b = BloccoNonSalvabile(p, m); b >= 0)
+        return GuastoScrittura{QFileInfo(base + Estensione(FileSet::Blk)).fileName(),
+                               QStringLiteral("text block *%1 holds a line \"<TEXT>\" or \"</TEXT>\", which the "
+                                              "file cannot keep")
+                                   .arg(b, 3, 10, QLatin1Char('0'))};
+    return ScriviFileSet(base, ScriviSet(p, m));
+}
+} // namespace
+
 bool SetPresente(const QString& base)
 {
     for (int f = 0; f < NumFileSet; ++f)
@@ -72,17 +86,7 @@ EsitoSalvataggio SalvaProgetto(bool saveAs)
     if (NumSub > 0)
         Prompt::MsgBox(QStringLiteral("The project files hold the main program only: the subroutines are not saved"));
     const DefModello& m = Modelli[size_t(std::clamp<int>(Controllore.Modello, 0, NumModelli - 1))];
-    const ProgettoSalvato progetto = ProgettoInMemoria();
-    // Written, such a block would cut itself short on reopening: nothing is
-    // saved, and the user is told which block to change.
-    if (const int b = BloccoNonSalvabile(progetto, m); b >= 0) {
-        Prompt::MsgBox(QStringLiteral("The project was not saved: %1: text block *%2 holds a line \"<TEXT>\" or "
-                                      "\"</TEXT>\", which the file cannot keep")
-                           .arg(QFileInfo(base + Estensione(FileSet::Blk)).fileName())
-                           .arg(b, 3, 10, QLatin1Char('0')));
-        return EsitoSalvataggio::Fallito;
-    }
-    if (const auto guasto = ScriviFileSet(base, ScriviSet(progetto, m))) {
+    if (const auto guasto = ScriviProgetto(base, ProgettoInMemoria(), m)) {
         Prompt::MsgBox(QStringLiteral("The project was not saved: %1: %2").arg(guasto->file, guasto->motivo));
         return EsitoSalvataggio::Fallito;
     }

@@ -83,6 +83,17 @@ void LeggiFormato(const QString& testo, FormatoUscita& f)
     f.segno = car(2) != QLatin1Char(' ');
 }
 
+namespace {
+// The list line from a variable's cells: an empty field before the CSV
+// header name, and the string types give the format's field to the label.
+QString RigaDaCelle(QStringList c, uint8_t tipo)
+{
+    c.insert(5, QString());
+    if (tipo >= 13 && tipo <= 15) c.removeAt(3);
+    return c.join(QLatin1Char('\t'));
+}
+} // namespace
+
 QStringList CelleVariabile(int id)
 {
     const Variabile& v = Variabili[size_t(id)];
@@ -95,13 +106,7 @@ QStringList CelleVariabile(int id)
 
 QString RigaVariabile(int id)
 {
-    // The line has an empty field before the CSV header name, and the string
-    // types give the format's field to the label.
-    QStringList c = CelleVariabile(id);
-    c.insert(5, QString());
-    const uint8_t tipo = Variabili[size_t(id)].TipoVar;
-    if (tipo >= 13 && tipo <= 15) c.removeAt(3);
-    return c.join(QLatin1Char('\t'));
+    return RigaDaCelle(CelleVariabile(id), Variabili[size_t(id)].TipoVar);
 }
 
 void CaricaVariabiliSistema()
@@ -356,8 +361,8 @@ void EditorVariabili::CaricaVariabili()
     Righe.clear();
     Celle.clear();
     for (int i = 0; i < NumVariabili && i < MaxVariabiliTabella; ++i) {
-        Righe << RigaVariabile(i);
         Celle << CelleVariabile(i);
+        Righe << RigaDaCelle(Celle.last(), Variabili[size_t(i)].TipoVar);
     }
     Selezione = -1;
 }

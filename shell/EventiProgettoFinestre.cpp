@@ -9,21 +9,14 @@
 #include "shell/Principale.h"
 
 #include <QAction>
-#include <QMdiSubWindow>
 
 namespace {
-QWidget* Cornice(QWidget* w)
-{
-    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) return sub;
-    return w;
-}
-
 // Referring to a window loads it, and a loaded workspace window shows.
 template <class T> T* Apri()
 {
     const bool nuova = !Finestre::SeCaricata<T>();
     T* w = Finestre::Get<T>();
-    if (nuova) Cornice(w)->show();
+    if (nuova) Finestre::Cornice(w)->show();
     return w;
 }
 } // namespace
@@ -61,8 +54,8 @@ void EventiProgettoFinestre::MostraFinestreProgetto()
     // A window that would not fit is moved in.
     Program* w = FinestraProgramma(true);
     if (!w) return;
-    QWidget* programma = Cornice(w);
-    QWidget* log = Cornice(Apri<Log>());
+    QWidget* programma = Finestre::Cornice(w);
+    QWidget* log = Finestre::Cornice(Apri<Log>());
     Finestre::Sposta(w, QPoint(log->x() + log->width(), 0));
     Finestre::Sposta(Apri<Registri>(), QPoint(programma->x() + programma->width(), 0));
 }

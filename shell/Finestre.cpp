@@ -48,9 +48,17 @@ void Finestre::Registra(const QByteArray& nome, QWidget* w)
     }
 }
 
+QWidget* Finestre::Cornice(QWidget* w)
+{
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(w->parentWidget())) return sub;
+    return w;
+}
+
 void Finestre::Chiudi(QWidget* w)
 {
-    if (w) (w->parentWidget() ? w->parentWidget() : w)->close();
+    // A floating dialog's parent is the main window: only a workspace frame
+    // closes in its window's place.
+    if (w) Cornice(w)->close();
 }
 
 namespace {

@@ -34,6 +34,8 @@ public:
     // lies wholly inside the workspace; other windows are left alone.
     static void DentroArea(QWidget* w);
     static void Scarica(QWidget* w);
+    // The window's workspace frame; the window itself when it floats.
+    static QWidget* Cornice(QWidget* w);
     // Closes the window, through its workspace frame when it has one (a
     // close held while a handler ran is carried out this way).
     static void Chiudi(QWidget* w);
