@@ -6,6 +6,7 @@
 #include "registers/FileTabella.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -138,13 +139,23 @@ bool EditorTabelle::ControllaTabella()
     return true;
 }
 
+int EditorTabelle::TabellaDelNome(const QString& nome) const
+{
+    // The selected table first: a project from an earlier build may hold two
+    // of one name, and the one being edited is the one meant.
+    if (Selezione >= 0 && Selezione < NumTabelle && Tabelle[size_t(Selezione)].NomeTabella == nome) return Selezione;
+    for (int i = 0; i < std::min<int>(NumTabelle, MaxTabelle); ++i)
+        if (Tabelle[size_t(i)].NomeTabella == nome) return i;
+    return -1;
+}
+
 bool EditorTabelle::Inserisci()
 {
     if (!ControllaTabella()) return false;
-    const bool nuova = Selezione < 0 || Selezione >= NumTabelle
-                       || Tabelle[size_t(Selezione)].NomeTabella != TabellaModifica.NomeTabella;
-    int destinazione = Selezione;
-    if (nuova) {
+    // A block row names its table by name in the list: a second table of the
+    // same name could not be told apart, so that name's table is replaced.
+    int destinazione = TabellaDelNome(TabellaModifica.NomeTabella);
+    if (destinazione < 0) {
         if (NumTabelle >= MaxTabelle) {
             Prompt::MsgBox(QStringLiteral("A project holds at most %1 tables").arg(MaxTabelle));
             return false;
