@@ -3,6 +3,7 @@
 #include "base/Conversioni.h"
 #include "base/Globali.h"
 #include "base/Prompt.h"
+#include "projectfiles/CartellaDialoghi.h"
 #include "registers/FileTabella.h"
 
 #include <QLocale>
@@ -196,8 +197,9 @@ void EditorTabelle::Annulla()
 
 void EditorTabelle::CaricaDaFile()
 {
-    const QString file = Prompt::FileApri(QString(), kFiltro);
+    const QString file = Prompt::FileApri(QString(), kFiltro, CartellaDialoghi());
     if (file.isEmpty()) return;
+    RicordaCartella(file);
     Tabella letta = TabellaModifica;
     const EsitoFileTabella esito = LeggiFileTabella(file, letta);
     if (esito != EsitoFileTabella::Ok) {
@@ -217,7 +219,8 @@ void EditorTabelle::CaricaDaFile()
 
 void EditorTabelle::SalvaSuFile()
 {
-    const QString file = Prompt::FileSalva(QString(), kFiltro);
+    const QString file = Prompt::FileSalva(QString(), kFiltro, CartellaDialoghi());
+    RicordaCartella(file);
     if (!ControllaTabella()) return;
     if (file.isEmpty()) return;
     GuastoScrittura guasto;

@@ -13,6 +13,7 @@
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "support/Ambiente.h"
+#include "support/CartelleIniziali.h"
 #include "support/Controllo.h"
 #include "support/DiscoPieno.h"
 #include "support/ValoriEstremi.h"
@@ -57,6 +58,26 @@ private slots:
         EditorTabelle::TabellaCorrente = 0;
         ProgettoModificato = false;
         QLocale::setDefault(QLocale::c());
+    }
+
+    // Load and Save start where the project's dialogs do, not in the current
+    // folder, which the settings save moves to the program's data folder.
+    // First of all, while no folder was chosen yet.
+    void fileDialogsStartWhereTheProjectsDo()
+    {
+        Test::CartelleIniziali cartelle;
+        QVERIFY(cartelle.Prepara());
+        EditorTabelle e;
+        e.Carica();
+        e.CaricaDaFile();   // cancelled
+        m_copione.RispondiTesto(cartelle.Scelta() + "/tank.csv");
+        e.SalvaSuFile();
+        e.CaricaDaFile();   // cancelled
+        cartelle.ApriProgetto();
+        e.SalvaSuFile();    // cancelled
+        QCOMPARE(cartelle.Partenze(m_copione.richieste), cartelle.Attese());
+        QCOMPARE(m_copione.Messaggi(), QStringList{});
+        QVERIFY(QFile::exists(cartelle.Scelta() + "/tank.csv"));
     }
 
     // A new name stored with ">>" and then OK, or ">>" twice, is one table:
