@@ -153,8 +153,8 @@ int EditorTabelle::TabellaDelNome(const QString& nome) const
 bool EditorTabelle::Inserisci()
 {
     if (!ControllaTabella()) return false;
-    // A block row names its table by name in the list: a second table of the
-    // same name could not be told apart, so that name's table is replaced.
+    // A block row offers the tables by name: two of one name could not be
+    // told apart there, so a name in use replaces its table.
     int destinazione = TabellaDelNome(TabellaModifica.NomeTabella);
     if (destinazione < 0) {
         if (NumTabelle >= MaxTabelle) {
