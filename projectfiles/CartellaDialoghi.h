@@ -1,7 +1,8 @@
 #pragma once
-// Where the project's save, open and export dialogs start. The process's
-// current folder is not it: the settings save moves that to the program's
-// data folder, where a user would never find a project again.
+// Where the program's file dialogs start: the project's save, open and
+// export, the table editor's table files, the MAC list's files. The
+// process's current folder is not it: the settings save moves that to the
+// program's data folder, where a user would never find a file again.
 #include <QString>
 
 // The folder of the current project; else the folder last chosen in one of

@@ -3,9 +3,11 @@
 #include "base/Conversioni.h"
 #include "base/Globali.h"
 #include "base/Prompt.h"
+#include "projectfiles/CartellaDialoghi.h"
 #include "registers/FileTabella.h"
 
 #include <QLocale>
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -138,13 +140,23 @@ bool EditorTabelle::ControllaTabella()
     return true;
 }
 
+int EditorTabelle::TabellaDelNome(const QString& nome) const
+{
+    // The selected table first: a project from an earlier build may hold two
+    // of one name, and the one being edited is the one meant.
+    if (Selezione >= 0 && Selezione < NumTabelle && Tabelle[size_t(Selezione)].NomeTabella == nome) return Selezione;
+    for (int i = 0; i < std::min<int>(NumTabelle, MaxTabelle); ++i)
+        if (Tabelle[size_t(i)].NomeTabella == nome) return i;
+    return -1;
+}
+
 bool EditorTabelle::Inserisci()
 {
     if (!ControllaTabella()) return false;
-    const bool nuova = Selezione < 0 || Selezione >= NumTabelle
-                       || Tabelle[size_t(Selezione)].NomeTabella != TabellaModifica.NomeTabella;
-    int destinazione = Selezione;
-    if (nuova) {
+    // A block row offers the tables by name: two of one name could not be
+    // told apart there, so a name in use replaces its table.
+    int destinazione = TabellaDelNome(TabellaModifica.NomeTabella);
+    if (destinazione < 0) {
         if (NumTabelle >= MaxTabelle) {
             Prompt::MsgBox(QStringLiteral("A project holds at most %1 tables").arg(MaxTabelle));
             return false;
@@ -185,8 +197,9 @@ void EditorTabelle::Annulla()
 
 void EditorTabelle::CaricaDaFile()
 {
-    const QString file = Prompt::FileApri(QString(), kFiltro);
+    const QString file = Prompt::FileApri(QString(), kFiltro, CartellaDialoghi());
     if (file.isEmpty()) return;
+    RicordaCartella(file);
     Tabella letta = TabellaModifica;
     const EsitoFileTabella esito = LeggiFileTabella(file, letta);
     if (esito != EsitoFileTabella::Ok) {
@@ -206,7 +219,8 @@ void EditorTabelle::CaricaDaFile()
 
 void EditorTabelle::SalvaSuFile()
 {
-    const QString file = Prompt::FileSalva(QString(), kFiltro);
+    const QString file = Prompt::FileSalva(QString(), kFiltro, CartellaDialoghi());
+    RicordaCartella(file);
     if (!ControllaTabella()) return;
     if (file.isEmpty()) return;
     GuastoScrittura guasto;

@@ -56,8 +56,9 @@ public:
     void Scorri(int posizione);
     // Checks the fields and, when they hold a table, fills TabellaModifica.
     bool ControllaTabella();
-    // ">>": the checked table replaces the selected one of the same name,
-    // or is appended; false when nothing was stored.
+    // ">>": the checked table replaces the table of the same name (the
+    // selected one when it bears it), or is appended; false when nothing was
+    // stored.
     bool Inserisci();
     // OK: true when the window may close; on false it stays open, its
     // message shown.
@@ -65,4 +66,8 @@ public:
     void Annulla();
     void CaricaDaFile();
     void SalvaSuFile();
+
+private:
+    // The table named `nome`; -1 when there is none.
+    int TabellaDelNome(const QString& nome) const;
 };

@@ -246,7 +246,11 @@ bool EditorVariabili::Memorizza()
     const auto registro = Intero(Campo[1], min32, max32, fuori);
     const auto registro2 = Intero(Campo[3], min32, max32, fuori);
     const auto trigger = Intero(Campo[4], min32, max32, fuori);
-    if (fuori) {
+    // A register field in sight without a number would keep the old
+    // register while the store looks done.
+    const bool senzaNumero =
+        (Vista.campo[1] && !registro) || (Vista.campo[3] && !registro2) || (Vista.campo[4] && !trigger);
+    if (fuori || senzaNumero) {
         Prompt::ErroreValori();
         return false;
     }

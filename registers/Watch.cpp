@@ -111,7 +111,9 @@ EsitoWatch AggiungiWatch(const QString& testo, int voce)
         if (voce >= 0) registro = voce;
         else esito = EsitoWatch::SenzaVoce;
     } else {
-        registro = NumeroIniziale(testo).value_or(0);
+        // Register 0 in place of a text with no number would look chosen.
+        registro = NumeroIniziale(testo);
+        if (!registro) esito = EsitoWatch::TestoNonNumero;
     }
     if (registro && (*registro < 0 || *registro > UltimoRegistro)) esito = EsitoWatch::NumeroFuori;
     if (esito == EsitoWatch::Aggiunto && Conta() >= MaxWatch) esito = EsitoWatch::ListaPiena;
@@ -121,6 +123,7 @@ EsitoWatch AggiungiWatch(const QString& testo, int voce)
     case EsitoWatch::ListaPiena: Prompt::MsgBox(QStringLiteral("The watch list holds at most %1 registers").arg(MaxWatch)); break;
     case EsitoWatch::SenzaNumero: Prompt::MsgBox(QStringLiteral("Write the register as %R and its number")); break;
     case EsitoWatch::SenzaVoce: Prompt::MsgBox(QStringLiteral("Choose a register in the list")); break;
+    case EsitoWatch::TestoNonNumero: Prompt::ErroreValori(); break;
     }
     if (esito != EsitoWatch::Aggiunto) return esito;
     const int n = Conta() + 1;

@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-enum class EsitoWatch { Aggiunto, NumeroFuori, ListaPiena, SenzaNumero, SenzaVoce };
+enum class EsitoWatch { Aggiunto, NumeroFuori, ListaPiena, SenzaNumero, SenzaVoce, TestoNonNumero };
 
 // One row: register address, name, value and type texts. Not connected, or
 // a register the model does not have: the value "---"; not connected, no
@@ -24,8 +24,8 @@ RigaWatch DescriviWatch(int registro, bool connesso);
 QList<QPair<QString, int>> VociWatch();
 
 // Adds the register the combo text names ("%R" and a number, "[" for the
-// combo entry `voce`, or a leading number). A refusal says why and adds
-// nothing.
+// combo entry `voce`, or a leading number). A text that names no register
+// is refused: it says why and adds nothing.
 EsitoWatch AggiungiWatch(const QString& testo, int voce);
 // Removes row `riga` (1-based); false when there is no such row.
 bool RimuoviWatch(int riga);

@@ -5,6 +5,7 @@
 #include "comm/AreaComunicazione.h"
 #include "comm/Comunica.h"
 #include "comm/Richiesta.h"
+#include "projectfiles/CartellaDialoghi.h"
 
 #include <QFile>
 #include <algorithm>
@@ -17,6 +18,17 @@ void ErroreFile(const QString& percorso, const QString& motivo = QString())
 {
     Prompt::MsgBox(QStringLiteral("Errore nel file ") + percorso + (motivo.isEmpty() ? QString() : QStringLiteral(": ") + motivo),
                    Prompt::Critica);
+}
+
+// The tool's file dialogs start where the project's do, never in the
+// process's current folder, which the settings save moves.
+QString ChiediFile(Prompt::Tipo dialogo, const QString& filtro)
+{
+    const QString partenza = CartellaDialoghi();
+    const QString scelto = dialogo == Prompt::Tipo::FileSalva ? Prompt::FileSalva(QString(), filtro, partenza)
+                                                              : Prompt::FileApri(QString(), filtro, partenza);
+    RicordaCartella(scelto);
+    return scelto;
 }
 
 // The old file stays when the new one cannot be written whole.
@@ -113,7 +125,7 @@ bool RegistroMAC::CaricaFile()
 {
     if (!OffriSalvataggio()) return false;
     QString percorso = NomeFileElenco;
-    if (percorso.isEmpty()) percorso = Prompt::FileApri(QString(), kFiltroElenco);
+    if (percorso.isEmpty()) percorso = ChiediFile(Prompt::Tipo::FileApri, kFiltroElenco);
     if (percorso.isEmpty()) return false;
     QFile f(percorso);
     if (!f.open(QIODevice::ReadOnly)) {
@@ -135,7 +147,7 @@ bool RegistroMAC::CaricaFile()
 
 bool RegistroMAC::SalvaFile()
 {
-    if (NomeFileElenco.isEmpty()) NomeFileElenco = Prompt::FileSalva(QString(), kFiltroElenco);
+    if (NomeFileElenco.isEmpty()) NomeFileElenco = ChiediFile(Prompt::Tipo::FileSalva, kFiltroElenco);
     if (NomeFileElenco.isEmpty()) return false;
     if (!Scrivi(NomeFileElenco, TestoFileElenco(ElencoMAC))) return false;
     ElencoModificato = false;
@@ -144,7 +156,7 @@ bool RegistroMAC::SalvaFile()
 
 bool RegistroMAC::CreaReport(SceltaReport scelta, const CampiMAC& campi)
 {
-    const QString percorso = Prompt::FileSalva(QString(), kFiltroReport);
+    const QString percorso = ChiediFile(Prompt::Tipo::FileSalva, kFiltroReport);
     if (percorso.isEmpty()) return false;
     return Scrivi(percorso, TestoReport(ElencoMAC, scelta, campi.pfc, campi.anno, campi.cliente,
                                         QDateTime::currentDateTime()));

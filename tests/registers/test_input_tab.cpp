@@ -13,6 +13,7 @@
 #include "shell/Finestre.h"
 #include "shell/Lingua.h"
 #include "support/Ambiente.h"
+#include "support/CartelleIniziali.h"
 #include "support/Controllo.h"
 #include "support/DiscoPieno.h"
 #include "support/ValoriEstremi.h"
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -56,6 +58,80 @@ private slots:
         EditorTabelle::TabellaCorrente = 0;
         ProgettoModificato = false;
         QLocale::setDefault(QLocale::c());
+    }
+
+    // Load and Save start where the project's dialogs do, not in the current
+    // folder, which the settings save moves to the program's data folder.
+    // First of all, while no folder was chosen yet.
+    void fileDialogsStartWhereTheProjectsDo()
+    {
+        Test::CartelleIniziali cartelle;
+        QVERIFY(cartelle.Prepara());
+        EditorTabelle e;
+        e.Carica();
+        e.CaricaDaFile();   // cancelled
+        m_copione.RispondiTesto(cartelle.Scelta() + "/tank.csv");
+        e.SalvaSuFile();
+        e.CaricaDaFile();   // cancelled
+        cartelle.ApriProgetto();
+        e.SalvaSuFile();    // cancelled
+        QCOMPARE(cartelle.Partenze(m_copione.richieste), cartelle.Attese());
+        QCOMPARE(m_copione.Messaggi(), QStringList{});
+        QVERIFY(QFile::exists(cartelle.Scelta() + "/tank.csv"));
+    }
+
+    // A new name stored with ">>" and then OK, or ">>" twice, is one table:
+    // a Linearization row lists it once. From a project without tables.
+    void oneTableForOneName_data()
+    {
+        QTest::addColumn<QString>("poi");
+        QTest::newRow(">> then OK") << "cmd_ok_1";
+        QTest::newRow(">> twice") << "cmd_Insert";
+    }
+    void oneTableForOneName()
+    {
+        QFETCH(QString, poi);
+        Tabelle = {};
+        NumTabelle = 0;
+        Finestre::Scarica<Input_Tab>();
+        const auto scarica = qScopeGuard([] { Finestre::Scarica<Input_Tab>(); });
+        MenuClick(QStringLiteral("mnu_Tables"));
+        Input_Tab* w = Finestre::SeCaricata<Input_Tab>();
+        QVERIFY(w && w->Caricato());
+        auto* nome = C<QLineEdit>(w, "txt_NomeTab");
+        nome->setText(QStringLiteral("Flow"));
+        emit nome->textEdited(nome->text());
+        auto* y = C<QLineEdit>(w, "txt_TabB_1");
+        y->setText(QStringLiteral("5"));
+        emit y->textEdited(y->text());
+        C<QPushButton>(w, "cmd_Insert")->click();
+        C<QPushButton>(w, poi)->click();
+        QCOMPARE(NomiTabelle(), QStringList{"Flow"});
+        QCOMPARE(Tabelle[0].Y[1], 5.0);
+        QCOMPARE(m_copione.Messaggi(), QStringList{});
+    }
+
+    // Another table's name typed over the selected one replaces that table;
+    // with two of one name (an earlier build's project) the selected one is
+    // meant.
+    void aNameInUseReplacesItsTable()
+    {
+        EditorTabelle e;
+        EditorTabelle::TabellaCorrente = 1;
+        e.Carica();
+        e.Nome = QStringLiteral("Tank");
+        e.TestoY[0] = QStringLiteral("3");
+        QVERIFY(e.Inserisci());
+        QCOMPARE(NomiTabelle(), (QStringList{"Tank", "Probe", "Tank"}));
+        QCOMPARE(Tabelle[0].Y[0], 3.0);
+        QCOMPARE(Tabelle[1].NomeTabella, QStringLiteral("Probe"));
+        QCOMPARE(e.Selezione, 1);
+        e.ListaClick(2);
+        e.TestoY[0] = QStringLiteral("4");
+        QVERIFY(e.Ok());
+        QCOMPARE(Tabelle[2].Y[0], 4.0);
+        QCOMPARE(Tabelle[0].Y[0], 3.0);
+        QCOMPARE(int(NumTabelle), 3);
     }
 
     void insertReplacesOrAppends()

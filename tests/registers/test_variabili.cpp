@@ -255,7 +255,9 @@ private slots:
         QTest::newRow("stale ID") << "txt_WebReg_0" << "3" << "Error: Check Values" << 0;
         QTest::newRow("mask 65535 kept as pattern") << "txt_WebReg_5" << "65535" << "" << -1;
         QTest::newRow("mask 00 accepted") << "txt_WebReg_5" << "00" << "" << 0;
-        QTest::newRow("not a number keeps") << "txt_WebReg_1" << "abc" << "" << 7;
+        QTest::newRow("register not a number") << "txt_WebReg_1" << "abc" << "Error: Check Values" << 0;
+        QTest::newRow("trigger not a number") << "txt_WebReg_4" << "abc" << "Error: Check Values" << 0;
+        QTest::newRow("alternate not a number") << "txt_WebReg_3" << "" << "Error: Check Values" << 0;
     }
     void rifiuti()
     {

@@ -185,7 +185,9 @@ private slots:
         QTest::addColumn<QString>("messaggio");
         QTest::addColumn<int>("aggiunto");
         QTest::newRow("%R and number") << "%R100" << -1 << "" << 100;
-        QTest::newRow("no number adds 0") << "abc" << -1 << "" << 0;
+        QTest::newRow("leading number") << " 12abc" << -1 << "" << 12;
+        QTest::newRow("no number") << "abc" << -1 << "Error: Check Values" << -1;
+        QTest::newRow("empty") << "" << -1 << "Error: Check Values" << -1;
         QTest::newRow("combo entry") << "[" << 0 << "" << -2;
         QTest::newRow("% without number") << "%R" << -1 << "Write the register as %R and its number" << -1;
         QTest::newRow("past the table") << "2049" << -1 << "Register = 0 to 2048" << -1;

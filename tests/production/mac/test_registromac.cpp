@@ -1,8 +1,10 @@
 // The MAC tool without its window: list and file texts, the report, the read
-// against a fake controller on loopback TCP, and the file questions.
+// against a fake controller on loopback TCP, the file questions and where
+// the file dialogs start.
 #include "comm/AreaComunicazione.h"
 #include "production/mac/RegistroMAC.h"
 #include "support/AiutiProduzione.h"
+#include "support/CartelleIniziali.h"
 #include "support/Copione.h"
 #include "support/DiscoPieno.h"
 #include "support/FakeController.h"
@@ -40,6 +42,26 @@ private slots:
         copione.Installa();
         QVERIFY(Test::CollegaAlFake(fake, false));
         fake.Input[14] = 0x0004, fake.Input[15] = 0xA312, fake.Input[16] = 0x3456;
+    }
+
+    // Load, Save and the report start where the project's dialogs do, not
+    // in the current folder, which the settings save moves to the program's
+    // data folder. First of all, while no folder was chosen yet.
+    void cartelleIniziali()
+    {
+        Test::CartelleIniziali cartelle;
+        QVERIFY(cartelle.Prepara());
+        RegistroMAC r;
+        r.ElencoMAC = {kA};
+        QVERIFY(!r.CaricaFile());   // cancelled
+        copione.RispondiTesto(cartelle.Scelta() + "/report.txt");
+        QVERIFY(r.CreaReport(SceltaReport::PFC, CampiMAC{}));
+        QVERIFY(!r.SalvaFile());    // cancelled
+        cartelle.ApriProgetto();
+        QVERIFY(!r.SalvaFile());    // cancelled
+        QCOMPARE(cartelle.Partenze(copione.richieste), cartelle.Attese());
+        QCOMPARE(copione.Messaggi(), QStringList{});
+        QVERIFY(QFile::exists(cartelle.Scelta() + "/report.txt"));
     }
 
     void testi()
