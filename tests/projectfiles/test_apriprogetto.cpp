@@ -450,6 +450,41 @@ private slots:
                  ScriviSet(prima, Modelli[Controllore.Modello]));
     }
 
+    // A saved set whose files lost the line end of their last line, as some
+    // text editors save them: the files ending with a closing tag open as
+    // saved; a watch list ending with a number that may be cut is refused,
+    // the box naming its file and line.
+    void senzaFineRiga()
+    {
+        const QString modificato = cartella.filePath(QStringLiteral("edited"));
+        const QList<QByteArray> salvato = LeggiSet(base);
+        for (int f = 0; f < NumFileSet; ++f) {
+            QByteArray testo = salvato[f];
+            const FileSet fs = FileSet(f);
+            if (fs == FileSet::Prj || fs == FileSet::Dsp || fs == FileSet::Skd || fs == FileSet::Blk) {
+                QVERIFY2(testo.endsWith(">\r\n"), qPrintable(Estensione(fs)));
+                testo.chop(2);
+            }
+            QFile::remove(modificato + Estensione(fs));
+            Scrivi(modificato + Estensione(fs), testo);
+        }
+        QCOMPARE(ApriProgetto(modificato + ".prj"), EsitoApertura::Aperto);
+        QCOMPARE(NomeProgetto, modificato);
+        QVERIFY(Programmi[0].NumRung >= 10);
+        const ByteSet riscritto = ScriviSet(ProgettoInMemoria(), Modelli[Controllore.Modello]);
+        for (int f = 0; f < NumFileSet; ++f) QCOMPARE(riscritto[size_t(f)], salvato[f]);
+
+        const QByteArray wtc = salvato[int(FileSet::Wtc)];
+        Scrivi(modificato + ".wtc", wtc.chopped(2));
+        Programmi[0].Rung[1].Descrizione = QStringLiteral("unsaved");
+        QCOMPARE(ApriProgetto(modificato + ".prj"), EsitoApertura::Rifiutato);
+        QCOMPARE(copione.Messaggi().last(),
+                 QStringLiteral("The project was not opened: edited.wtc, line %1: the last line has no line end, so "
+                                "the file may be cut")
+                     .arg(wtc.count('\n')));
+        QCOMPARE(Programmi[0].Rung[1].Descrizione, QStringLiteral("unsaved"));
+    }
+
     // A file of the set that cannot be written: said with its name, the old
     // set as it was, the project still marked modified.
     void salvataggioFallito()
