@@ -240,7 +240,7 @@ private slots:
         intatta();
         QCOMPARE(copione.richieste.size(), 3);
         QVERIFY(!copione.richieste[0].confermaSostituzione);   // the set is asked about, not one file
-        QVERIFY(copione.richieste[1].testo.contains(vittima + ".prj"));
+        QCOMPARE(copione.richieste[1].testo, vittima + ".skd already exists.\nDo you want to replace it?");
         QCOMPARE(copione.richieste[1].pulsanti & 7, int(Prompt::SiNo));
         QCOMPARE(copione.richieste[2].tipo, Prompt::Tipo::FileSalva);
 
@@ -259,6 +259,31 @@ private slots:
         QVERIFY(SalvaProgettoCorrente(true));
         QCOMPARE(NomeFile, vittima + ".prj");
         QCOMPARE(Leggi(vittima + ".skd"), QByteArray());
+    }
+
+    // The replace question names a file of the set that is there: the .prj
+    // when it is, else the first companion found.
+    void sostituzioneNominaFile_data()
+    {
+        QTest::addColumn<QStringList>("presenti");
+        QTest::addColumn<QString>("nominato");
+        QTest::newRow("only the .prj") << QStringList{".prj"} << ".prj";
+        QTest::newRow("the .prj and companions") << QStringList{".msg", ".prj", ".lst"} << ".prj";
+        QTest::newRow("only the .msg") << QStringList{".msg"} << ".msg";
+        QTest::newRow("companions") << QStringList{".blk", ".wtc", ".dsp"} << ".wtc";
+    }
+    void sostituzioneNominaFile()
+    {
+        QFETCH(QStringList, presenti);
+        QFETCH(QString, nominato);
+        QTemporaryDir dir;
+        const QString scelto = dir.filePath(QStringLiteral("set"));
+        for (const QString& e : presenti) Scrivi(scelto + e, "kept");
+        copione.RispondiTesto(scelto);
+        copione.Rispondi(Prompt::No);   // then the dialog again, cancelled
+        QVERIFY(!SalvaProgettoCorrente(true));
+        QCOMPARE(copione.Messaggi(), QStringList{scelto + nominato + " already exists.\nDo you want to replace it?"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), presenti.size());
     }
 
     // New leaves nothing of the old project behind: saved at once, no file
