@@ -79,7 +79,7 @@ void LeggiDsp(LettoreRighe& l, bool conTag, int versione, ProgettoSalvato& p)
     int n = 0;
     bool aperta = false;
     while (!l.Fine()) {
-        const QString riga = l.Testo();
+        const QString riga = l.TestoTag(QStringLiteral("</PAG>"));
         if (riga == QLatin1String("<PAG>")) {
             if (++pg >= MaxPagine) Rifiuta(Guasto::FuoriLimite, l);
             n = 0;

@@ -231,7 +231,7 @@ void LeggiBlk(LettoreRighe& l, bool conTag, ProgettoSalvato& p)
     int b = -1;
     bool aperto = false;
     while (!l.Fine()) {
-        const QString riga = l.Testo();
+        const QString riga = l.TestoTag(QStringLiteral("</TEXT>"));
         if (riga == QLatin1String("<TEXT>")) {
             if (++b >= MaxBlocchiTesto) throw GuastoLettura{Guasto::FuoriLimite, QString(), l.Riga()};
             p.blocchi[size_t(b)].clear();
@@ -298,7 +298,7 @@ std::optional<GuastoLettura> LeggiSet(const ContenutoSet& contenuto, const DefMo
             corrente = FileSet(f);
             p.presente[size_t(f)] = contenuto[size_t(f)].has_value();
             if (!contenuto[size_t(f)]) continue;
-            LettoreRighe l(*contenuto[size_t(f)]);
+            LettoreRighe l(*contenuto[size_t(f)], conTag);
             switch (corrente) {
             case FileSet::Prj: versioneVecchia = LeggiPrj(l, conTag, p); break;
             case FileSet::Lst: LeggiLst(l, m, p); break;

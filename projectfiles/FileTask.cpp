@@ -15,17 +15,16 @@ void ScriviByte(ScrittoreRighe& s, const std::array<uint8_t, 6>& v)
     for (uint8_t b : v) s.Intero(b);
 }
 
-void LeggiByte(LettoreRighe& l, std::array<uint8_t, 6>& v, int da = 0)
+void LeggiByte(LettoreRighe& l, std::array<uint8_t, 6>& v)
 {
-    for (size_t i = size_t(da); i < v.size(); ++i) v[i] = uint8_t(l.Intero(0, 255));
+    for (uint8_t& b : v) b = uint8_t(l.Intero(0, 255));
 }
 
-// The 98 fields; the first value of Inizio may already be read.
-Task LeggiTask(LettoreRighe& l, std::optional<uint8_t> inizio0 = std::nullopt)
+// The 98 fields.
+Task LeggiTask(LettoreRighe& l)
 {
     Task t;
-    if (inizio0) t.Inizio[0] = *inizio0;
-    LeggiByte(l, t.Inizio, inizio0 ? 1 : 0);
+    LeggiByte(l, t.Inizio);
     LeggiByte(l, t.Fine);
     t.TipoTask = uint8_t(l.Intero(0, 255));
     LeggiByte(l, t.Intervallo);
@@ -97,14 +96,8 @@ void LeggiSkd(LettoreRighe& l, bool conTag, int versione, ProgettoSalvato& p)
     }
     const int n = l.Conteggio(MaxTask);
     for (int t = 0; t < n; ++t) {
-        QString primo;
-        do primo = l.Testo().trimmed();
-        while (primo.isEmpty());
-        bool ok = false;
-        const int inizio0 = primo.toInt(&ok);
-        if (!ok) throw GuastoLettura{Guasto::NonNumero, QString(), l.Riga()};
-        if (inizio0 < 0 || inizio0 > 255) throw GuastoLettura{Guasto::FuoriLimite, QString(), l.Riga()};
-        p.task << LeggiTask(l, uint8_t(inizio0));
+        l.SaltaVuote();
+        p.task << LeggiTask(l);
         l.Salta(std::max(0, versione - kPrimaSaltataTask + 1));
     }
 }

@@ -8,6 +8,7 @@ enum Tipo {
     FineInRecord,  // the file ends inside a record
     FuoriLimite,   // a value beyond its field, or a count beyond its table
     NonApribile,   // the file exists but cannot be read
+    SenzaFineRiga, // a value on a last line without line end: it may be cut
 };
 }
 

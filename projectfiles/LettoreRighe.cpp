@@ -3,19 +3,30 @@
 #include "base/Conversioni.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+// What is left of a whole or real number cut inside it.
+const QRegularExpression& InizioNumero()
+{
+    static const QRegularExpression e(QStringLiteral("^\\s*[-+]?\\d*\\.?\\d*([eE][-+]?)?$"));
+    return e;
+}
+} // namespace
 
 QString GuastoLettura::Testo() const
 {
     static const char* const kMotivi[] = {"not a number", "the file ends inside a record",
-                                          "a value or count beyond its table", "the file cannot be read"};
+                                          "a value or count beyond its table", "the file cannot be read",
+                                          "the last line has no line end, so the file may be cut"};
     const QString nome = QFileInfo(file).fileName();
     const QString dove = riga > 0 ? QStringLiteral("%1, line %2").arg(nome).arg(riga) : nome;
     return dove + QStringLiteral(": ") + QLatin1String(kMotivi[tipo]);
 }
 
-LettoreRighe::LettoreRighe(const QByteArray& byte)
+LettoreRighe::LettoreRighe(const QByteArray& byte, bool conTag) : m_conTag(conTag)
 {
-    m_ultimaTroncata = !byte.isEmpty() && !byte.endsWith('\n');
+    m_senzaFine = !byte.isEmpty() && !byte.endsWith('\n');
     m_righe = QString::fromLatin1(byte).split(QLatin1Char('\n'));
     // The line end of the last line opens no further line.
     if (!m_righe.isEmpty() && m_righe.last().isEmpty()) m_righe.removeLast();
@@ -31,10 +42,25 @@ void LettoreRighe::Rifiuta(Guasto::Tipo tipo, int riga) const
     throw g;
 }
 
+void LettoreRighe::RifiutaNumero(const QString& testo, const QRegularExpression& inizio) const
+{
+    // Only the last line can end inside its number, and only when the text
+    // is how such a number begins (" -", an exponent without digits).
+    const bool tagliata = m_senzaFine && m_pos == m_righe.size() && inizio.match(testo).hasMatch();
+    Rifiuta(tagliata ? Guasto::FineInRecord : Guasto::NonNumero, Riga());
+}
+
 QString LettoreRighe::Testo()
 {
-    if (Fine() || (m_ultimaTroncata && m_pos == m_righe.size() - 1)) Rifiuta(Guasto::FineInRecord, int(m_pos) + 1);
+    if (Fine()) Rifiuta(Guasto::FineInRecord, int(m_pos) + 1);
+    if (m_conTag && ProssimaSenzaFine()) Rifiuta(Guasto::SenzaFineRiga, int(m_pos) + 1);
     return m_righe[m_pos++];
+}
+
+QString LettoreRighe::TestoTag(const QString& chiusura)
+{
+    if (ProssimaSenzaFine() && m_righe[m_pos] == chiusura) return m_righe[m_pos++];
+    return Testo();
 }
 
 qint64 LettoreRighe::Intero(qint64 minimo, qint64 massimo)
@@ -42,28 +68,30 @@ qint64 LettoreRighe::Intero(qint64 minimo, qint64 massimo)
     const QString t = Testo().trimmed();
     bool ok = false;
     const qint64 v = t.toLongLong(&ok, 10);
-    if (!ok) Rifiuta(Guasto::NonNumero, Riga());
+    if (!ok) RifiutaNumero(t, InizioNumero());
     if (v < minimo || v > massimo) Rifiuta(Guasto::FuoriLimite, Riga());
     return v;
 }
 
 double LettoreRighe::Reale()
 {
-    const std::optional<double> v = NumeroDaFile(Testo());
-    if (!v) Rifiuta(Guasto::NonNumero, Riga());
+    const QString t = Testo();
+    const std::optional<double> v = NumeroDaFile(t);
+    if (!v) RifiutaNumero(t, InizioNumero());
     return *v;
 }
 
 QList<qint64> LettoreRighe::Puntato(const QString& testo, std::initializer_list<qint64> minimi,
                                    std::initializer_list<qint64> massimi) const
 {
+    static const QRegularExpression inizioPuntato(QStringLiteral("^\\s*(-?\\d+\\.){0,3}-?\\d*$"));
     const QStringList parti = testo.trimmed().split(QLatin1Char('.'));
-    if (parti.size() != qsizetype(minimi.size())) Rifiuta(Guasto::NonNumero, Riga());
+    if (parti.size() != qsizetype(minimi.size())) RifiutaNumero(testo, inizioPuntato);
     QList<qint64> valori;
     for (qsizetype i = 0; i < parti.size(); ++i) {
         bool ok = false;
         const qint64 v = parti[i].trimmed().toLongLong(&ok, 10);
-        if (!ok) Rifiuta(Guasto::NonNumero, Riga());
+        if (!ok) RifiutaNumero(testo, inizioPuntato);
         if (v < minimi.begin()[i] || v > massimi.begin()[i]) Rifiuta(Guasto::FuoriLimite, Riga());
         valori << v;
     }
@@ -72,11 +100,16 @@ QList<qint64> LettoreRighe::Puntato(const QString& testo, std::initializer_list<
 
 void LettoreRighe::SaltaFino(const QString& tag)
 {
-    while (Testo() != tag) {
+    while (TestoTag(tag) != tag) {
     }
 }
 
 void LettoreRighe::Salta(int quanti)
 {
     for (int i = 0; i < quanti; ++i) Testo();
+}
+
+void LettoreRighe::SaltaVuote()
+{
+    while (!Fine() && m_righe[m_pos].trimmed().isEmpty()) ++m_pos;
 }

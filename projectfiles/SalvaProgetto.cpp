@@ -49,11 +49,11 @@ std::optional<GuastoScrittura> ScriviProgetto(const QString& base, const Progett
 }
 } // namespace
 
-bool SetPresente(const QString& base)
+QString FilePresenteDelSet(const QString& base)
 {
     for (int f = 0; f < NumFileSet; ++f)
-        if (QFileInfo::exists(base + Estensione(FileSet(f)))) return true;
-    return false;
+        if (const QString nome = base + Estensione(FileSet(f)); QFileInfo::exists(nome)) return nome;
+    return {};
 }
 
 namespace {
@@ -68,8 +68,11 @@ QString ChiediBase()
         if (scelto.isEmpty()) return {};
         RicordaCartella(scelto);
         const QString base = BaseProgetto(scelto);
-        if (!SetPresente(base)) return base;
-        const QString domanda = QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(base + kSuffisso);
+        // The question names a file that is there: a set may have lost its
+        // .prj and kept companions that the save would replace.
+        const QString presente = FilePresenteDelSet(base);
+        if (presente.isEmpty()) return base;
+        const QString domanda = QStringLiteral("%1 already exists.\nDo you want to replace it?").arg(presente);
         if (Prompt::MsgBox(domanda, int(Prompt::SiNo) | int(Prompt::Avviso), QStringLiteral("Save Project")) == Prompt::Si)
             return base;
     }

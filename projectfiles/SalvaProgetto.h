@@ -16,8 +16,9 @@ inline const QString FiltroProgetto = QStringLiteral(" (*.prj);;(*.*)");
 // The set's base path for a chosen name: the name less a ".prj" suffix.
 QString BaseProgetto(const QString& scelto);
 
-// True when any of the ten files base + extension exists.
-bool SetPresente(const QString& base);
+// The first of the ten files base + extension that exists, the .prj
+// first; empty when none does.
+QString FilePresenteDelSet(const QString& base);
 
 // Writes the ten files base + extension, all or none.
 std::optional<GuastoScrittura> ScriviFileSet(const QString& base, const ByteSet& byte);

@@ -240,7 +240,7 @@ private slots:
         intatta();
         QCOMPARE(copione.richieste.size(), 3);
         QVERIFY(!copione.richieste[0].confermaSostituzione);   // the set is asked about, not one file
-        QVERIFY(copione.richieste[1].testo.contains(vittima + ".prj"));
+        QCOMPARE(copione.richieste[1].testo, vittima + ".skd already exists.\nDo you want to replace it?");
         QCOMPARE(copione.richieste[1].pulsanti & 7, int(Prompt::SiNo));
         QCOMPARE(copione.richieste[2].tipo, Prompt::Tipo::FileSalva);
 
@@ -259,6 +259,31 @@ private slots:
         QVERIFY(SalvaProgettoCorrente(true));
         QCOMPARE(NomeFile, vittima + ".prj");
         QCOMPARE(Leggi(vittima + ".skd"), QByteArray());
+    }
+
+    // The replace question names a file of the set that is there: the .prj
+    // when it is, else the first companion found.
+    void sostituzioneNominaFile_data()
+    {
+        QTest::addColumn<QStringList>("presenti");
+        QTest::addColumn<QString>("nominato");
+        QTest::newRow("only the .prj") << QStringList{".prj"} << ".prj";
+        QTest::newRow("the .prj and companions") << QStringList{".msg", ".prj", ".lst"} << ".prj";
+        QTest::newRow("only the .msg") << QStringList{".msg"} << ".msg";
+        QTest::newRow("companions") << QStringList{".blk", ".wtc", ".dsp"} << ".wtc";
+    }
+    void sostituzioneNominaFile()
+    {
+        QFETCH(QStringList, presenti);
+        QFETCH(QString, nominato);
+        QTemporaryDir dir;
+        const QString scelto = dir.filePath(QStringLiteral("set"));
+        for (const QString& e : presenti) Scrivi(scelto + e, "kept");
+        copione.RispondiTesto(scelto);
+        copione.Rispondi(Prompt::No);   // then the dialog again, cancelled
+        QVERIFY(!SalvaProgettoCorrente(true));
+        QCOMPARE(copione.Messaggi(), QStringList{scelto + nominato + " already exists.\nDo you want to replace it?"});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), presenti.size());
     }
 
     // New leaves nothing of the old project behind: saved at once, no file
@@ -448,6 +473,41 @@ private slots:
         QCOMPARE(int(NumTabelle), int(prima.numTabelle));
         QCOMPARE(ScriviSet(ProgettoInMemoria(), Modelli[Controllore.Modello]),
                  ScriviSet(prima, Modelli[Controllore.Modello]));
+    }
+
+    // A saved set whose files lost the line end of their last line, as some
+    // text editors save them: the files ending with a closing tag open as
+    // saved; a watch list ending with a number that may be cut is refused,
+    // the box naming its file and line.
+    void senzaFineRiga()
+    {
+        const QString modificato = cartella.filePath(QStringLiteral("edited"));
+        const QList<QByteArray> salvato = LeggiSet(base);
+        for (int f = 0; f < NumFileSet; ++f) {
+            QByteArray testo = salvato[f];
+            const FileSet fs = FileSet(f);
+            if (fs == FileSet::Prj || fs == FileSet::Dsp || fs == FileSet::Skd || fs == FileSet::Blk) {
+                QVERIFY2(testo.endsWith(">\r\n"), qPrintable(Estensione(fs)));
+                testo.chop(2);
+            }
+            QFile::remove(modificato + Estensione(fs));
+            Scrivi(modificato + Estensione(fs), testo);
+        }
+        QCOMPARE(ApriProgetto(modificato + ".prj"), EsitoApertura::Aperto);
+        QCOMPARE(NomeProgetto, modificato);
+        QVERIFY(Programmi[0].NumRung >= 10);
+        const ByteSet riscritto = ScriviSet(ProgettoInMemoria(), Modelli[Controllore.Modello]);
+        for (int f = 0; f < NumFileSet; ++f) QCOMPARE(riscritto[size_t(f)], salvato[f]);
+
+        const QByteArray wtc = salvato[int(FileSet::Wtc)];
+        Scrivi(modificato + ".wtc", wtc.chopped(2));
+        Programmi[0].Rung[1].Descrizione = QStringLiteral("unsaved");
+        QCOMPARE(ApriProgetto(modificato + ".prj"), EsitoApertura::Rifiutato);
+        QCOMPARE(copione.Messaggi().last(),
+                 QStringLiteral("The project was not opened: edited.wtc, line %1: the last line has no line end, so "
+                                "the file may be cut")
+                     .arg(wtc.count('\n')));
+        QCOMPARE(Programmi[0].Rung[1].Descrizione, QStringLiteral("unsaved"));
     }
 
     // A file of the set that cannot be written: said with its name, the old

@@ -9,6 +9,7 @@
 
 #include <QTest>
 #include <limits>
+#include <map>
 
 namespace {
 DefModello Modello()
@@ -94,6 +95,48 @@ ContenutoSet Contenuto(const ByteSet& b)
     ContenutoSet c;
     for (int f = 0; f < NumFileSet; ++f) c[size_t(f)] = b[size_t(f)];
     return c;
+}
+
+// A set of the older, untagged layout, written by hand from its description
+// (no program writes it): a version code of 18 drops no line after any
+// record. Each file's last value is one a cut can leave unreadable.
+std::array<QStringList, NumFileSet> RigheVecchie()
+{
+    std::array<QStringList, NumFileSet> f;
+    QStringList& prj = f[size_t(FileSet::Prj)];
+    prj << "1.7" << "47A7" << " 18 " << " 1 " << "old rung" << "L1" << " 3 " << " 255 " << " 6 ";
+    for (int k = 0; k < 8; ++k) prj << QStringLiteral("%R%1").arg(k) << QStringLiteral(" %1 ").arg(k) << " 1 " << " 2 " << " 255 ";
+    prj << " 1 " << "-5 " << "-7 ";
+    for (int a = 0; a <= 4; ++a) f[size_t(FileSet::Lst)] << QStringLiteral("R%1").arg(a) << QStringLiteral(" %1 ").arg(a * 50);
+    f[size_t(FileSet::Wtc)] = QStringList{" 2 ", " 100 ", " -12 "};
+    f[size_t(FileSet::Ptb)] = QStringList{" 1 ", "T", " 2 ", " 0", " 10", "-1", "-2.5E+3"};
+    f[size_t(FileSet::Dsp)] = QStringList{" 1 ", " 1 ", " 3 ", " 131 ", " 0 ", " 0 ", " 0 ", " 0 ", "%5.1f", "", "-2 ",
+                                          " 0 ", " 0 ", " 2.5 ", "-.5 ", " 0 ", " 0 ", " 1 ", " 0 ", " 0 ", " 1 "};
+    QStringList& skd = f[size_t(FileSet::Skd)];
+    skd << " 1 " << "";
+    for (int k = 0; k < 25; ++k) skd << QStringLiteral(" %1 ").arg(k);
+    skd << "C:\\log" << " 0 " << " 0 " << "-1 " << " 0 " << " 2 ";
+    for (int k = 0; k < 64; ++k) skd << QStringLiteral(" %1 ").arg(k * 0.5);
+    skd << " 1 " << " 7 " << "-3 ";
+    f[size_t(FileSet::Fmt)] = QStringList{" 1 ", " 7 ", " 2 ", "%5.1f", "Tank\tT1"};
+    f[size_t(FileSet::Str)] = QStringList{"one", "", "three"};
+    f[size_t(FileSet::Blk)] = QStringList{"a", "bc"};
+    f[size_t(FileSet::Msg)] = QStringList{" 1 ", " 1 ", "+39 0", "alarm"};
+    return f;
+}
+
+// The project of every line form whose files all end with a line that
+// holds something (a last empty line, once its line end is gone, is no line).
+ProgettoSalvato ProgettoSenzaRigaVuota()
+{
+    ProgettoSalvato p = Progetto();
+    p.testiSMS << QStringLiteral("last");
+    return p;
+}
+
+QByteArray Unite(const QStringList& righe)
+{
+    return (righe.join("\r\n") + "\r\n").toLatin1();
 }
 } // namespace
 
@@ -334,8 +377,11 @@ private slots:
     }
 
     // Each file cut at every byte: a file that ends where a record ends reads
-    // as a shorter set (files with a count only whole); any other cut is
-    // refused at the line it falls on.
+    // as a shorter set (files with a count only whole), as does one whose
+    // last line, without its line end, is a whole closing tag. A cut at a
+    // line end is refused as a record cut short at the next line, a cut
+    // inside a line as a last line without line end; an object's closing tag
+    // as the last line leaves its page open.
     void tagli_data()
     {
         QTest::addColumn<int>("file");
@@ -374,19 +420,119 @@ private slots:
         }
         for (qsizetype taglio = 0; taglio <= testo.size(); ++taglio) {
             ContenutoSet c = intero;
-            c[size_t(file)] = testo.left(taglio);
+            const QByteArray tagliato = testo.left(taglio);
+            c[size_t(file)] = tagliato;
             ProgettoSalvato p;
             const std::optional<GuastoLettura> g = LeggiSet(c, Modello(), p);
             const QByteArray dove = QByteArray::number(taglio);
-            if (confini.contains(taglio)) {
+            const bool aCapo = tagliato.isEmpty() || tagliato.endsWith('\n');
+            QByteArray ultima = tagliato.mid(tagliato.lastIndexOf('\n') + 1);
+            if (ultima.endsWith('\r')) ultima.chop(1);
+            if (confini.contains(taglio) || (!aCapo && !fine.isEmpty() && ultima == fine)) {
                 QVERIFY2(!g, dove + ": " + (g ? g->Testo().toLatin1() : QByteArray()));
                 continue;
             }
             QVERIFY2(g, dove);
             QCOMPARE(g->file, Estensione(FileSet(file)));
-            QVERIFY2(g->tipo == Guasto::FineInRecord, dove);
-            QVERIFY2(g->riga == testo.left(taglio).count('\n') + 1, dove + ": " + g->Testo().toLatin1());
+            int riga = tagliato.count('\n') + 1;
+            Guasto::Tipo tipo = aCapo ? Guasto::FineInRecord : Guasto::SenzaFineRiga;
+            // A version line cut short is no longer "1.8": the older layout
+            // reads it whole and finds no model line.
+            if ((!aCapo && ultima == "</OBJ>") || (file == int(FileSet::Prj) && riga == 1 && ultima != "1.8")) {
+                riga += aCapo ? 0 : 1;
+                tipo = Guasto::FineInRecord;
+            }
+            QVERIFY2(g->tipo == tipo, dove + ": " + g->Testo().toLatin1());
+            QVERIFY2(g->riga == riga, dove + ": " + g->Testo().toLatin1());
         }
+    }
+
+    // Each file without the line end of its last line, and cut inside its
+    // last value, in both layouts. Without the line end: the tagged files
+    // whose last line is a closing tag and every older file read as if it
+    // were there; the other tagged files are refused at that line, which may
+    // hold a number cut short. Cut inside: an older file is read as it
+    // stands unless a number is left unreadable (" -", "-2.5E+").
+    void ultimaRiga_data()
+    {
+        QTest::addColumn<bool>("vecchio");
+        QTest::addColumn<int>("file");
+        QTest::addColumn<QByteArray>("testo");
+        QTest::addColumn<QByteArray>("atteso");   // the whole file read the same, when taken
+        QTest::addColumn<int>("tipo");            // -1: taken
+        QTest::addColumn<int>("riga");
+        const ByteSet nuovo = ScriviSet(ProgettoSenzaRigaVuota(), Modello());
+        const auto vecchio = RigheVecchie();
+        // What an older file cut inside its last line reads as, when taken.
+        const std::map<FileSet, QString> testiTagliati{
+            {FileSet::Fmt, "Tank\tT"}, {FileSet::Str, "thr"}, {FileSet::Blk, "b"}, {FileSet::Msg, "ala"}};
+        const std::map<FileSet, QString> numeriTagliati{{FileSet::Prj, "-"}, {FileSet::Lst, " "}, {FileSet::Wtc, " -"},
+                                                       {FileSet::Ptb, "-2.5E+"}, {FileSet::Dsp, " "}, {FileSet::Skd, "-"}};
+        for (int f = 0; f < NumFileSet; ++f) {
+            const FileSet fs = FileSet(f);
+            const QByteArray nome = Estensione(fs).mid(1).toLatin1();
+            const QByteArray intero = nuovo[size_t(f)];
+            const bool chiusura = fs == FileSet::Prj || fs == FileSet::Dsp || fs == FileSet::Skd || fs == FileSet::Blk;
+            const int righe = int(intero.count('\n'));
+            QTest::newRow(nome + " 1.8 no line end") << false << f << intero.chopped(2) << intero
+                                                     << (chiusura ? -1 : int(Guasto::SenzaFineRiga)) << righe;
+            const QByteArray tagliato = intero.chopped(3);
+            QTest::newRow(nome + " 1.8 cut") << false << f << tagliato << QByteArray() << int(Guasto::SenzaFineRiga)
+                                             << int(tagliato.count('\n')) + 1;
+
+            QStringList righeVecchie = vecchio[size_t(f)];
+            const QByteArray vecchioIntero = Unite(righeVecchie);
+            QTest::newRow(nome + " older no line end") << true << f << vecchioIntero.chopped(2) << vecchioIntero << -1 << 0;
+            const bool numero = numeriTagliati.count(fs) > 0;
+            righeVecchie.last() = numero ? numeriTagliati.at(fs) : testiTagliati.at(fs);
+            const QByteArray vecchioTagliato = Unite(righeVecchie);
+            QTest::newRow(nome + " older cut") << true << f << vecchioTagliato.chopped(2) << vecchioTagliato
+                                               << (numero ? int(Guasto::FineInRecord) : -1) << int(righeVecchie.size());
+        }
+        // Only what a cut leaves of a number is taken for a cut.
+        QTest::newRow("fmt older cut in a dotted line") << true << int(FileSet::Fmt)
+                                                        << QByteArray(" 1 \r\n 7 \r\n 13 \r\n7.0.25") << QByteArray()
+                                                        << int(Guasto::FineInRecord) << 4;
+        QTest::newRow("wtc older last line no number") << true << int(FileSet::Wtc) << QByteArray(" 1 \r\n x1")
+                                                       << QByteArray() << int(Guasto::NonNumero) << 2;
+    }
+    void ultimaRiga()
+    {
+        QFETCH(bool, vecchio);
+        QFETCH(int, file);
+        QFETCH(QByteArray, testo);
+        QFETCH(QByteArray, atteso);
+        QFETCH(int, tipo);
+        ContenutoSet c = Contenuto(ScriviSet(ProgettoSenzaRigaVuota(), Modello()));
+        if (vecchio) {
+            const auto righe = RigheVecchie();
+            for (int f = 0; f < NumFileSet; ++f) c[size_t(f)] = Unite(righe[size_t(f)]);
+        }
+        ContenutoSet intero = c;
+        intero[size_t(file)] = atteso;
+        c[size_t(file)] = testo;
+        ProgettoSalvato p;
+        const std::optional<GuastoLettura> g = LeggiSet(c, Modello(), p);
+        if (tipo >= 0) {
+            QVERIFY(g);
+            QCOMPARE(g->file, Estensione(FileSet(file)));
+            QCOMPARE(int(g->tipo), tipo);
+            QTEST(g->riga, "riga");
+            return;
+        }
+        QVERIFY2(!g, qPrintable(g ? g->Testo() : QString()));
+        ProgettoSalvato q;
+        QVERIFY(!LeggiSet(intero, Modello(), q));
+        QCOMPARE(p.versione, q.versione);
+        QCOMPARE(ScriviSet(p, Modello()), ScriviSet(q, Modello()));
+        QCOMPARE(p.rung.size(), vecchio ? 1 : 2);
+    }
+
+    // The damage report names the file and the line that has no line end.
+    void testoSenzaFineRiga()
+    {
+        const GuastoLettura g{Guasto::SenzaFineRiga, QStringLiteral("/home/u/plant.lst"), 10};
+        QCOMPARE(g.Testo(), QStringLiteral("plant.lst, line 10: the last line has no line end, so the file may be cut"));
     }
 
     void danni_data()
