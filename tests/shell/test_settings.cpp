@@ -276,6 +276,23 @@ private slots:
         QCOMPARE(f.readAll(), vecchio);
     }
 
+    // No data folder to be had: the folder's own message, then the file's.
+    void cartellaDatiMancante()
+    {
+        QFile intralcio(m_home.filePath(QStringLiteral("a-file")));
+        QVERIFY(intralcio.open(QIODevice::WriteOnly));
+        intralcio.close();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(intralcio.fileName() + QStringLiteral("/data")));
+        Dialogo();
+        Campo<QPushButton>("cmd_ok_1")->click();
+        qputenv("XDG_DATA_HOME", Cartella().toUtf8());
+        QCOMPARE(m_copione.Messaggi(),
+                 (QStringList{QStringLiteral("Controller not connected"), QStringLiteral("The folder does not exist"),
+                              QStringLiteral("The settings file was not saved: devSettings.dat: the application-data "
+                                             "folder is missing\nThe settings apply until the program closes.")}));
+        QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
+    }
+
     void separatoriNonSelezionabili()
     {
         const QList<VoceModello> voci = ElencoModelliImpostazioni();
