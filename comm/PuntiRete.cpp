@@ -1,5 +1,6 @@
 #include "comm/PuntiRete.h"
 
+#include <QDir>
 #include <QSettings>
 
 namespace {
@@ -45,6 +46,15 @@ QByteArray NomeAmbiente(const QString& chiave)
     return "WORKBENCH_" + n.toLatin1();
 }
 
+// Settings OK makes the application-data folder the current directory, so
+// the folder the file is found from is taken once, as the program loads.
+const QDir& CartellaAvvio()
+{
+    static const QDir cartella(QDir::currentPath());
+    return cartella;
+}
+[[maybe_unused]] const QDir& kCartellaAvvio = CartellaAvvio();
+
 }  // namespace
 
 namespace PuntiRete {
@@ -52,7 +62,7 @@ namespace PuntiRete {
 QString PercorsoFile()
 {
     const QString p = qEnvironmentVariable("WORKBENCH_ENDPOINTS");
-    return p.isEmpty() ? QStringLiteral("endpoints.ini") : p;
+    return QDir::cleanPath(CartellaAvvio().absoluteFilePath(p.isEmpty() ? QStringLiteral("endpoints.ini") : p));
 }
 
 QString Valore(const QString& chiave)

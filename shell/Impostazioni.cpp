@@ -10,7 +10,8 @@
 #include "shell/Cartelle.h"
 
 #include <QDir>
-#include <QFile>
+#include <QStringList>
+#include <algorithm>
 
 namespace {
 const QString kSeparatore = QStringLiteral("-------------");
@@ -59,11 +60,22 @@ std::optional<int> LeggiIntero(const QString& testo, int minimo, int massimo)
     return int(v);
 }
 
+bool IndirizzoIPValido(const QString& testo)
+{
+    const QString t = testo.trimmed();
+    const bool soloCifre = std::all_of(t.cbegin(), t.cend(), [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
+    if (t.isEmpty() || !soloCifre) return true;
+    const QStringList numeri = t.split(QLatin1Char('.'));
+    return numeri.size() == 4 && std::all_of(numeri.cbegin(), numeri.cend(), [](const QString& n) {
+               return !n.isEmpty() && n.size() <= 3 && n.toInt() <= 255;
+           });
+}
+
 bool CampiValidi(const CampiImpostazioni& c)
 {
     if (!LeggiIntero(c.nodo, 0, 255)) return false;
     if (c.ethernet) {
-        return LeggiIntero(c.porta, 1, 65535) && LeggiIntero(c.timeoutTCP, 1, 32767);
+        return IndirizzoIPValido(c.ip) && LeggiIntero(c.porta, 1, 65535) && LeggiIntero(c.timeoutTCP, 1, 32767);
     }
     return c.com >= 1 && c.com <= 32 && !c.baud.isEmpty();
 }
@@ -111,13 +123,15 @@ QByteArray TestoImpostazioni()
     return out;
 }
 
-bool ScriviFileImpostazioni()
+std::optional<GuastoScrittura> ScriviFileImpostazioni()
 {
+    const QString nome = QString::fromLatin1(NomeFileImpostazioni);
     const QString cartella = GetSpecialFolder(CSIDL_LOCAL_APPDATA | CSIDL_FLAG_CREATE);
-    if (cartella.isEmpty()) return false;
+    if (cartella.isEmpty()) return GuastoScrittura{nome, QStringLiteral("the application-data folder is missing")};
     // Later relative file names of the program (the terminal's test log)
-    // resolve in this folder.
-    if (!QDir::setCurrent(cartella)) return false;
+    // resolve in this folder; the file itself goes there by its full path,
+    // whether or not the folder could be made the current one.
+    QDir::setCurrent(cartella);
     // Written aside, so a full disk keeps the settings saved before.
-    return !ScritturaFile::Scrivi(QString::fromLatin1(NomeFileImpostazioni), TestoImpostazioni());
+    return ScritturaFile::Scrivi(QDir(cartella).filePath(nome), TestoImpostazioni());
 }

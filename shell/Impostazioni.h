@@ -1,6 +1,8 @@
 #pragma once
 // The connection and workspace settings: what the Settings dialog shows,
 // checks and stores, and the settings file it leaves behind.
+#include "base/ScritturaFile.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -35,6 +37,10 @@ struct CampiImpostazioni {
 // nothing when the text is not such a number.
 std::optional<int> LeggiIntero(const QString& testo, int minimo, int massimo);
 
+// A host name, or an address of four numbers from 0 to 255: a text of
+// digits and dots is always meant as an address, never looked up as a name.
+bool IndirizzoIPValido(const QString& testo);
+
 // Checks every field; false (and the state untouched) when one is unusable.
 bool CampiValidi(const CampiImpostazioni& c);
 // Copies checked fields into the shared state (model excluded: the caller
@@ -45,5 +51,6 @@ void ApplicaImpostazioni(const CampiImpostazioni& c);
 // in the single-byte character set.
 QByteArray TestoImpostazioni();
 // Writes the settings file into the local application-data folder and makes
-// that folder the current directory. False when it could not be written.
-bool ScriviFileImpostazioni();
+// that folder the current directory; the file and the reason when it could
+// not be written (the file saved before is then left as it was).
+std::optional<GuastoScrittura> ScriviFileImpostazioni();

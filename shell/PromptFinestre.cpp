@@ -1,17 +1,25 @@
 #include "shell/PromptFinestre.h"
 
 #include "base/Prompt.h"
+#include "shell/TitoloIntero.h"
 
 #include <QApplication>
 #include <QFileDialog>
-#include <QGridLayout>
-#include <QSpacerItem>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 
 namespace Prompt {
+QString TitoloMostrato(const QString& titolo)
+{
+    // As the window system does it (an em dash, the widest of its separators).
+    const QString nome = QGuiApplication::applicationDisplayName();
+    if (titolo.isEmpty()) return nome;
+    if (nome.isEmpty() || titolo.endsWith(nome)) return titolo;
+    return titolo + QStringLiteral(" \u2014 ") + nome;
+}
+
 int LarghezzaPerTitolo(const QString& titolo)
 {
     // Window managers draw titles in a bold face and put an icon and up to
@@ -19,17 +27,12 @@ int LarghezzaPerTitolo(const QString& titolo)
     QFont carattere = QApplication::font("QMdiSubWindowTitleBar");
     carattere.setBold(true);
     constexpr int kCornice = 120;
-    return QFontMetrics(carattere).horizontalAdvance(titolo) + kCornice;
+    return QFontMetrics(carattere).horizontalAdvance(TitoloMostrato(titolo)) + kCornice;
 }
 
-void AdattaAlTitolo(QMessageBox& box)
+void AdattaAlTitolo(QWidget& finestra)
 {
-    // A message box sizes itself by its text, so a short text under a long
-    // title cuts the title; a spacer as wide as the title holds it open.
-    auto* griglia = qobject_cast<QGridLayout*>(box.layout());
-    if (!griglia) return;
-    griglia->addItem(new QSpacerItem(LarghezzaPerTitolo(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
-                     griglia->rowCount(), 0, 1, griglia->columnCount());
+    TitoloIntero::Tieni(finestra);
 }
 
 namespace {

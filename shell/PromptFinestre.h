@@ -3,13 +3,17 @@
 // dialogs. The shell installs them as the default answerer at start.
 #include <QString>
 
-class QMessageBox;
+class QWidget;
 
 namespace Prompt {
 void InstallaDialoghi();
-// The width a box needs to show `titolo` whole in a window manager's frame.
+// The title as the window system puts it in the frame: the program's name
+// goes after every title that does not already end with it.
+QString TitoloMostrato(const QString& titolo);
+// The width a window needs to show `titolo` whole in a window manager's
+// frame, the program's name after it included.
 int LarghezzaPerTitolo(const QString& titolo);
-// Widens a message box, once its title, text, buttons and icon are set, so
-// that the whole title shows.
-void AdattaAlTitolo(QMessageBox& box);
+// Keeps a message box or dialog as wide as its whole title, also when the
+// title is longer than a message box lets itself grow, or set later.
+void AdattaAlTitolo(QWidget& finestra);
 }

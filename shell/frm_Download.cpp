@@ -9,6 +9,7 @@
 #include "shell/Finestre.h"
 #include "shell/Log.h"
 #include "shell/Principale.h"
+#include "shell/PromptFinestre.h"
 #include "transfer/SequenzaDownload.h"
 
 #include <QApplication>
@@ -58,6 +59,8 @@ QCheckBox* Casella(QWidget* padre, const char* nome, const char* testo, bool spu
 frm_Download::frm_Download()
 {
     setWindowTitle(QStringLiteral("Download"));
+    // A download that ends short names its end in the title.
+    Prompt::AdattaAlTitolo(*this);
     setModal(true);
     auto* scarica = Crea<QGroupBox>(this, QStringLiteral("Frame1"), QStringLiteral("Download"));
     chk_download = Casella(scarica, "chk_download", "Application", true);

@@ -15,6 +15,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -307,5 +308,9 @@ void frm_Settings::cmd_ok_Click(int Index)
 
 bool frm_Settings::SaveSettings()
 {
-    return ScriviFileImpostazioni();
+    const auto guasto = ScriviFileImpostazioni();
+    if (!guasto) return true;
+    Prompt::MsgBox(QStringLiteral("The settings file was not saved: %1: %2\nThe settings apply until the program closes.")
+                       .arg(QDir::toNativeSeparators(guasto->file), guasto->motivo));
+    return false;
 }

@@ -11,6 +11,7 @@
 #include "shell/Log.h"
 #include "shell/Principale.h"
 #include "support/Ambiente.h"
+#include "support/DiscoPieno.h"
 #include "support/FakeController.h"
 #include "support/ShellFake.h"
 #include "support/ShellStato.h"
@@ -21,6 +22,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -174,6 +176,17 @@ private slots:
         r("timeout text", {"txt_timeoutTCP=1s"});
         r("timeout decimal", {"txt_timeoutTCP=1.5"});
         r("serial without a rate", {"optChannel_1=1", "cmbBaud=-1"});   // as the dialog starts
+        // Digits and dots are an address and are never looked up as a name.
+        r("address past 255", {"txt_ip=300.1.2.3"});
+        r("address of three numbers", {"txt_ip=10.0.1"});
+        r("address of five numbers", {"txt_ip=10.0.0.1.5"});
+        r("address with an empty number", {"txt_ip=10..0.1"});
+        r("address with a long number", {"txt_ip=10.0.0.0001"});
+        r("address 0 and 255", {"txt_ip=0.255.0.255"}, {"IndirizzoIP=0.255.0.255"});
+        r("host name", {"txt_ip=plc-1.local"}, {"IndirizzoIP=plc-1.local"});
+        r("host name of digits", {"txt_ip=4555.1.plc"}, {"IndirizzoIP=4555.1.plc"});
+        r("serial keeps an unusable address unread", {"optChannel_1=1", "cmbBaud=x9600", "txt_ip=300.1.2.3"},
+          {"TipoConnessione=1", "IndirizzoIP=192.168.1.100"});
     }
     void modifiche()
     {
@@ -213,11 +226,71 @@ private slots:
             {"TimeoutTCP", QString::number(Controllore.TimeoutTCP)}, {"ComTimeout", QString::number(ComTimeout)},
             {"Porta", QString::number(uint16_t(Controllore.Porta))}, {"Modello", QString::number(Controllore.Modello)},
             {"TempoAggiornamento", QString::number(TempoAggiornamento)},
-            {"AggiornamentoAuto", QString::number(AggiornamentoAuto)}, {"lbl_tempo", tempo}};
+            {"AggiornamentoAuto", QString::number(AggiornamentoAuto)}, {"lbl_tempo", tempo},
+            {"IndirizzoIP", Controllore.IndirizzoIP}};
         for (const QString& a : attesi) QCOMPARE(a.section(QLatin1Char('='), 0, 0) + QLatin1Char('=') +
                                                       visti.value(a.section(QLatin1Char('='), 0, 0)), a);
         Dialogo();   // opened again, it shows the port kept
         if (Controllore.TipoConnessione == 0) QCOMPARE(Campo<QLineEdit>("txt_port")->text(), QString::number(uint16_t(Controllore.Porta)));
+    }
+
+    // A settings file that cannot be written is reported with its name and
+    // reason; the one saved before stays and the new settings still apply.
+    void fileNonSalvato_data()
+    {
+        QTest::addColumn<bool>("pieno");
+        QTest::newRow("full disk") << true;
+        QTest::newRow("read-only data folder") << false;
+    }
+    void fileNonSalvato()
+    {
+        QFETCH(bool, pieno);
+        Test::DiscoPieno disco;
+        if (!disco.Pronto()) QSKIP(qPrintable(disco.Motivo()));
+        const QString file = disco.Percorso(QStringLiteral("devSettings.dat"));
+        const QByteArray vecchio = " 1 \r\n4595\r\n 0 \r\n 10 \r\n192.168.1.100\r\n 502 \r\n 1000 \r\n\r\n 0 \r\n 0 \r\n";
+        {
+            QFile f(file);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.write(vecchio) == vecchio.size());
+        }
+        if (pieno) disco.Riempi();
+        else QVERIFY(disco.SolaLettura());
+        qputenv("XDG_DATA_HOME", QFile::encodeName(QFileInfo(file).path()));
+        Dialogo();
+        Campo<QLineEdit>("txt_timeoutTCP")->setText(QStringLiteral("400"));
+        Campo<QPushButton>("cmd_ok_1")->click();
+        qputenv("XDG_DATA_HOME", Cartella().toUtf8());
+        QDir::setCurrent(m_home.path());
+        const QStringList messaggi = m_copione.Messaggi();
+        QCOMPARE(messaggi.size(), 2);
+        QCOMPARE(messaggi[0], QStringLiteral("Controller not connected"));
+        const QString attesa = QStringLiteral("The settings file was not saved: %1: ").arg(file);
+        QVERIFY2(messaggi[1].startsWith(attesa), qPrintable(messaggi[1]));
+        QVERIFY2(messaggi[1].endsWith(QStringLiteral("\nThe settings apply until the program closes.")), qPrintable(messaggi[1]));
+        // A reason, not an empty one.
+        QVERIFY(messaggi[1].size() > attesa.size() + 48);
+        QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
+        QCOMPARE(Controllore.TimeoutTCP, int16_t(400));
+        QFile f(file);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), vecchio);
+    }
+
+    // No data folder to be had: the folder's own message, then the file's.
+    void cartellaDatiMancante()
+    {
+        QFile intralcio(m_home.filePath(QStringLiteral("a-file")));
+        QVERIFY(intralcio.open(QIODevice::WriteOnly));
+        intralcio.close();
+        qputenv("XDG_DATA_HOME", QFile::encodeName(intralcio.fileName() + QStringLiteral("/data")));
+        Dialogo();
+        Campo<QPushButton>("cmd_ok_1")->click();
+        qputenv("XDG_DATA_HOME", Cartella().toUtf8());
+        QCOMPARE(m_copione.Messaggi(),
+                 (QStringList{QStringLiteral("Controller not connected"), QStringLiteral("The folder does not exist"),
+                              QStringLiteral("The settings file was not saved: devSettings.dat: the application-data "
+                                             "folder is missing\nThe settings apply until the program closes.")}));
+        QVERIFY(!Finestre::Get<frm_Settings>()->isVisible());
     }
 
     void separatoriNonSelezionabili()

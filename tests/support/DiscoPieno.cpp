@@ -57,4 +57,10 @@ void DiscoPieno::Libera()
     QFile::remove(Percorso(QString::fromLatin1(kRiempitivo)));
 }
 
+bool DiscoPieno::SolaLettura()
+{
+    return m_montato && ::mount(nullptr, QFile::encodeName(m_punto).constData(), nullptr,
+                                MS_REMOUNT | MS_RDONLY | MS_NOSUID | MS_NODEV, nullptr) == 0;
+}
+
 } // namespace Test

@@ -22,6 +22,9 @@ public:
     // Takes up every byte still free; Libera() gives them back.
     void Riempi();
     void Libera();
+    // Mounts it again read-only, as a folder the user may not write to
+    // (which the right to mount ignores when set on a folder alone).
+    bool SolaLettura();
 
 private:
     QTemporaryDir m_cartella;
