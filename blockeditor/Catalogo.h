@@ -17,7 +17,12 @@ struct DefFunzione {
 };
 
 constexpr int NumBlocchi = 63;          // catalogue indexes 0..62
-inline std::array<DefFunzione, 101> CatalogoFunzioni;
+constexpr int VociCatalogo = 101;       // 63..100 stay zero
+
+// Entry `indice` of the catalogue (an index past 0..100 reads as a zero
+// entry). Filled on first use: the listing reads it in a session where the
+// block editor was never opened.
+const DefFunzione& CatalogoFunzioni(int indice);
 
 // One catalogue entry as the palette shows it.
 struct VoceCatalogo {
@@ -29,7 +34,8 @@ struct VoceCatalogo {
 };
 const VoceCatalogo& VoceFunzione(int indice);   // indice 0..62
 
-// Writes entries 0..62 of CatalogoFunzioni (the rest stays zero).
+// Writes entries 0..62 of CatalogoFunzioni (the rest stays zero); the block
+// editor does so each time it loads.
 void CaricaCatalogo();
 
 // Catalogue index of a stored identity; 0 when no rule matches.

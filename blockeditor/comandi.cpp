@@ -328,7 +328,7 @@ void comandi::ImpostaFunzione(int indice)
 
     // 1. The palette shows the block's family (tab 10 does not exist).
     if (nelCatalogo) {
-        const int scheda = CatalogoFunzioni[size_t(indice)].Scheda;
+        const int scheda = CatalogoFunzioni(indice).Scheda;
         if (scheda >= 1 && scheda <= Tab_Funzioni->count()) Tab_Funzioni->setCurrentIndex(scheda - 1);
     }
     // 4.

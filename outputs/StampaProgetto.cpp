@@ -31,7 +31,7 @@ void StampaRung(Stampa& s, int r, Rung& rung)
     s.StampaTesto(titolo, s.RigaCorrente, Stampa::Margine, true);
     const int i = FunzToOpt(rung.Classe, rung.Gruppo, rung.Op);
     s.StampaTesto(NomiFunzione[size_t(i)], s.RigaCorrente, s.Colonna(1), true);
-    s.StampaLogo(CatalogoFunzioni[size_t(i)].Icona, s.RigaCorrente, s.Colonna(1), ScalaIcona);
+    s.StampaLogo(CatalogoFunzioni(i).Icona, s.RigaCorrente, s.Colonna(1), ScalaIcona);
     s.Grassetto(false);
     // The rows as the rung list shows them for this rung, kept with the rung.
     int righe = 0;

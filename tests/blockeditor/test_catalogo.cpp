@@ -102,7 +102,7 @@ private slots:
         // Each catalogue block with an identity has a family, and the
         // display-call blocks go with Scale and Block Move.
         for (int i = 0; i < NumBlocchi; ++i) {
-            const DefFunzione& f = CatalogoFunzioni[size_t(i)];
+            const DefFunzione& f = CatalogoFunzioni(i);
             QCOMPARE(FamigliaDi(f.Classe, f.Gruppo).has_value(), f.Classe != 0);
         }
         QCOMPARE(FamigliaDi(3, 3), std::optional(Famiglia::ScalaSposta));
