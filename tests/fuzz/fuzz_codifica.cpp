@@ -4,7 +4,9 @@
 //
 // The same input is also a block as the user fills it in the editor:
 //   byte 0      the catalogue block, byte 1 the model,
-//   byte 2      bit 0: the trigger ticked,
+//   byte 2      bit 0: the trigger ticked; bit 1: the rung edited is a valid
+//               one whose slot 1 holds bytes 19-22 (the types a layout
+//               may take back from it), else a new rung,
 //   bytes 3-10  row i's type choice: 0 keeps the layout's, k picks entry
 //               (k - 1) mod (entries + 1) - 1, where -1 is none (a register
 //               picked whose type the row does not offer; a row that takes
@@ -38,7 +40,7 @@
 namespace {
 using Fuzz::Fallisce;
 
-constexpr size_t kTesta = 19;
+constexpr size_t kTesta = 23;
 
 // Entry (b - 1) mod (n + 1) - 1 of a list of n: -1 .. n - 1.
 int Scelta(uint8_t b, qsizetype n)
@@ -88,6 +90,10 @@ void BloccoDellEditor(const uint8_t* data, size_t size)
     const auto testo = [&testi](int n) { return n < testi.size() ? std::optional<QString>(testi[n]) : std::nullopt; };
 
     Rung r;
+    if (data[2] & 2) {
+        r.Valido = true;
+        r.ArgByte[1] = {data[19], data[20], data[21], data[22]};
+    }
     ContestoBlocco c = ContestoCorrente(-1);
     const QString etichetta = testo(8).value_or(QString());
     if (!etichetta.isEmpty()) c.etichette.append({etichetta, 1});
