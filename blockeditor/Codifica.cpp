@@ -76,9 +76,10 @@ double LeggiNumero(const QString& testo)
 
 std::optional<double> NumeroRiga(const QString& testo)
 {
+    if (testo.trimmed().isEmpty()) return 0.0;
     int fine = -1;
     const double v = NumeroIniziale(testo, fine);
-    if (fine < 0 || !QStringView(testo).mid(fine).trimmed().isEmpty()) return std::nullopt;
+    if (fine < 0) return std::nullopt;
     return v;
 }
 

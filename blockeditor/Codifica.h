@@ -13,8 +13,9 @@ struct Rung;
 // decimal point, optional exponent; &H hexadecimal, &O octal); 0 when none
 // and when the number is beyond the double range.
 double LeggiNumero(const QString& testo);
-// The same when the whole text is that number (blanks around allowed);
-// nothing for an empty text, trailing characters or a number beyond range.
+// The number a field's text begins with, as LeggiNumero reads it, and 0 for
+// a blank text; nothing for a text that is not blank and begins with no
+// number (or with one beyond the double range).
 std::optional<double> NumeroRiga(const QString& testo);
 
 // Nearest integer, a half going to the even neighbour.

@@ -25,37 +25,41 @@ bool RigaNumerica(const RigaBlocco& r)
     return r.visibile && !r.nome && r.lista.isEmpty() && r.Tipo() != TipoTable;
 }
 
-// A trigger field: a whole text that fits 16 signed bits.
+// A trigger field: a number that fits 16 signed bits.
 bool CampoTrigger(const QString& testo)
 {
     const std::optional<double> v = NumeroRiga(testo);
     return v && InIntero16(*v);
 }
 
-// A register number or a whole-number constant fills 16 bits; a value that
-// does not would wrap into another register or time.
+// A register number or a whole-number constant fills 16 bits, a negative
+// value taken plus 65536; a value past them would wrap into another register
+// or time.
 bool NelCampo(const RigaBlocco& r, bool registro)
 {
     if (!registro && r.Tipo() != TipoUInt) return true;
-    return r.valore >= 0 && r.valore < 65535.5;
+    const double v = ArrotondaPari(r.valore);
+    return v >= -65536 && v <= 65535;
 }
 } // namespace
 
 EsitoCodifica LeggiRighe(DatiBlocco& dati)
 {
+    const bool editor = dati.lettura == LetturaRighe::Editor;
     for (int i = 0; i < 8; ++i) {
         RigaBlocco& r = dati.righe[size_t(i)];
         const bool registro = r.testo.startsWith(QLatin1Char('%'));
         // The register prefix is two characters, whatever the second is.
         if (registro && r.testo.size() < 2) return EsitoCodifica::Riga(i);
         const QString numero = registro ? r.testo.mid(2) : VirgolaToPunto(r.testo);
-        if (!RigaNumerica(r)) {
+        if (!editor || !RigaNumerica(r)) {
             r.valore = LeggiNumero(numero);
             continue;
         }
-        // A number row refuses a text that is not one, rather than storing 0.
+        // A number row refuses a text that begins with no number, rather
+        // than storing 0; an empty row is 0, but "%R" names no register.
         const std::optional<double> v = NumeroRiga(numero);
-        if (!v) return EsitoCodifica::Riga(i);
+        if (!v || (registro && numero.trimmed().isEmpty())) return EsitoCodifica::Riga(i);
         r.valore = *v;
         if (!NelCampo(r, registro)) return EsitoCodifica::Riga(i);
     }
@@ -66,10 +70,12 @@ EsitoCodifica CodificaBlocco(DatiBlocco& dati, Rung& r)
 {
     if (dati.indice < 0 || dati.indice >= NumBlocchi) return EsitoCodifica::Di(Esito::FuoriCatalogo);
     if (const EsitoCodifica e = LeggiRighe(dati); !e.Memorizzato()) return e;
-    // The other number fields are checked before anything is written too.
-    if (dati.trigger && !(CampoTrigger(dati.testoTrigReg) && CampoTrigger(dati.testoTrigMask)))
-        return EsitoCodifica::Di(Esito::TriggerErrato);
-    if (dati.ritardoVisibile && !NumeroRiga(dati.ritardo)) return EsitoCodifica::Di(Esito::RitardoErrato);
+    // The editor checks its other number fields before anything is written too.
+    if (dati.lettura == LetturaRighe::Editor) {
+        if (dati.trigger && !(CampoTrigger(dati.testoTrigReg) && CampoTrigger(dati.testoTrigMask)))
+            return EsitoCodifica::Di(Esito::TriggerErrato);
+        if (dati.ritardoVisibile && !NumeroRiga(dati.ritardo)) return EsitoCodifica::Di(Esito::RitardoErrato);
+    }
 
     // The row's values and their visibility; the captions are the family's.
     RigaRung& riga = r.Riga;
@@ -224,6 +230,7 @@ DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto)
 DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto)
 {
     DatiBlocco d = DatiIniziali(FunzToOpt(rung.Classe, rung.Gruppo, rung.Op), rung, contesto);
+    d.lettura = LetturaRighe::Progetto;
     d.etichetta = rung.Etichetta;
     RigaBlocco& primo = d.righe[0];
     primo.testo = rung.ArgTesto[0];
@@ -232,8 +239,11 @@ DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto)
         if (primo.lista[k].testo == primo.testo) primo.scelta = k;
     if (const GestoreFamiglia* g = GestoreBlocco(d.indice); g && g->ValoreScelto) g->ValoreScelto(d, 0);
     for (size_t i = 1; i < 8; ++i) d.righe[i].testo = rung.ArgTesto[i];
-    // The delay is 16 bits: low byte in slot 4, high byte in slot 5.
-    d.ritardo = QString::number(rung.ArgByte[4][0] + 256 * rung.ArgByte[5][0]);
+    // The delay is 16 bits: low byte in slot 4, high byte in slot 5. The
+    // rung's Delay is signed, so a word from 32768 up is the negative delay
+    // the editor stored as it plus 65536.
+    const int ritardo = rung.ArgByte[4][0] + 256 * rung.ArgByte[5][0];
+    d.ritardo = QString::number(ritardo < 32768 ? ritardo : ritardo - 65536);
     // Block Move keeps its source kind in slot 1 byte 2; an entry that does
     // not exist is left unchosen.
     if (rung.Op == 0 && rung.Classe == 3 && rung.Gruppo == 6) {

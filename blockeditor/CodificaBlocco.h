@@ -15,7 +15,9 @@ struct Rung;
 
 // Reads every row's number: a text starting with "%" from its third
 // character on (a lone "%" is a bad row), any other text after "," becomes
-// "." (the text itself is rewritten). Stops at the first bad row.
+// "." (the text itself is rewritten). The editor's reading also refuses a
+// shown number row that begins with no number or leaves its 16 bits (see
+// LetturaRighe). Stops at the first bad row.
 EsitoCodifica LeggiRighe(DatiBlocco& dati);
 
 // The whole encoding of one block into `rung`: reads the rows (rewriting
@@ -55,7 +57,8 @@ DatiBlocco DatiIniziali(int indice, Rung& rung, const ContestoBlocco& contesto);
 // A stored rung's block as the project loader rebuilds it: its catalogue block
 // laid out on the rung, then its label and argument texts put back, row 0 first
 // with its list entry and value-list reaction, the delay from slots 4 and 5,
-// and Block Move's source type from slot 1. Ready for CodificaBlocco.
+// and Block Move's source type from slot 1; read as a stored project is.
+// Ready for CodificaBlocco.
 DatiBlocco DatiDaRung(Rung& rung, const ContestoBlocco& contesto);
 
 // Rung list captions in the shared pattern.

@@ -2,6 +2,7 @@
 // The small pieces every block family builds its rows and slots from: a row
 // of a layout, an operand into a slot, the nibbles of a stored type byte and
 // the two byte layouts the controller reads from a slot.
+#include "blockeditor/DatiBlocco.h"
 #include "blockeditor/LayoutBlocco.h"
 #include "blockeditor/RigaLayout.h"
 
@@ -43,5 +44,7 @@ inline uint8_t Nibble(uint8_t b, bool alto)
 std::optional<std::array<uint8_t, 4>> MascheraBit(double bit);
 
 // A 16-bit value low byte first, as slot code 0 writes it (-65536..-1 taken
-// plus 65536); none where code 0 would refuse it.
-std::optional<std::array<uint8_t, 2>> Parola16(double valore);
+// plus 65536), where the block splits the word as IntToByte does. Beyond
+// that the editor's reading has none; a stored project's value keeps its
+// low byte and a high byte of 0, as IntToByte leaves it.
+std::optional<std::array<uint8_t, 2>> Parola16(double valore, LetturaRighe lettura);

@@ -105,6 +105,10 @@ EsitoCodifica CodificaConfronto(const DatiBlocco& d, Rung& r)
     // destination's width. A byte that comes out negative is refused.
     int tipoA = 0;
     if (limite) {
+        // A MAX without a type would borrow 15 from MIN's nibble and open as
+        // two other types; the editor refuses it, a stored rung is read back
+        // as it was written.
+        if (Posizione(a[1]) < 0 && d.lettura == LetturaRighe::Editor) return EsitoCodifica::Riga(1);
         tipoA = 16 * Posizione(a[2]) + Posizione(a[1]);
         if (tipoA < 0) return EsitoCodifica::Riga(Posizione(a[2]) < 0 ? 2 : 1);
     } else {

@@ -116,6 +116,10 @@ EsitoCodifica CodificaBit(const DatiBlocco& d, Rung& r)
     if (!b) return EsitoCodifica::Ok();
     const auto& a = d.righe;
     const Disposizione disp = b->disposizione;
+    // A shown source B without a type would leave slot 4 as the rung held
+    // it, and the rung opens again with a type and its register there; the
+    // editor refuses it, a stored rung is read back as it was written.
+    if (d.lettura == LetturaRighe::Editor && a[2].visibile && a[2].Tipo() < 0) return EsitoCodifica::Riga(2);
 
     r.ArgByte[0][0] = CodiceOperazione(r.Op);
 

@@ -101,10 +101,11 @@ private slots:
         QTest::newRow("lone %") << 0 << "%" << errata << 0 << true;
         QTest::newRow("negative past 16 bits") << 0 << "-65537" << errata << 0 << false;
         QTest::newRow("register past 16 bits") << 4 << "%R70000" << errata << 4 << true;
-        QTest::newRow("negative register") << 4 << "%R-1" << errata << 4 << true;
+        QTest::newRow("negative register past 16 bits") << 4 << "%R-65537" << errata << 4 << true;
+        QTest::newRow("register without a number") << 4 << "%R" << errata << 4 << true;
         QTest::newRow("register not a number") << 4 << "%Rabc" << errata << 4 << true;
         QTest::newRow("constant not a number") << 1 << "abc" << errata << 1 << true;
-        QTest::newRow("constant trailing text") << 1 << "1.5 V" << errata << 1 << true;
+        QTest::newRow("constant, text first") << 1 << "V 1.5" << errata << 1 << true;
         QTest::newRow("single overflow") << 1 << "1e39" << errata << 1 << false;
         QTest::newRow("trigger register") << 8 << "40000" << int(Esito::TriggerErrato) << -1 << true;
         QTest::newRow("trigger register not a number") << 8 << "abc" << int(Esito::TriggerErrato) << -1 << true;
@@ -131,6 +132,63 @@ private slots:
         if (riga < 8) QCOMPARE(rung.ArgTesto[size_t(riga)], primaDiScrivere ? QString() : testo);
         QCOMPARE(rung.Classe, int16_t(primaDiScrivere ? 0 : 3));
         QCOMPARE(rung.Trig, !primaDiScrivere);
+    }
+
+    // A field read as the editor's OK reads it and as a stored project is
+    // read back: the editor takes the number a text begins with, 0 for an
+    // empty text, a negative value plus 65536, and refuses what would show
+    // one number while the rung holds another; the project reading takes
+    // every text, and whatever both take gives the same bytes.
+    void readings_data()
+    {
+        QTest::addColumn<int>("riga");   // 0..7 a row, 8/9 the trigger register/mask, 10 the delay
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<bool>("editor");
+        QTest::addColumn<QByteArray>("slot");   // the row's slot (the delay: Delay as 16 bits), "" when refused
+        QTest::newRow("register -1") << 4 << "%R-1" << true << QByteArray("ffff0000");
+        QTest::newRow("number -1 in a uInt row") << 4 << "-1" << true << QByteArray("ffff0000");
+        QTest::newRow("register -65536") << 4 << "%R-65536" << true << QByteArray("00000000");
+        QTest::newRow("empty row") << 4 << "" << true << QByteArray("00000000");
+        QTest::newRow("blank row") << 0 << "  " << true << QByteArray("00000000");
+        QTest::newRow("number with its unit") << 4 << "1000ms" << true << QByteArray("e8030000");
+        QTest::newRow("register with text") << 0 << "%R12 tank" << true << QByteArray("0c000000");
+        QTest::newRow("constant with its unit") << 1 << "1,5 V" << true << QByteArray("0000c03f");
+        QTest::newRow("hexadecimal") << 4 << "&H10" << true << QByteArray("10000000");
+        QTest::newRow("not a number") << 4 << "abc" << false << QByteArray("00000000");
+        QTest::newRow("register without a number") << 4 << "%R" << false << QByteArray("00000000");
+        QTest::newRow("register past 16 bits") << 4 << "%R70000" << false << QByteArray();
+        QTest::newRow("trigger with text") << 8 << "12 in" << true << QByteArray("0c00");
+        QTest::newRow("empty trigger mask") << 9 << "" << true << QByteArray("0000");
+        QTest::newRow("trigger not a number") << 8 << "in" << false << QByteArray("0000");
+        QTest::newRow("delay with its unit") << 10 << "20 x50ms" << true << QByteArray("1400");
+        QTest::newRow("negative delay") << 10 << "-2" << true << QByteArray("feff");
+        QTest::newRow("empty delay") << 10 << "" << true << QByteArray("0000");
+        QTest::newRow("delay not a number") << 10 << "ms" << false << QByteArray("0000");
+    }
+    void readings()
+    {
+        QFETCH(int, riga);
+        QFETCH(QString, testo);
+        QFETCH(bool, editor);
+        QFETCH(QByteArray, slot);
+        for (const LetturaRighe lettura : {LetturaRighe::Editor, LetturaRighe::Progetto}) {
+            Rung rung;
+            DatiBlocco d = DatiIniziali(kAdd, rung, Contesto());
+            d.lettura = lettura;
+            d.trigger = riga == 8 || riga == 9;
+            d.testoTrigReg = d.testoTrigMask = "3";
+            (riga == 8 ? d.testoTrigReg : riga == 9 ? d.testoTrigMask : riga == 10 ? d.ritardo : d.righe[size_t(riga)].testo) = testo;
+            const bool atteso = lettura == LetturaRighe::Editor ? editor : !slot.isEmpty();
+            QCOMPARE(CodificaBlocco(d, rung).Memorizzato(), atteso);
+            if (!atteso) continue;
+            const int slotRiga[] = {0, 2, -1, -1, 4};
+            const auto parola = [](int16_t v) { return QByteArray(1, char(uint16_t(v) & 0xFF)) + char(uint16_t(v) >> 8); };
+            const QByteArray letto = riga == 8    ? parola(rung.TrigReg)
+                                     : riga == 9  ? parola(rung.TrigMask)
+                                     : riga == 10 ? parola(rung.Delay)
+                                                  : Byte(rung.ArgByte[size_t(slotRiga[riga])]);
+            QCOMPARE(letto.toHex(), slot);
+        }
     }
 
     void blockWithoutFamily()

@@ -141,12 +141,20 @@ private slots:
           "f7000000 419c0000 7d000000 e8030000 2c000000 01000000 00000000 00000000", 2);
         r("no node range check", kWrite, "0=65535;9=0", true,
           "ffff0000 01000000 01000000 1a000000 00000000 00000000 00000000 00000000", 1);
+        // The delay reads the number its text begins with, 0 when empty; a
+        // negative one is stored plus 65536, as Delay keeps it signed.
+        r("delay with its unit", kReadInput, "9=10 x50ms", true, base, 2);
+        r("empty delay", kReadInput, "9=", true, QString(base).replace(36, 8, "00000000"), 2);
+        r("negative delay", kReadInput, "9=-2", true, QString(base).replace(36, 17, "fe000000 ff000000"), 2);
+        r("delay not a number", kReadInput, "9=ms", false, kSporco, 0);
         r("delay past 16 bits", kReadInput, "9=70000", false, QString(base).replace(36, 8, "00000000"), 2);
         r("delay past Delay's range", kReadInput, "9=40000", false, QString(base).replace(36, 17, "40000000 9c000000"), 2);
         r("register past 16 bits", kWrite, "1=65536", false, kSporco, 0);
         r("analog in 0..7", kReadDevice, "0=QVR8569;5=0;6=7", true,
           "01000000 0e000000 08000000 1a000000 0a000000 00000000 00000000 00000000", 2);
         r("sync inputs 2..3", kReadDevice, "0=QVR8560;4=Sync Inputs;5=2;6=3;1=5", true,
+          "05000000 18000000 02000000 1a000000 0a000000 00000000 00000000 00000000", 2);
+        r("channels with their unit", kReadDevice, "0=QVR8560;4=Sync Inputs;5=2 ch;6=3ch;1=5", true,
           "05000000 18000000 02000000 1a000000 0a000000 00000000 00000000 00000000", 2);
         r("CJC value", kReadDevice, "0=QVR8561;4=CJC Value", true,
           "01000000 0d000000 01000000 1a000000 0a000000 00000000 00000000 00000000", 2);
@@ -161,7 +169,7 @@ private slots:
         r("channel text not a number", kReadDevice, "5=2abc;6=x", false, kSporco, 0);
         r("To past the last", kReadDevice, "6=8", false, kSporco, 2);
         r("16 inputs: To 16", kReadDevice, "0=QVR8693;6=16", false, kSporco, 2);
-        r("From below the first", kReadDevice, "5=-1;6=3", false, kSporco, 0);
+        r("From below the first", kReadDevice, "5=-1;6=3", false, kSporco, 2);
         r("To below From", kReadDevice, "5=5;6=4", false, kSporco, 2);
         r("analog out 0..7", kWriteDevice, "6=7", true,
           "01000000 0e000000 08000000 1a000000 0a000000 00000000 00000000 00000000", 1);

@@ -73,6 +73,10 @@ private slots:
         QTest::newRow("Call keeps slot 0") << kCall << Testi{{4, "Sub"}} << Tipi{} << "aaaaaaaa" + zero7 + "aaaaaaaa" << 6;
         QTest::newRow("WatchDog 1 s") << kWatchDog << Testi{{4, "20"}} << Tipi{} << "14000000" + zero7 + "aaaaaaaa" << 6;
         QTest::newRow("WatchDog 65535") << kWatchDog << Testi{{4, "65535"}} << Tipi{} << "ffff0000" + zero7 + "aaaaaaaa" << 6;
+        // A negative value is taken plus 65536, an empty row is 0, and a row
+        // reads the number its text begins with.
+        QTest::newRow("WatchDog -1 wraps") << kWatchDog << Testi{{4, "-1"}} << Tipi{} << "ffff0000" + zero7 + "aaaaaaaa" << 6;
+        QTest::newRow("WatchDog empty") << kWatchDog << Testi{{4, ""}} << Tipi{} << "00000000" + zero7 + "aaaaaaaa" << 6;
         const QByteArray zero6 = "00000000 00000000 00000000 00000000 00000000 00000000";
         QTest::newRow("If Goto bit 3") << kIfGoto << Testi{{0, "%R26"}, {1, "3"}, {4, "A"}, {5, "B"}} << Tipi{}
                                        << "1a000000" + zero6 + "00080000 aaaaaaaa" << 34;
@@ -80,6 +84,12 @@ private slots:
                                         << "2c010000" + zero6 + "80000000 aaaaaaaa" << 34;
         QTest::newRow("Timer, integer part") << kTimer << Testi{{0, "3"}, {1, "1500.9"}, {2, "%R40"}} << Tipi{}
                                              << "03000000 dc052800" + zero6 + "aaaaaaaa" << 10;
+        QTest::newRow("Timer 1000ms") << kTimer << Testi{{0, "3"}, {1, "1000ms"}, {2, "%R40"}} << Tipi{}
+                                      << "03000000 e8032800" + zero6 + "aaaaaaaa" << 10;
+        QTest::newRow("Timer -5, register -1") << kTimer << Testi{{0, "3"}, {1, "-5"}, {2, "%R-1"}} << Tipi{}
+                                               << "03000000 fbffffff" + zero6 + "aaaaaaaa" << 10;
+        QTest::newRow("Timer 12abc, empty timer") << kTimer << Testi{{0, ""}, {1, "12abc"}, {2, "%R40"}} << Tipi{}
+                                                  << "00000000 0c002800" + zero6 + "aaaaaaaa" << 10;
         QTest::newRow("Trip") << kTrip
                               << Testi{{0, "%R100"}, {1, "80.5"}, {2, "%R101"}, {3, "%R200"}, {4, "1"}, {5, "2"},
                                        {6, "1000"}, {7, "500"}}
@@ -186,15 +196,15 @@ private slots:
         QTest::newRow("bit 1.5") << kIfGoto << Testi{{1, "1.5"}} << Tipi{} << 1 << intatto;
         QTest::newRow("source 70000") << kIfGoto << Testi{{0, "%R70000"}} << Tipi{} << 0 << intatto;
         QTest::newRow("watchdog 70000") << kWatchDog << Testi{{4, "70000"}} << Tipi{} << 4 << intatto;
-        // A number row's text that is not a number, or leaves its 16 bits,
-        // is refused before anything is written.
+        // A number row's text that begins with no number, or leaves its 16
+        // bits, is refused before anything is written.
         QTest::newRow("timer mSec 70000") << kTimer << Testi{{1, "70000"}} << Tipi{} << 1 << intatto;
         QTest::newRow("timer register 70000") << kTimer << Testi{{2, "%R70000"}} << Tipi{} << 2 << intatto;
         QTest::newRow("timer mSec abc") << kTimer << Testi{{1, "abc"}} << Tipi{} << 1 << intatto;
-        QTest::newRow("timer mSec 12abc") << kTimer << Testi{{1, "12abc"}} << Tipi{} << 1 << intatto;
-        QTest::newRow("timer mSec empty") << kTimer << Testi{{1, ""}} << Tipi{} << 1 << intatto;
-        QTest::newRow("timer mSec -5") << kTimer << Testi{{1, "-5"}} << Tipi{} << 1 << intatto;
         QTest::newRow("timer register %Rx") << kTimer << Testi{{2, "%Rx"}} << Tipi{} << 2 << intatto;
+        QTest::newRow("timer register %R") << kTimer << Testi{{2, "%R"}} << Tipi{} << 2 << intatto;
+        QTest::newRow("timer mSec -65537") << kTimer << Testi{{1, "-65537"}} << Tipi{} << 1 << intatto;
+        QTest::newRow("watchdog x5") << kWatchDog << Testi{{4, "x5"}} << Tipi{} << 4 << intatto;
         QTest::newRow("timer number 1e9") << kTimer << Testi{{0, "1e9"}} << Tipi{} << 0 << intatto;
         const QByteArray tripTesta = "00aaaaaa 1110aaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa aaaaaaaa";
         QTest::newRow("trip timer 256") << kTrip << Testi{{5, "256"}} << Tipi{} << 5 << tripTesta;
