@@ -71,8 +71,6 @@ const VoceCatalogo kCatalogo[NumBlocchi] = {
     {{1, 7, 0, 0, 63}, kComm, 1, 1, 'a'},     // 61 Write Coils
     {{1, 8, 0, 0, 64}, kComm, 1, 2, 'a'},     // 62 Write Coil
 };
-std::array<DefFunzione, VociCatalogo> g_catalogo;
-bool g_catalogoCaricato = false;
 } // namespace
 
 const VoceCatalogo& VoceFunzione(int indice)
@@ -80,18 +78,10 @@ const VoceCatalogo& VoceFunzione(int indice)
     return kCatalogo[indice];
 }
 
-void CaricaCatalogo()
-{
-    for (int i = 0; i < NumBlocchi; ++i) g_catalogo[size_t(i)] = kCatalogo[i].def;
-    g_catalogoCaricato = true;
-}
-
 const DefFunzione& CatalogoFunzioni(int indice)
 {
     static const DefFunzione nessuna;
-    if (indice < 0 || indice >= VociCatalogo) return nessuna;
-    if (!g_catalogoCaricato) CaricaCatalogo();
-    return g_catalogo[size_t(indice)];
+    return indice >= 0 && indice < NumBlocchi ? kCatalogo[indice].def : nessuna;
 }
 
 uint8_t FunzToOpt(int16_t classe, int16_t gruppo, uint8_t op)

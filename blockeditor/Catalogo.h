@@ -17,11 +17,10 @@ struct DefFunzione {
 };
 
 constexpr int NumBlocchi = 63;          // catalogue indexes 0..62
-constexpr int VociCatalogo = 101;       // 63..100 stay zero
 
-// Entry `indice` of the catalogue (an index past 0..100 reads as a zero
-// entry). Filled on first use: the listing reads it in a session where the
-// block editor was never opened.
+// Entry `indice` of the catalogue; an index past 0..62 reads as a zero
+// entry. The table is fixed, so the listing reads it whether or not the
+// block editor was ever opened.
 const DefFunzione& CatalogoFunzioni(int indice);
 
 // One catalogue entry as the palette shows it.
@@ -33,10 +32,6 @@ struct VoceCatalogo {
     char condizione;      // 0, 'a' (coil blocks: model code "47A7"), 'b' (not Marchio700)
 };
 const VoceCatalogo& VoceFunzione(int indice);   // indice 0..62
-
-// Writes entries 0..62 of CatalogoFunzioni (the rest stays zero); the block
-// editor does so each time it loads.
-void CaricaCatalogo();
 
 // Catalogue index of a stored identity; 0 when no rule matches.
 uint8_t FunzToOpt(int16_t classe, int16_t gruppo, uint8_t op);

@@ -214,7 +214,6 @@ void comandi::Form_Load()
     lbl_Delay->hide();
 
     // The palette.
-    CaricaCatalogo();
     m_gruppo->setExclusive(false);
     for (int i = 0; i < NumBlocchi; ++i) {
         PulsanteFunzione* b = opt_Funzione[size_t(i)];

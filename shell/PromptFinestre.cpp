@@ -11,25 +11,6 @@
 #include <QPrinter>
 
 namespace Prompt {
-QString TitoloMostrato(const QString& titolo)
-{
-    // As the window system does it (an em dash, the widest of its separators).
-    const QString nome = QGuiApplication::applicationDisplayName();
-    if (titolo.isEmpty()) return nome;
-    if (nome.isEmpty() || titolo.endsWith(nome)) return titolo;
-    return titolo + QStringLiteral(" \u2014 ") + nome;
-}
-
-int LarghezzaPerTitolo(const QString& titolo)
-{
-    // Window managers draw titles in a bold face and put an icon and up to
-    // three buttons beside them; Qt leaves room for neither.
-    QFont carattere = QApplication::font("QMdiSubWindowTitleBar");
-    carattere.setBold(true);
-    constexpr int kCornice = 120;
-    return QFontMetrics(carattere).horizontalAdvance(TitoloMostrato(titolo)) + kCornice;
-}
-
 void AdattaAlTitolo(QWidget& finestra)
 {
     TitoloIntero::Tieni(finestra);

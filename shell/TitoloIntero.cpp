@@ -1,7 +1,6 @@
 #include "shell/TitoloIntero.h"
 
-#include "shell/PromptFinestre.h"
-
+#include <QApplication>
 #include <QEvent>
 #include <QLayout>
 #include <QScreen>
@@ -9,10 +8,29 @@
 #include <algorithm>
 
 namespace {
+QString TitoloMostrato(const QString& titolo)
+{
+    // As the window system does it (an em dash, the widest of its separators).
+    const QString nome = QGuiApplication::applicationDisplayName();
+    if (titolo.isEmpty()) return nome;
+    if (nome.isEmpty() || titolo.endsWith(nome)) return titolo;
+    return titolo + QStringLiteral(" \u2014 ") + nome;
+}
+
+int LarghezzaPerTitolo(const QString& titolo)
+{
+    // Window managers draw titles in a bold face and put an icon and up to
+    // three buttons beside them; Qt leaves room for neither.
+    QFont carattere = QApplication::font("QMdiSubWindowTitleBar");
+    carattere.setBold(true);
+    constexpr int kCornice = 120;
+    return QFontMetrics(carattere).horizontalAdvance(TitoloMostrato(titolo)) + kCornice;
+}
+
 void Allarga(QWidget& finestra)
 {
     if (!finestra.isVisible()) return;
-    int serve = Prompt::LarghezzaPerTitolo(finestra.windowTitle());
+    int serve = LarghezzaPerTitolo(finestra.windowTitle());
     // Wider than the screen helps nobody.
     if (const QScreen* schermo = finestra.screen()) serve = std::min(serve, schermo->availableGeometry().width());
     if (finestra.width() >= serve) return;

@@ -53,7 +53,6 @@ private slots:
     {
         Test::AvviaWorkbench();
         for (int i = 0; i < NumBlocchi; ++i) NomiFunzione[size_t(i)] = QStringLiteral("B%1").arg(i);
-        CaricaCatalogo();
     }
 
     void everyPlacedBlockComesBack()

@@ -70,7 +70,6 @@ private slots:
     {
         const char* tipi[] = {"uInt", "Int"};
         for (int i = 0; i < 2; ++i) TipiDato[size_t(i)] = QString::fromLatin1(tipi[i]);
-        CaricaCatalogo();
     }
     void init() { Lingua(1); }
 

@@ -141,7 +141,6 @@ int main(int argc, char** argv)
     }
     g_radice = QString::fromLocal8Bit(argv[1]);
     CaricaModelli();
-    CaricaCatalogo();
     Controllore.Modello = uint8_t(Fuzz::ModelloCompleto());
     CaricaRegistriSistema(true);
     SemiProgetto();

@@ -156,7 +156,6 @@ void BloccoDellEditor(const uint8_t* data, size_t size)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     CaricaModelli();
-    CaricaCatalogo();
     CaricaRegistriSistema(true);
     // The English texts, as the program starts: the rows' captions are
     // language texts, and a row without one is not shown.

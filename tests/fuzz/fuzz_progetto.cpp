@@ -60,7 +60,6 @@ void RifiutoSuDisco(const Fuzz::SetInput& in, const GuastoLettura& atteso)
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     CaricaModelli();
-    CaricaCatalogo();
     Controllore.Modello = uint8_t(Fuzz::ModelloCompleto());
     CaricaRegistriSistema(true);
     // Unsaved work in memory: what a refused open must not lose.
