@@ -4,6 +4,31 @@
 
 #include <QAbstractSocket>
 #include <QHostAddress>
+#include <QStringList>
+
+std::optional<QHostAddress> IndirizzoDecimale(const QString& testo)
+{
+    const QStringList numeri = testo.trimmed().split(QLatin1Char('.'));
+    if (numeri.size() != 4) return std::nullopt;
+    quint32 indirizzo = 0;
+    for (const QString& n : numeri) {
+        if (n.isEmpty()) return std::nullopt;
+        uint v = 0;
+        for (QChar c : n) {
+            if (c < u'0' || c > u'9') return std::nullopt;
+            v = v * 10 + uint(c.unicode() - u'0');
+            if (v > 255) return std::nullopt;
+        }
+        indirizzo = (indirizzo << 8) | v;
+    }
+    return QHostAddress(indirizzo);
+}
+
+QString HostDecimale(const QString& testo)
+{
+    const auto a = IndirizzoDecimale(testo);
+    return a ? a->toString() : testo.trimmed();
+}
 
 bool SoloLoopback()
 {
@@ -22,6 +47,7 @@ bool IndirizzoConsentito(const QHostAddress& indirizzo)
 bool IndirizzoConsentito(const QString& host)
 {
     const QString h = host.trimmed();
+    if (const auto d = IndirizzoDecimale(h)) return IndirizzoConsentito(*d);
     QHostAddress a;
     if (a.setAddress(h)) return IndirizzoConsentito(a);
     // A name is never resolved here: under the guard only the loopback name passes.
@@ -37,6 +63,6 @@ bool ConnettiSocket(QAbstractSocket& socket, const QString& host, quint16 porta,
         if (SoloLoopback()) Eventi().Evento(QStringLiteral("Address refused (loopback only) [%1]").arg(host), false);
         return false;
     }
-    socket.connectToHost(host.trimmed(), porta, modo);
+    socket.connectToHost(HostDecimale(host), porta, modo);
     return true;
 }

@@ -15,7 +15,7 @@
 QHostAddress DestinazioneScoperta()
 {
     const QByteArray env = qgetenv("WORKBENCH_BROADCAST");
-    QHostAddress a(QString::fromLatin1(env));
+    const QHostAddress a(HostDecimale(QString::fromLatin1(env)));
     if (!env.isEmpty() && !a.isNull()) return a;
     return QHostAddress(QStringLiteral("255.255.255.255"));
 }

@@ -11,6 +11,7 @@
 #include "comm/Comunica.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
+#include "comm/Rete.h"
 #include "compiler/Compilatore.h"
 #include "program/OperazioniRung.h"
 #include "program/Progetto.h"
@@ -235,7 +236,8 @@ void Toolbar1_ButtonClick(const QString& chiave)
     } else if (chiave == u"rung_break") {
         ComandoBreak();
     } else if (chiave == u"view_http") {
-        QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + Controllore.IndirizzoIP));
+        // A URL reads a zero-padded number as octal, as the socket layer does.
+        QDesktopServices::openUrl(QUrl(QStringLiteral("http://") + HostDecimale(Controllore.IndirizzoIP)));
     }
     Principale::Istanza()->AggiornaStato();
 }

@@ -7,10 +7,10 @@
 #include "base/Testi.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Dispositivo.h"
+#include "comm/Rete.h"
 #include "shell/Cartelle.h"
 
 #include <QDir>
-#include <QStringList>
 #include <algorithm>
 
 namespace {
@@ -64,11 +64,7 @@ bool IndirizzoIPValido(const QString& testo)
 {
     const QString t = testo.trimmed();
     const bool soloCifre = std::all_of(t.cbegin(), t.cend(), [](QChar c) { return c == u'.' || (c >= u'0' && c <= u'9'); });
-    if (t.isEmpty() || !soloCifre) return true;
-    const QStringList numeri = t.split(QLatin1Char('.'));
-    return numeri.size() == 4 && std::all_of(numeri.cbegin(), numeri.cend(), [](const QString& n) {
-               return !n.isEmpty() && n.size() <= 3 && n.toInt() <= 255;
-           });
+    return t.isEmpty() || !soloCifre || IndirizzoDecimale(t).has_value();
 }
 
 bool CampiValidi(const CampiImpostazioni& c)

@@ -37,8 +37,9 @@ struct CampiImpostazioni {
 // nothing when the text is not such a number.
 std::optional<int> LeggiIntero(const QString& testo, int minimo, int massimo);
 
-// A host name, or an address of four numbers from 0 to 255: a text of
-// digits and dots is always meant as an address, never looked up as a name.
+// A host name, or an address of four decimal numbers from 0 to 255 (leading
+// zeros allowed): a text of digits and dots is always meant as an address,
+// never looked up as a name.
 bool IndirizzoIPValido(const QString& testo);
 
 // Checks every field; false (and the state untouched) when one is unusable.

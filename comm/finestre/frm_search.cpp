@@ -598,7 +598,7 @@ void frm_search::cmd_Manual_Click()
         Prompt::ErroreValori();
         return;
     }
-    if (!IndirizzoConsentito(QHostAddress(testoIP))) {
+    if (!IndirizzoConsentito(testoIP)) {
         Eventi().Evento(QStringLiteral("Address refused ") + testoIP, false);
         return;
     }

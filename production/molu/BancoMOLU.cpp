@@ -9,6 +9,7 @@
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
 #include "comm/PuntiRete.h"
+#include "comm/Rete.h"
 #include "comm/Richiesta.h"
 #include "production/molu/VoceArp.h"
 
@@ -27,7 +28,9 @@ constexpr uint8_t kUnitaRS485 = 10;
 constexpr uint8_t kUnitaSbagliata = 11;
 constexpr int kRispostaRS485 = 0x0900;
 
-QString IndirizzoDispositivo() { return PuntiRete::Valore(QStringLiteral("molu/dispositivo")); }
+// In plain decimal: the web page, the upload and the ARP entry reach the
+// device the endpoint names, not an octal reading of it.
+QString IndirizzoDispositivo() { return HostDecimale(PuntiRete::Valore(QStringLiteral("molu/dispositivo"))); }
 }  // namespace
 
 struct BancoMOLU::Attivita {

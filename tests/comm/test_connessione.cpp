@@ -53,6 +53,10 @@ private slots:
         QTest::newRow("a name") << "example.com" << true << false;
         QTest::newRow("empty") << "" << true << false;
         QTest::newRow("guard off") << "192.168.1.100" << false << true;
+        // Judged as read in decimal, the way the link connects.
+        QTest::newRow("padded loopback") << "127.000.000.010" << true << true;
+        QTest::newRow("padded lan") << "192.168.001.010" << true << false;
+        QTest::newRow("lan, loopback when read as octal") << "0177.0.0.1" << true << false;
     }
     void indirizzi()
     {
@@ -62,8 +66,40 @@ private slots:
         qputenv("WORKBENCH_LOOPBACK_ONLY", soloLoopback ? "1" : "0");
         QCOMPARE(IndirizzoConsentito(host), ammesso);
         QHostAddress a;
-        if (a.setAddress(host)) QCOMPARE(IndirizzoConsentito(a), ammesso);
+        if (a.setAddress(host) && a.toString() == host) QCOMPARE(IndirizzoConsentito(a), ammesso);
         qputenv("WORKBENCH_LOOPBACK_ONLY", "1");
+    }
+
+    // A typed or stored address of four numbers is read in decimal whatever
+    // its zeros; every other text is left to the host-name path as it is.
+    void indirizziDecimali_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<QString>("indirizzo");   // empty: not an address
+        auto r = [](const char* t, const char* a) { QTest::newRow(t) << QString::fromLatin1(t) << QString::fromLatin1(a); };
+        r("127.000.000.010", "127.0.0.10");
+        r("192.168.001.010", "192.168.1.10");
+        r("0000000000000001.2.3.4", "1.2.3.4");
+        r("127.0.0.1", "127.0.0.1");
+        r(" 10.0.0.5 ", "10.0.0.5");
+        r("1.2.3.256", "");
+        r("1.2.3.4294967297", "");
+        r("127.0.1", "");
+        r("1.2.3.4.5", "");
+        r("127..0.1", "");
+        r("127.0.0.", "");
+        r("", "");
+        r("0x7f.0.0.1", "");
+        r("localhost", "");
+        r("4555.1.plc", "");
+    }
+    void indirizziDecimali()
+    {
+        QFETCH(QString, testo);
+        QFETCH(QString, indirizzo);
+        const auto a = IndirizzoDecimale(testo);
+        QCOMPARE(a ? a->toString() : QString(), indirizzo);
+        QCOMPARE(HostDecimale(testo), indirizzo.isEmpty() ? testo.trimmed() : indirizzo);
     }
 
     void portaSeriale()

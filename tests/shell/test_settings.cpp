@@ -1,6 +1,7 @@
 // The Settings dialog against the shared state, and the settings file it writes.
 #include "base/Globali.h"
 #include "base/Modelli.h"
+#include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
@@ -181,7 +182,7 @@ private slots:
         r("address of three numbers", {"txt_ip=10.0.1"});
         r("address of five numbers", {"txt_ip=10.0.0.1.5"});
         r("address with an empty number", {"txt_ip=10..0.1"});
-        r("address with a long number", {"txt_ip=10.0.0.0001"});
+        r("address with a long number", {"txt_ip=10.0.0.0001"}, {"IndirizzoIP=10.0.0.0001"});
         r("address 0 and 255", {"txt_ip=0.255.0.255"}, {"IndirizzoIP=0.255.0.255"});
         r("host name", {"txt_ip=plc-1.local"}, {"IndirizzoIP=plc-1.local"});
         r("host name of digits", {"txt_ip=4555.1.plc"}, {"IndirizzoIP=4555.1.plc"});
@@ -368,6 +369,28 @@ private slots:
         QCOMPARE(Modelli[Controllore.Modello].Codice, QStringLiteral("4599"));
         Controllore.Modello = std::get<0>(collegato);   // nothing else changed
         QVERIFY(collegato == Impostazioni());
+        Disconnetti();
+    }
+
+    // A zero-padded address is the device it names in decimal: connect and
+    // the transaction reach 127.0.0.10, nothing reaches 127.0.0.8 (octal 010).
+    void indirizzoConZeri()
+    {
+        Test::FakeController giusto, ottale;
+        QVERIFY(giusto.AvviaTcp(QHostAddress(QStringLiteral("127.0.0.10"))));
+        QVERIFY(ottale.AvviaTcp(QHostAddress(QStringLiteral("127.0.0.8")), giusto.porta()));
+        giusto.Input[1] = 4321;
+        Dialogo();
+        Campo<QLineEdit>("txt_ip")->setText(QStringLiteral("127.000.000.010"));
+        Campo<QLineEdit>("txt_port")->setText(QString::number(giusto.porta()));
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(Controllore.IndirizzoIP, QStringLiteral("127.000.000.010"));
+        Connetti();
+        QVERIFY(Controllore.Connesso);
+        QCOMPARE(LeggiInput(Controllore.Nodo, 1), std::optional<int>(4321));
+        QCOMPARE(giusto.Richieste.size(), 1);
+        QCOMPARE(ottale.ConnessioniAccettate, 0);
+        ComErr = 1;
         Disconnetti();
     }
 
