@@ -64,20 +64,19 @@ QList<RungSalvato> RungLetti()
             timer("1000ms", "%R26"),
             timer("-5", "%R26"),
             timer("1000", "%R-1"),
-            timer("1000", "%R70000"),
             RungSalvato{3, 0, 1, {"%R-1", "%R27", "", "", "%R28"}, {0x11, 0x01, 0, 0}}};
 }
 
-// Their code image, worked out from the block and image layouts: seven
-// entries of ten bytes from offset 4, the code from 4 + 70 = 74, each block
+// Their code image, worked out from the block and image layouts: six
+// entries of ten bytes from offset 4, the code from 4 + 60 = 64, each block
 // taking its length (6 for the WatchDog, 10 for the Timer, 34 for the Add).
 QByteArray ImmagineAttesa()
 {
     QByteArray b(160, '\0');
-    b[0] = 7;
-    const int lunghezze[] = {6, 6, 10, 10, 10, 10, 34};
-    int a = 74;
-    for (int i = 0; i < 7; ++i) {
+    b[0] = 6;
+    const int lunghezze[] = {6, 6, 10, 10, 10, 34};
+    int a = 64;
+    for (int i = 0; i < 6; ++i) {
         const QByteArray voce = QByteArray::fromHex("03") + char(i + 1) + '\0' + char(a) + QByteArray(3, '\0')
                                 + char(lunghezze[i]) + QByteArray(2, '\0');
         b.replace(4 + 10 * i, 10, voce);
@@ -89,10 +88,9 @@ QByteArray ImmagineAttesa()
         "860000000000e8031a00"            // Timer 1000ms, %R26
         "860000000000fbff1a00"            // Timer -5: 65531
         "860000000000e803ffff"            // Timer register -1: 65535
-        "860000000000e8037000"            // Timer register 70000: the low byte, high byte 0
         "0100"                            // Add: group 1, then slots 0 to 7
         "00000000 11010000 00000000 ffff0000 1b000000 00010000 00000000 1c000000");
-    b.replace(74, codice.size(), codice);
+    b.replace(64, codice.size(), codice);
     return b;
 }
 
@@ -121,9 +119,9 @@ private slots:
     }
 
     // Every row text above opens into a valid rung, in both layouts, and the
-    // compile gives the bytes the texts' leading numbers make; a rung the
-    // encoder itself refuses (a time past 16 bits) still opens invalid and
-    // the compile names it.
+    // compile gives the bytes the texts' leading numbers make. A value past
+    // 16 bits opens invalid in every slot, a time, a register or a word the
+    // block splits itself, and the compile names each rung.
     void apertiECompilati_data()
     {
         QTest::addColumn<bool>("conTag");
@@ -138,23 +136,26 @@ private slots:
         QList<RungSalvato> rung = RungLetti();
         Scrivi(prj, Prj(rung, conTag));
         QCOMPARE(ApriProgetto(prj), EsitoApertura::Aperto);
-        QCOMPARE(int(Programmi[0].NumRung), 7);
-        for (int r = 1; r <= 7; ++r) QVERIFY2(Programmi[0].Rung[size_t(r)].Valido, qPrintable(QString::number(r)));
+        QCOMPARE(int(Programmi[0].NumRung), 6);
+        for (int r = 1; r <= 6; ++r) QVERIFY2(Programmi[0].Rung[size_t(r)].Valido, qPrintable(QString::number(r)));
         QCOMPARE(Programmi[0].Rung[3].ArgTesto[1], QStringLiteral("1000ms"));
-        QCOMPARE(CompilaProgramma(), 160);
+        QCOMPARE(CompilaProgramma(), 140);
         QCOMPARE(int(NumErrori), 0);
         const QByteArray immagine(reinterpret_cast<const char*>(ImmagineCodice.data()), 200);
         QCOMPARE(immagine.toHex(' '), (ImmagineAttesa() + QByteArray(40, '\0')).toHex(' '));
 
-        rung << RungSalvato{3, 0, 134, {"0", "70000", "%R26"}};
+        rung << RungSalvato{3, 0, 134, {"0", "70000", "%R26"}} << RungSalvato{3, 0, 134, {"0", "1000", "%R70000"}}
+             << RungSalvato{3, 0, 6, {"%R70000", "1", "", "", "%R30"}};
         Scrivi(prj, Prj(rung, conTag));
         QCOMPARE(ApriProgetto(prj), EsitoApertura::Aperto);
-        QVERIFY(Programmi[0].Rung[7].Valido);
-        QVERIFY(!Programmi[0].Rung[8].Valido);
+        QVERIFY(Programmi[0].Rung[6].Valido);
         QCOMPARE(CompilaProgramma(), 0);
-        QCOMPARE(int(NumErrori), 1);
-        QCOMPARE(int(Errori[0].NumeroBlocco), 8);
-        QCOMPARE(Errori[0].TestoErrore, QStringLiteral("Block cannot be encoded"));
+        QCOMPARE(int(NumErrori), 3);
+        for (int e = 0; e < 3; ++e) {
+            QVERIFY(!Programmi[0].Rung[size_t(7 + e)].Valido);
+            QCOMPARE(int(Errori[e].NumeroBlocco), 7 + e);
+            QCOMPARE(Errori[e].TestoErrore, QStringLiteral("Block cannot be encoded"));
+        }
     }
 
     // Rungs the editor stored that opened invalid: a "Dest" of a new
