@@ -2,6 +2,7 @@
 // every rung the block encoder can build, and compile to the same code; a
 // rung the editor stores opens again as it was stored.
 #include "support/Ambiente.h"
+#include "support/Byte.h"
 
 #include "base/Globali.h"
 #include "base/Modelli.h"
@@ -18,6 +19,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 constexpr int kAdd = 4, kTimer = 16, kReadInput = 0, kUguale = 47, kLimiteEst = 54;
@@ -99,6 +102,22 @@ void Scrivi(const QString& percorso, const QByteArray& byte)
     QFile f(percorso);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(byte), byte.size());
+}
+
+// Rung `r` written into a .prj, read back and rebuilt, as a save and an open
+// do; none when the file does not read back as one rung.
+std::optional<Rung> Riaperto(const Rung& r)
+{
+    ProgettoSalvato p;
+    p.presente[size_t(FileSet::Prj)] = true;
+    p.rung << r;
+    const DefModello& m = Modelli[Controllore.Modello];
+    ContenutoSet contenuto;
+    contenuto[size_t(FileSet::Prj)] = ScriviSet(p, m)[size_t(FileSet::Prj)];
+    ProgettoSalvato letto;
+    if (LeggiSet(contenuto, m, letto) || letto.rung.size() != 1) return std::nullopt;
+    RicostruisciRung(letto);
+    return letto.rung[0];
 }
 } // namespace
 
@@ -189,17 +208,9 @@ private slots:
         if (!ritardo.isEmpty()) d.ritardo = ritardo;
         QVERIFY(CodificaBlocco(d, r).Memorizzato());
 
-        ProgettoSalvato p;
-        p.presente[size_t(FileSet::Prj)] = true;
-        p.rung << r;
-        const DefModello& m = Modelli[Controllore.Modello];
-        ContenutoSet contenuto;
-        contenuto[size_t(FileSet::Prj)] = ScriviSet(p, m)[size_t(FileSet::Prj)];
-        ProgettoSalvato letto;
-        QVERIFY(!LeggiSet(contenuto, m, letto));
-        QCOMPARE(letto.rung.size(), 1);
-        RicostruisciRung(letto);
-        const Rung& aperto = letto.rung[0];
+        const std::optional<Rung> letto = Riaperto(r);
+        QVERIFY(letto);
+        const Rung& aperto = *letto;
         QVERIFY(aperto.Valido);
         QCOMPARE(QList<int>({aperto.Classe, aperto.Gruppo, aperto.Op}), QList<int>({r.Classe, r.Gruppo, r.Op}));
         QCOMPARE(aperto.ArgTesto, r.ArgTesto);
@@ -207,6 +218,23 @@ private slots:
         QCOMPARE(aperto.ArgByte, r.ArgByte);
         QCOMPARE(aperto.Delay, r.Delay);
         QCOMPARE(aperto.Lunghezza, r.Lunghezza);
+    }
+
+    // A "Limit (Ext)" that earlier versions stored with no type on MAX: its
+    // type byte is 16 x MIN - 1 (MIN uLong here). It opens valid with that
+    // byte, and saved and opened again it keeps every byte.
+    void limiteSenzaTipoMax()
+    {
+        Test::AvviaWorkbench();
+        const QString prj = cartella.filePath("limit.prj");
+        Scrivi(prj, Prj({RungSalvato{3, 7, 141, {"%R100", "%R101", "%R102", "%R40", "1"}, {0x1F, 0x20}}}, true));
+        QCOMPARE(ApriProgetto(prj), EsitoApertura::Aperto);
+        const Rung aperto = Programmi[0].Rung[1];
+        QVERIFY(aperto.Valido);
+        QCOMPARE(Test::Byte(aperto.ArgByte[1]).toHex(), QByteArray("1f200000"));
+        const std::optional<Rung> ancora = Riaperto(aperto);
+        QVERIFY(ancora && ancora->Valido);
+        QCOMPARE(ancora->ArgByte, aperto.ArgByte);
     }
 };
 
