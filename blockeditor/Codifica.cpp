@@ -93,8 +93,8 @@ bool CodificaSlot(SlotArgomento& slot, double valore, uint8_t codice, bool scamb
         // on its own turned 255.6 into a low byte of 256. Outside
         // -65536..65535 nothing fits 16 bits, and the value is refused
         // rather than stored with its high byte dropped.
+        if (!EntraIn16Bit(valore)) return false;
         double v = ArrotondaPari(valore);
-        if (v < -65536 || v > 65535) return false;
         if (v < 0) v += 65536;
         const Byte3 b = IntToByte(v);
         slot = scambiato ? SlotArgomento{b[1], b[0], 0, 0} : SlotArgomento{b[0], b[1], 0, 0};
@@ -130,6 +130,12 @@ bool Trasf(Rung& rung, double valore, uint8_t codice, int slot)
 bool TrasfSwap(Rung& rung, double valore, uint8_t codice, int slot)
 {
     return slot >= 0 && slot <= 8 && CodificaSlot(rung.ArgByte[size_t(slot)], valore, codice, true);
+}
+
+bool EntraIn16Bit(double valore)
+{
+    const double v = ArrotondaPari(valore);
+    return v >= -65536 && v <= 65535;
 }
 
 std::optional<uint8_t> InByte(double valore)

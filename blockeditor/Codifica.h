@@ -31,6 +31,11 @@ bool CodificaSlot(SlotArgomento& slot, double valore, uint8_t codice, bool scamb
 bool Trasf(Rung& rung, double valore, uint8_t codice, int slot);
 bool TrasfSwap(Rung& rung, double valore, uint8_t codice, int slot);
 
+// True when a 16-bit slot holds the value: -65536..65535 once rounded to
+// the nearest integer (a half to the even one), a negative value being taken
+// plus 65536. Past that a value would lose its high bits.
+bool EntraIn16Bit(double valore);
+
 // Nearest integer (a half to the even neighbour) as a byte; none outside 0..255.
 std::optional<uint8_t> InByte(double valore);
 // The same as a signed 16-bit integer; none outside -32768..32767.

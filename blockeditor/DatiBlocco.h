@@ -14,8 +14,9 @@
 // holds another: a text that begins with no number, a register or 16-bit
 // value past its 16 bits. A stored project is read back as earlier versions
 // and other installations wrote it: the number a text begins with, 0 when
-// none, and a 16-bit word beyond range keeps its low byte. Whatever the
-// editor takes, the project reading takes with the same bytes.
+// none. A value past the 16 bits of its slot is refused by both, so such a
+// stored rung opens invalid. Whatever the editor takes, the project reading
+// takes with the same bytes.
 enum class LetturaRighe : uint8_t { Editor, Progetto };
 
 // The whole block as the dialog holds it when OK is pressed.

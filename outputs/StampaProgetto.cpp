@@ -29,9 +29,16 @@ void StampaRung(Stampa& s, int r, Rung& rung)
     const QString titolo = QString::number(r) + u'[' + rung.Etichetta.leftJustified(LarghezzaEtichetta, u' ') +
                            QStringLiteral("] ") + rung.Descrizione;
     s.StampaTesto(titolo, s.RigaCorrente, Stampa::Margine, true);
-    const int i = FunzToOpt(rung.Classe, rung.Gruppo, rung.Op);
-    s.StampaTesto(NomiFunzione[size_t(i)], s.RigaCorrente, s.Colonna(1), true);
-    s.StampaLogo(CatalogoFunzioni(i).Icona, s.RigaCorrente, s.Colonna(1), ScalaIcona);
+    // A rung without a block (class 0) shows none in the rung list: its
+    // identity would name the first block of the catalogue. The name line
+    // stays, empty, so every rung keeps its layout.
+    if (rung.Classe == 0) {
+        s.StampaTesto(QString(), s.RigaCorrente, s.Colonna(1), true);
+    } else {
+        const int i = FunzToOpt(rung.Classe, rung.Gruppo, rung.Op);
+        s.StampaTesto(NomiFunzione[size_t(i)], s.RigaCorrente, s.Colonna(1), true);
+        s.StampaLogo(CatalogoFunzioni(i).Icona, s.RigaCorrente, s.Colonna(1), ScalaIcona);
+    }
     s.Grassetto(false);
     // The rows as the rung list shows them for this rung, kept with the rung.
     int righe = 0;

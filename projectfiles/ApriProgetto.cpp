@@ -39,6 +39,10 @@ void RicostruisciRung(ProgettoSalvato& p)
     for (int i = 0; i < p.rung.size(); ++i) {
         Rung& r = p.rung[i];
         if (!r.Etichetta.isEmpty()) c.etichette.append({r.Etichetta, i + 1});
+        // A rung without a block (class 0) has nothing to rebuild: its
+        // identity names no block and would come back as the first one of
+        // the catalogue. It stays empty, as Insert and Add leave it.
+        if (r.Classe == 0) continue;
         r.Valido = true;
         Rung codificato = r;
         DatiBlocco d = DatiDaRung(codificato, c);

@@ -17,7 +17,8 @@ bool FileEsiste(const QString& percorso);
 
 // Rebuilds every rung of `p` as the block editor encodes it, from its
 // identity, label and argument texts. A rung the encoder refuses keeps its
-// stored bytes and is left invalid.
+// stored bytes and is left invalid; a rung without a block (class 0) is
+// left as read, empty.
 void RicostruisciRung(ProgettoSalvato& p);
 
 // Asks for the main file and opens its set; the current project is replaced

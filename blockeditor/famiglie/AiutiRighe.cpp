@@ -1,6 +1,5 @@
 #include "blockeditor/famiglie/AiutiRighe.h"
 
-#include "base/Conversioni.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/RigaBlocco.h"
 #include "program/Programmi.h"
@@ -43,11 +42,9 @@ std::optional<std::array<uint8_t, 4>> MascheraBit(double bit)
     return std::array<uint8_t, 4>{uint8_t(m >> 8), uint8_t(m & 0xFF), 0, 0};
 }
 
-std::optional<std::array<uint8_t, 2>> Parola16(double valore, LetturaRighe lettura)
+std::optional<std::array<uint8_t, 2>> Parola16(double valore)
 {
     SlotArgomento s{};
-    if (CodificaSlot(s, valore, TipoUInt, false)) return std::array<uint8_t, 2>{s[0], s[1]};
-    if (lettura == LetturaRighe::Editor) return std::nullopt;
-    const Byte3 b = IntToByte(ArrotondaPari(valore));
-    return std::array<uint8_t, 2>{b[0], b[1]};
+    if (!CodificaSlot(s, valore, TipoUInt, false)) return std::nullopt;
+    return std::array<uint8_t, 2>{s[0], s[1]};
 }

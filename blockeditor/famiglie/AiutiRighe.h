@@ -44,7 +44,6 @@ inline uint8_t Nibble(uint8_t b, bool alto)
 std::optional<std::array<uint8_t, 4>> MascheraBit(double bit);
 
 // A 16-bit value low byte first, as slot code 0 writes it (-65536..-1 taken
-// plus 65536), where the block splits the word as IntToByte does. Beyond
-// that the editor's reading has none; a stored project's value keeps its
-// low byte and a high byte of 0, as IntToByte leaves it.
-std::optional<std::array<uint8_t, 2>> Parola16(double valore, LetturaRighe lettura);
+// plus 65536), where the block splits the word as IntToByte does. None past
+// 16 bits, typed or stored: the word would name another register or time.
+std::optional<std::array<uint8_t, 2>> Parola16(double valore);

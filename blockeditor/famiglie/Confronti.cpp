@@ -75,6 +75,9 @@ LayoutBlocco ImpaginaConfronto(int indice, Rung& rung, const ContestoBlocco& con
         tipo[0] = Nibble(b, true);
         tipo[1] = Nibble(a, false);
         tipo[2] = Nibble(a, true);
+        // A MAX stored without a type left 16 x MIN - 1 in the byte: its
+        // low nibble 15 names no type, and MIN is one above the high nibble.
+        if (tipo[1] == 0x0F) tipo[2] = uint8_t((a + 1) >> 4);
     }
 
     const QStringList nomi = limite ? QStringList{QStringLiteral("Input"), QStringLiteral("MAX"), QStringLiteral("MIN")}

@@ -97,7 +97,10 @@ LayoutBlocco ImpaginaSpostaBlocco(const Rung& rung, const ContestoBlocco& contes
 EsitoCodifica CodificaSpostaBlocco(const DatiBlocco& dati, Rung& rung)
 {
     const auto& r = dati.righe;
-    // Register numbers as two bytes each; a byte that does not fit is 0.
+    // Register numbers as two bytes each; a byte that does not fit is 0. A
+    // number past 16 bits, typed or stored, would name another register.
+    for (int riga : {0, 4})
+        if (!EntraIn16Bit(r[size_t(riga)].valore)) return EsitoCodifica::Riga(riga);
     const Byte3 da = IntToByte(r[0].valore), a = IntToByte(r[4].valore);
     rung.ArgByte[0] = {da[0], da[1], a[0], a[1]};
     const auto conteggio = InByte(r[1].valore);

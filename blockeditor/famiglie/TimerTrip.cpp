@@ -11,9 +11,9 @@ namespace {
 constexpr int kTimer = 16, kTrip = 20;
 
 // A word split as IntToByte splits it, where the block's layout says so.
-bool ParolaInSlot(Rung& r, double valore, int slot, int byte, LetturaRighe lettura)
+bool ParolaInSlot(Rung& r, double valore, int slot, int byte)
 {
-    const auto p = Parola16(valore, lettura);
+    const auto p = Parola16(valore);
     if (!p) return false;
     r.ArgByte[size_t(slot)][size_t(byte)] = (*p)[0];
     r.ArgByte[size_t(slot)][size_t(byte + 1)] = (*p)[1];
@@ -24,7 +24,7 @@ EsitoCodifica CodificaTimer(const DatiBlocco& d, Rung& r)
 {
     if (!Trasf(r, d.righe[0].valore, TipoUInt, 0)) return EsitoCodifica::Riga(0);
     if (!Trasf(r, std::floor(d.righe[1].valore), TipoUInt, 1)) return EsitoCodifica::Riga(1);
-    if (!ParolaInSlot(r, std::floor(d.righe[2].valore), 1, 2, d.lettura)) return EsitoCodifica::Riga(2);
+    if (!ParolaInSlot(r, std::floor(d.righe[2].valore), 1, 2)) return EsitoCodifica::Riga(2);
     for (int k = 2; k <= 7; ++k) Trasf(r, 0, TipoUInt, k);
     // The register row is shown too, so its caption is given with the others.
     DidascalieRung(d, r, {0, 1, 2}, {});
@@ -53,8 +53,8 @@ EsitoCodifica CodificaTrip(const DatiBlocco& d, Rung& r)
     if (!TrasfOperando(r, g[2], 4, TipoKFlt)) return EsitoCodifica::Riga(2);
     if (!Trasf(r, g[3].valore, TipoUInt, 7)) return EsitoCodifica::Riga(3);
     if (!Trasf(r, g[4].valore, TipoKLong, 2)) return EsitoCodifica::Riga(4);
-    if (!ParolaInSlot(r, g[6].valore, 6, 0, d.lettura)) return EsitoCodifica::Riga(6);
-    if (!ParolaInSlot(r, g[7].valore, 6, 2, d.lettura)) return EsitoCodifica::Riga(7);
+    if (!ParolaInSlot(r, g[6].valore, 6, 0)) return EsitoCodifica::Riga(6);
+    if (!ParolaInSlot(r, g[7].valore, 6, 2)) return EsitoCodifica::Riga(7);
     r.Delay = 0;
     r.Lunghezza = 34;
     DidascalieRung(d, r, {0, 1, 2, 3, 4, 5, 6, 7}, {0, 1, 2, 3});

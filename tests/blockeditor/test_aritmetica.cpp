@@ -156,6 +156,9 @@ private slots:
         QTest::newRow("Block 256") << kAdd << QStringList{n, n, n, "256"} << 3;
         QTest::newRow("Block Move count 256") << kBlockMove << QStringList{n, "256"} << 1;
         QTest::newRow("Block Move count -1") << kBlockMove << QStringList{n, "-1"} << 1;
+        // A register number past 16 bits, whatever the row's type.
+        QTest::newRow("Block Move uLong source 70000") << kBlockMove << QStringList{"70000:2"} << 0;
+        QTest::newRow("Block Move Direct dest 65536") << kBlockMove << QStringList{n, n, n, n, "65536:11"} << 4;
         QTest::newRow("no table") << kLin << QStringList{n, ""} << 1;
         QTest::newRow("Dest without a type") << kAdd << QStringList{n, n, n, n, "%R30:-1"} << 4;
         QTest::newRow("Source B without a type") << kAdd << QStringList{n, "%R30:-1"} << 1;

@@ -4,6 +4,7 @@
 #include "shell/Principale.h"
 #include "support/Ambiente.h"
 #include "support/DiscoPieno.h"
+#include "support/StampanteRegistrata.h"
 #include "support/ValoriEstremi.h"
 
 #include "base/Globali.h"
@@ -19,7 +20,9 @@
 #include "display/SMS.h"
 #include "display/Task.h"
 #include "outputs/EsportaProgetto.h"
+#include "outputs/StampaProgetto.h"
 #include "program/Agganci.h"
+#include "program/OperazioniRung.h"
 #include "program/Progetto.h"
 #include "program/StatoProgramma.h"
 #include "projectfiles/ApriProgetto.h"
@@ -450,6 +453,42 @@ private slots:
         QCOMPARE(int(NumErrori), 1);
         QCOMPARE(int(Errori[0].NumeroBlocco), 2);
         QCOMPARE(Errori[0].TestoErrore, QStringLiteral("Block cannot be encoded"));
+    }
+
+    // Rungs without a block, as a new project and Add leave them, first and
+    // between two blocks: saved and opened they stay empty, the compile gives
+    // the image it gave before the save, and the listing names no block there.
+    void rungVuoti()
+    {
+        constexpr int kReadHolding = 40, kAdd = 4;
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        for (int k = 0; k < 3; ++k) QVERIFY(AggiungiRungVuoto());
+        for (const auto& [rung, blocco] : {std::pair{2, kReadHolding}, std::pair{4, kAdd}}) {
+            Rung& r = Programmi[0].Rung[size_t(rung)];
+            DatiBlocco d = DatiIniziali(blocco, r, ContestoCorrente(0));
+            QVERIFY(CodificaBlocco(d, r).Memorizzato());
+        }
+        QVERIFY(CompilaProgramma() > 0);
+        const auto immagine = ImmagineCodice;
+
+        const QString vuoti = cartella.filePath(QStringLiteral("empty"));
+        copione.RispondiTesto(vuoti);
+        QVERIFY(SalvaProgettoCorrente(true));
+        QCOMPARE(ApriProgetto(vuoti + ".prj"), EsitoApertura::Aperto);
+        QCOMPARE(int(Programmi[0].NumRung), 4);
+        for (int k : {1, 3}) QCOMPARE(Programmi[0].Rung[size_t(k)].Riga.Funzione, QString());
+        QVERIFY(CompilaProgramma() > 0);
+        QVERIFY(ImmagineCodice == immagine);
+
+        Test::Registratore stampante;
+        StampaProgetto(stampante);
+        const QStringList t = stampante.Testi().split(u'|');
+        for (int k : {1, 3}) {
+            const qsizetype titolo = t.indexOf(QStringLiteral("%1[          ] ").arg(k));
+            QVERIFY2(titolo > 0, qPrintable(QString::number(k)));
+            QCOMPARE(t.mid(titolo + 1, 2), (QStringList{QString(), QString()}));
+        }
     }
 
     // A damaged companion: refused with its file and line, the project untouched.

@@ -2,6 +2,7 @@
 // every rung the block encoder can build, and compile to the same code; a
 // rung the editor stores opens again as it was stored.
 #include "support/Ambiente.h"
+#include "support/Byte.h"
 
 #include "base/Globali.h"
 #include "base/Modelli.h"
@@ -18,6 +19,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <optional>
 
 namespace {
 constexpr int kAdd = 4, kTimer = 16, kReadInput = 0, kUguale = 47, kLimiteEst = 54;
@@ -64,20 +67,19 @@ QList<RungSalvato> RungLetti()
             timer("1000ms", "%R26"),
             timer("-5", "%R26"),
             timer("1000", "%R-1"),
-            timer("1000", "%R70000"),
             RungSalvato{3, 0, 1, {"%R-1", "%R27", "", "", "%R28"}, {0x11, 0x01, 0, 0}}};
 }
 
-// Their code image, worked out from the block and image layouts: seven
-// entries of ten bytes from offset 4, the code from 4 + 70 = 74, each block
+// Their code image, worked out from the block and image layouts: six
+// entries of ten bytes from offset 4, the code from 4 + 60 = 64, each block
 // taking its length (6 for the WatchDog, 10 for the Timer, 34 for the Add).
 QByteArray ImmagineAttesa()
 {
     QByteArray b(160, '\0');
-    b[0] = 7;
-    const int lunghezze[] = {6, 6, 10, 10, 10, 10, 34};
-    int a = 74;
-    for (int i = 0; i < 7; ++i) {
+    b[0] = 6;
+    const int lunghezze[] = {6, 6, 10, 10, 10, 34};
+    int a = 64;
+    for (int i = 0; i < 6; ++i) {
         const QByteArray voce = QByteArray::fromHex("03") + char(i + 1) + '\0' + char(a) + QByteArray(3, '\0')
                                 + char(lunghezze[i]) + QByteArray(2, '\0');
         b.replace(4 + 10 * i, 10, voce);
@@ -89,10 +91,9 @@ QByteArray ImmagineAttesa()
         "860000000000e8031a00"            // Timer 1000ms, %R26
         "860000000000fbff1a00"            // Timer -5: 65531
         "860000000000e803ffff"            // Timer register -1: 65535
-        "860000000000e8037000"            // Timer register 70000: the low byte, high byte 0
         "0100"                            // Add: group 1, then slots 0 to 7
         "00000000 11010000 00000000 ffff0000 1b000000 00010000 00000000 1c000000");
-    b.replace(74, codice.size(), codice);
+    b.replace(64, codice.size(), codice);
     return b;
 }
 
@@ -101,6 +102,22 @@ void Scrivi(const QString& percorso, const QByteArray& byte)
     QFile f(percorso);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     QCOMPARE(f.write(byte), byte.size());
+}
+
+// Rung `r` written into a .prj, read back and rebuilt, as a save and an open
+// do; none when the file does not read back as one rung.
+std::optional<Rung> Riaperto(const Rung& r)
+{
+    ProgettoSalvato p;
+    p.presente[size_t(FileSet::Prj)] = true;
+    p.rung << r;
+    const DefModello& m = Modelli[Controllore.Modello];
+    ContenutoSet contenuto;
+    contenuto[size_t(FileSet::Prj)] = ScriviSet(p, m)[size_t(FileSet::Prj)];
+    ProgettoSalvato letto;
+    if (LeggiSet(contenuto, m, letto) || letto.rung.size() != 1) return std::nullopt;
+    RicostruisciRung(letto);
+    return letto.rung[0];
 }
 } // namespace
 
@@ -121,9 +138,9 @@ private slots:
     }
 
     // Every row text above opens into a valid rung, in both layouts, and the
-    // compile gives the bytes the texts' leading numbers make; a rung the
-    // encoder itself refuses (a time past 16 bits) still opens invalid and
-    // the compile names it.
+    // compile gives the bytes the texts' leading numbers make. A value past
+    // 16 bits opens invalid in every slot, a time, a register or a word the
+    // block splits itself, and the compile names each rung.
     void apertiECompilati_data()
     {
         QTest::addColumn<bool>("conTag");
@@ -138,23 +155,26 @@ private slots:
         QList<RungSalvato> rung = RungLetti();
         Scrivi(prj, Prj(rung, conTag));
         QCOMPARE(ApriProgetto(prj), EsitoApertura::Aperto);
-        QCOMPARE(int(Programmi[0].NumRung), 7);
-        for (int r = 1; r <= 7; ++r) QVERIFY2(Programmi[0].Rung[size_t(r)].Valido, qPrintable(QString::number(r)));
+        QCOMPARE(int(Programmi[0].NumRung), 6);
+        for (int r = 1; r <= 6; ++r) QVERIFY2(Programmi[0].Rung[size_t(r)].Valido, qPrintable(QString::number(r)));
         QCOMPARE(Programmi[0].Rung[3].ArgTesto[1], QStringLiteral("1000ms"));
-        QCOMPARE(CompilaProgramma(), 160);
+        QCOMPARE(CompilaProgramma(), 140);
         QCOMPARE(int(NumErrori), 0);
         const QByteArray immagine(reinterpret_cast<const char*>(ImmagineCodice.data()), 200);
         QCOMPARE(immagine.toHex(' '), (ImmagineAttesa() + QByteArray(40, '\0')).toHex(' '));
 
-        rung << RungSalvato{3, 0, 134, {"0", "70000", "%R26"}};
+        rung << RungSalvato{3, 0, 134, {"0", "70000", "%R26"}} << RungSalvato{3, 0, 134, {"0", "1000", "%R70000"}}
+             << RungSalvato{3, 0, 6, {"%R70000", "1", "", "", "%R30"}};
         Scrivi(prj, Prj(rung, conTag));
         QCOMPARE(ApriProgetto(prj), EsitoApertura::Aperto);
-        QVERIFY(Programmi[0].Rung[7].Valido);
-        QVERIFY(!Programmi[0].Rung[8].Valido);
+        QVERIFY(Programmi[0].Rung[6].Valido);
         QCOMPARE(CompilaProgramma(), 0);
-        QCOMPARE(int(NumErrori), 1);
-        QCOMPARE(int(Errori[0].NumeroBlocco), 8);
-        QCOMPARE(Errori[0].TestoErrore, QStringLiteral("Block cannot be encoded"));
+        QCOMPARE(int(NumErrori), 3);
+        for (int e = 0; e < 3; ++e) {
+            QVERIFY(!Programmi[0].Rung[size_t(7 + e)].Valido);
+            QCOMPARE(int(Errori[e].NumeroBlocco), 7 + e);
+            QCOMPARE(Errori[e].TestoErrore, QStringLiteral("Block cannot be encoded"));
+        }
     }
 
     // Rungs the editor stored that opened invalid: a "Dest" of a new
@@ -188,17 +208,9 @@ private slots:
         if (!ritardo.isEmpty()) d.ritardo = ritardo;
         QVERIFY(CodificaBlocco(d, r).Memorizzato());
 
-        ProgettoSalvato p;
-        p.presente[size_t(FileSet::Prj)] = true;
-        p.rung << r;
-        const DefModello& m = Modelli[Controllore.Modello];
-        ContenutoSet contenuto;
-        contenuto[size_t(FileSet::Prj)] = ScriviSet(p, m)[size_t(FileSet::Prj)];
-        ProgettoSalvato letto;
-        QVERIFY(!LeggiSet(contenuto, m, letto));
-        QCOMPARE(letto.rung.size(), 1);
-        RicostruisciRung(letto);
-        const Rung& aperto = letto.rung[0];
+        const std::optional<Rung> letto = Riaperto(r);
+        QVERIFY(letto);
+        const Rung& aperto = *letto;
         QVERIFY(aperto.Valido);
         QCOMPARE(QList<int>({aperto.Classe, aperto.Gruppo, aperto.Op}), QList<int>({r.Classe, r.Gruppo, r.Op}));
         QCOMPARE(aperto.ArgTesto, r.ArgTesto);
@@ -206,6 +218,23 @@ private slots:
         QCOMPARE(aperto.ArgByte, r.ArgByte);
         QCOMPARE(aperto.Delay, r.Delay);
         QCOMPARE(aperto.Lunghezza, r.Lunghezza);
+    }
+
+    // A "Limit (Ext)" that earlier versions stored with no type on MAX: its
+    // type byte is 16 x MIN - 1 (MIN uLong here). It opens valid with that
+    // byte, and saved and opened again it keeps every byte.
+    void limiteSenzaTipoMax()
+    {
+        Test::AvviaWorkbench();
+        const QString prj = cartella.filePath("limit.prj");
+        Scrivi(prj, Prj({RungSalvato{3, 7, 141, {"%R100", "%R101", "%R102", "%R40", "1"}, {0x1F, 0x20}}}, true));
+        QCOMPARE(ApriProgetto(prj), EsitoApertura::Aperto);
+        const Rung aperto = Programmi[0].Rung[1];
+        QVERIFY(aperto.Valido);
+        QCOMPARE(Test::Byte(aperto.ArgByte[1]).toHex(), QByteArray("1f200000"));
+        const std::optional<Rung> ancora = Riaperto(aperto);
+        QVERIFY(ancora && ancora->Valido);
+        QCOMPARE(ancora->ArgByte, aperto.ArgByte);
     }
 };
 
