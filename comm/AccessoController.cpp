@@ -174,7 +174,10 @@ bool ScriviRegistro(uint8_t nodo, int registro, double& valore)
         Errore();
         return false;
     }
-    if (nodo == Controllore.Nodo && InTabella(registro)) TabRegistri[registro].Valore = int32_t(valore);
+    if (nodo == Controllore.Nodo && InTabella(registro)) {
+        TabRegistri[registro].Valore = int32_t(valore);
+        TabRegistri[registro].Noto = true;
+    }
     return true;
 }
 
@@ -186,7 +189,10 @@ bool ScriviDueRegistri(uint32_t valore, int registro)
     for (int k = 0; k < 2; ++k) {
         const uint16_t parola = uint16_t(k == 0 ? valore & 0xFFFF : valore >> 16);
         if (Scrivi16(Controllore.Nodo, registro + k, parola)) {
-            if (InTabella(registro + k)) TabRegistri[registro + k].Valore = int16_t(parola);
+            if (InTabella(registro + k)) {
+                TabRegistri[registro + k].Valore = int16_t(parola);
+                TabRegistri[registro + k].Noto = true;
+            }
         } else {
             Errore();
             ok = false;
@@ -275,6 +281,7 @@ void MonitorPLC()
     // A failed read says nothing about where the program is: nothing moves.
     if (const std::optional<int> v = LeggiInput(Controllore.Nodo, 13)) {
         TabRegistri[13].Valore = *v;
+        TabRegistri[13].Noto = true;
         if (*v <= 32767) {
             TerzultimoPC = PenultimoPC;
             PenultimoPC = UltimoPC;

@@ -67,6 +67,7 @@ void EditorTabelle::Carica()
     Nome.clear();
     Lista = NomiTabelle();
     Selezione = -1;
+    m_inserita = -1;
     for (int k = 0; k < NumRighe; ++k) {
         TestoX[size_t(k)] = QStringLiteral("0");
         TestoY[size_t(k)] = QStringLiteral("0");
@@ -80,6 +81,7 @@ void EditorTabelle::ListaClick(int indice)
 {
     if (indice < 0 || indice >= Lista.size() || indice >= NumTabelle) return;
     Selezione = indice;
+    m_inserita = -1;
     const Tabella& t = Tabelle[size_t(indice)];
     Nome = t.NomeTabella;
     Conteggio = QString::number(t.NPunti);
@@ -142,9 +144,10 @@ bool EditorTabelle::ControllaTabella()
 
 int EditorTabelle::TabellaDelNome(const QString& nome) const
 {
-    // The selected table first: a project from an earlier build may hold two
-    // of one name, and the one being edited is the one meant.
-    if (Selezione >= 0 && Selezione < NumTabelle && Tabelle[size_t(Selezione)].NomeTabella == nome) return Selezione;
+    // The table being edited first: a project from an earlier build may hold
+    // two of one name, and the one being edited is the one meant.
+    for (int i : {Selezione, m_inserita})
+        if (i >= 0 && i < NumTabelle && Tabelle[size_t(i)].NomeTabella == nome) return i;
     for (int i = 0; i < std::min<int>(NumTabelle, MaxTabelle); ++i)
         if (Tabelle[size_t(i)].NomeTabella == nome) return i;
     return -1;
@@ -154,8 +157,13 @@ bool EditorTabelle::Inserisci()
 {
     if (!ControllaTabella()) return false;
     // A block row offers the tables by name: two of one name could not be
-    // told apart there, so a name in use replaces its table.
+    // told apart there, so a name in use replaces its table, and another
+    // table only once the user agrees.
     int destinazione = TabellaDelNome(TabellaModifica.NomeTabella);
+    if (destinazione >= 0 && destinazione != Selezione && destinazione != m_inserita &&
+        Prompt::MsgBox(QStringLiteral("A table named %1 exists. Replace it?").arg(TabellaModifica.NomeTabella),
+                       Prompt::SiNo) != Prompt::Si)
+        return false;
     if (destinazione < 0) {
         if (NumTabelle >= MaxTabelle) {
             Prompt::MsgBox(QStringLiteral("A project holds at most %1 tables").arg(MaxTabelle));
@@ -172,6 +180,7 @@ bool EditorTabelle::Inserisci()
         t.X[size_t(k)] = TabellaModifica.X[size_t(k)];
         t.Y[size_t(k)] = TabellaModifica.Y[size_t(k)];
     }
+    m_inserita = destinazione;
     ProgettoModificato = true;
     return true;
 }

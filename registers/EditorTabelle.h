@@ -58,7 +58,8 @@ public:
     bool ControllaTabella();
     // ">>": the checked table replaces the table of the same name (the
     // selected one when it bears it), or is appended; false when nothing was
-    // stored.
+    // stored. Another table than the one being edited is replaced only when
+    // the user answers Yes.
     bool Inserisci();
     // OK: true when the window may close; on false it stays open, its
     // message shown.
@@ -68,6 +69,12 @@ public:
     void SalvaSuFile();
 
 private:
-    // The table named `nome`; -1 when there is none.
+    // The table named `nome`, the one being edited first; -1 when there is
+    // none.
     int TabellaDelNome(const QString& nome) const;
+
+    // The table the last ">>" stored these fields into: with the list's
+    // selection, the one being edited (a table appended while nothing was
+    // selected stays the selection-less edit's own).
+    int m_inserita = -1;
 };

@@ -29,12 +29,6 @@
 namespace {
 constexpr int RigheVisibili = 27;   // full rows at the height cap
 
-// Types whose value spans registers n (low word) and n + 1 (high word).
-bool Doppio(uint8_t tipo)
-{
-    return tipo == 2 || tipo == 3 || tipo == 4 || tipo == 6;
-}
-
 // Column layout of a row, in twips from the row's left edge.
 constexpr int kColonne[5] = {0, 700, 2500, 3400, 4935};
 constexpr int kAltezzaRiga = 255;
@@ -116,6 +110,7 @@ uint8_t LeggiPaginaRegistri(int primo)
         DefRegistro& r = TabRegistri[size_t(primo + i)];
         r.Cambiato = v != r.Valore;
         r.Valore = v;
+        r.Noto = true;
     }
     return 0;
 }

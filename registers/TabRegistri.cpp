@@ -115,6 +115,7 @@ void CaricaRegistriSistema(bool azzeraUtente)
 {
     if (Controllore.Modello >= NumModelli) return;
     const DefModello& m = Modelli[Controllore.Modello];
+    for (DefRegistro& r : TabRegistri) r.Noto = false;
 
     for (int n = 0; n < m.PrimoRegistroUtente; ++n) DefinisciRegistro(n, QString::fromLatin1(kRiservato), UInt, 1);
 

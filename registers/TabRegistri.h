@@ -11,6 +11,9 @@ struct DefRegistro {
     uint8_t Tipo = 0;       // index into TipiDato
     int32_t Valore = 0;     // last value read or written
     bool Cambiato = false;  // the last read changed Valore
+    // A read or a write has reached the register since the table was built;
+    // until then Valore is no value of the controller's.
+    bool Noto = false;
 };
 
 constexpr int NumVociRegistri = 2049;
@@ -33,6 +36,13 @@ namespace TipoReg {
 constexpr uint8_t UInt = 0, Int = 1, Long = 3, Hex = 7, Ascii = 8, Bin = 9, StringaRam = 13;
 }
 
+// Types whose value spans registers n (low word) and n + 1 (high word):
+// uLong, Long, Float, K_Long.
+inline bool Doppio(uint8_t tipo)
+{
+    return tipo == 2 || tipo == 3 || tipo == 4 || tipo == 6;
+}
+
 // Defines entry n. A user entry (categoria 0) keeps the name it had; value
 // and changed flag are never touched. Addresses outside 0..2048 and
 // categories above 4 are ignored.
@@ -40,5 +50,6 @@ void DefinisciRegistro(int n, const QString& nome, uint8_t tipo, uint8_t categor
 
 // Rebuilds the table for the model in Controllore.Modello: reserved area,
 // user area (reset to Int only with `azzeraUtente`), the 32-bit area and the
-// model family's named system registers.
+// model family's named system registers. No register of the rebuilt table
+// is known yet: the model, and so the controller, may be another.
 void CaricaRegistriSistema(bool azzeraUtente);

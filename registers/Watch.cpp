@@ -54,9 +54,11 @@ RigaWatch DescriviWatch(int r, bool connesso)
     if (!connesso) return riga;
 
     const uint16_t w = ParolaRegistro(r);
-    const bool doppio = d.Tipo == 2 || d.Tipo == 3 || d.Tipo == 4 || d.Tipo == 6;
-    // A register the model lacks was never read, nor a high word past it.
-    const bool letto = r < RegistriDelModello() && (!doppio || r + 1 < RegistriDelModello());
+    const bool doppio = Doppio(d.Tipo);
+    // A register the model lacks was never read, nor a high word past it; a
+    // register no read has reached yet has no value to show either.
+    const bool letto = r < RegistriDelModello() && TabRegistri[size_t(r)].Noto &&
+                       (!doppio || (r + 1 < RegistriDelModello() && TabRegistri[size_t(r + 1)].Noto));
     switch (d.Tipo) {
     case 1: riga.tipo = QStringLiteral(" Int"); break;
     case 2:
@@ -147,7 +149,10 @@ QList<int> BlocchiWatch()
     QList<bool> flag((registri + 31) / 32, false);
     for (int i = 1; i <= Conta(); ++i) {
         const int r = WatchList[size_t(i)];
-        if (r >= 0 && r < registri) flag[r / 32] = true;
+        if (r < 0 || r >= registri) continue;
+        flag[r / 32] = true;
+        // A 32-bit value whose high word starts the next block needs both.
+        if (Doppio(TabRegistri[size_t(r)].Tipo) && r + 1 < registri) flag[(r + 1) / 32] = true;
     }
     QList<int> primi;
     for (int k = 0; k < flag.size(); ++k)

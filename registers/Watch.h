@@ -9,9 +9,10 @@
 
 enum class EsitoWatch { Aggiunto, NumeroFuori, ListaPiena, SenzaNumero, SenzaVoce, TestoNonNumero };
 
-// One row: register address, name, value and type texts. Not connected, or
-// a register the model does not have: the value "---"; not connected, no
-// type text either.
+// One row: register address, name, value and type texts. Not connected, a
+// register the model does not have, or one no read or write has reached
+// since the table was built: the value "---"; not connected, no type text
+// either.
 struct RigaWatch {
     QString registro, nome, valore, tipo;
     bool coloreNomeValido = false;   // categories without a colour keep theirs
@@ -31,7 +32,7 @@ EsitoWatch AggiungiWatch(const QString& testo, int voce);
 bool RimuoviWatch(int riga);
 
 // First registers of the 32-register blocks holding a watched register of
-// the model, ascending, each once.
+// the model (and the high word of a 32-bit one), ascending, each once.
 QList<int> BlocchiWatch();
 // Reads those blocks into the register table (nothing when not connected).
 void LeggiWatch();

@@ -111,9 +111,10 @@ private slots:
         QCOMPARE(m_copione.Messaggi(), QStringList{});
     }
 
-    // Another table's name typed over the selected one replaces that table;
-    // with two of one name (an earlier build's project) the selected one is
-    // meant.
+    // Another table's name typed over the selected one replaces that table
+    // once the user answers Yes; No leaves the tables, the selection and the
+    // window as they were. With two of one name (an earlier build's project)
+    // the selected one is meant, and its own name asks nothing.
     void aNameInUseReplacesItsTable()
     {
         EditorTabelle e;
@@ -121,7 +122,17 @@ private slots:
         e.Carica();
         e.Nome = QStringLiteral("Tank");
         e.TestoY[0] = QStringLiteral("3");
+        m_copione.Rispondi(Prompt::No);
+        QVERIFY(!e.Inserisci());
+        m_copione.Rispondi(Prompt::No);
+        QVERIFY(!e.Ok());
+        QCOMPARE(m_copione.richieste.last().pulsanti, int(Prompt::SiNo));
+        QCOMPARE(Tabelle[0].Y[0], 0.0);
+        QCOMPARE(EditorTabelle::TabellaCorrente, 1);
+        QVERIFY(!ProgettoModificato);
+        m_copione.Rispondi(Prompt::Si);
         QVERIFY(e.Inserisci());
+        QCOMPARE(m_copione.Messaggi(), QStringList(3, QStringLiteral("A table named Tank exists. Replace it?")));
         QCOMPARE(NomiTabelle(), (QStringList{"Tank", "Probe", "Tank"}));
         QCOMPARE(Tabelle[0].Y[0], 3.0);
         QCOMPARE(Tabelle[1].NomeTabella, QStringLiteral("Probe"));
@@ -132,6 +143,7 @@ private slots:
         QCOMPARE(Tabelle[2].Y[0], 4.0);
         QCOMPARE(Tabelle[0].Y[0], 3.0);
         QCOMPARE(int(NumTabelle), 3);
+        QCOMPARE(m_copione.Messaggi().size(), 3);
     }
 
     void insertReplacesOrAppends()
