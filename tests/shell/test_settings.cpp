@@ -1,6 +1,7 @@
 // The Settings dialog against the shared state, and the settings file it writes.
 #include "base/Globali.h"
 #include "base/Modelli.h"
+#include "comm/AccessoController.h"
 #include "comm/AreaComunicazione.h"
 #include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
@@ -368,6 +369,22 @@ private slots:
         QCOMPARE(Modelli[Controllore.Modello].Codice, QStringLiteral("4599"));
         Controllore.Modello = std::get<0>(collegato);   // nothing else changed
         QVERIFY(collegato == Impostazioni());
+        Disconnetti();
+    }
+
+    // A node changed while connected is the one the next request goes to,
+    // and the status bar names it at once.
+    void nodoInUso()
+    {
+        Test::FakeController fake;
+        QVERIFY(fake.AvviaTcp());
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        Dialogo();
+        Campo<QLineEdit>("txt_address")->setText(QStringLiteral("7"));
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(Principale::Istanza()->Pannello(5), Controllore.IndirizzoIP + QStringLiteral(" [7]"));
+        LeggiStatoPLC();
+        QCOMPARE(fake.Richieste.last().left(1), QByteArray(1, 7));
         Disconnetti();
     }
 
