@@ -34,9 +34,9 @@ void SvuotaRung(Rung& r)
 bool NuovoProgetto()
 {
     // The rung list window asks first: Cancel keeps the project as it is,
-    // rows and modified flag included.
+    // rows and modified flag included. Its own close runs this after asking.
     Program* finestra = FinestraProgramma(false);
-    if (finestra && !finestra->ConfermaChiusura()) return false;
+    if (finestra && !finestra->InChiusura() && !finestra->ConfermaChiusura()) return false;
     if (ProgettoModificato) {
         // The user wanted the changes kept: without a save nothing is emptied.
         if (Prompt::MsgBox(Testo(172), Prompt::OkAnnulla, EventiProg().Titolo()) == Prompt::Ok &&

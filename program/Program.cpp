@@ -435,10 +435,8 @@ void Program::wheelEvent(QWheelEvent* e)
 Program* FinestraProgramma(bool crea)
 {
     Program* w = Finestre::SeCaricata<Program>();
-    if (w && w->InChiusura()) w = nullptr;
     if (!w && crea) {
-        w = new Program();
-        Finestre::Registra(QByteArrayLiteral("Program"), w);
+        w = Finestre::Get<Program>();
         Finestre::Mostra(w);
     }
     return w;

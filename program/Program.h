@@ -101,8 +101,8 @@ private:
     bool m_tabInterno = false;
 };
 
-// The loaded, not closing rung list window; with `crea` it is created (and
-// shown) when there is none.
+// The loaded rung list window, also while its close runs; with `crea` it is
+// created (and shown) when there is none.
 Program* FinestraProgramma(bool crea);
 
 // Appends one empty row for one new rung of the current process (NumRung

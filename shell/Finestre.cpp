@@ -1,5 +1,6 @@
 #include "shell/Finestre.h"
 
+#include "shell/CorniceFinestra.h"
 #include "shell/Principale.h"
 
 #include <QMdiArea>
@@ -17,6 +18,13 @@ QList<Voce>& Elenco()
     static QList<Voce> e;
     return e;
 }
+
+// A closed window is unloaded even while Qt has yet to delete it.
+void Dimentica(const QWidget* w)
+{
+    auto& e = Elenco();
+    e.erase(std::remove_if(e.begin(), e.end(), [w](const Voce& v) { return v.finestra == w; }), e.end());
+}
 } // namespace
 
 QWidget* Finestre::Cerca(const QByteArray& nome)
@@ -29,20 +37,21 @@ QWidget* Finestre::Cerca(const QByteArray& nome)
 void Finestre::Registra(const QByteArray& nome, QWidget* w)
 {
     auto& e = Elenco();
-    e.erase(std::remove_if(e.begin(), e.end(), [&](const Voce& v) { return v.nome == nome || !v.finestra; }),
-            e.end());
+    e.erase(std::remove_if(e.begin(), e.end(), [](const Voce& v) { return !v.finestra; }), e.end());
     if (w->objectName().isEmpty()) w->setObjectName(QString::fromLatin1(nome));
     e.append(Voce{nome, w});
     // Dialogs float above the main window; every other window is a child in
     // its workspace, and closing it unloads it.
     if (!qobject_cast<QDialog*>(w)) {
         const QSize propria = w->size();
-        QMdiSubWindow* sub = Principale::Istanza()->Area()->addSubWindow(w);
+        auto* sub = new CorniceFinestra();
+        sub->setWidget(w);
+        Principale::Istanza()->Area()->addSubWindow(sub);
         // A window laid out by hand has no size hint: the frame keeps the size
         // its constructor gave it instead of shrinking to the title bar.
         if (!w->sizeHint().isValid()) sub->resize(propria.grownBy(sub->contentsMargins()));
-        sub->setAttribute(Qt::WA_DeleteOnClose);
         sub->setObjectName(QString::fromLatin1(nome) + QStringLiteral("_sub"));
+        QObject::connect(sub, &CorniceFinestra::Chiusa, [w] { Dimentica(w); });
     } else if (!w->parent()) {
         w->setParent(Principale::Istanza(), w->windowFlags() | Qt::Dialog);
     }

@@ -1,7 +1,9 @@
 #pragma once
-// Each window exists once and is created on first use. The registry keeps
-// them, embeds child windows in the main window's workspace, and drives the
-// language switch by calling SetRes on every loaded window that has one.
+// Each window exists once and is created on first use, here and nowhere
+// else. The registry keeps them, embeds child windows in the main window's
+// workspace, and drives the language switch by calling SetRes on every loaded
+// window that has one. A child window whose close was accepted is unloaded at
+// that moment: the next use makes a new one.
 #include <QByteArray>
 #include <QDialog>
 #include <QList>
@@ -52,5 +54,7 @@ public:
     static void ChiamaSetRes();
 
     static QWidget* Cerca(const QByteArray& nome);
+
+private:
     static void Registra(const QByteArray& nome, QWidget* w);
 };

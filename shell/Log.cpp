@@ -1,6 +1,7 @@
 #include "shell/Log.h"
 
 #include "base/Globali.h"
+#include "shell/DelegatoRigheIntere.h"
 #include "shell/Finestre.h"
 
 #include <QDateTime>
@@ -19,7 +20,9 @@ Log::Log()
     setWindowTitle(QStringLiteral("Log"));
     m_testo = new QListWidget(this);
     m_testo->setObjectName(QStringLiteral("Testo"));
-    m_testo->setUniformItemSizes(true);
+    // The lines share one height, which keeps a long log quick, and one
+    // width, that of the widest line: each is shown whole.
+    new DelegatoRigheIntere(m_testo);
     m_testo->setSelectionMode(QAbstractItemView::SingleSelection);
     resize(Larghezza(), Twips(3000));
 }

@@ -11,6 +11,7 @@
 #include "shell/Finestre.h"
 #include "shell/Impostazioni.h"
 #include "shell/Lingua.h"
+#include "shell/Principale.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -299,6 +300,8 @@ void frm_Settings::cmd_ok_Click(int Index)
         // user there is no controller.
         LeggiModello(uint8_t(c.modello));
         ApplicaImpostazioni(c);
+        // The node applies from the next request on: the status bar names it now.
+        if (Principale::Esiste()) Principale::Istanza()->AggiornaStato();
         SaveSettings();
         CaricaRegistriSistema(false);
         Finestre::Get<Registri>()->Redraw();

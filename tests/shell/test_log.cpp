@@ -10,6 +10,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QRegularExpression>
+#include <QScrollBar>
+#include <QStyleOptionViewItem>
 #include <QtTest>
 
 namespace {
@@ -72,6 +74,35 @@ private slots:
         QCOMPARE(sub->width(), Principale::Istanza()->Area()->viewport()->width());
         sub->showNormal();
         sub->setGeometry(0, 0, Log::Larghezza(), Twips(3000));
+    }
+
+    // Every line reads whole wherever it stands, one far wider than the
+    // window included: its text fits where the list draws it, and the list
+    // scrolls sideways to its end. Cleared, the list is as narrow as before.
+    void righeIntere()
+    {
+        const QString lunga = QStringLiteral("Download Stopped: program");
+        for (const QString& t : {QStringLiteral("Com OK"), lunga, lunga.repeated(3), QStringLiteral("Com OK")})
+            LogWrite(t);
+        QCoreApplication::processEvents();
+        QListWidget* l = Lista();
+        int larghissima = 0;
+        for (int i = 0; i < l->count(); ++i) {
+            QStyleOptionViewItem o;
+            o.initFrom(l->viewport());
+            o.rect = l->visualItemRect(l->item(i));
+            o.text = l->item(i)->text();
+            o.features = QStyleOptionViewItem::HasDisplay;
+            const QRect testo = l->style()->subElementRect(QStyle::SE_ItemViewItemText, &o, l);
+            QVERIFY2(testo.width() >= o.fontMetrics.horizontalAdvance(o.text), qPrintable(o.text));
+            larghissima = qMax(larghissima, o.rect.width());
+        }
+        QVERIFY(larghissima > l->viewport()->width());
+        QVERIFY(l->horizontalScrollBar()->maximum() + l->viewport()->width() >= larghissima);
+        LogClear();
+        LogWrite(QStringLiteral("Com OK"));
+        QCoreApplication::processEvents();
+        QCOMPARE(l->horizontalScrollBar()->maximum(), 0);
     }
 
     void chiusuraScartaLeRighe()

@@ -394,6 +394,22 @@ private slots:
         Disconnetti();
     }
 
+    // A node changed while connected is the one the next request goes to,
+    // and the status bar names it at once.
+    void nodoInUso()
+    {
+        Test::FakeController fake;
+        QVERIFY(fake.AvviaTcp());
+        QVERIFY(Test::CollegaAlFake(fake, false));
+        Dialogo();
+        Campo<QLineEdit>("txt_address")->setText(QStringLiteral("7"));
+        Campo<QPushButton>("cmd_ok_1")->click();
+        QCOMPARE(Principale::Istanza()->Pannello(5), Controllore.IndirizzoIP + QStringLiteral(" [7]"));
+        LeggiStatoPLC();
+        QCOMPARE(fake.Richieste.last().left(1), QByteArray(1, 7));
+        Disconnetti();
+    }
+
     void cartellaSpeciale()
     {
         QCOMPARE(GetSpecialFolder(0x7777), QString());

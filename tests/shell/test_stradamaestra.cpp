@@ -10,6 +10,7 @@
 #include "comm/Dispositivo.h"
 #include "program/OperazioniRung.h"
 #include "program/Progetto.h"
+#include "program/Program.h"
 #include "program/Programmi.h"
 #include "program/StatoProgramma.h"
 #include "registers/TabRegistri.h"
@@ -471,6 +472,48 @@ private slots:
         // New and Close leave the project without a name of the old one;
         // a refused one keeps it.
         QCOMPARE(NomeProgetto, rung != 3 ? QStringLiteral("Project") : QStringLiteral("before"));
+    }
+
+    // However a project is closed or replaced, one rung list remains, with
+    // no second question on the way: View, Program shows it and it follows
+    // the project.
+    void unaListaRung_data()
+    {
+        QTest::addColumn<QString>("voce");
+        QTest::addColumn<bool>("modificato");
+        QTest::addColumn<QList<int>>("risposte");   // "Close Project?", then the save question
+        const int ok = Prompt::Ok, no = Prompt::Annulla;
+        QTest::newRow("close, changes discarded") << "mnu_close" << true << QList<int>{ok, no};
+        QTest::newRow("close") << "mnu_close" << false << QList<int>{ok};
+        QTest::newRow("new") << "mnu_new" << false << QList<int>{ok};
+    }
+    void unaListaRung()
+    {
+        QFETCH(QString, voce);
+        QFETCH(bool, modificato);
+        QFETCH(QList<int>, risposte);
+        auto liste = [] {
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            return Principale::Istanza()->findChildren<Program*>();
+        };
+        // As at start-up: a blank project in its one rung list.
+        for (QWidget* w : Finestre::Caricate()) Finestre::Scarica(w);
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        QCOMPARE(liste().size(), 1);
+        m_copione = Copione{};
+        m_copione.Installa();
+        ProgettoModificato = modificato;
+        for (int r : risposte) m_copione.Rispondi(r);
+        MenuClick(voce);
+        QCOMPARE(m_copione.Messaggi().size(), risposte.size());
+        MenuClick(QStringLiteral("mnu_program"));
+        const QList<Program*> l = liste();
+        QCOMPARE(l.size(), 1);
+        QVERIFY(l[0]->isVisible());
+        AggiungiRungVuoto();
+        QVERIFY(l[0]->Riga(Programmi[ProgCorrente].NumRung));
+        QCOMPARE(liste(), l);
     }
 
     // The pop-up runs whatever state the toolbar's button is in.
