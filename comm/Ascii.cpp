@@ -7,6 +7,7 @@
 #include "comm/Checksum.h"
 #include "comm/Collegamento.h"
 #include "comm/Comunica.h"
+#include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "comm/EventiCollegamento.h"
 
@@ -108,6 +109,7 @@ bool ApriASCII(int porta, const QString& impostazioni)
     }
     Canale = CanaleASCII;
     Controllore.Connesso = true;
+    RicordaCollegamento();
     Eventi().Evento(QStringLiteral("Port Open"));
     return true;
 }

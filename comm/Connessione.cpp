@@ -14,6 +14,7 @@
 
 namespace {
 QString g_impostazioni;
+Dispositivo g_aperto;
 
 void ChiudiTutto()
 {
@@ -47,6 +48,7 @@ void ConnettiSeriale()
         Eventi().Evento(QStringLiteral("Port Open"));
     }
     Controllore.Connesso = true;
+    RicordaCollegamento();
 }
 
 void ConnettiTCP()
@@ -79,12 +81,23 @@ void ConnettiTCP()
     }
     Eventi().Evento(QStringLiteral("Connected  [%1]").arg(Controllore.IndirizzoIP));
     Controllore.Connesso = true;
+    RicordaCollegamento();
 }
 } // namespace
 
 QString UltimeImpostazioniSeriali()
 {
     return g_impostazioni;
+}
+
+void RicordaCollegamento()
+{
+    g_aperto = Controllore;
+}
+
+const Dispositivo& CollegamentoAperto()
+{
+    return g_aperto;
 }
 
 void Connetti()
@@ -118,7 +131,7 @@ void Disconnetti()
     } else {
         c->Winsock1()->abort();
         Eventi().EsitoTransazione(QString());
-        if (aperto) Eventi().Evento(QStringLiteral("Disconnect [%1]").arg(Controllore.IndirizzoIP));
+        if (aperto) Eventi().Evento(QStringLiteral("Disconnect [%1]").arg(g_aperto.IndirizzoIP));
     }
     Eventi().StatoCambiato();
 }

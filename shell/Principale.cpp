@@ -5,6 +5,7 @@
 #include "base/Prompt.h"
 #include "base/Testi.h"
 #include "comm/AreaComunicazione.h"
+#include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "shell/ComandiBarra.h"
 #include "shell/ComandiComuni.h"
@@ -237,12 +238,15 @@ void Principale::AggiornaStato()
             const bool inMarcia = Controllore.UltimoComando == 255 || Controllore.UltimoComando == 90;
             ImpostaPannello(3, inMarcia ? QStringLiteral("RUN") : QStringLiteral("Stop"));
         }
-        if (Controllore.TipoConnessione == 0) {
+        // The link as it was opened, with the node the next request goes to:
+        // Settings change the channel and address only for the next connect.
+        const Dispositivo& aperto = CollegamentoAperto();
+        if (aperto.TipoConnessione == 0) {
             ImpostaPannello(1, QStringLiteral("Connected"));
-            ImpostaPannello(5, QStringLiteral("%1 [%2]").arg(Controllore.IndirizzoIP).arg(int(Controllore.Nodo)));
+            ImpostaPannello(5, QStringLiteral("%1 [%2]").arg(aperto.IndirizzoIP).arg(int(Controllore.Nodo)));
         } else {
             ImpostaPannello(1, QStringLiteral("Port Open"));
-            ImpostaPannello(5, QStringLiteral("COM%1 [%2]").arg(int(Controllore.Porta)).arg(int(Controllore.Nodo)));
+            ImpostaPannello(5, QStringLiteral("COM%1 [%2]").arg(int(aperto.Porta)).arg(int(Controllore.Nodo)));
         }
         ImpostaPannello(6, N);
     } else {

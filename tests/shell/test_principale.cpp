@@ -3,6 +3,7 @@
 #include "base/Globali.h"
 #include "base/Modelli.h"
 #include "blockeditor/comandi.h"
+#include "comm/Connessione.h"
 #include "comm/Dispositivo.h"
 #include "comm/finestre/frm_search.h"
 #include "program/Program.h"
@@ -201,6 +202,7 @@ private slots:
         Controllore.Nodo = 10;
         Controllore.ModoDebug = int16_t(c.debug);
         Controllore.UltimoComando = uint8_t(c.comando);
+        RicordaCollegamento();   // the link as if opened with these settings
         ModoProduzione = c.produzione;
         Marchio650 = c.marchio650;
 

@@ -395,16 +395,20 @@ private slots:
     }
 
     // A node changed while connected is the one the next request goes to,
-    // and the status bar names it at once.
+    // and the status bar names it at once; a new address applies only at the
+    // next connect, so the bar keeps the one the link reaches.
     void nodoInUso()
     {
         Test::FakeController fake;
         QVERIFY(fake.AvviaTcp());
         QVERIFY(Test::CollegaAlFake(fake, false));
+        const QString collegato = Controllore.IndirizzoIP;
         Dialogo();
         Campo<QLineEdit>("txt_address")->setText(QStringLiteral("7"));
+        Campo<QLineEdit>("txt_ip")->setText(QStringLiteral("127.0.0.99"));
         Campo<QPushButton>("cmd_ok_1")->click();
-        QCOMPARE(Principale::Istanza()->Pannello(5), Controllore.IndirizzoIP + QStringLiteral(" [7]"));
+        QCOMPARE(Controllore.IndirizzoIP, QStringLiteral("127.0.0.99"));
+        QCOMPARE(Principale::Istanza()->Pannello(5), collegato + QStringLiteral(" [7]"));
         LeggiStatoPLC();
         QCOMPARE(fake.Richieste.last().left(1), QByteArray(1, 7));
         Disconnetti();
