@@ -4,6 +4,7 @@
 #include "base/Modelli.h"
 #include "base/Prompt.h"
 #include "base/Testi.h"
+#include "base/TestoSalvabile.h"
 #include "blockeditor/Argomenti.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/CodificaBlocco.h"
@@ -29,6 +30,17 @@
 #include <QPushButton>
 
 namespace {
+// The texts the rung keeps in the project file, the label and the rows in
+// sight, each one checked where the user can still mend it.
+bool TestiAccettati(const DatiBlocco& d, int rung)
+{
+    auto campo = [rung](const QString& nome) { return QStringLiteral("%1 of rung %2").arg(nome).arg(rung); };
+    if (!TestoAccettato(campo(QStringLiteral("Label")), d.etichetta)) return false;
+    for (const RigaBlocco& r : d.righe)
+        if (r.visibile && !TestoAccettato(campo(r.didascalia), r.testo)) return false;
+    return true;
+}
+
 QRect Rett(int x, int y, int w, int h)
 {
     return QRect(Twips(x), Twips(y), Twips(w), Twips(h));
@@ -620,6 +632,7 @@ bool comandi::cmd_AddFunc_Click()
         Prompt::MsgBox(QStringLiteral("The rung being edited no longer exists"));
         return false;
     }
+    if (!TestiAccettati(Raccogli(), NumeroRungBersaglio())) return false;
     if (CompilaComando() == 65535) {
         Form_Unload();
         ProgettoModificato = true;

@@ -3,6 +3,7 @@
 #include "base/Globali.h"
 #include "base/Prompt.h"
 #include "base/Testi.h"
+#include "base/TestoSalvabile.h"
 #include "display/CompilatoreTask.h"
 #include "display/NuovoTask.h"
 #include "registers/Variabili.h"
@@ -109,6 +110,14 @@ void EditorScheduler::ViewPar(int n)
 bool EditorScheduler::Memorizza()
 {
     if (TaskCorrente <= 0 || TaskCorrente > MaxTask) return true;
+    // The texts this kind of task keeps, which go to the controller too.
+    const TipoDiTask tipo = TipoDiTask(Tasks[size_t(TaskCorrente)].TipoTask);
+    const QString task = QStringLiteral(" of task %1").arg(TaskCorrente);
+    const bool cartella = tipo == TipoDiTask::Logger || tipo == TipoDiTask::SMS || tipo == TipoDiTask::Email;
+    if (cartella && !TestoAccettato(QStringLiteral("Folder") + task, Campi.cartella)) return false;
+    if (tipo == TipoDiTask::SMS && (!TestoAccettato(QStringLiteral("SMS number") + task, Campi.numeroSMS) ||
+                                    !TestoAccettato(QStringLiteral("SMS text") + task, Campi.testoSMS)))
+        return false;
     if (MemorizzaTask(Campi, TaskCorrente, Tasks[size_t(TaskCorrente)], ProfiloCorrente()) != EsitoCampi::Memorizzati) {
         Prompt::ErroreValori();
         return false;

@@ -1,6 +1,7 @@
 #include "display/PannelloOggetto.h"
 
 #include "base/Testi.h"
+#include "base/TestoSalvabile.h"
 #include "blockeditor/Codifica.h"
 #include "display/OperazioniPagine.h"
 
@@ -180,6 +181,13 @@ EsitoImposta ImpostaOggetto(const PannelloOggetto& p, OggettoDisplay& o)
         break;
     }
     return {};
+}
+
+bool TestiPannelloAccettati(const PannelloOggetto& p, int pagina, int oggetto)
+{
+    const QString dove = QStringLiteral(" of object %1 on page %2").arg(oggetto).arg(pagina + 1);
+    return (!(p.Vista & PannelloTesti) || TestoAccettato(QStringLiteral("Text") + dove, p.Formato[0])) &&
+           (!(p.Vista & PannelloAlternativo) || TestoAccettato(QStringLiteral("Alternative text") + dove, p.Formato[1]));
 }
 
 QString TestoRifiutoCampo(CampoPannello campo)

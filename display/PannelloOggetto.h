@@ -56,5 +56,10 @@ struct EsitoImposta {
 // checked first; on a refusal `o` is left as it was.
 EsitoImposta ImpostaOggetto(const PannelloOggetto& p, OggettoDisplay& o);
 
+// The texts Set stores into object `oggetto` of page `pagina` (from 0), as
+// the kind's panel shows them: false, after telling the user which one holds
+// a character the files and the controller have no byte for.
+bool TestiPannelloAccettati(const PannelloOggetto& p, int pagina, int oggetto);
+
 // The message of a refusal: the bit range, or the field that holds a bad value.
 QString TestoRifiutoCampo(CampoPannello campo);

@@ -402,6 +402,7 @@ void frm_display::cmd_set_Click()
     const int n = OggettoCorrente;
     if (n < 1 || n > Pagine[size_t(PaginaCorrente)].NumOggetti) return;
     LeggiPannello();
+    if (!TestiPannelloAccettati(m_pannello, PaginaCorrente, n)) return;
     const EsitoImposta esito = ImpostaOggetto(m_pannello, Pagine[size_t(PaginaCorrente)].Oggetti[size_t(n)]);
     if (!esito.fatto()) {
         Prompt::MsgBox(TestoRifiutoCampo(esito.campo));

@@ -1,5 +1,6 @@
 #include "projectfiles/FileProgetto.h"
 
+#include "base/TestoSalvabile.h"
 #include "projectfiles/FilePagine.h"
 #include "projectfiles/FileTask.h"
 #include "projectfiles/LettoreRighe.h"
@@ -252,6 +253,60 @@ int BloccoNonSalvabile(const ProgettoSalvato& p, const DefModello& m)
     for (int b = 0; b < m.NumBlocchi && b < MaxBlocchiTesto; ++b)
         if (!TestoBloccoSalvabile(p.blocchi[size_t(b)])) return b;
     return -1;
+}
+
+std::optional<TestoSenzaByte> TestoNonSalvabile(const ProgettoSalvato& p, const DefModello& m)
+{
+    // The texts each writer puts in its file, walked as the writers do.
+    std::optional<TestoSenzaByte> trovato;
+    auto prova = [&](FileSet f, const QString& testo, const QString& campo) {
+        if (trovato) return;
+        if (const auto c = CarattereSenzaByte(testo)) trovato = TestoSenzaByte{f, MessaggioCarattere(campo, *c)};
+    };
+    for (qsizetype r = 0; r < p.rung.size(); ++r) {
+        const QString rung = QStringLiteral(" of rung %1").arg(r + 1);
+        prova(FileSet::Prj, p.rung[r].Descrizione, QStringLiteral("Description") + rung);
+        prova(FileSet::Prj, p.rung[r].Etichetta, QStringLiteral("Label") + rung);
+        for (int k = 0; k < kSlotSalvati; ++k)
+            prova(FileSet::Prj, p.rung[r].ArgTesto[size_t(k)], QStringLiteral("Row %1").arg(k + 1) + rung);
+    }
+    for (int a = 0; a <= m.NumRegistri && a < p.registri.size(); ++a)
+        prova(FileSet::Lst, p.registri[a].Nome, QStringLiteral("Name of register %1").arg(a));
+    for (int t = 0; t < p.numTabelle; ++t)
+        prova(FileSet::Ptb, p.tabelle[size_t(t)].NomeTabella, QStringLiteral("Name of table %1").arg(t + 1));
+    for (int pg = 0; pg < p.numPagine; ++pg)
+        for (int n = 1; n <= p.pagine[size_t(pg)].NumOggetti && n <= MaxOggetti; ++n) {
+            const OggettoDisplay& o = p.pagine[size_t(pg)].Oggetti[size_t(n)];
+            const QString oggetto = QStringLiteral(" of object %1 on page %2").arg(n).arg(pg + 1);
+            prova(FileSet::Dsp, o.FormatoOgg, QStringLiteral("Text") + oggetto);
+            prova(FileSet::Dsp, o.Testo2, QStringLiteral("Alternative text") + oggetto);
+        }
+    for (qsizetype t = 0; t < p.task.size(); ++t)
+        prova(FileSet::Skd, p.task[t].Cartella, QStringLiteral("Folder of task %1").arg(t + 1));
+    for (int i = 0; i < p.numVariabili; ++i) {
+        const Variabile& v = p.variabili[size_t(i)];
+        const QString variabile = QStringLiteral(" of variable %1").arg(i);
+        if (!TipoStringa(v.TipoVar) && v.TipoVar < kTipoSenzaFormato)
+            prova(FileSet::Fmt, v.FormatoVar, QStringLiteral("Format") + variabile);
+        prova(FileSet::Fmt, v.EtichettaVar, QStringLiteral("Label") + variabile);
+        prova(FileSet::Fmt, v.NomeCampo, QStringLiteral("CSV header") + variabile);
+    }
+    for (int i = 0; i < m.NumStringhe && i < p.stringhe.size(); ++i)
+        prova(FileSet::Str, p.stringhe[i], QStringLiteral("String %1").arg(i));
+    for (int i = 0; i < m.NumBlocchi && i < MaxBlocchiTesto; ++i)
+        prova(FileSet::Blk, p.blocchi[size_t(i)], QStringLiteral("Text block *00%1").arg(i));
+    // An SMS entry is named by the SMS task whose field count points to it.
+    auto sms = [&p](const QString& campo, qsizetype k) {
+        for (qsizetype t = 0; t < p.task.size(); ++t)
+            if (p.task[t].TipoTask == uint8_t(TipoDiTask::SMS) && p.task[t].NumCampi == k)
+                return campo + QStringLiteral(" of task %1").arg(t + 1);
+        return campo + QStringLiteral(" %1").arg(k);
+    };
+    for (qsizetype k = 0; k < p.numeriSMS.size(); ++k)
+        prova(FileSet::Msg, p.numeriSMS[k], sms(QStringLiteral("SMS number"), k));
+    for (qsizetype k = 0; k < p.testiSMS.size(); ++k)
+        prova(FileSet::Msg, p.testiSMS[k], sms(QStringLiteral("SMS text"), k));
+    return trovato;
 }
 
 ByteSet ScriviSet(const ProgettoSalvato& p, const DefModello& m)

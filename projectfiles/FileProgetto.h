@@ -25,6 +25,16 @@ ByteSet ScriviSet(const ProgettoSalvato& p, const DefModello& m);
 // TestoBloccoSalvabile); -1 when every one can be written.
 int BloccoNonSalvabile(const ProgettoSalvato& p, const DefModello& m);
 
+// A text of the set that its file cannot hold (see CarattereSenzaByte): the
+// file and the refusal naming the field and the character.
+struct TestoSenzaByte {
+    FileSet file;
+    QString messaggio;
+};
+// The first such text, in the order the files are written; nothing when
+// every text can be written as it stands.
+std::optional<TestoSenzaByte> TestoNonSalvabile(const ProgettoSalvato& p, const DefModello& m);
+
 // The .prj's first line (its version); empty for an empty file.
 QString VersioneSet(const QByteArray& prj);
 // True when a set of version `versione` comes from a later program.

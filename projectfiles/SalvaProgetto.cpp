@@ -36,10 +36,13 @@ std::optional<GuastoScrittura> ScriviFileSet(const QString& base, const ByteSet&
 }
 
 namespace {
-// The set written, or why not. A text block the .blk cannot hold would cut
-// itself short on reopening: nothing is written, and the block is named.
+// The set written, or why not. A text with a character its file has no byte
+// for would come back changed, and a text block the .blk cannot hold would
+// cut itself short on reopening: nothing is written, and the text is named.
 std::optional<GuastoScrittura> ScriviProgetto(const QString& base, const ProgettoSalvato& p, const DefModello& m)
 {
+    if (const auto t = TestoNonSalvabile(p, m))
+        return GuastoScrittura{QFileInfo(base + Estensione(t->file)).fileName(), t->messaggio};
     if (const int b = BloccoNonSalvabile(p, m); b >= 0)
         return GuastoScrittura{QFileInfo(base + Estensione(FileSet::Blk)).fileName(),
                                QStringLiteral("text block *%1 holds a line \"<TEXT>\" or \"</TEXT>\", which the "

@@ -1,6 +1,7 @@
 #pragma once
 // Builds one file of the project set: one value a line, each line ended by
-// CR LF, one byte a character (Latin-1; a character outside it becomes "?").
+// CR LF, one byte a character (Latin-1; the save refuses a text with a
+// character outside it before any file is built, see TestoNonSalvabile).
 #include <QByteArray>
 #include <QString>
 

@@ -3,6 +3,7 @@
 #include "base/Conversioni.h"
 #include "base/Globali.h"
 #include "base/Prompt.h"
+#include "base/TestoSalvabile.h"
 #include "projectfiles/CartellaDialoghi.h"
 #include "registers/FileTabella.h"
 
@@ -118,6 +119,7 @@ bool EditorTabelle::ControllaTabella()
         Prompt::MsgBox(QStringLiteral("Check Table Name"));
         return false;
     }
+    if (!TestoAccettato(QStringLiteral("Table name"), Nome)) return false;
     const auto n = PuntiCampo(Conteggio);
     if (!n || *n < MinPunti || *n > MaxPunti) {
         Prompt::MsgBox(QStringLiteral("Check N points"));

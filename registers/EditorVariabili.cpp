@@ -4,6 +4,7 @@
 #include "base/Modelli.h"
 #include "base/Prompt.h"
 #include "base/Testi.h"
+#include "base/TestoSalvabile.h"
 #include "comm/Dispositivo.h"
 #include "registers/Variabili.h"
 
@@ -241,6 +242,11 @@ bool EditorVariabili::Memorizza()
     Variabile& v = Variabili[size_t(*id)];
     const int t = PosizioneTipo >= 0 ? DatoVoceTipo(PosizioneTipo) : v.TipoVar;
     if (t <= 12 || t == 16 || t == 17) Campo[3] = ComponiFormato(Formato);
+    // The typed texts (the format is composed, or a number).
+    const QString variabile = QStringLiteral(" of variable %1").arg(*id);
+    if (!TestoAccettato(QStringLiteral("Label") + variabile, Campo[2]) ||
+        !TestoAccettato(QStringLiteral("CSV header") + variabile, NomeCampo))
+        return false;
 
     constexpr int64_t min32 = std::numeric_limits<int32_t>::min(), max32 = std::numeric_limits<int32_t>::max();
     const auto registro = Intero(Campo[1], min32, max32, fuori);
@@ -395,6 +401,7 @@ void EditorVariabili::SelezionaStringa(int indice)
 void EditorVariabili::MemorizzaStringa()
 {
     if (SelezioneStringa < 0) return;
+    if (!TestoAccettato(QStringLiteral("String %1").arg(SelezioneStringa), TestoStringa)) return;
     Stringhe[size_t(SelezioneStringa)].TestoVoce = TestoStringa;
     CaricaStringhe();
     ProgettoModificato = true;
@@ -409,6 +416,7 @@ void EditorVariabili::SelezionaBlocco(int indice)
 void EditorVariabili::MemorizzaBlocco()
 {
     if (SelezioneBlocco < 0) return;
+    if (!TestoAccettato(QStringLiteral("Text block *00%1").arg(SelezioneBlocco), TestoBlocco)) return;
     if (!TestoBloccoSalvabile(TestoBlocco)) return Prompt::ErroreValori();
     Blocchi[size_t(SelezioneBlocco)].TestoVoce = TestoBlocco;
     ProgettoModificato = true;

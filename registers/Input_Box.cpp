@@ -5,6 +5,7 @@
 #include "base/Modelli.h"
 #include "base/Prompt.h"
 #include "base/Testi.h"
+#include "base/TestoSalvabile.h"
 #include "blockeditor/Codifica.h"
 #include "blockeditor/Servizi.h"
 #include "comm/AccessoController.h"
@@ -292,6 +293,8 @@ bool Input_Box::ConfermaValore()
     const int tipo = TipoScelto();
     const QString testo = m_testo[1]->text();
     const bool scrive = tipo >= 0 && tipo != 5 && tipo != 13;
+    // The name is kept in the project's register list.
+    if (!TestoAccettato(QStringLiteral("Name of register %1").arg(n), m_testo[0]->text())) return false;
 
     if (scrive && Controllore.Connesso) {
         // Everything is checked before the first byte goes out.
@@ -305,6 +308,7 @@ bool Input_Box::ConfermaValore()
         case 8:
             if (testo.size() > kMaxStringa || n + (testo.size() + 2) / 2 - 1 > UltimoRegistro)
                 return Prompt::ErroreValori(), false;
+            if (!TestoAccettato(QStringLiteral("Value of register %1").arg(n), testo)) return false;
             break;
         default: {
             numero = NumeroCompleto(testo);

@@ -1,5 +1,6 @@
 #include "base/Attesa.h"
 #include "base/Conversioni.h"
+#include "base/TestoSalvabile.h"
 #include "support/ValoriEstremi.h"
 
 #include <QElapsedTimer>
@@ -183,6 +184,35 @@ private slots:
         QCOMPARE(int(buf[1]), int('B'));
         QCOMPARE(int(buf[2]), 9);
         QVERIFY(!StringaToByte("ABCDE", buf, 4));
+    }
+
+    // The files and the controller keep one byte a character: the first
+    // character past U+00FF is found, and the refusal shows it with its code.
+    void carattereSenzaByte_data()
+    {
+        QTest::addColumn<QString>("testo");
+        QTest::addColumn<uint>("carattere");   // 0: every character has its byte
+        QTest::addColumn<QString>("mostrato");
+        QTest::newRow("euro") << "100 €" << 0x20ACu << "€ (U+20AC)";
+        QTest::newRow("typographic quotes") << "a “b”" << 0x201Cu << "“ (U+201C)";
+        QTest::newRow("en dash") << "1–2" << 0x2013u << "– (U+2013)";
+        QTest::newRow("em dash after Latin-1") << "é—" << 0x2014u << "— (U+2014)";
+        QTest::newRow("Greek") << "Δp" << 0x0394u << "Δ (U+0394)";
+        QTest::newRow("past the basic plane") << "ok 😀" << 0x1F600u << "😀 (U+1F600)";
+        QTest::newRow("Latin-1 letters and signs") << "àéîõü ÄÖÜß ÿ ° ² µ ½ ¤ \u00A0\u0085\u0080" << 0u << "";
+        QTest::newRow("line breaks") << "a\r\nb\tc" << 0u << "";
+    }
+    void carattereSenzaByte()
+    {
+        QFETCH(QString, testo);
+        QFETCH(uint, carattere);
+        QFETCH(QString, mostrato);
+        const std::optional<char32_t> c = CarattereSenzaByte(testo);
+        QCOMPARE(c ? uint(*c) : 0u, carattere);
+        const QString rifiuto = RifiutoTesto(QStringLiteral("String 5"), testo);
+        QCOMPARE(rifiuto, carattere ? "String 5 holds " + mostrato +
+                                          ", a character the project files and the controller cannot hold"
+                                    : QString());
     }
 
     void attesaKeepsEventsFlowing()

@@ -166,6 +166,26 @@ private slots:
         QCOMPARE(d->Raccogli().testoTrigReg, QStringLiteral("-5"));
     }
 
+    // The label and a row in sight holding a character the files have no
+    // byte for are refused, named with the rung; nothing is stored.
+    void refusesTextsTheFilesCannotHold()
+    {
+        comandi* d = Apri(kAdd);
+        const QString riga = d->Raccogli().righe[0].didascalia, fine =
+            ", a character the project files and the controller cannot hold";
+        d->ImpostaEtichetta("Loop–2");
+        QVERIFY(!EditorBloccoAttivo()->Conferma());
+        d->ImpostaEtichetta("Lé");
+        d->ImpostaTestoRiga(0, "%R40π");
+        QVERIFY(!EditorBloccoAttivo()->Conferma());
+        QCOMPARE(copione.Messaggi(), (QStringList{"Label of rung 2 holds – (U+2013)" + fine,
+                                                  riga + " of rung 2 holds π (U+03C0)" + fine}));
+        QVERIFY(d->Aperto && !ProgettoModificato && Bersaglio().Etichetta.isEmpty());
+        d->ImpostaTestoRiga(0, "%R40");
+        QVERIFY(EditorBloccoAttivo()->Conferma());
+        QCOMPARE(Bersaglio().Etichetta, QStringLiteral("Lé"));
+    }
+
     // The encodings are test_codificablocco's; here the dialog's part: the
     // fields it reads, the rewritten text, the notification, and the rung
     // editor's own modify sequence on what was stored.

@@ -212,6 +212,26 @@ private slots:
         QVERIFY(!e.Ok());
     }
 
+    // The folder and the SMS texts go to the controller one byte a
+    // character: one without its byte refuses the store, named.
+    void testiSenzaByte()
+    {
+        NumTask = 1;
+        Tasks[1] = Task{.TipoTask = 2, .NumCampi = 2};
+        TestiSMS[2].TestoSMS = QStringLiteral("Alarm");
+        EditorScheduler e;
+        e.TaskCorrente = 1;
+        e.Campi.cartella = QStringLiteral("\\Lög\\");
+        e.Campi.testoSMS = QStringLiteral("Fire “now”");
+        QVERIFY(!e.Memorizza());
+        e.Campi.cartella = QStringLiteral("\\Λ\\");
+        QVERIFY(!e.Memorizza());
+        const QString fine = ", a character the project files and the controller cannot hold";
+        QCOMPARE(m_copione.Messaggi(), (QStringList{"SMS text of task 1 holds “ (U+201C)" + fine,
+                                                    "Folder of task 1 holds Λ (U+039B)" + fine}));
+        QCOMPARE(TestiSMS[2].TestoSMS + Tasks[1].Cartella, QStringLiteral("Alarm"));
+    }
+
     void trendESMS()
     {
         QLocale::setDefault(QLocale(QLocale::Italian));

@@ -90,6 +90,22 @@ private slots:
         QCOMPARE(int(Pagine[0].NumOggetti), MaxOggetti);
     }
 
+    // A text holding a character the files and the controller have no byte
+    // for is refused, naming the text and its object; nothing is stored.
+    void testiSenzaByte()
+    {
+        Nuovo(0);
+        const QString fine = ", a character the project files and the controller cannot hold";
+        C<QLineEdit>(QStringLiteral("txt_format_0"))->setText(QStringLiteral("Temp °C"));
+        C<QLineEdit>(QStringLiteral("txt_format_1"))->setText(QStringLiteral("≠ 0"));
+        Premi(QStringLiteral("cmd_set"));
+        C<QLineEdit>(QStringLiteral("txt_format_0"))->setText(QStringLiteral("5 €"));
+        Premi(QStringLiteral("cmd_set"));
+        QCOMPARE(m_copione.Messaggi(), (QStringList{"Alternative text of object 1 on page 1 holds ≠ (U+2260)" + fine,
+                                                    "Text of object 1 on page 1 holds € (U+20AC)" + fine}));
+        QCOMPARE(Pagine[0].Oggetti[1].FormatoOgg + Pagine[0].Oggetti[1].Testo2, QStringLiteral("New Label 0New Label 1"));
+    }
+
     void tastiera()
     {
         Premi(QStringLiteral("cmd_page_0"));

@@ -45,6 +45,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <utility>
 
 namespace {
 QByteArray Leggi(const QString& percorso)
@@ -589,6 +590,80 @@ private slots:
         QVERIFY(copione.Messaggi().join("|").contains("proj.blk: text block *000"));
         for (int f = 0; f < NumFileSet; ++f) QCOMPARE(Leggi(base + Estensione(FileSet(f))), prima[f]);
         Blocchi[0].TestoVoce = vecchio;
+    }
+
+    // A text with a character its file has no byte for would come back with
+    // "?" in its place: the save refuses, naming file, field and character,
+    // and writes nothing, over the old set or under a new name.
+    void testoSenzaByte()
+    {
+        const QList<QByteArray> prima = LeggiSet(base);
+        const int registro = Modelli[Controllore.Modello].PrimoRegistroUtente;
+        const struct {
+            QString* campo;
+            const char* testo;
+            QString atteso;
+        } casi[] = {
+            {&Programmi[0].Rung[2].Descrizione, "Pump “A”", "proj.prj: Description of rung 2 holds “ (U+201C)"},
+            {&Programmi[0].Rung[1].ArgTesto[3], "%R1€", "proj.prj: Row 4 of rung 1 holds € (U+20AC)"},
+            {&TabRegistri[size_t(registro)].Nome, "Δp", QStringLiteral("proj.lst: Name of register %1 holds Δ (U+0394)").arg(registro)},
+            {&Tabelle[1].NomeTabella, "T–2", "proj.ptb: Name of table 2 holds – (U+2013)"},
+            {&Pagine[0].Oggetti[1].FormatoOgg, "Level ≥", "proj.dsp: Text of object 1 on page 1 holds ≥ (U+2265)"},
+            {&Tasks[1].Cartella, "LOG—1", "proj.skd: Folder of task 1 holds — (U+2014)"},
+            {&Variabili[0].EtichettaVar, "Tànk’", "proj.fmt: Label of variable 0 holds ’ (U+2019)"},
+            {&Stringhe[0].TestoVoce, "μ ok", "proj.str: String 0 holds μ (U+03BC)"},
+            {&Blocchi[1].TestoVoce, "a\r\n€", "proj.blk: Text block *001 holds € (U+20AC)"},
+            {&TestiSMS[0].TestoSMS, "alarm ‼", "proj.msg: SMS text of task 2 holds ‼ (U+203C)"},
+        };
+        for (const auto& c : casi) {
+            const QString vecchio = std::exchange(*c.campo, QString::fromUtf8(c.testo));
+            Installa();
+            ProgettoModificato = true;
+            NomeFile = base + ".prj";
+            QVERIFY(!SalvaProgettoCorrente(false));
+            QCOMPARE(copione.Messaggi(), QStringList{"The project was not saved: " + c.atteso +
+                                                     ", a character the project files and the controller cannot hold"});
+            QVERIFY(ProgettoModificato);
+            for (int f = 0; f < NumFileSet; ++f) QCOMPARE(Leggi(base + Estensione(FileSet(f))), prima[f]);
+            *c.campo = vecchio;
+        }
+        const QString etichetta = std::exchange(Programmi[0].Rung[1].Etichetta, QStringLiteral("“"));
+        const QString nuovo = cartella.filePath(QStringLiteral("fresh"));
+        copione.RispondiTesto(nuovo);
+        QVERIFY(!SalvaProgettoCorrente(true));
+        QCOMPARE(QDir(cartella.path()).entryList({"fresh*"}, QDir::Files), QStringList{});
+        QVERIFY(copione.Messaggi().last().contains("fresh.prj: Label of rung 1 holds “ (U+201C)"));
+        QCOMPARE(NomeFile, base + ".prj");
+        Programmi[0].Rung[1].Etichetta = etichetta;   // mended, it saves
+        copione.RispondiTesto(nuovo);
+        QVERIFY(SalvaProgettoCorrente(true));
+    }
+
+    // Every byte a set's texts hold comes back as it was: a set read and
+    // saved unchanged keeps all its bytes, those above 127 included.
+    void latin1Intatto()
+    {
+        const QString letto = cartella.filePath(QStringLiteral("latin")), riscritto = cartella.filePath("latin2");
+        const QList<QPair<QByteArray, QByteArray>> cambi[NumFileSet] = {
+            {{"block", "bl\xF6" "ck \xA0\x85\x80\xFF"}}, {}, {}, {{"T 1", "T\xE0 1"}}, {{"Level, m", "Level \xB2, m\xB3"}},
+            {{"LOG, 1", "L\xD6G, 1"}}, {{"a,b", "\xE4,b"}}, {{"one, two", "one, tw\xF2 \xB0\xB5"}},
+            {{"first", "f\xEFrst"}}, {{"level", "l\xE8vel"}}};
+        QList<QByteArray> attesi;
+        for (int f = 0; f < NumFileSet; ++f) {
+            QByteArray testo = Leggi(cartella.filePath("again") + Estensione(FileSet(f)));   // the whole set saved first
+            for (const auto& [da, a] : cambi[f]) {
+                QVERIFY2(testo.contains(da), da.constData());
+                testo.replace(da, a);
+            }
+            QFile::remove(letto + Estensione(FileSet(f)));
+            Scrivi(letto + Estensione(FileSet(f)), testo);
+            attesi << testo;
+        }
+        ProgettoModificato = false;
+        QCOMPARE(ApriProgetto(letto + ".prj"), EsitoApertura::Aperto);
+        copione.RispondiTesto(riscritto);
+        QVERIFY(SalvaProgettoCorrente(true));
+        for (int f = 0; f < NumFileSet; ++f) QCOMPARE(Leggi(riscritto + Estensione(FileSet(f))), attesi[f]);
     }
 
     // "Wrong Version, continue?" comes before anything is cleared; OK reads

@@ -186,6 +186,9 @@ private slots:
         QTest::newRow("count not a number") << "T" << "x" << "1" << "Check N points";
         QTest::newRow("point not a number") << "T" << "3" << "1..2" << "Error: Check Values";
         QTest::newRow("point empty") << "T" << "3" << "" << "Error: Check Values";
+        QTest::newRow("name with a dash") << "T—1" << "3" << "1"
+                                          << "Table name holds — (U+2014), a character the project files and the "
+                                             "controller cannot hold";
     }
     void checksRefuseAndKeepTheCheckedTable()
     {

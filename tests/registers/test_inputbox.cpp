@@ -210,6 +210,23 @@ private slots:
         QVERIFY(ProgettoModificato && !DialogoAperto);
     }
 
+    // A name, or an ASCII value, with a character that has no byte:
+    // refused, named; nothing is sent or stored.
+    void testiSenzaByte()
+    {
+        Controllore.Connesso = true;
+        Input_Box* ib = Apri(N, 0, 3, 0, 8, QStringLiteral("Hi €"));
+        ib->cmd_ok_Click(1);
+        ib->Testo(0)->setText(QStringLiteral("Nuovo ‰"));
+        ib->cmd_ok_Click(1);
+        const QString fine = ", a character the project files and the controller cannot hold";
+        QCOMPARE(m_copione.Messaggi(), (QStringList{"Value of register 40 holds € (U+20AC)" + fine,
+                                                    "Name of register 40 holds ‰ (U+2030)" + fine}));
+        QCOMPARE(n_tx, int16_t(0));
+        QVERIFY(ib->isVisible() && !ProgettoModificato);
+        QCOMPARE(TabRegistri[N].Nome, QStringLiteral("vecchio"));
+    }
+
     void rifiuti_data()
     {
         QTest::addColumn<int>("tipo");

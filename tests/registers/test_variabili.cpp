@@ -258,6 +258,9 @@ private slots:
         QTest::newRow("register not a number") << "txt_WebReg_1" << "abc" << "Error: Check Values" << 0;
         QTest::newRow("trigger not a number") << "txt_WebReg_4" << "abc" << "Error: Check Values" << 0;
         QTest::newRow("alternate not a number") << "txt_WebReg_3" << "" << "Error: Check Values" << 0;
+        const QString fine = ", a character the project files and the controller cannot hold";
+        QTest::newRow("label with a euro sign") << "txt_WebReg_2" << "T€" << "Label of variable 1 holds € (U+20AC)" + fine << 0;
+        QTest::newRow("CSV header in Greek") << "txt_nomeCampo" << "Δp" << "CSV header of variable 1 holds Δ (U+0394)" + fine << 0;
     }
     void rifiuti()
     {
@@ -345,6 +348,28 @@ private slots:
         e.MemorizzaBlocco();
         QCOMPARE(m_copione.Messaggi(), QStringList{});
         QCOMPARE(Blocchi[0].TestoVoce, e.TestoBlocco);
+    }
+
+    // A string or text block holding a character the files have no byte for
+    // is refused, naming it; the entry keeps its text.
+    void testiSenzaByte()
+    {
+        Apri(1);
+        Stringhe[4].TestoVoce = QStringLiteral("kept");
+        Blocchi[1].TestoVoce = QStringLiteral("kept too");
+        EditorVariabili e;
+        e.Apri();
+        e.SelezionaStringa(4);
+        e.TestoStringa = QStringLiteral("say “hi”");
+        e.MemorizzaStringa();
+        e.SelezionaBlocco(1);
+        e.TestoBlocco = QStringLiteral("line\r\n5 €");
+        e.MemorizzaBlocco();
+        const QString fine = ", a character the project files and the controller cannot hold";
+        QCOMPARE(m_copione.Messaggi(),
+                 (QStringList{"String 4 holds “ (U+201C)" + fine, "Text block *001 holds € (U+20AC)" + fine}));
+        QCOMPARE(Stringhe[4].TestoVoce + Blocchi[1].TestoVoce, QStringLiteral("keptkept too"));
+        QVERIFY(!ProgettoModificato);
     }
 
     // The picker's wait ends by OK (a choice), by the close box and by a
