@@ -335,9 +335,13 @@ void comandi::ImpostaFunzione(int indice)
     lbl_Delay->setText(Testo(68));
     // 5. An out-of-range model index leaves the frame as it is.
     if (Controllore.Modello < NumModelli) frm_trig->setVisible(Modelli[Controllore.Modello].AmmetteTrigger);
-    // 2, 3 and 6, and the family's rows: from data, shown back.
+    // 2, 3 and 6, and the family's rows: from data, shown back. What a block
+    // writes on being chosen goes to a copy of the rung: only OK stores, so
+    // leaving the window any other way finds the rung as it was.
     DatiBlocco d = Raccogli();
-    const LayoutBlocco layout = ImpaginaBlocco(d, indice, RungBersaglio(), Argomenti);
+    Rung* bersaglio = RungBersaglio();
+    Rung copia = bersaglio ? *bersaglio : Rung{};
+    const LayoutBlocco layout = ImpaginaBlocco(d, indice, bersaglio ? &copia : nullptr, Argomenti);
     MostraRighe(d);
     if (!layout.ordine.isEmpty()) ArgCorrente = layout.ordine.last();
 }
@@ -601,16 +605,21 @@ uint16_t comandi::CompilaComando()
     Rung* r = RungBersaglio();
     if (!r) return 0;
     DatiBlocco d = Raccogli();
-    const EsitoCodifica esito = CodificaBlocco(d, *r);
+    // Encoded into a copy, stored whole: a refused block leaves the rung (and
+    // its row) as it was, for the user to mend the rows or close the window.
+    Rung codificato = *r;
+    const EsitoCodifica esito = CodificaBlocco(d, codificato);
     // The fields show the texts as read (decimal commas rewritten).
     for (int i = 0; i < 8; ++i) {
         Argomenti[size_t(i)].Valore = d.righe[size_t(i)].valore;
         if (txt_Var[size_t(i)]->currentText() != d.righe[size_t(i)].testo)
             txt_Var[size_t(i)]->setEditText(d.righe[size_t(i)].testo);
     }
-    if (esito.Memorizzato() && ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
+    if (!esito.Memorizzato()) return 0;
+    *r = codificato;
+    if (ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
     if (NotificaRigaRung) NotificaRigaRung(ProcessoBersaglio(), NumeroRungBersaglio());
-    return esito.Memorizzato() ? 65535 : 0;
+    return 65535;
 }
 
 bool comandi::cmd_AddFunc_Click()
