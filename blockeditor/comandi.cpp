@@ -370,6 +370,7 @@ RigaBlocco comandi::RaccogliRiga(int i) const
     for (int k = 0; k < val->count(); ++k) r.lista.append({val->itemText(k), val->itemData(k).toInt()});
     r.scelta = val->currentIndex();
     r.nome = val->property("rigaNome").toBool();
+    r.registro = val->property("rigaRegistro").toBool();
     return r;
 }
 
@@ -391,6 +392,7 @@ void comandi::MostraRiga(int i, const RigaBlocco& r)
         val->setCurrentIndex(r.scelta);
         val->setEditText(r.testo);
         val->setProperty("rigaNome", r.nome);
+        val->setProperty("rigaRegistro", r.registro);
     }
     lbl_Var[size_t(i)]->setVisible(r.visibile);
     val->setVisible(r.visibile);
