@@ -111,6 +111,7 @@ private:
     void SelezionaTipo(int riga, int tipo);
     RigaBlocco RaccogliRiga(int i) const;
     void MostraRiga(int i, const RigaBlocco& r);
+    void AdattaDidascalie();
 
     QButtonGroup* m_gruppo = nullptr;
     int m_funzioneScelta = 0;
