@@ -25,6 +25,12 @@ bool RigaNumerica(const RigaBlocco& r)
     return r.visibile && !r.nome && r.lista.isEmpty() && r.Tipo() != TipoTable;
 }
 
+// A row that names a register unless a constant type is chosen in it.
+bool AttendeRegistro(const RigaBlocco& r)
+{
+    return r.registro && r.Tipo() != TipoKFlt && r.Tipo() != TipoKLong;
+}
+
 // A trigger field: a number that fits 16 signed bits.
 bool CampoTrigger(const QString& testo)
 {
@@ -57,9 +63,10 @@ EsitoCodifica LeggiRighe(DatiBlocco& dati)
             continue;
         }
         // A number row refuses a text that begins with no number, rather
-        // than storing 0; an empty row is 0, but "%R" names no register.
+        // than storing 0. An empty number is 0, but an empty register row
+        // (or a bare "%R") would name register 0, the command register.
         const std::optional<double> v = NumeroRiga(numero);
-        if (!v || (registro && numero.trimmed().isEmpty())) return EsitoCodifica::Riga(i);
+        if (!v || ((registro || AttendeRegistro(r)) && numero.trimmed().isEmpty())) return EsitoCodifica::Riga(i);
         r.valore = *v;
         if (!NelCampo(r, registro)) return EsitoCodifica::Riga(i);
     }
@@ -139,6 +146,7 @@ void MostraArgomento(RigaBlocco& riga, DefArgomento& a, const QStringList& tabel
         if (a.PuntatoriAmmessi[size_t(j)]) riga.tipi.append({QStringLiteral("Punt->") + TipiDato[size_t(j)], j + 8});
 
     riga.didascalia = a.Nome;
+    riga.registro = a.DaRegistro;
     // No entry of the row's type: nothing chosen, and the row keeps its type.
     if (riga.ScegliTipo(a.Tipo)) riga.pulsanteSet = a.Tipo == TipoKLong || a.Tipo == TipoTable;
 

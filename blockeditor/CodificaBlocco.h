@@ -16,8 +16,8 @@ struct Rung;
 // Reads every row's number: a text starting with "%" from its third
 // character on (a lone "%" is a bad row), any other text after "," becomes
 // "." (the text itself is rewritten). The editor's reading also refuses a
-// shown number row that begins with no number or leaves its 16 bits (see
-// LetturaRighe). Stops at the first bad row.
+// shown number row that begins with no number or leaves its 16 bits, and an
+// empty register row (see LetturaRighe). Stops at the first bad row.
 EsitoCodifica LeggiRighe(DatiBlocco& dati);
 
 // The whole encoding of one block into `rung`: reads the rows (rewriting

@@ -11,12 +11,13 @@
 
 // How the encoder reads the number fields. The editor's OK refuses, before
 // anything is written, a field that would show one number while the rung
-// holds another: a text that begins with no number, a register or 16-bit
-// value past its 16 bits. A stored project is read back as earlier versions
-// and other installations wrote it: the number a text begins with, 0 when
-// none. A value past the 16 bits of its slot is refused by both, so such a
-// stored rung opens invalid. Whatever the editor takes, the project reading
-// takes with the same bytes.
+// holds another (a text that begins with no number, a register or 16-bit
+// value past its 16 bits) and a register row left empty, which would name
+// register 0. A stored project is read back as earlier versions and other
+// installations wrote it: the number a text begins with, 0 when none (an
+// empty row too). A value past the 16 bits of its slot is refused by both, so
+// such a stored rung opens invalid. Whatever the editor takes, the project
+// reading takes with the same bytes.
 enum class LetturaRighe : uint8_t { Editor, Progetto };
 
 // The whole block as the dialog holds it when OK is pressed.

@@ -17,6 +17,7 @@ struct RigaBlocco {
     QList<VoceLista> lista;      // value list (tables, labels, modules, resources)
     int scelta = -1;             // chosen entry of the value list, -1 = none
     bool nome = false;           // the text names a label or resource, not a number
+    bool registro = false;       // the row takes a register (its value is shown with "%R")
 
     // Type code of the chosen type entry; -1 when none is chosen.
     int Tipo() const { return sceltaTipo >= 0 && sceltaTipo < tipi.size() ? tipi[sceltaTipo].dato : -1; }

@@ -28,6 +28,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <initializer_list>
+#include <utility>
 
 namespace {
 // The texts the rung keeps in the project file, the label and the rows in
@@ -48,6 +51,24 @@ QRect Rett(int x, int y, int w, int h)
 
 const char* const kRiga = "riga";
 const char* const kInvio = "invio";
+
+// A column of captions, each beside its field: the captions take the width
+// the widest shown one needs (at least the designed width, in pixels) and the
+// height their text needs, centred on their field; the fields then start the
+// designed gap after them and keep their right edge.
+void AdattaColonna(std::initializer_list<std::pair<QLabel*, QWidget*>> righe, int sinistra, int larghezza, int campo)
+{
+    const int spazio = campo - sinistra - larghezza;
+    for (const auto& [l, f] : righe)
+        if (!l->isHidden()) larghezza = std::max(larghezza, l->sizeHint().width());
+    const int inizio = std::max(campo, sinistra + larghezza + spazio);
+    for (const auto& [l, f] : righe) {
+        const QRect g = f->geometry();
+        const int altezza = std::max(Twips(195), l->sizeHint().height());
+        l->setGeometry(sinistra, g.center().y() - (altezza - 1) / 2, larghezza, altezza);
+        f->setGeometry(inizio, g.y(), g.x() + g.width() - inizio, g.height());
+    }
+}
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -345,11 +366,16 @@ void comandi::ImpostaFunzione(int indice)
     // 4.
     if (nelCatalogo) lbl_nomeFunz->setText(opt_Funzione[size_t(indice)]->text());
     lbl_Delay->setText(Testo(68));
+    AdattaDidascalie();
     // 5. An out-of-range model index leaves the frame as it is.
     if (Controllore.Modello < NumModelli) frm_trig->setVisible(Modelli[Controllore.Modello].AmmetteTrigger);
-    // 2, 3 and 6, and the family's rows: from data, shown back.
+    // 2, 3 and 6, and the family's rows: from data, shown back. What a block
+    // writes on being chosen goes to a copy of the rung: only OK stores, so
+    // leaving the window any other way finds the rung as it was.
     DatiBlocco d = Raccogli();
-    const LayoutBlocco layout = ImpaginaBlocco(d, indice, RungBersaglio(), Argomenti);
+    Rung* bersaglio = RungBersaglio();
+    Rung copia = bersaglio ? *bersaglio : Rung{};
+    const LayoutBlocco layout = ImpaginaBlocco(d, indice, bersaglio ? &copia : nullptr, Argomenti);
     MostraRighe(d);
     if (!layout.ordine.isEmpty()) ArgCorrente = layout.ordine.last();
 }
@@ -378,6 +404,7 @@ RigaBlocco comandi::RaccogliRiga(int i) const
     for (int k = 0; k < val->count(); ++k) r.lista.append({val->itemText(k), val->itemData(k).toInt()});
     r.scelta = val->currentIndex();
     r.nome = val->property("rigaNome").toBool();
+    r.registro = val->property("rigaRegistro").toBool();
     return r;
 }
 
@@ -399,11 +426,29 @@ void comandi::MostraRiga(int i, const RigaBlocco& r)
         val->setCurrentIndex(r.scelta);
         val->setEditText(r.testo);
         val->setProperty("rigaNome", r.nome);
+        val->setProperty("rigaRegistro", r.registro);
     }
     lbl_Var[size_t(i)]->setVisible(r.visibile);
     val->setVisible(r.visibile);
     tipo->setVisible(r.tipoVisibile);
     cmd_set[size_t(i)]->setVisible(r.pulsanteSet);
+    AdattaDidascalie();
+}
+
+// Every caption shows whole, whatever its language and the font: the designed
+// sizes are the least each takes.
+void comandi::AdattaDidascalie()
+{
+    AdattaColonna({{lbl_Var[0], txt_Var[0]}, {lbl_Var[1], txt_Var[1]}, {lbl_Var[2], txt_Var[2]},
+                   {lbl_Var[3], txt_Var[3]}, {lbl_Var[4], txt_Var[4]}, {lbl_Var[5], txt_Var[5]},
+                   {lbl_Var[6], txt_Var[6]}, {lbl_Var[7], txt_Var[7]}},
+                  Twips(180), Twips(1095), Twips(1380));
+    AdattaColonna({{lbl_Var[8], txt_Var[8]}, {lbl_Var[9], txt_Opt[8]}}, Twips(840), Twips(500), Twips(1400));
+    AdattaColonna({{Label1, txt_Label}}, Twips(420), Twips(900), Twips(1380));
+    AdattaColonna({{lbl_Delay, txt_delay}}, Twips(3300), Twips(1150), Twips(4500));
+    // The block's name has the line to itself.
+    lbl_nomeFunz->resize(std::max(Twips(1695), lbl_nomeFunz->sizeHint().width()),
+                         std::max(Twips(195), lbl_nomeFunz->sizeHint().height()));
 }
 
 DatiBlocco comandi::Raccogli() const
@@ -613,16 +658,21 @@ uint16_t comandi::CompilaComando()
     Rung* r = RungBersaglio();
     if (!r) return 0;
     DatiBlocco d = Raccogli();
-    const EsitoCodifica esito = CodificaBlocco(d, *r);
+    // Encoded into a copy, stored whole: a refused block leaves the rung (and
+    // its row) as it was, for the user to mend the rows or close the window.
+    Rung codificato = *r;
+    const EsitoCodifica esito = CodificaBlocco(d, codificato);
     // The fields show the texts as read (decimal commas rewritten).
     for (int i = 0; i < 8; ++i) {
         Argomenti[size_t(i)].Valore = d.righe[size_t(i)].valore;
         if (txt_Var[size_t(i)]->currentText() != d.righe[size_t(i)].testo)
             txt_Var[size_t(i)]->setEditText(d.righe[size_t(i)].testo);
     }
-    if (esito.Memorizzato() && ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
+    if (!esito.Memorizzato()) return 0;
+    *r = codificato;
+    if (ServiziEditor::RidisegnaRegistri) ServiziEditor::RidisegnaRegistri();
     if (NotificaRigaRung) NotificaRigaRung(ProcessoBersaglio(), NumeroRungBersaglio());
-    return esito.Memorizzato() ? 65535 : 0;
+    return 65535;
 }
 
 bool comandi::cmd_AddFunc_Click()

@@ -31,7 +31,8 @@ public:
 
     Q_INVOKABLE void SetRes();
     void ImpostaFunzione(int indice);
-    // 65535 when the block was encoded into the rung, 0 when it was not.
+    // 65535 when the block was encoded into the rung, 0 when it was not (the
+    // rung then is as it was). Choosing a block writes nothing into the rung.
     uint16_t CompilaComando();
     // OK: encode, then unload and mark the project modified; true when stored.
     bool cmd_AddFunc_Click();
@@ -110,6 +111,7 @@ private:
     void SelezionaTipo(int riga, int tipo);
     RigaBlocco RaccogliRiga(int i) const;
     void MostraRiga(int i, const RigaBlocco& r);
+    void AdattaDidascalie();
 
     QButtonGroup* m_gruppo = nullptr;
     int m_funzioneScelta = 0;

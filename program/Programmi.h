@@ -23,6 +23,7 @@ struct RigaRung {
     std::array<QString, 8> ValoriArg;   // txt_Var0..7
     std::array<bool, 8> ArgVisibile{};
     QString Sommario;                   // one-line summary (txt_Var)
+    bool operator==(const RigaRung&) const = default;
 };
 
 struct Rung {
@@ -41,6 +42,7 @@ struct Rung {
     int16_t TrigReg = 0;
     int16_t TrigMask = 0;
     RigaRung Riga;
+    bool operator==(const Rung&) const = default;
 };
 
 constexpr int MaxRung = 256;

@@ -8,8 +8,11 @@
 #include "blockeditor/SchedeFunzioni.h"
 #include "comm/Dispositivo.h"
 #include "shell/Finestre.h"
+#include "shell/Lingua.h"
 #include "support/Ambiente.h"
 
+#include <QComboBox>
+#include <QLabel>
 #include <QTabBar>
 #include <QtTest>
 
@@ -192,6 +195,34 @@ private slots:
         d->SelezionaFunzione(16);
         QCOMPARE(Schede(d)->currentIndex(), 7);
         QCOMPARE(Visibili(d), QStringList{"16@0,0"});
+    }
+
+    // Every caption of every block, in both languages, shows whole: each
+    // label is as large as its text, and a row's caption ends before its value.
+    void captionsShowWhole()
+    {
+        bool& trigger = Modelli[Controllore.Modello].AmmetteTrigger;
+        const bool conTrigger = trigger;
+        trigger = true;
+        for (const int lingua : {0, 1}) {
+            CaricaLingua(lingua);
+            comandi* d = Palette();
+            for (int i = 0; i < NumBlocchi; ++i) {
+                d->SelezionaFunzione(i);
+                for (const QLabel* l : d->findChildren<QLabel*>()) {
+                    if (!l->isVisibleTo(d)) continue;
+                    const QSize testo = l->sizeHint();
+                    const QString dove = QStringLiteral("\"%1\" of block %2").arg(l->text()).arg(i);
+                    QVERIFY2(l->width() >= testo.width() && l->height() >= testo.height(), qPrintable(dove));
+                }
+                for (int k = 0; k < 8; ++k) {
+                    const auto* l = d->findChild<QLabel*>(QStringLiteral("lbl_Var_%1").arg(k));
+                    const auto* v = d->findChild<QComboBox*>(QStringLiteral("txt_Var_%1").arg(k));
+                    if (!l->isHidden()) QVERIFY2(l->geometry().right() < v->x(), qPrintable(l->text()));
+                }
+            }
+        }
+        trigger = conTrigger;
     }
 };
 

@@ -136,9 +136,10 @@ private slots:
 
     // A field read as the editor's OK reads it and as a stored project is
     // read back: the editor takes the number a text begins with, 0 for an
-    // empty text, a negative value plus 65536, and refuses what would show
-    // one number while the rung holds another; the project reading takes
-    // every text, and whatever both take gives the same bytes.
+    // empty number, a negative value plus 65536, and refuses an empty
+    // register row and what would show one number while the rung holds
+    // another; the project reading takes every text (an empty one as 0), and
+    // whatever both take gives the same bytes.
     void readings_data()
     {
         QTest::addColumn<int>("riga");   // 0..7 a row, 8/9 the trigger register/mask, 10 the delay
@@ -148,8 +149,10 @@ private slots:
         QTest::newRow("register -1") << 4 << "%R-1" << true << QByteArray("ffff0000");
         QTest::newRow("number -1 in a uInt row") << 4 << "-1" << true << QByteArray("ffff0000");
         QTest::newRow("register -65536") << 4 << "%R-65536" << true << QByteArray("00000000");
-        QTest::newRow("empty row") << 4 << "" << true << QByteArray("00000000");
-        QTest::newRow("blank row") << 0 << "  " << true << QByteArray("00000000");
+        // A register row left empty would name register 0; a constant's is 0.
+        QTest::newRow("empty register row") << 4 << "" << false << QByteArray("00000000");
+        QTest::newRow("blank register row") << 0 << "  " << false << QByteArray("00000000");
+        QTest::newRow("empty constant row") << 1 << "" << true << QByteArray("00000000");
         QTest::newRow("number with its unit") << 4 << "1000ms" << true << QByteArray("e8030000");
         QTest::newRow("register with text") << 0 << "%R12 tank" << true << QByteArray("0c000000");
         QTest::newRow("constant with its unit") << 1 << "1,5 V" << true << QByteArray("0000c03f");

@@ -155,6 +155,8 @@ private slots:
         QCOMPARE(copione.Messaggi(), QStringList{"Error: Check Values"});
         QVERIFY(d->Aperto && !ProgettoModificato && Bersaglio().Valido);
         QVERIFY(Bersaglio().ArgTesto[4] != QStringLiteral("%R70000"));   // nothing stored
+        d->ImpostaTestoRiga(4, QString());   // a cleared register row names no register
+        QCOMPARE(int(d->CompilaComando()), 0);
         d->ImpostaTrigger(true, "40000", "3");
         d->ImpostaTestoRiga(4, "%R7");
         QCOMPARE(int(d->CompilaComando()), 0);

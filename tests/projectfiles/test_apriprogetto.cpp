@@ -9,6 +9,7 @@
 
 #include "base/Globali.h"
 #include "base/Modelli.h"
+#include "base/Testi.h"
 #include "blockeditor/Catalogo.h"
 #include "blockeditor/CodificaBlocco.h"
 #include "blockeditor/comandi.h"
@@ -45,6 +46,7 @@
 #include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <utility>
 
 namespace {
@@ -490,6 +492,52 @@ private slots:
             QVERIFY2(titolo > 0, qPrintable(QString::number(k)));
             QCOMPARE(t.mid(titolo + 1, 2), (QStringList{QString(), QString()}));
         }
+    }
+
+    // Only OK changes the rung: choosing another block (its Op, the bytes a
+    // block writes on being chosen) or a refused OK, then Escape, the close
+    // box or a close from outside, leaves every field as it was, and the
+    // rung opens again as the block it was.
+    void sceltaSenzaOK()
+    {
+        constexpr int kAdd = 4, kSub = 5, kTrip = 20, kLogWrite = 41, kMaggiore = 49;
+        QVERIFY(NuovoProgetto());
+        AggiornaProgetto();
+        Programmi[0].NumRung = 1;
+        Programmi[0].Rung[1] = Rung{};
+        Installa();
+        EditorBlocco* e = EditorBloccoAttivo();
+        e->Chiudi();
+        e->ImpostaBersaglio(0, 1);
+        e->SelezionaFunzione(kAdd);
+        e->ImpostaEtichetta(QStringLiteral("A1"));
+        QVERIFY(e->Conferma());
+        const Rung prima = Programmi[0].Rung[1];
+        comandi* d = Finestre::Get<comandi>();
+        const std::function<void()> uscite[] = {[d] { QTest::keyClick(d, Qt::Key_Escape); }, [d] { d->close(); },
+                                                [e] { e->Chiudi(); }};
+        for (const auto& esci : uscite)
+            for (const int scelto : {kSub, kMaggiore, kTrip, kLogWrite}) {
+                ModificaRung(1);
+                d->SelezionaFunzione(scelto);
+                if (scelto == kTrip) {   // a timer past its byte is refused half way
+                    d->ImpostaTestoRiga(5, QStringLiteral("256"));
+                    QVERIFY(!e->Conferma());
+                }
+                esci();
+                QVERIFY(!d->Aperto);
+                QVERIFY2(Programmi[0].Rung[1] == prima, qPrintable(NomiFunzione[size_t(scelto)]));
+            }
+        QCOMPARE(copione.Messaggi(), QStringList(3, QStringLiteral("Error: Check Values")));
+
+        const QString percorso = cartella.filePath(QStringLiteral("scelta"));
+        copione.RispondiTesto(percorso);
+        QVERIFY(SalvaProgettoCorrente(true));
+        QCOMPARE(ApriProgetto(percorso + ".prj"), EsitoApertura::Aperto);
+        const Rung& aperto = Programmi[0].Rung[1];
+        QCOMPARE(FunzToOpt(aperto.Classe, aperto.Gruppo, aperto.Op), kAdd);
+        QCOMPARE(aperto.ArgByte, prima.ArgByte);
+        QCOMPARE(aperto.ArgTesto, prima.ArgTesto);
     }
 
     // A damaged companion: refused with its file and line, the project untouched.
