@@ -43,9 +43,7 @@ bool CampoTrigger(const QString& testo)
 // or time.
 bool NelCampo(const RigaBlocco& r, bool registro)
 {
-    if (!registro && r.Tipo() != TipoUInt) return true;
-    const double v = ArrotondaPari(r.valore);
-    return v >= -65536 && v <= 65535;
+    return (!registro && r.Tipo() != TipoUInt) || EntraIn16Bit(r.valore);
 }
 } // namespace
 

@@ -30,7 +30,7 @@ void RigaFamiglia(LayoutBlocco& l, int i, const QString& nome, uint8_t tipo, dou
 
 bool TrasfOperando(Rung& rung, const RigaBlocco& riga, int slot, uint8_t tipoK)
 {
-    return Trasf(rung, riga.valore, riga.Tipo() == tipoK ? tipoK : TipoUInt, slot);
+    return Trasf(rung, riga.valore, riga.Tipo() == tipoK ? tipoK : uint8_t(TipoUInt), slot);
 }
 
 std::optional<std::array<uint8_t, 4>> MascheraBit(double bit)
