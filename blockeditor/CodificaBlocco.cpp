@@ -77,7 +77,10 @@ EsitoCodifica CodificaBlocco(DatiBlocco& dati, Rung& r)
     if (const EsitoCodifica e = LeggiRighe(dati); !e.Memorizzato()) return e;
     // The editor checks its other number fields before anything is written too.
     if (dati.lettura == LetturaRighe::Editor) {
-        if (dati.trigger && !(CampoTrigger(dati.testoTrigReg) && CampoTrigger(dati.testoTrigMask)))
+        // The trigger's register, left empty, would be register 0, the
+        // command register; an empty mask is just no bit.
+        if (dati.trigger && (dati.testoTrigReg.trimmed().isEmpty() || !CampoTrigger(dati.testoTrigReg) ||
+                             !CampoTrigger(dati.testoTrigMask)))
             return EsitoCodifica::Di(Esito::TriggerErrato);
         if (dati.ritardoVisibile && !NumeroRiga(dati.ritardo)) return EsitoCodifica::Di(Esito::RitardoErrato);
     }

@@ -5,7 +5,7 @@
 enum class Esito : uint8_t {
     Memorizzato,     // encoded and marked valid
     RigaErrata,      // a row's text or value does not fit (`riga` names it)
-    TriggerErrato,   // trigger register or mask outside 16 bits
+    TriggerErrato,   // trigger register empty, or register or mask outside 16 bits
     SenzaImmagine,   // the block has no picture for the rung list
     FuoriCatalogo,   // no catalogue entry with that index
     RitardoErrato,   // the delay does not fit 16 bits

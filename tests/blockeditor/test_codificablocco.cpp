@@ -162,6 +162,7 @@ private slots:
         QTest::newRow("register past 16 bits") << 4 << "%R70000" << false << QByteArray();
         QTest::newRow("trigger with text") << 8 << "12 in" << true << QByteArray("0c00");
         QTest::newRow("empty trigger mask") << 9 << "" << true << QByteArray("0000");
+        QTest::newRow("empty trigger register") << 8 << " " << false << QByteArray("0000");
         QTest::newRow("trigger not a number") << 8 << "in" << false << QByteArray("0000");
         QTest::newRow("delay with its unit") << 10 << "20 x50ms" << true << QByteArray("1400");
         QTest::newRow("negative delay") << 10 << "-2" << true << QByteArray("feff");
