@@ -237,6 +237,7 @@ void comandi::Form_Load()
     lbl_nomeFunz->clear();
     lbl_Delay->clear();
     for (int i = 0; i < 8; ++i) MostraRiga(i, RigaBlocco{});
+    AdattaDidascalie();
     txt_Var[8]->clear();
     txt_Var[8]->setEditText(QString());
     txt_Opt[8]->clear();
@@ -366,7 +367,6 @@ void comandi::ImpostaFunzione(int indice)
     // 4.
     if (nelCatalogo) lbl_nomeFunz->setText(opt_Funzione[size_t(indice)]->text());
     lbl_Delay->setText(Testo(68));
-    AdattaDidascalie();
     // 5. An out-of-range model index leaves the frame as it is.
     if (Controllore.Modello < NumModelli) frm_trig->setVisible(Modelli[Controllore.Modello].AmmetteTrigger);
     // 2, 3 and 6, and the family's rows: from data, shown back. What a block
@@ -387,6 +387,7 @@ void comandi::ShowArg(int riga)
     RigaBlocco r = RaccogliRiga(riga);
     MostraArgomento(r, Argomenti[size_t(riga)], ContestoCorrente(ProcessoBersaglio()).tabelle);
     MostraRiga(riga, r);
+    AdattaDidascalie();
 }
 
 RigaBlocco comandi::RaccogliRiga(int i) const
@@ -432,7 +433,6 @@ void comandi::MostraRiga(int i, const RigaBlocco& r)
     val->setVisible(r.visibile);
     tipo->setVisible(r.tipoVisibile);
     cmd_set[size_t(i)]->setVisible(r.pulsanteSet);
-    AdattaDidascalie();
 }
 
 // Every caption shows whole, whatever its language and the font: the designed
@@ -477,6 +477,9 @@ void comandi::MostraRighe(const DatiBlocco& d)
     if (txt_delay->text() != d.ritardo) txt_delay->setText(d.ritardo);
     txt_delay->setVisible(d.ritardoVisibile);
     lbl_Delay->setVisible(d.ritardoVisibile);
+    // Once every caption is set and shown or hidden: the columns are laid
+    // out from all of them together.
+    AdattaDidascalie();
     chk_trig->setChecked(d.trigger);
     if (txt_Var[8]->currentText() != d.testoTrigReg) txt_Var[8]->setEditText(d.testoTrigReg);
     if (txt_Opt[8]->currentText() != d.testoTrigMask) txt_Opt[8]->setEditText(d.testoTrigMask);
