@@ -30,8 +30,13 @@ LettoreRighe::LettoreRighe(const QByteArray& byte, bool conTag) : m_conTag(conTa
     m_righe = QString::fromLatin1(byte).split(QLatin1Char('\n'));
     // The line end of the last line opens no further line.
     if (!m_righe.isEmpty() && m_righe.last().isEmpty()) m_righe.removeLast();
-    for (QString& r : m_righe)
+    for (QString& r : m_righe) {
         if (r.endsWith(QLatin1Char('\r'))) r.chop(1);
+        // A carriage return left inside a line is read as the blank the
+        // save writes for it; kept, the project in memory (and what it
+        // compiles and downloads) would differ from the file it saves.
+        r.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    }
 }
 
 void LettoreRighe::Rifiuta(Guasto::Tipo tipo, int riga) const

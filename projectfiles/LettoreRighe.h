@@ -1,8 +1,9 @@
 #pragma once
 // Reads one file of the project set line by line. Each text line is taken
-// whole (no splitting at commas, no trimming, no quotes); numbers may carry
-// blanks around them. A value that is missing, not a number or outside its
-// field's range throws GuastoLettura with the line it was looked for on.
+// whole (no splitting at commas, no trimming, no quotes), a carriage return
+// inside it read as a blank; numbers may carry blanks around them. A value
+// that is missing, not a number or outside its field's range throws
+// GuastoLettura with the line it was looked for on.
 //
 // A last line without its line end is what some text editors leave, or what
 // is left of a cut file. This program writes every line of the tagged layout

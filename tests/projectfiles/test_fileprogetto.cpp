@@ -1,5 +1,6 @@
 // The project file set's bytes: line forms, each file's layout, the older
 // untagged layout, and damage refused with its file and line.
+#include "blockeditor/Codifica.h"
 #include "projectfiles/FilePagine.h"
 #include "projectfiles/FileProgetto.h"
 #include "projectfiles/FileTask.h"
@@ -526,6 +527,27 @@ private slots:
         QCOMPARE(p.versione, q.versione);
         QCOMPARE(ScriviSet(p, Modello()), ScriviSet(q, Modello()));
         QCOMPARE(p.rung.size(), vecchio ? 1 : 2);
+    }
+
+    // A carriage return inside a line (left by another editor) is read as
+    // the blank the save writes for it: the project opened is the one its
+    // save writes, and a row's text means the same number before and after.
+    void ritornoInRiga()
+    {
+        ByteSet b = ScriviSet(Progetto(), Modello());
+        b[size_t(FileSet::Prj)].replace("%R0\r\n", "\r1\r\n");
+        b[size_t(FileSet::Lst)].replace("R,0\r\n", "R\r0\r\n");
+        b[size_t(FileSet::Str)].replace("one, two", "one,\rtwo");
+        b[size_t(FileSet::Blk)].replace("line 1", "line\r1");
+        ProgettoSalvato p;
+        QVERIFY(!LeggiSet(Contenuto(b), Modello(), p));
+        ProgettoSalvato q;
+        QVERIFY(!LeggiSet(Contenuto(ScriviSet(p, Modello())), Modello(), q));
+        QCOMPARE(p.rung[0].ArgTesto[0], q.rung[0].ArgTesto[0]);
+        QCOMPARE(LeggiNumero(p.rung[0].ArgTesto[0]), 1.0);
+        QCOMPARE(p.registri[0].Nome, q.registri[0].Nome);
+        QCOMPARE(p.stringhe[0], q.stringhe[0]);
+        QCOMPARE(p.blocchi[0], q.blocchi[0]);
     }
 
     // The damage report names the file and the line that has no line end.
